@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// The program-wide values every window shares. One object, owned by the application.
+struct Zustand {
+    QString verkaeuferName;
+
+    QString einstellSignaturGelesen;
+    QString einstellSignaturJetzt;
+    bool einstellGespeichert = false;
+    bool einstellVomMenue = false;
+
+    bool startInArbeit = false;
+    bool standardTexteGewuenscht = false;
+
+    QString letzteBilddatei;
+    int aktuelleBildzeile = 1;
+    std::array<QString, 5> bildPfade;
+    bool ohneBildModus = false;
+
+    std::array<QString, 21> textblockNamen;
+    std::array<QString, 81> artikelZeilen;
+
+    bool OeffnenModus = false;
+
+    int vorschauBoxBreite = 975;
+    int vorschauBoxHoehe = 975;
+
+    // Article library
+    QString ListenOrdner;
+    QString AndererOrdner;
+    QString ListenArt;
+    bool ListeGefuellt = false;
+    bool RegisterAngezeigt = false;
+    int GewaehlterEintrag = 0;
+    bool LadenAusstehend = false;
+
+    // Save state
+    QString Speichername;
+    QString Registername;
+    int ErsetztAnzahl = 0;
+
+    QString artikelArt = QStringLiteral("Buch");
+    QString vorlagePfad;
+    int vorlageSignaturLaenge1 = 0;
+    int vorlageSignaturLaenge2 = 0;
+
+    QString listingText;
+    bool shopLinkFehler = false;
+    bool bild3Vorhanden = false;
+    bool bild4Vorhanden = false;
+    bool bild5Vorhanden = false;
+
+    bool pruefungUeberspringen = false;
+    QString beschreibungsDateiPfad;
+    QString linkZiel = QStringLiteral("1");
+
+    std::array<int, 5> vorschauHoehe{1, 1, 1, 1, 1};
+    std::array<int, 5> vorschauBreite{1, 1, 1, 1, 1};
+};

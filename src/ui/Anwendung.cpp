@@ -1,0 +1,30 @@
+#include "ui/Anwendung.h"
+
+#include "ui/frmHaupt.h"
+
+#include <QApplication>
+
+Anwendung::Anwendung(const QString& programmordner, Plattform& plattform)
+    : m_plattform(plattform), m_daten(programmordner) {}
+
+Anwendung::~Anwendung() = default;
+
+void Anwendung::starten() {
+    frmHaupt().Form_Load();
+    frmHaupt().show();
+}
+
+void Anwendung::ProgrammBeenden() {
+    const QWidgetList fenster = QApplication::topLevelWidgets();
+    for (QWidget* w : fenster) {
+        w->hide();
+    }
+    QCoreApplication::quit();
+}
+
+FrmHaupt& Anwendung::frmHaupt() {
+    if (!m_frmHaupt) {
+        m_frmHaupt = std::make_unique<FrmHaupt>(*this);
+    }
+    return *m_frmHaupt;
+}

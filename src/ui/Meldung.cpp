@@ -1,0 +1,28 @@
+#include "ui/Meldung.h"
+
+#include "ui/Plattform.h"
+
+namespace {
+
+Plattform::Symbol symbolFuer(MeldungSymbol symbol) {
+    switch (symbol) {
+    case MeldungSymbol::Ausrufezeichen:
+        return Plattform::Symbol::Ausrufezeichen;
+    case MeldungSymbol::Kritisch:
+        return Plattform::Symbol::Kritisch;
+    case MeldungSymbol::Keins:
+        break;
+    }
+    return Plattform::Symbol::Keins;
+}
+
+} // namespace
+
+void Meldung(Plattform& plattform, int nummer, const QString& text, const QString& text2,
+             const Laufzeitfehler& fehler) {
+    const std::optional<MeldungInhalt> inhalt = meldungBilden(nummer, text, text2, fehler);
+    if (!inhalt) {
+        return;
+    }
+    plattform.meldungsfenster(inhalt->text, symbolFuer(inhalt->symbol), Plattform::Knoepfe::Ok, inhalt->titel);
+}

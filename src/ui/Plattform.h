@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Everything that talks to the desktop goes through here, so tests can answer it.
+class Plattform {
+public:
+    enum class Symbol { Keins, Ausrufezeichen, Kritisch };
+    enum class Knoepfe { Ok, JaNein, JaNeinAbbrechen };
+    enum class Antwort { Ok, Ja, Nein, Abbrechen };
+    virtual ~Plattform() = default;
+    // Modal message box; returns the button pressed.
+    virtual Antwort meldungsfenster(const QString& text, Symbol symbol, Knoepfe knoepfe, const QString& titel) = 0;
+    // Common open-file dialog; filter in the "Beschreibung|Muster|Beschreibung|Muster" form.
+    // Returns the chosen full path, or an empty string when cancelled.
+    virtual QString dateiWaehlen(const QString& dateiname, const QString& startordner, const QString& filter) = 0;
+    // Input box; returns the entered text, or an empty string when cancelled.
+    virtual QString eingabefenster(const QString& frage, const QString& titel, const QString& vorgabe) = 0;
+    // Empties the clipboard and puts a plain text on it.
+    virtual void zwischenablageSetzen(const QString& text) = 0;
+    // Starts a program with its arguments without waiting; false when it could not be started.
+    virtual bool programmStarten(const QString& programm, const QStringList& argumente) = 0;
+    // Opens a file or folder with the desktop's own program for it; false when that failed.
+    virtual bool oeffnen(const QString& pfad) = 0;
+};

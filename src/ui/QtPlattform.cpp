@@ -1,0 +1,96 @@
+#include "ui/QtPlattform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+
+QMessageBox::Icon qtSymbol(Plattform::Symbol symbol) {
+    switch (symbol) {
+    case Plattform::Symbol::Ausrufezeichen:
+        return QMessageBox::Warning;
+    case Plattform::Symbol::Kritisch:
+        return QMessageBox::Critical;
+    case Plattform::Symbol::Keins:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString anzeigeText(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+
+} // namespace
+
+Plattform::Antwort QtPlattform::meldungsfenster(const QString& text, Symbol symbol, Knoepfe knoepfe,
+                                                const QString& titel) {
+    QMessageBox box(qtSymbol(symbol), titel, anzeigeText(text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    QPushButton* ok = nullptr;
+    QPushButton* ja = nullptr;
+    QPushButton* nein = nullptr;
+    QPushButton* abbrechen = nullptr;
+    if (knoepfe == Knoepfe::Ok) {
+        ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    } else {
+        ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+        nein = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+        if (knoepfe == Knoepfe::JaNeinAbbrechen) {
+            abbrechen = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+        }
+    }
+    box.setDefaultButton(ok ? ok : ja);
+    box.exec();
+    const auto* gedrueckt = box.clickedButton();
+    if (gedrueckt != nullptr && gedrueckt == ja) {
+        return Antwort::Ja;
+    }
+    if (gedrueckt != nullptr && gedrueckt == nein) {
+        return Antwort::Nein;
+    }
+    if (knoepfe == Knoepfe::Ok) {
+        return Antwort::Ok;
+    }
+    return abbrechen != nullptr ? Antwort::Abbrechen : Antwort::Nein;
+}
+
+QString filterNachQt(const QString& filter) {
+    const QStringList teile = filter.split(QLatin1Char('|'));
+    QStringList filter_;
+    for (qsizetype i = 0; i + 1 < teile.size(); i += 2) {
+        QString muster = teile.at(i + 1);
+        muster.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filter_ << teile.at(i) + QStringLiteral(" (") + muster + QLatin1Char(')');
+    }
+    return filter_.join(QStringLiteral(";;"));
+}
+
+QString QtPlattform::dateiWaehlen(const QString& dateiname, const QString& startordner, const QString& filter) {
+    const QString start = dateiname.isEmpty() ? startordner : dateiname;
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), start, filterNachQt(filter));
+}
+
+QString QtPlattform::eingabefenster(const QString& frage, const QString& titel, const QString& vorgabe) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), titel, anzeigeText(frage),
+                                               QLineEdit::Normal, vorgabe, &ok);
+    return ok ? text : QString();
+}
+
+void QtPlattform::zwischenablageSetzen(const QString& text) {
+    QClipboard* ablage = QGuiApplication::clipboard();
+    ablage->clear();
+    ablage->setText(text);
+}
+
+bool QtPlattform::programmStarten(const QString& programm, const QStringList& argumente) {
+    return QProcess::startDetached(programm, argumente);
+}
+
+bool QtPlattform::oeffnen(const QString& pfad) { return QDesktopServices::openUrl(QUrl::fromLocalFile(pfad)); }

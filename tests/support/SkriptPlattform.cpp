@@ -1,0 +1,67 @@
+#include "support/SkriptPlattform.h"
+
+#include <QDebug>
+
+Plattform::Antwort SkriptPlattform::meldungsfenster(const QString& text, Symbol symbol, Knoepfe knoepfe,
+                                                    const QString& titel) {
+    aufrufe.append({QStringLiteral("meldungsfenster"), {text, titel}});
+    fenster.append({text, symbol, knoepfe, titel});
+    if (!antworten.isEmpty()) {
+        return antworten.dequeue();
+    }
+    if (knoepfe == Knoepfe::Ok) {
+        return Antwort::Ok;
+    }
+    unerwartet.append(text);
+    qWarning() << "unerwartete Frage:" << text;
+    return Antwort::Abbrechen;
+}
+
+QString SkriptPlattform::dateiWaehlen(const QString& dateiname, const QString& startordner, const QString& filter) {
+    aufrufe.append({QStringLiteral("dateiWaehlen"), {dateiname, startordner, filter}});
+    if (dateien.isEmpty()) {
+        unerwartet.append(QStringLiteral("dateiWaehlen ") + filter);
+        qWarning() << "unerwarteter Dateidialog:" << filter;
+        return {};
+    }
+    return dateien.dequeue();
+}
+
+QString SkriptPlattform::eingabefenster(const QString& frage, const QString& titel, const QString& vorgabe) {
+    aufrufe.append({QStringLiteral("eingabefenster"), {frage, titel, vorgabe}});
+    if (eingaben.isEmpty()) {
+        unerwartet.append(QStringLiteral("eingabefenster ") + frage);
+        qWarning() << "unerwartete Eingabe:" << frage;
+        return {};
+    }
+    return eingaben.dequeue();
+}
+
+void SkriptPlattform::zwischenablageSetzen(const QString& text) {
+    aufrufe.append({QStringLiteral("zwischenablageSetzen"), {text}});
+    zwischenablage = text;
+}
+
+bool SkriptPlattform::programmStarten(const QString& programm, const QStringList& argumente) {
+    aufrufe.append({QStringLiteral("programmStarten"), QStringList{programm} + argumente});
+    return startErgebnisse.isEmpty() || startErgebnisse.dequeue();
+}
+
+bool SkriptPlattform::oeffnen(const QString& pfad) {
+    aufrufe.append({QStringLiteral("oeffnen"), {pfad}});
+    return oeffnenErgebnisse.isEmpty() || oeffnenErgebnisse.dequeue();
+}
+
+QStringList SkriptPlattform::meldungstexte() const {
+    QStringList texte;
+    for (const Fenster& f : fenster) {
+        texte.append(f.text);
+    }
+    return texte;
+}
+
+void SkriptPlattform::vergessen() {
+    aufrufe.clear();
+    fenster.clear();
+    unerwartet.clear();
+}
