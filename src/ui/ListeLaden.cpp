@@ -1,0 +1,72 @@
+#include "ui/ListeLaden.h"
+
+#include "core/TextDatei.h"
+#include "core/Zustand.h"
+#include "lists/Eintraege.h"
+#include "ui/Plattform.h"
+#include "ui/RichTextFeld.h"
+
+#include <QComboBox>
+#include <QListWidget>
+
+namespace {
+
+std::optional<ListenInhalt> listeLesen(Plattform& plattform, Zustand& zustand, const QString& pfad) {
+    const std::optional<QString> inhalt = textLesen(pfad);
+    if (!inhalt) {
+        DateiNichtGefunden(plattform, pfad);
+        return std::nullopt;
+    }
+    ListenInhalt liste = listeAuswerten(*inhalt);
+    zustand.ErsetztAnzahl = liste.letzteErsetzungen;
+    return liste;
+}
+
+} // namespace
+
+void DateiNichtGefunden(Plattform& plattform, const QString& pfad) {
+    plattform.meldungsfenster(QStringLiteral("Datei  ") + pfad + QStringLiteral("  wurde nicht gefunden!"),
+                              Plattform::Symbol::Kritisch, Plattform::Knoepfe::Ok, QStringLiteral("ACHTUNG"));
+}
+
+bool ListeLaden(Plattform& plattform, Zustand& zustand, const QString& pfad, QComboBox* box,
+                const QString& angezeigt) {
+    const std::optional<ListenInhalt> liste = listeLesen(plattform, zustand, pfad);
+    if (!liste) {
+        return false;
+    }
+    box->clear();
+    box->addItems(liste->eintraege);
+    box->setCurrentText(angezeigt == QLatin1String("-") ? liste->ersterRoh : angezeigt);
+    return true;
+}
+
+bool ListeLaden(Plattform& plattform, Zustand& zustand, const QString& pfad, QListWidget* box,
+                const QString& angezeigt) {
+    const std::optional<ListenInhalt> liste = listeLesen(plattform, zustand, pfad);
+    if (!liste) {
+        return false;
+    }
+    box->clear();
+    box->addItems(liste->eintraege);
+    const QString text = angezeigt == QLatin1String("-") ? liste->ersterRoh : angezeigt;
+    const QList<QListWidgetItem*> treffer = box->findItems(text, Qt::MatchExactly);
+    if (!treffer.isEmpty()) {
+        box->setCurrentItem(treffer.first());
+    }
+    return true;
+}
+
+bool TextDateiLesen(Plattform& plattform, Zustand& zustand, const QString& pfad, RichTextFeld* feld) {
+    zustand.artikelZeilen.fill(QString());
+    const std::optional<QString> inhalt = textLesen(pfad);
+    if (!inhalt) {
+        DateiNichtGefunden(plattform, pfad);
+        return false;
+    }
+    const TextDateiInhalt datei = textDateiAuswerten(*inhalt);
+    zustand.artikelZeilen = datei.zeilen;
+    zustand.ErsetztAnzahl = datei.letzteErsetzungen;
+    feld->setText(datei.text);
+    return true;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class Plattform;
+class QComboBox;
+class QListWidget;
+class RichTextFeld;
+struct Zustand;
+
+// Fills a box from a list file. A missing file shows the file-not-found box and leaves the box
+// as it was. With the shown text "-" the box's text becomes the first entry as it was read.
+// Returns false when the file could not be read.
+bool ListeLaden(Plattform& plattform, Zustand& zustand, const QString& pfad, QComboBox* box,
+                const QString& angezeigt);
+bool ListeLaden(Plattform& plattform, Zustand& zustand, const QString& pfad, QListWidget* box,
+                const QString& angezeigt);
+
+// Reads a key-value text file: key lines into the article lines, the rest into the field.
+bool TextDateiLesen(Plattform& plattform, Zustand& zustand, const QString& pfad, RichTextFeld* feld);
+
+// The box every reader shows for a file it cannot open.
+void DateiNichtGefunden(Plattform& plattform, const QString& pfad);
