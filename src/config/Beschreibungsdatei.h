@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Writes the description rows as "TEIL1" to "TEIL8" of section "KL_BESCHR" of the file.
+// Returns false when a write failed.
+bool KleidBeschrSpeichern(const QString& pfad, const QStringList& werte);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// Private-profile INI files: "[SECTION]" lines and one "KEY=value" line per key; section and
+// key match without regard to case. Reading trims blanks around a value and strips one pair
+// of enclosing double quotes, as the Windows functions do; a value comes back cut to 254
+// characters. A missing file, section or key reads as "".
+QString IniLesen(const QString& pfad, const QString& abschnitt, const QString& schluessel);
+
+// Writes one key, creating the file and the section when missing; every other line of the
+// file stays as it was. Returns false when the file could not be written (the old file stays).
+bool IniSchreiben(const QString& pfad, const QString& abschnitt, const QString& schluessel, const QString& wert);
+
+// The pure text forms of the two, for callers that hold the file text.
+QString iniWertAusText(const QString& inhalt, const QString& abschnitt, const QString& schluessel);
+QString iniTextMitWert(const QString& inhalt, const QString& abschnitt, const QString& schluessel,
+                       const QString& wert);
