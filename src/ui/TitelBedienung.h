@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class Anwendung;
+class QComboBox;
+class QLineEdit;
+class QWidget;
+class RichTextFeld;
+
+// The main window's handlers for the designation, title, subtitle and "Sie bieten auf " line, and the
+// category menu. Values meant for the book window and the settings leave through the signals, so the
+// owner of those windows decides how to reach them.
+class TitelBedienung final : public QObject {
+    Q_OBJECT
+public:
+    // Connects the controls of the main window, which must exist already.
+    explicit TitelBedienung(Anwendung& anwendung, QObject* parent = nullptr);
+
+    void txtArtikelBez_Change();
+    void cmdArtBezBilden_Click();
+    void Label25_Click();
+    void cmdZusZufugen_Click();
+    void cmdTitel_Click();
+    void cmdVerlaginsBuchbeschr_Click();
+    void cmdAutorinsBuchbeschr_Click();
+    void cmdUntertitelFett_Click();
+    void cmdWasBitenFett_Click();
+    void cmdBeschreibungFett_Click();
+    void lblLoeschenArtBezTitelUnter_Click();
+    void mnuVorlBuch_Click();
+    void mnuVorlCD_MC_Click();
+    void mnuVorlKleid_Click();
+    void mnuBabyKleidung_Click();
+    void cmdAufWasUbername_Click();
+    void cmdZusatztextUbername_Click();
+
+    // Start-up: runs the category menu entry the configured start category names, if any.
+    void startKategorieWaehlen(const QString& startenMit);
+
+signals:
+    // The book window's author box cboBuchAutor is to show this text.
+    void buchAutorGesetzt(const QString& autor);
+    // The book window's kind field cboFarbewehlen is to show this text.
+    void buchArtGesetzt(const QString& buchArt);
+    // A category was applied; the last picked picture file is to go back to the configured article folder.
+    void kategorieGewechselt();
+
+private:
+    void verbinden();
+    void kategorieAnwenden(const QString& artikelArt);
+    void beschreibungVorlageLaden(const QString& datei);
+    void fettMarkierenIn(QLineEdit* feld);
+    bool istHausverkaeufer() const;
+
+    QLineEdit* text(const char* name) const;
+    QComboBox* box(const char* name) const;
+    QWidget* steuerelement(const QString& name) const;
+    RichTextFeld* rtfInhalt() const;
+
+    Anwendung& m_app;
+};
