@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 // Windows also accepts "/"; elsewhere "\" is an ordinary character of a file name.
