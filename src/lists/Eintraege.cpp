@@ -7,9 +7,13 @@ namespace {
 const QString kKomma = QStringLiteral(",");
 const QString kUnterstriche = QStringLiteral("__");
 
-bool istLeer(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+bool istLeer(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
 
-bool istZeilenende(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+bool istZeilenende(QChar c) {
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
 
 // Reads one entry starting at pos; pos ends after the delimiter.
 QString eintragAb(const QString& inhalt, qsizetype& pos) {
@@ -36,7 +40,8 @@ QString eintragAb(const QString& inhalt, qsizetype& pos) {
             eintrag.chop(1);
         }
     }
-    if (pos < ende && inhalt.at(pos) == QLatin1Char('\r') && pos + 1 < ende && inhalt.at(pos + 1) == QLatin1Char('\n')) {
+    if (pos < ende && inhalt.at(pos) == QLatin1Char('\r') && pos + 1 < ende &&
+        inhalt.at(pos + 1) == QLatin1Char('\n')) {
         ++pos;
     }
     ++pos;
@@ -83,7 +88,8 @@ TextDateiInhalt textDateiAuswerten(const QString& inhalt) {
         if (eintrag.contains(QLatin1Char('*'))) {
             if (naechste < datei.zeilen.size()) {
                 const qsizetype kommentar = eintrag.indexOf(QStringLiteral("//"));
-                const qsizetype bis = kommentar < 0 ? eintrag.size() : kommentar;
+                // A remark at the very start leaves an empty key line, not the rest of the entry.
+                const qsizetype bis = kommentar < 0 ? eintrag.size() : std::max<qsizetype>(kommentar, 1);
                 datei.zeilen[naechste++] = eintrag.mid(1, bis - 1).trimmed();
             }
             continue;

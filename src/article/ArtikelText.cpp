@@ -1,0 +1,245 @@
+#include "article/ArtikelText.h"
+
+#include "article/Texte.h"
+
+namespace {
+
+const QString kTrennzeile = QStringLiteral("##-------\r\n");
+const QString kHaupt = QStringLiteral("frmHaupt");
+const QString kBuch = QStringLiteral("frmBuch");
+
+QString zeile(const QString& schluessel, const QString& wert) {
+    return QLatin1Char('*') + schluessel + QLatin1Char('=') + wert + QStringLiteral("\r\n");
+}
+
+QString zeile(const QString& schluessel, int wert) {
+    return zeile(schluessel, QString::number(wert));
+}
+
+QString kopfBlock(const ArtikelFelder& f, const QString& verkaeuferName) {
+    return kTrennzeile + zeile(QStringLiteral("EbayName"), verkaeuferName) +
+           zeile(QStringLiteral("ArtBez"), f.ArtBez) + zeile(QStringLiteral("Titel"), f.Titel) +
+           zeile(QStringLiteral("UntTite"), f.UntTite) + kTrennzeile;
+}
+
+QString angebotBlock(const ArtikelFelder& f) {
+    QString text;
+    for (std::size_t i = 0; i < f.Siebietenauf.size(); ++i) {
+        text += zeile(QStringLiteral("Siebietenauf%1").arg(i + 1), f.Siebietenauf[i]);
+    }
+    return text + zeile(QStringLiteral("Sie bieten auf"), f.SieBietenAuf) +
+           zeile(QStringLiteral("Kaufaufforderung1"), f.Kaufaufforderung1) +
+           zeile(QStringLiteral("Kaufaufforderung2"), f.Kaufaufforderung2) + kTrennzeile;
+}
+
+QString buchBlock(const ArtikelFelder& f) {
+    QString text =
+        zeile(QStringLiteral("Verlag1"), f.Verlag1) + zeile(QStringLiteral("Verlag2"), f.Verlag2) +
+        zeile(QStringLiteral("Autor1"), f.Autor1) + zeile(QStringLiteral("Autor2"), f.Autor2) +
+        zeile(QStringLiteral("Sprache1"), f.Sprache1) + zeile(QStringLiteral("Sprache2"), f.Sprache2) +
+        zeile(QStringLiteral("Art1"), f.Art1) + zeile(QStringLiteral("Art2"), f.Art2) +
+        zeile(QStringLiteral("Genre1"), f.Genre1) + zeile(QStringLiteral("Genre2"), f.Genre2) +
+        zeile(QStringLiteral("AnzSeit1"), f.AnzSeit1) + zeile(QStringLiteral("Gewicht1"), f.Gewicht1) +
+        zeile(QStringLiteral("Zustand1"), f.Zustand1) + zeile(QStringLiteral("Zustand2"), f.Zustand2);
+    for (std::size_t i = 0; i < f.BuchAktiv.size(); ++i) {
+        text += zeile(QStringLiteral("BuchAktiv%1").arg(i + 1), f.BuchAktiv[i]);
+    }
+    return text + kTrennzeile;
+}
+
+QString bildBlock(const ArtikelFelder& f) {
+    QString text;
+    for (std::size_t i = 0; i < f.Bild.size(); ++i) {
+        const BildFelder& bild = f.Bild[i];
+        const int n = static_cast<int>(i) + 1;
+        text += zeile(QStringLiteral("Bild%1Haken").arg(n), bild.Haken) +
+                zeile(QStringLiteral("Bild%1Pfad").arg(n), bild.Pfad) +
+                zeile(QStringLiteral("Bildpfad%1").arg(n), bild.Bildpfad) +
+                zeile(QStringLiteral("Bild%1Breite").arg(n), bild.Breite) +
+                zeile(QStringLiteral("Bild%1Hohe").arg(n), bild.Hohe);
+    }
+    return text + kTrennzeile;
+}
+
+QString versandBlock(const ArtikelFelder& f) {
+    return zeile(QStringLiteral("VersInfJa1"), f.VersInfJa1) +
+           zeile(QStringLiteral("Versandkosten"), f.Versandkosten) +
+           zeile(QStringLiteral("Versandart"), f.Versandart) + kTrennzeile;
+}
+
+enum class Umwandlung { Entkommen, LeerBuch, LeerBlank, Unveraendert, Ganzzahl, Versandkosten };
+
+struct Schluessel {
+    QString name;
+    QString fenster;
+    QString element;
+    Umwandlung umwandlung;
+    Zuweisung::Art art = Zuweisung::Art::Text;
+    int bildNummer = 0;
+};
+
+// The picture controls of rows 1 to 5.
+const std::array<QString, 5> kWebName{QStringLiteral("txtEbayBildPfad"), QStringLiteral("txtEbayBildPfad_b"),
+                                      QStringLiteral("txtEbayBildPfad2"),
+                                      QStringLiteral("txtEbayBildPfad2_b"),
+                                      QStringLiteral("txtEbayBildPfad2_c")};
+const std::array<QString, 5> kBreite{QStringLiteral("txtBildLaenge"), QStringLiteral("txtBildLaenge_b"),
+                                     QStringLiteral("txtBildLaenge2"), QStringLiteral("txtBildLaenge2_b"),
+                                     QStringLiteral("txtBildLaenge2_c")};
+const std::array<QString, 5> kHoehe{QStringLiteral("txtBildHohe"), QStringLiteral("txtBildHohe_b"),
+                                    QStringLiteral("txtBildHohe2"), QStringLiteral("txtBildHohe2_b"),
+                                    QStringLiteral("txtBildHohe2_c")};
+
+void bildSchluessel(QList<Schluessel>& t) {
+    for (int n = 1; n <= 5; ++n) {
+        t.append({QStringLiteral("Bild%1Pfad").arg(n), kHaupt, kWebName[n - 1], Umwandlung::Entkommen});
+    }
+    for (int n = 1; n <= 5; ++n) {
+        t.append({QStringLiteral("Bildpfad%1").arg(n), kHaupt, QStringLiteral("picFoto%1").arg(n),
+                  Umwandlung::Entkommen, Zuweisung::Art::Bild, n});
+    }
+    for (int n = 1; n <= 5; ++n) {
+        t.append({QStringLiteral("Bild%1Breite").arg(n), kHaupt, kBreite[n - 1], Umwandlung::Unveraendert});
+    }
+    for (int n = 1; n <= 5; ++n) {
+        t.append({QStringLiteral("Bild%1Hohe").arg(n), kHaupt, kHoehe[n - 1], Umwandlung::Unveraendert});
+    }
+    for (int n = 1; n <= 5; ++n) {
+        t.append({QStringLiteral("Bild%1Haken").arg(n), kHaupt, QStringLiteral("chkBil%1JaNEin").arg(n),
+                  Umwandlung::Ganzzahl, Zuweisung::Art::Haken});
+    }
+}
+
+void buchSchluessel(QList<Schluessel>& t) {
+    // Crossed on purpose: the key ending in "1" holds the text box and goes into the combo box;
+    // the book window's take-over then copies it back into the text box.
+    const auto buch = [&t](const char* name, const char* element) {
+        t.append({QLatin1String(name), kBuch, QLatin1String(element), Umwandlung::Entkommen});
+    };
+    buch("Verlag1", "cboFirmawehlen");
+    buch("Verlag2", "Text2_0");
+    buch("Autor1", "cboBuchAutor");
+    buch("Autor2", "Text2_1");
+    buch("Sprache1", "cboSprache");
+    buch("Sprache2", "Text2_8");
+    buch("Art1", "cboFarbewehlen");
+    buch("Art2", "Text2_2");
+    buch("Genre1", "cboArtWehlen");
+    buch("Genre2", "Text2_4");
+    buch("AnzSeit1", "Text2_5");
+    buch("Gewicht1", "Text2_6");
+    buch("Zustand1", "cboZustandWehlen1");
+    buch("Zustand2", "cboZustandWehlen2");
+    buch("ZustandAlle", "Text2_7");
+    for (int k = 1; k <= 9; ++k) {
+        t.append({QStringLiteral("BuchAktiv%1").arg(k), kBuch, QStringLiteral("Chk%1").arg(k),
+                  Umwandlung::Ganzzahl, Zuweisung::Art::Haken});
+    }
+}
+
+// Keys in the order they are tested. "VersInfJa2" and "Kostenlos ab" are read by older files
+// but set nothing, so they are not listed.
+const QList<Schluessel>& schluesselTabelle() {
+    static const QList<Schluessel> tabelle = [] {
+        QList<Schluessel> t;
+        const auto haupt = [&t](const QString& name, const char* element, Umwandlung umwandlung) {
+            t.append({name, kHaupt, QLatin1String(element), umwandlung});
+        };
+        haupt(QStringLiteral("ArtBez"), "txtArtikelBez", Umwandlung::Entkommen);
+        haupt(QStringLiteral("Titel"), "txtTitel", Umwandlung::Entkommen);
+        haupt(QStringLiteral("UntTite"), "txtUntertittel", Umwandlung::Entkommen);
+        haupt(QStringLiteral("Siebietenauf1"), "cboEinZwei", Umwandlung::Entkommen);
+        haupt(QStringLiteral("Siebietenauf2"), "cboEinEineEinen", Umwandlung::Entkommen);
+        haupt(QStringLiteral("Siebietenauf3"), "cboGutErhalten", Umwandlung::Entkommen);
+        haupt(QStringLiteral("Siebietenauf4"), "cboGutNeu", Umwandlung::Entkommen);
+        haupt(QStringLiteral("Siebietenauf5"), "cboAufWasBiten", Umwandlung::LeerBuch);
+        haupt(QStringLiteral("Siebietenauf6"), "cboAufWasBiten2", Umwandlung::LeerBlank);
+        haupt(QStringLiteral("Siebietenauf7"), "cboAufWasBiten3", Umwandlung::LeerBlank);
+        haupt(QStringLiteral("Sie bieten auf"), "txtAufWasBiten", Umwandlung::Entkommen);
+        haupt(QStringLiteral("Kaufaufforderung1"), "cboAuforderung1", Umwandlung::Entkommen);
+        haupt(QStringLiteral("Kaufaufforderung2"), "cboAuforderung2", Umwandlung::Entkommen);
+        bildSchluessel(t);
+        t.append({QStringLiteral("VersInfJa1"), kHaupt, QStringLiteral("chkVersadInfoJa"),
+                  Umwandlung::Ganzzahl, Zuweisung::Art::Haken});
+        haupt(QStringLiteral("Versandkosten"), "cboVersandkosten", Umwandlung::Versandkosten);
+        haupt(QStringLiteral("Versandart"), "cboPostHermes2", Umwandlung::Unveraendert);
+        buchSchluessel(t);
+        return t;
+    }();
+    return tabelle;
+}
+
+QString entkommen(const QString& wert, FelderZuweisungen& ergebnis) {
+    QString text = wert;
+    int anzahl = 0;
+    ErsetzeAlle(text, QStringLiteral("__"), QStringLiteral(","), anzahl);
+    ergebnis.letzteErsetzungen = anzahl;
+    return text;
+}
+
+// The value as the control takes it; nothing when the control is to stay as it is.
+std::optional<QString> umwandeln(const QString& wert, Umwandlung umwandlung, FelderZuweisungen& ergebnis) {
+    switch (umwandlung) {
+    case Umwandlung::LeerBuch:
+        return wert.isEmpty() ? QStringLiteral("Buch") : entkommen(wert, ergebnis);
+    case Umwandlung::LeerBlank:
+        return wert.isEmpty() ? QStringLiteral(" ") : entkommen(wert, ergebnis);
+    case Umwandlung::Unveraendert:
+        return wert;
+    case Umwandlung::Versandkosten:
+        return VersandkostenNormalisieren(wert);
+    case Umwandlung::Ganzzahl: {
+        bool ok = false;
+        const int zahl = wert.trimmed().toInt(&ok);
+        return ok && zahl >= 0 && zahl <= 2 ? std::optional<QString>(QString::number(zahl)) : std::nullopt;
+    }
+    case Umwandlung::Entkommen:
+        break;
+    }
+    return entkommen(wert, ergebnis);
+}
+
+void eintragAuswerten(const QString& eintrag, FelderZuweisungen& ergebnis) {
+    const qsizetype gleich = eintrag.indexOf(QLatin1Char('='));
+    const QString wert = gleich < 0 ? eintrag : eintrag.mid(gleich + 1);
+    for (const Schluessel& s : schluesselTabelle()) {
+        if (!eintrag.contains(s.name)) {
+            continue;
+        }
+        const std::optional<QString> umgewandelt = umwandeln(wert, s.umwandlung, ergebnis);
+        if (!umgewandelt) {
+            continue;
+        }
+        const int zahl = s.art == Zuweisung::Art::Haken ? umgewandelt->toInt() : s.bildNummer;
+        ergebnis.zuweisungen.append({s.name, s.fenster, s.element, *umgewandelt, s.art, zahl});
+    }
+}
+
+} // namespace
+
+QString ArtikelTextBilden(const ArtikelFelder& felder, const QString& verkaeuferName,
+                          const QString& artikelArt, int& ersetzt) {
+    QString text = kopfBlock(felder, verkaeuferName) + angebotBlock(felder);
+    if (artikelArt == QLatin1String("Buch")) {
+        text += buchBlock(felder);
+    }
+    text += bildBlock(felder) + versandBlock(felder) + zeile(QStringLiteral("ArtBeschreibung"), QString()) +
+            felder.ArtBeschreibung;
+    return ErsetzeAlle(text, QStringLiteral(","), QStringLiteral("__"), ersetzt);
+}
+
+FelderZuweisungen FelderAusZeilenSetzen(const std::array<QString, 81>& zeilen) {
+    FelderZuweisungen ergebnis;
+    for (const QString& eintrag : zeilen) {
+        eintragAuswerten(eintrag, ergebnis);
+    }
+    return ergebnis;
+}
+
+QString VersandkostenNormalisieren(const QString& wert) {
+    QString ergebnis = ZeichenErsetzen(wert, QStringLiteral("."), QStringLiteral(","));
+    if (ergebnis.contains(QStringLiteral("__"))) {
+        ergebnis = ErstesZeichenEntfernen(ergebnis, QStringLiteral("_"));
+    }
+    return ZeichenErsetzen(ergebnis, QStringLiteral("_"), QStringLiteral(","));
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// One picture row as the article text stores it.
+struct BildFelder {
+    int Haken = 0;
+    // The picture's name on the web.
+    QString Pfad;
+    // The local file the picture was loaded from.
+    QString Bildpfad;
+    QString Breite;
+    QString Hohe;
+};
+
+// The values the article text is written from, named by their keys. The book pairs hold what
+// the key holds: `Verlag1` the publisher text box, `Verlag2` the publisher combo box, and so on.
+struct ArtikelFelder {
+    QString ArtBez;
+    QString Titel;
+    QString UntTite;
+    std::array<QString, 7> Siebietenauf;
+    QString SieBietenAuf;
+    QString Kaufaufforderung1;
+    QString Kaufaufforderung2;
+
+    QString Verlag1;
+    QString Verlag2;
+    QString Autor1;
+    QString Autor2;
+    QString Sprache1;
+    QString Sprache2;
+    QString Art1;
+    QString Art2;
+    QString Genre1;
+    QString Genre2;
+    QString AnzSeit1;
+    QString Gewicht1;
+    QString Zustand1;
+    QString Zustand2;
+    std::array<int, 9> BuchAktiv{};
+
+    std::array<BildFelder, 5> Bild;
+
+    int VersInfJa1 = 0;
+    QString Versandkosten;
+    QString Versandart;
+
+    // The description field's text with its CR LF line ends.
+    QString ArtBeschreibung;
+};
+
+// The article text: keyed lines, separator lines and the description, every comma written as
+// "__" so that the entry reader cannot split it. The book block is written only for the
+// article kind "Buch". ersetzt receives the number of commas replaced.
+QString ArtikelTextBilden(const ArtikelFelder& felder, const QString& verkaeuferName,
+                          const QString& artikelArt, int& ersetzt);
+
+// One control to set from an article line.
+struct Zuweisung {
+    enum class Art {
+        // Text of a text or combo box.
+        Text,
+        // Check value of a check box, in `zahl`.
+        Haken,
+        // Local picture path of picture row `zahl` (1 to 5): load the picture into `element`
+        // (a picture that cannot be loaded leaves the image) and keep the path all the same.
+        Bild,
+    };
+    QString schluessel;
+    // "frmHaupt" or "frmBuch".
+    QString fenster;
+    QString element;
+    QString wert;
+    Art art = Art::Text;
+    int zahl = 0;
+};
+
+struct FelderZuweisungen {
+    QList<Zuweisung> zuweisungen;
+    // Replacements of the last "__" to "," run, none when no value was decoded.
+    std::optional<int> letzteErsetzungen;
+};
+
+// What the article lines set, in the order it has to be set: entry by entry, and within an entry
+// every key that occurs anywhere in it, in the fixed key order. A check value that is not a
+// whole number from 0 to 2 sets nothing. The caller runs the book window's take-over afterwards.
+FelderZuweisungen FelderAusZeilenSetzen(const std::array<QString, 81>& zeilen);
+
+// "4.90", "4__90" and "4,90" all give "4,90".
+QString VersandkostenNormalisieren(const QString& wert);

@@ -1,0 +1,231 @@
+#include "article/ArtikelText.h"
+#include "lists/Eintraege.h"
+
+#include <QTest>
+
+namespace {
+
+// The article lines a written text gives when it is read back from its file.
+std::array<QString, 81> zurueckgelesen(const QString& artikelText) {
+    return textDateiAuswerten(artikelText + QStringLiteral("\r\n")).zeilen;
+}
+
+std::array<QString, 81> zeilen(std::initializer_list<QString> eintraege) {
+    std::array<QString, 81> ergebnis;
+    std::copy(eintraege.begin(), eintraege.end(), ergebnis.begin());
+    return ergebnis;
+}
+
+// Every value set on the control, in order.
+QStringList werte(const FelderZuweisungen& z, const QString& element) {
+    QStringList ergebnis;
+    for (const Zuweisung& zuweisung : z.zuweisungen) {
+        if (zuweisung.element == element) {
+            ergebnis.append(zuweisung.wert);
+        }
+    }
+    return ergebnis;
+}
+
+} // namespace
+
+class TestArtikelText : public QObject {
+    Q_OBJECT
+private slots:
+    void buch_bytegenau();
+    void andereArt_ohneBuchblock();
+    void komma_wirdUnterstricheUndZurueck();
+    void doppelpunktSchraegstriche_schneidenWert();
+    void beschreibungMitRauteOderStern();
+    void schluesselImWert_feuertAuch();
+    void untertitel_setztTitelNicht();
+    void leereAngebotsfelder();
+    void versandkosten_data();
+    void versandkosten();
+    void buchpaare_gekreuzt();
+    void haken_nurGanzeZahl();
+    void bildpfad_nenntBildzeile();
+    void reihenfolge_eintragWeiseDannSchluesselWeise();
+};
+
+void TestArtikelText::buch_bytegenau() {
+    ArtikelFelder f;
+    f.ArtBez = QStringLiteral("Faust, Teil 1");
+    f.Titel = QStringLiteral("Faust");
+    f.Siebietenauf[4] = QStringLiteral("Buch");
+    f.Verlag1 = QStringLiteral("Reclam");
+    f.BuchAktiv[0] = 1;
+    f.Bild[0].Haken = 1;
+    f.Bild[0].Breite = QStringLiteral("400");
+    f.Versandkosten = QStringLiteral("1,85");
+    f.ArtBeschreibung = QStringLiteral("Gut.\r\nEnde");
+    int ersetzt = -1;
+    const QString text = ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("Buch"), ersetzt);
+    QString bilder;
+    for (int n = 1; n <= 5; ++n) {
+        bilder +=
+            QStringLiteral(
+                "*Bild%1Haken=%2\r\n*Bild%1Pfad=\r\n*Bildpfad%1=\r\n*Bild%1Breite=%3\r\n*Bild%1Hohe=\r\n")
+                .arg(n)
+                .arg(n == 1 ? 1 : 0)
+                .arg(n == 1 ? QStringLiteral("400") : QString());
+    }
+    const QString erwartet =
+        QStringLiteral(
+            "##-------\r\n*EbayName=Hans\r\n*ArtBez=Faust__ Teil 1\r\n*Titel=Faust\r\n*UntTite=\r\n"
+            "##-------\r\n*Siebietenauf1=\r\n*Siebietenauf2=\r\n*Siebietenauf3=\r\n*Siebietenauf4=\r\n"
+            "*Siebietenauf5=Buch\r\n*Siebietenauf6=\r\n*Siebietenauf7=\r\n*Sie bieten auf=\r\n"
+            "*Kaufaufforderung1=\r\n*Kaufaufforderung2=\r\n##-------\r\n"
+            "*Verlag1=Reclam\r\n*Verlag2=\r\n*Autor1=\r\n*Autor2=\r\n*Sprache1=\r\n*Sprache2=\r\n"
+            "*Art1=\r\n*Art2=\r\n*Genre1=\r\n*Genre2=\r\n*AnzSeit1=\r\n*Gewicht1=\r\n*Zustand1=\r\n"
+            "*Zustand2=\r\n*BuchAktiv1=1\r\n*BuchAktiv2=0\r\n*BuchAktiv3=0\r\n*BuchAktiv4=0\r\n"
+            "*BuchAktiv5=0\r\n*BuchAktiv6=0\r\n*BuchAktiv7=0\r\n*BuchAktiv8=0\r\n*BuchAktiv9=0\r\n"
+            "##-------\r\n") +
+        bilder +
+        QStringLiteral("##-------\r\n*VersInfJa1=0\r\n*Versandkosten=1__85\r\n*Versandart=\r\n##-------\r\n"
+                       "*ArtBeschreibung=\r\nGut.\r\nEnde");
+    QCOMPARE(text, erwartet);
+    QCOMPARE(ersetzt, 2);
+}
+
+void TestArtikelText::andereArt_ohneBuchblock() {
+    ArtikelFelder f;
+    f.Verlag1 = QStringLiteral("Reclam");
+    int ersetzt = -1;
+    const QString text = ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("CD_MC"), ersetzt);
+    QVERIFY(!text.contains(QStringLiteral("Verlag1")));
+    QVERIFY(!text.contains(QStringLiteral("BuchAktiv")));
+    QVERIFY(text.contains(QStringLiteral("*Kaufaufforderung2=\r\n##-------\r\n*Bild1Haken=0\r\n")));
+    QCOMPARE(ersetzt, 0);
+}
+
+void TestArtikelText::komma_wirdUnterstricheUndZurueck() {
+    ArtikelFelder f;
+    f.Titel = QStringLiteral("Rot, blau, grün");
+    f.UntTite = QStringLiteral("schon__da");
+    f.ArtBeschreibung = QStringLiteral("Eins, zwei\r\n");
+    int ersetzt = 0;
+    const QString text = ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("Buch"), ersetzt);
+    QVERIFY(!text.contains(QLatin1Char(',')));
+    QVERIFY(text.contains(QStringLiteral("*Titel=Rot__ blau__ grün\r\n")));
+    const TextDateiInhalt datei = textDateiAuswerten(text + QStringLiteral("\r\n"));
+    QCOMPARE(datei.text, QStringLiteral("Eins, zwei\r\n\r\n"));
+    const FelderZuweisungen z = FelderAusZeilenSetzen(datei.zeilen);
+    QCOMPARE(werte(z, QStringLiteral("txtTitel")), QStringList{QStringLiteral("Rot, blau, grün")});
+    QCOMPARE(werte(z, QStringLiteral("txtUntertittel")), QStringList{QStringLiteral("schon,da")});
+}
+
+void TestArtikelText::doppelpunktSchraegstriche_schneidenWert() {
+    ArtikelFelder f;
+    f.Bild[0].Pfad = QStringLiteral("https://www.example.com/bild.jpg");
+    int ersetzt = 0;
+    const FelderZuweisungen z = FelderAusZeilenSetzen(
+        zurueckgelesen(ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("Buch"), ersetzt)));
+    QCOMPARE(werte(z, QStringLiteral("txtEbayBildPfad")), QStringList{QStringLiteral("https:")});
+}
+
+void TestArtikelText::beschreibungMitRauteOderStern() {
+    ArtikelFelder f;
+    f.ArtBeschreibung = QStringLiteral("Zeile eins\r\nNr. #5 fehlt\r\n*Titel=Sternchen\r\nEnde\r\n");
+    int ersetzt = 0;
+    const QString text = ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("Buch"), ersetzt);
+    const TextDateiInhalt datei = textDateiAuswerten(text + QStringLiteral("\r\n"));
+    QCOMPARE(datei.text, QStringLiteral("Zeile eins\r\nEnde\r\n\r\n"));
+    const FelderZuweisungen z = FelderAusZeilenSetzen(datei.zeilen);
+    QCOMPARE(werte(z, QStringLiteral("txtTitel")), (QStringList{QString(), QStringLiteral("Sternchen")}));
+}
+
+void TestArtikelText::schluesselImWert_feuertAuch() {
+    const FelderZuweisungen z = FelderAusZeilenSetzen(
+        zeilen({QStringLiteral("ArtBez=Der Titel im Schuber"), QStringLiteral("Titel=Der Schuber")}));
+    QCOMPARE(werte(z, QStringLiteral("txtArtikelBez")), QStringList{QStringLiteral("Der Titel im Schuber")});
+    QCOMPARE(werte(z, QStringLiteral("txtTitel")),
+             (QStringList{QStringLiteral("Der Titel im Schuber"), QStringLiteral("Der Schuber")}));
+}
+
+void TestArtikelText::untertitel_setztTitelNicht() {
+    const FelderZuweisungen z = FelderAusZeilenSetzen(zeilen({QStringLiteral("UntTite=Band 2")}));
+    QCOMPARE(z.zuweisungen.size(), 1);
+    QCOMPARE(z.zuweisungen[0].element, QStringLiteral("txtUntertittel"));
+}
+
+void TestArtikelText::leereAngebotsfelder() {
+    const FelderZuweisungen z =
+        FelderAusZeilenSetzen(zeilen({QStringLiteral("Siebietenauf5="), QStringLiteral("Siebietenauf6="),
+                                      QStringLiteral("Siebietenauf7="), QStringLiteral("Siebietenauf4=")}));
+    QCOMPARE(werte(z, QStringLiteral("cboAufWasBiten")), QStringList{QStringLiteral("Buch")});
+    QCOMPARE(werte(z, QStringLiteral("cboAufWasBiten2")), QStringList{QStringLiteral(" ")});
+    QCOMPARE(werte(z, QStringLiteral("cboAufWasBiten3")), QStringList{QStringLiteral(" ")});
+    QCOMPARE(werte(z, QStringLiteral("cboGutNeu")), QStringList{QString()});
+}
+
+void TestArtikelText::versandkosten_data() {
+    QTest::addColumn<QString>("gelesen");
+    QTest::addColumn<QString>("erwartet");
+    QTest::newRow("Punkt") << QStringLiteral("4.90") << QStringLiteral("4,90");
+    QTest::newRow("Unterstriche") << QStringLiteral("4__90") << QStringLiteral("4,90");
+    QTest::newRow("Komma") << QStringLiteral("4,90") << QStringLiteral("4,90");
+    QTest::newRow("ganz") << QStringLiteral("5") << QStringLiteral("5");
+    QTest::newRow("einUnterstrich") << QStringLiteral("4_90") << QStringLiteral("4,90");
+}
+
+void TestArtikelText::versandkosten() {
+    QFETCH(QString, gelesen);
+    QFETCH(QString, erwartet);
+    const FelderZuweisungen z = FelderAusZeilenSetzen(zeilen({QStringLiteral("Versandkosten=") + gelesen}));
+    QCOMPARE(werte(z, QStringLiteral("cboVersandkosten")), QStringList{erwartet});
+}
+
+void TestArtikelText::buchpaare_gekreuzt() {
+    ArtikelFelder f;
+    f.Verlag1 = QStringLiteral("Reclam, Stuttgart");
+    f.Verlag2 = QStringLiteral("Verlag wählen");
+    int ersetzt = 0;
+    const FelderZuweisungen z = FelderAusZeilenSetzen(
+        zurueckgelesen(ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("Buch"), ersetzt)));
+    QCOMPARE(werte(z, QStringLiteral("cboFirmawehlen")), QStringList{QStringLiteral("Reclam, Stuttgart")});
+    QCOMPARE(werte(z, QStringLiteral("Text2_0")), QStringList{QStringLiteral("Verlag wählen")});
+    for (const Zuweisung& zuweisung : z.zuweisungen) {
+        if (zuweisung.element == QLatin1String("cboFirmawehlen")) {
+            QCOMPARE(zuweisung.fenster, QStringLiteral("frmBuch"));
+        }
+    }
+}
+
+void TestArtikelText::haken_nurGanzeZahl() {
+    const FelderZuweisungen z =
+        FelderAusZeilenSetzen(zeilen({QStringLiteral("BuchAktiv3=1"), QStringLiteral("BuchAktiv4=ja"),
+                                      QStringLiteral("VersInfJa1=7"), QStringLiteral("Bild2Haken= 0")}));
+    QCOMPARE(z.zuweisungen.size(), 2);
+    QCOMPARE(z.zuweisungen[0].element, QStringLiteral("Chk3"));
+    QCOMPARE(z.zuweisungen[0].art, Zuweisung::Art::Haken);
+    QCOMPARE(z.zuweisungen[0].zahl, 1);
+    QCOMPARE(z.zuweisungen[1].element, QStringLiteral("chkBil2JaNEin"));
+    QCOMPARE(z.zuweisungen[1].zahl, 0);
+}
+
+void TestArtikelText::bildpfad_nenntBildzeile() {
+    const FelderZuweisungen z =
+        FelderAusZeilenSetzen(zeilen({QStringLiteral("Bildpfad4=/home/h/Fotos/a__b.jpg")}));
+    QCOMPARE(z.zuweisungen.size(), 1);
+    QCOMPARE(z.zuweisungen[0].art, Zuweisung::Art::Bild);
+    QCOMPARE(z.zuweisungen[0].element, QStringLiteral("picFoto4"));
+    QCOMPARE(z.zuweisungen[0].zahl, 4);
+    QCOMPARE(z.zuweisungen[0].wert, QStringLiteral("/home/h/Fotos/a,b.jpg"));
+    QCOMPARE(z.letzteErsetzungen, std::optional<int>(1));
+}
+
+void TestArtikelText::reihenfolge_eintragWeiseDannSchluesselWeise() {
+    const FelderZuweisungen z = FelderAusZeilenSetzen(
+        zeilen({QStringLiteral("Zustand1=Titel Verlag1"), QString(), QStringLiteral("ArtBez=x")}));
+    QStringList reihenfolge;
+    for (const Zuweisung& zuweisung : z.zuweisungen) {
+        reihenfolge.append(zuweisung.schluessel);
+    }
+    QCOMPARE(reihenfolge, (QStringList{QStringLiteral("Titel"), QStringLiteral("Verlag1"),
+                                       QStringLiteral("Zustand1"), QStringLiteral("ArtBez")}));
+    QVERIFY(!FelderAusZeilenSetzen(zeilen({})).letzteErsetzungen.has_value());
+}
+
+QTEST_GUILESS_MAIN(TestArtikelText)
+#include "tst_artikeltext.moc"

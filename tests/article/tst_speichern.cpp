@@ -1,0 +1,108 @@
+#include "article/Dateinamen.h"
+#include "article/Speichern.h"
+#include "core/Datenordner.h"
+#include "support/TestOrdner.h"
+
+#include <QTest>
+
+class TestSpeichern : public QObject {
+    Q_OBJECT
+private slots:
+    void speichername_data();
+    void speichername();
+    void jedesVerboteneZeichen_ergibtDateiname();
+    void registername_fragezeichenUndUnterstriche();
+    void registerzeile_zurueckgelesenIstDateiname();
+    void pfade_inDenDreiOrdnern();
+    void registerTextOhne_data();
+    void registerTextOhne();
+    void nameNachSpeichern();
+    void fehlertext();
+};
+
+void TestSpeichern::speichername_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("verkaeufer");
+    QTest::addColumn<QString>("erwartet");
+    QTest::newRow("Hausverkaeufer") << QStringLiteral("+ Buch") << QStringLiteral("Hausverkauf-1")
+                                    << QStringLiteral("Buch");
+    QTest::newRow("fuenfter") << QStringLiteral("+ Buch") << QStringLiteral("Hausverkauf-5")
+                              << QStringLiteral("Buch");
+    QTest::newRow("sechsterNicht") << QStringLiteral("+ Buch") << QStringLiteral("Hausverkauf-6")
+                                   << QStringLiteral("+ Buch");
+    QTest::newRow("andererNicht") << QStringLiteral("+ Buch") << QStringLiteral("Hans")
+                                  << QStringLiteral("+ Buch");
+    QTest::newRow("ohneLeerzeichen") << QStringLiteral("+Buch") << QStringLiteral("Hausverkauf-1")
+                                     << QStringLiteral("+Buch");
+    QTest::newRow("sternWirdPlus") << QStringLiteral("* Buch") << QStringLiteral("Hausverkauf-1")
+                                   << QStringLiteral("Buch");
+    QTest::newRow("nurVerbotene") << QStringLiteral("???") << QStringLiteral("Hans") << QStringLiteral("---");
+}
+
+void TestSpeichern::speichername() {
+    QFETCH(QString, name);
+    QFETCH(QString, verkaeufer);
+    QFETCH(QString, erwartet);
+    QCOMPARE(SpeichernameBilden(name, verkaeufer), erwartet);
+}
+
+void TestSpeichern::jedesVerboteneZeichen_ergibtDateiname() {
+    const QString name = QStringLiteral("A?B#C:D\\E/F|G*H<I>J!K\"L");
+    const QString n = DateinameBilden(SpeichernameBilden(name, QStringLiteral("Hans")),
+                                      QStringLiteral("4,90"), QStringLiteral("Hans"));
+    QCOMPARE(n, QStringLiteral("A-B-C,D,E,F,G+H(I)J~K'L~4,90#Hans"));
+}
+
+void TestSpeichern::registername_fragezeichenUndUnterstriche() {
+    QCOMPARE(RegisternameBilden(QStringLiteral("Buch, alt~4,90#Hans")),
+             QStringLiteral("Buch__ alt~4__90?Hans.ebay"));
+}
+
+void TestSpeichern::registerzeile_zurueckgelesenIstDateiname() {
+    const QString n =
+        DateinameBilden(QStringLiteral("CD 1,2"), QStringLiteral("1,85"), QStringLiteral("Hans"));
+    QString zurueck = RegisternameBilden(n);
+    zurueck.replace(QLatin1Char('?'), QLatin1Char('#')).replace(QStringLiteral("__"), QStringLiteral(","));
+    QCOMPARE(zurueck, n + QStringLiteral(".ebay"));
+    QCOMPARE(PreisAusDateiname(zurueck), QStringLiteral("1,85"));
+}
+
+void TestSpeichern::pfade_inDenDreiOrdnern() {
+    TestOrdner ordner;
+    const Datenordner daten(ordner.programmordner());
+    const SpeicherPfade pfade = SpeicherPfadeBilden(daten, QStringLiteral("Buch~4,90#Hans"));
+    QCOMPARE(pfade.html, ordner.daten(QStringLiteral("Artikeln/Buch~4,90#Hans.ebay")));
+    QCOMPARE(pfade.text, ordner.daten(QStringLiteral("Artikeln-Txt/Buch~4,90#Hans.ebay")));
+    QCOMPARE(pfade.zusatz, ordner.daten(QStringLiteral("Artikeln-Zusatz-html/Buch~4,90#Hans-Zus.ebay")));
+}
+
+void TestSpeichern::registerTextOhne_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("erwartet");
+    QTest::newRow("mitte") << 1 << QStringLiteral("A~1?X.ebay\r\nC~3__5?X.ebay\r\n");
+    QTest::newRow("ausserhalb") << 7 << QStringLiteral("A~1?X.ebay\r\nB~2?X.ebay\r\nC~3__5?X.ebay\r\n");
+    QTest::newRow("negativ") << -1 << QStringLiteral("A~1?X.ebay\r\nB~2?X.ebay\r\nC~3__5?X.ebay\r\n");
+}
+
+void TestSpeichern::registerTextOhne() {
+    QFETCH(int, index);
+    QFETCH(QString, erwartet);
+    const QStringList liste{QStringLiteral("A~1#X.ebay"), QStringLiteral("B~2#X.ebay"),
+                            QStringLiteral("C~3,5#X.ebay")};
+    QCOMPARE(RegisterTextOhne(liste, index), erwartet);
+}
+
+void TestSpeichern::nameNachSpeichern() {
+    QCOMPARE(NameNachSpeichern(QStringLiteral("+ Buch, neu + alt")), QStringLiteral("* Buch/ neu * alt"));
+}
+
+void TestSpeichern::fehlertext() {
+    QCOMPARE(
+        SpeicherFehlertext(QStringLiteral("Zugriff verweigert"), QStringLiteral("Buch")),
+        QStringLiteral(
+            "Bitte folgende Zeichen ( ?,:,\\,! )im Speichername durch \" - oder leerzeichen \" ersetzten "
+            "\r\nFehler 11 - beim Speichern Zugriff verweigert\r\n\r\nBuch"));
+}
+
+QTEST_GUILESS_MAIN(TestSpeichern)
+#include "tst_speichern.moc"
