@@ -63,6 +63,9 @@ const QStringList kBasis{QStringLiteral("1"),   QStringLiteral("200"), QStringLi
 class TestFrmHaupt : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
     void steuerelement_existiertMitArt_data();
     void steuerelement_existiertMitArt();
     void seitenUndMenues_tragenIhreBeschriftung();
@@ -88,7 +91,22 @@ private slots:
     void nachDemVerkauf_meldung1MitLeeremText();
     void songs_inVorbereitung();
     void beenden_schliesstOhneFrage();
+
+private:
+    // Shared by the tests that only read: one window as designed, one after start-up.
+    std::unique_ptr<Programm> m_entwurf;
+    std::unique_ptr<Programm> m_gestartet;
 };
+
+void TestFrmHaupt::initTestCase() {
+    m_entwurf = std::make_unique<Programm>(false);
+    m_gestartet = std::make_unique<Programm>();
+}
+
+void TestFrmHaupt::cleanupTestCase() {
+    m_entwurf.reset();
+    m_gestartet.reset();
+}
 
 void TestFrmHaupt::steuerelement_existiertMitArt_data() {
     QTest::addColumn<QString>("name");
@@ -189,8 +207,7 @@ void TestFrmHaupt::steuerelement_existiertMitArt_data() {
 void TestFrmHaupt::steuerelement_existiertMitArt() {
     QFETCH(QString, name);
     QFETCH(QString, art);
-    Programm prog(false);
-    const QList<QObject*> treffer = prog.haupt().findChildren<QObject*>(name);
+    const QList<QObject*> treffer = m_entwurf->haupt().findChildren<QObject*>(name);
     QCOMPARE(treffer.size(), 1);
     QVERIFY2(treffer.first()->inherits(art.toLatin1().constData()),
              treffer.first()->metaObject()->className());
@@ -203,7 +220,7 @@ void TestFrmHaupt::steuerelement_existiertMitArt() {
 }
 
 void TestFrmHaupt::seitenUndMenues_tragenIhreBeschriftung() {
-    Programm prog(false);
+    Programm& prog = *m_entwurf;
     auto* tab = prog.el<QTabWidget>(QStringLiteral("SSTab1"));
     QCOMPARE(tab->count(), 4);
     QCOMPARE(tab->tabText(0), QStringLiteral("Beschreibung"));
@@ -279,8 +296,7 @@ void TestFrmHaupt::festeListe_nachStart() {
     QFETCH(QString, name);
     QFETCH(QStringList, liste);
     QFETCH(QString, text);
-    Programm prog;
-    QComboBox* box = prog.cbo(name);
+    QComboBox* box = m_gestartet->cbo(name);
     QCOMPARE(eintraege(box), liste);
     QCOMPARE(box->currentText(), text);
 }
