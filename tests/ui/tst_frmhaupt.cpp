@@ -91,6 +91,7 @@ private slots:
     void nachDemVerkauf_meldung1MitLeeremText();
     void songs_inVorbereitung();
     void beenden_schliesstOhneFrage();
+    void fensterSchliessen_beendetOhneFrage();
 
 private:
     // Shared by the tests that only read: one window as designed, one after start-up.
@@ -592,6 +593,15 @@ void TestFrmHaupt::beenden_schliesstOhneFrage() {
     Programm prog;
     artikelFuellen(prog);
     prog.el<QAction>(QStringLiteral("mnuBeenden"))->trigger();
+    QVERIFY(!prog.haupt().isVisible());
+    QVERIFY(prog.p.fenster.isEmpty());
+    QVERIFY(prog.p.unerwartet.isEmpty());
+}
+
+void TestFrmHaupt::fensterSchliessen_beendetOhneFrage() {
+    Programm prog;
+    artikelFuellen(prog);
+    QVERIFY(prog.haupt().close());
     QVERIFY(!prog.haupt().isVisible());
     QVERIFY(prog.p.fenster.isEmpty());
     QVERIFY(prog.p.unerwartet.isEmpty());
