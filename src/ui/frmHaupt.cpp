@@ -2,31 +2,277 @@
 
 #include "core/Version.h"
 #include "ui/Anwendung.h"
+#include "ui/ExterneProgramme.h"
+#include "ui/ListeLaden.h"
+#include "ui/Meldung.h"
+#include "ui/Plattform.h"
+#include "ui_frmHaupt.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
 
-FrmHaupt::FrmHaupt(Anwendung& anwendung, QWidget* parent) : QMainWindow(parent), m_app(anwendung) {
-    setObjectName(QStringLiteral("frmHaupt"));
-    setWindowTitle(QStringLiteral("K.O.R.I    PlainPage-PlainSale"));
-    lblVersion = new QLabel(this);
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    setCentralWidget(lblVersion);
-    resize(1280, 720);
+namespace {
+
+const QString kAufforderung1 = QStringLiteral("vorlagen\\Aufforderung1.str");
+const QString kAufforderung2 = QStringLiteral("vorlagen\\Aufforderung2.str");
+const QString kZusatzTexte = QStringLiteral("vorlagen\\ZusatzTexte.str");
+const QString kZusatzTexteAnzeige = QStringLiteral("Wähle einen fertigen Beschreibungstext");
+
+// The number before each phrase is the length it adds to the designation, its blank included.
+const QStringList kZus1{QString(),
+                        QStringLiteral("5 süße"),
+                        QStringLiteral("6 süßer"),
+                        QStringLiteral("6 süßes"),
+                        QStringLiteral("4 TOP"),
+                        QStringLiteral("5 TOP!"),
+                        QStringLiteral("5 + CD"),
+                        QStringLiteral("6 m. CD"),
+                        QStringLiteral("7 mit CD"),
+                        QStringLiteral("9 Inkl. CD"),
+                        QStringLiteral("6 + mp3"),
+                        QStringLiteral("8 mit mp3"),
+                        QStringLiteral("8 +mp3 CD"),
+                        QStringLiteral("7 w. NEU"),
+                        QStringLiteral("4 RAR"),
+                        QStringLiteral("8 RARITÄT")};
+
+const QStringList kZus2{QString(),
+                        QStringLiteral("12 Liebesroman"),
+                        QStringLiteral("12 Frauenroman"),
+                        QStringLiteral("24 Liebesroman Frauenroman"),
+                        QStringLiteral("09 Thriller"),
+                        QStringLiteral("15 Krimi Thriller"),
+                        QStringLiteral("12 Reiseführer"),
+                        QStringLiteral("07 Erotik"),
+                        QStringLiteral("12 Erotikroman"),
+                        QStringLiteral(" -------- "),
+                        QStringLiteral("10 Abenteuer"),
+                        QStringLiteral("09 Esoterik"),
+                        QStringLiteral("08 Fantasy"),
+                        QStringLiteral("11 Gesundheit"),
+                        QStringLiteral("08 Heilung"),
+                        QStringLiteral("19 Historischer Roman"),
+                        QStringLiteral("11 Informatik"),
+                        QStringLiteral("12 Liebe Quell"),
+                        QStringLiteral("16 Liebe NLP Quell"),
+                        QStringLiteral("11 Mathematik"),
+                        QStringLiteral("04 NLP"),
+                        QStringLiteral("12 Philosophie"),
+                        QStringLiteral("12 Psychologie"),
+                        QStringLiteral("07 Schule"),
+                        QStringLiteral("10 Studenten"),
+                        QStringLiteral(" -------- "),
+                        QStringLiteral("09 gebunden"),
+                        QStringLiteral("10 ungelesen"),
+                        QStringLiteral("11 1x gelesen"),
+                        QStringLiteral("10 Anschauen"),
+                        QStringLiteral("11 mit mp3 CD"),
+                        QStringLiteral("11 mit CD-ROM"),
+                        QStringLiteral("13 Inkl. CD-ROM")};
+
+const QStringList kEinZwei{QStringLiteral("ein"),    QStringLiteral("zwei"), QStringLiteral("drei"),
+                           QStringLiteral("vier"),   QStringLiteral("fünf"), QStringLiteral("sechs"),
+                           QStringLiteral("sieben"), QStringLiteral("acht"), QStringLiteral("neun"),
+                           QStringLiteral("zehn"),   QStringLiteral("elf"),  QStringLiteral("zwölf")};
+
+const QStringList kBildgroessenBasis{QStringLiteral("1"),   QStringLiteral("200"), QStringLiteral("225"),
+                                     QStringLiteral("250"), QStringLiteral("275"), QStringLiteral("300"),
+                                     QStringLiteral("325"), QStringLiteral("350"), QStringLiteral("375"),
+                                     QStringLiteral("400"), QStringLiteral("425"), QStringLiteral("450")};
+
+const QColor kGrau(0xC0, 0xC0, 0xC0);
+
+// Fills a fixed list and sets the box's text afterwards, as the stored window did.
+void listeSetzen(QComboBox* box, const QStringList& eintraege, const QString& text) {
+    box->clear();
+    box->addItems(eintraege);
+    box->setCurrentText(text);
+}
+
+void hintergrundSetzen(QWidget* feld, const QColor& farbe) {
+    QPalette palette = feld->palette();
+    palette.setColor(QPalette::Base, farbe);
+    feld->setPalette(palette);
+}
+
+} // namespace
+
+FrmHaupt::FrmHaupt(Anwendung& anwendung, QWidget* parent)
+    : QMainWindow(parent), m_app(anwendung), m_ui(std::make_unique<Ui::frmHaupt>()) {
+    m_ui->setupUi(this);
+    versandFarbenSetzen();
+    verbinden();
+}
+
+FrmHaupt::~FrmHaupt() = default;
+
+void FrmHaupt::verbinden() {
+    Ui::frmHaupt& u = *m_ui;
+    connect(u.chkVersadInfoJa, &QCheckBox::toggled, this, &FrmHaupt::chkVersadInfoJa_Click);
+    connect(u.cmdNeu, &QPushButton::clicked, this, &FrmHaupt::cmdNeu_Click);
+    connect(u.mnuDateiNeu, &QAction::triggered, this, &FrmHaupt::cmdNeu_Click);
+    connect(u.mnuBeenden, &QAction::triggered, this, [this] { m_app.ProgrammBeenden(); });
+    connect(u.cdmZusatzTexteAktual, &QPushButton::clicked, this, &FrmHaupt::cdmZusatzTexteAktual_Click);
+    connect(u.cmdAuforderung1Aktalisieren, &QPushButton::clicked, this,
+            &FrmHaupt::cmdAuforderung1Aktalisieren_Click);
+    connect(u.cmdAuforderung2Aktalisieren, &QPushButton::clicked, this,
+            &FrmHaupt::cmdAuforderung2Aktalisieren_Click);
+    connect(u.cmdAuforderung1Plus, &QPushButton::clicked, this, &FrmHaupt::cmdAuforderung1Plus_Click);
+    connect(u.cmdAuforderung2Plus, &QPushButton::clicked, this, &FrmHaupt::cmdAuforderung2Plus_Click);
+    connect(u.cmdZusazttexteVerwalten, &QPushButton::clicked, this, &FrmHaupt::cmdZusazttexteVerwalten_Click);
+    connect(u.cmdSongs, &QPushButton::clicked, this, &FrmHaupt::cmdSongs_Click);
+    connect(u.mnuNachdemVerk, &QAction::triggered, this, &FrmHaupt::mnuNachdemVerk_Click);
+    connect(u.mnuanzKommas, &QAction::triggered, this, &FrmHaupt::mnuanzKommas_Click);
 }
 
 void FrmHaupt::Form_Load() {
     Zustand& z = m_app.zustand();
     z.startInArbeit = true;
-    z.vorschauBoxBreite = 975;
     z.vorschauBoxHoehe = 975;
+    z.vorschauBoxBreite = 975;
     z.OeffnenModus = false;
 
-    lblVersion->setText(QStringLiteral("Version: %1.%2").arg(version::major).arg(version::revision));
+    festeListenFuellen();
+
+    // The settings, the template, the stored-text captions and the start category are applied
+    // here by their windows' code, in this order, before the version label.
+
+    m_ui->lblVersion->setText(QStringLiteral("Version: %1.%2").arg(version::major).arg(version::revision));
 
     z.startInArbeit = false;
+
+    cdmZusatzTexteAktual_Click();
+    cmdAuforderung1Aktalisieren_Click();
+    cmdAuforderung2Aktalisieren_Click();
+    // The clothing material list and the eight book lists follow here; loading them creates
+    // the clothing and book windows.
 }
 
+void FrmHaupt::festeListenFuellen() {
+    Ui::frmHaupt& u = *m_ui;
+    u.cboBuchAutor->setCurrentText(QStringLiteral("Autor wählen"));
+    listeSetzen(u.cboZus1, kZus1, QString());
+    listeSetzen(u.cboZus2, kZus2, QString());
+    listeSetzen(u.cboEinZwei, kEinZwei, QStringLiteral("ein"));
+    listeSetzen(u.cboEinEineEinen, {QString(), QStringLiteral("e"), QStringLiteral("en")}, QString());
+    listeSetzen(u.cboGutNeu, {QStringLiteral("e"), QStringLiteral("en"), QStringLiteral("es")},
+                QStringLiteral("e"));
+    listeSetzen(u.cboAufWasBiten, {QStringLiteral("Buch"), QStringLiteral("Bücher")}, QStringLiteral("Buch"));
+
+    const QString eins = QStringLiteral("1");
+    const QStringList breite1 =
+        kBildgroessenBasis + QStringList{QStringLiteral("460"), QStringLiteral("562")};
+    const QStringList hoehe1 = kBildgroessenBasis + QStringList{QStringLiteral("488")};
+    const QStringList breite2 = kBildgroessenBasis + QStringList{QStringLiteral("460")};
+    for (QComboBox* box : {u.txtBildLaenge, u.txtBildLaenge_b}) {
+        listeSetzen(box, breite1, eins);
+    }
+    for (QComboBox* box : {u.txtBildHohe, u.txtBildHohe_b}) {
+        listeSetzen(box, hoehe1, eins);
+    }
+    for (QComboBox* box : {u.txtBildLaenge2, u.txtBildLaenge2_b, u.txtBildLaenge2_c}) {
+        listeSetzen(box, breite2, eins);
+    }
+    for (QComboBox* box : {u.txtBildHohe2, u.txtBildHohe2_b, u.txtBildHohe2_c}) {
+        listeSetzen(box, kBildgroessenBasis, eins);
+    }
+}
+
+void FrmHaupt::cmdNeu_Click() {
+    FormNeuEirichten();
+    // Picture widths, the last picked picture file and the save window's lock follow once
+    // the settings and save windows exist.
+}
+
+void FrmHaupt::FormNeuEirichten() {
+    Ui::frmHaupt& u = *m_ui;
+    u.cboZus1->setCurrentText(QString());
+    u.cboZus2->setCurrentText(QString());
+    for (QLineEdit* feld :
+         {u.txtArtikelBez, u.txtTitel, u.txtUntertittel, u.txtEbayBildPfad, u.txtEbayBildPfad_b,
+          u.txtEbayBildPfad2, u.txtEbayBildPfad2_b, u.txtEbayBildPfad2_c}) {
+        feld->clear();
+    }
+    u.rtfInhaltAuto->setText(QString());
+    u.rtfLink->setText(QString());
+    for (QComboBox* box : {u.txtBildLaenge_b, u.txtBildLaenge2_b, u.txtBildHohe_b, u.txtBildHohe2_b}) {
+        box->setCurrentText(QStringLiteral("1"));
+    }
+    for (QCheckBox* schalter : {u.chkBil2JaNEin, u.chkBil4JaNEin, u.chkBil5JaNEin}) {
+        schalter->setChecked(false);
+    }
+    for (BildFeld* bild : {u.picFoto1, u.picFoto2, u.picFoto3, u.picFoto4, u.picFoto5}) {
+        bild->leeren();
+    }
+}
+
+void FrmHaupt::chkVersadInfoJa_Click() {
+    if (m_app.zustand().startInArbeit) {
+        return;
+    }
+    Ui::frmHaupt& u = *m_ui;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{u.cboVersandkosten, u.cboPostHermes2, u.Label30, u.Label32}) {
+        w->setEnabled(!w->isEnabled());
+    }
+    versandFarbenSetzen();
+}
+
+// Grey combos tell at a glance that no shipping information goes into the listing.
+void FrmHaupt::versandFarbenSetzen() {
+    const QColor farbe = m_ui->Label30->isEnabled() ? QApplication::palette().color(QPalette::Base) : kGrau;
+    hintergrundSetzen(m_ui->cboVersandkosten, farbe);
+    hintergrundSetzen(m_ui->cboPostHermes2, farbe);
+}
+
+void FrmHaupt::cdmZusatzTexteAktual_Click() {
+    ListeLaden(m_app.plattform(), m_app.zustand(), m_app.daten().pfad(kZusatzTexte), m_ui->cboZusatzTexte,
+               kZusatzTexteAnzeige);
+}
+
+void FrmHaupt::cmdAuforderung1Aktalisieren_Click() {
+    ListeLaden(m_app.plattform(), m_app.zustand(), m_app.daten().pfad(kAufforderung1), m_ui->cboAuforderung1,
+               QStringLiteral("-"));
+}
+
+void FrmHaupt::cmdAuforderung2Aktalisieren_Click() {
+    ListeLaden(m_app.plattform(), m_app.zustand(), m_app.daten().pfad(kAufforderung2), m_ui->cboAuforderung2,
+               QStringLiteral("-"));
+}
+
+void FrmHaupt::cmdAuforderung1Plus_Click() {
+    imEditorOeffnen(kAufforderung1);
+}
+
+void FrmHaupt::cmdAuforderung2Plus_Click() {
+    imEditorOeffnen(kAufforderung2);
+}
+
+void FrmHaupt::cmdZusazttexteVerwalten_Click() {
+    imEditorOeffnen(kZusatzTexte);
+}
+
+void FrmHaupt::imEditorOeffnen(const QString& datei) {
+    DateiImEditorOeffnen(m_app.plattform(), m_app.programmordner(),
+                         QStringLiteral("\\KORI-Vorlage-Dateien\\") + datei);
+}
+
+void FrmHaupt::cmdSongs_Click() {
+    Meldung(m_app.plattform(), 99, QStringLiteral("Funktion in Vorbereitung"));
+}
+
+void FrmHaupt::mnuNachdemVerk_Click() {
+    Meldung(m_app.plattform(), 1, QString());
+}
+
+void FrmHaupt::mnuanzKommas_Click() {
+    m_app.plattform().meldungsfenster(
+        QStringLiteral("Anzeige der Anzahl der beim speichern gefundenen und ersätzten Kommas.\r\n") +
+            QString::number(m_app.zustand().ErsetztAnzahl),
+        Plattform::Symbol::Keins, Plattform::Knoepfe::Ok, QStringLiteral("Anzahl der ersetzten Kommas"));
+}
+
+// Closing the main window ends the program at once, without a question.
 void FrmHaupt::closeEvent(QCloseEvent* event) {
     event->accept();
     m_app.ProgrammBeenden();

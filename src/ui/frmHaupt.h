@@ -2,22 +2,53 @@
 
 #include <QMainWindow>
 
-class Anwendung;
-class QLabel;
+#include <memory>
 
-// The main window, and at the same time the article being edited.
+class Anwendung;
+
+namespace Ui {
+class frmHaupt;
+}
+
+// The main window, and at the same time the article being edited: every field of the article
+// is one of its controls.
 class FrmHaupt final : public QMainWindow {
     Q_OBJECT
 public:
     explicit FrmHaupt(Anwendung& anwendung, QWidget* parent = nullptr);
+    ~FrmHaupt() override;
+
+    // The controls, for the code of the other windows.
+    Ui::frmHaupt& ui() { return *m_ui; }
 
     // The start-up sequence.
     void Form_Load();
+
+    void cmdNeu_Click();
+    void FormNeuEirichten();
+
+    void chkVersadInfoJa_Click();
+
+    void cdmZusatzTexteAktual_Click();
+    void cmdAuforderung1Aktalisieren_Click();
+    void cmdAuforderung2Aktalisieren_Click();
+    void cmdAuforderung1Plus_Click();
+    void cmdAuforderung2Plus_Click();
+    void cmdZusazttexteVerwalten_Click();
+
+    void cmdSongs_Click();
+    void mnuNachdemVerk_Click();
+    void mnuanzKommas_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void verbinden();
+    void festeListenFuellen();
+    void versandFarbenSetzen();
+    void imEditorOeffnen(const QString& datei);
+
     Anwendung& m_app;
-    QLabel* lblVersion = nullptr;
+    std::unique_ptr<Ui::frmHaupt> m_ui;
 };
