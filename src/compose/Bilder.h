@@ -5,6 +5,9 @@
 
 #include <optional>
 
+// Window coordinates are given in twips; 15 of them make one pixel at 96 dpi.
+inline constexpr int kTwipsJePixel = 15;
+
 // x rounded to the nearest whole number, an exact half going to the even neighbour.
 double R(double x);
 
