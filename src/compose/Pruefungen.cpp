@@ -14,26 +14,26 @@ QString zuKlein(const QString& feld, int zeile) {
            QStringLiteral("\r\nsoll mehr als 1 sein");
 }
 
-std::optional<Verweigerung> bildzeilePruefen(const PruefBildzeile& z, int zeile, bool* vorhanden) {
-    if (vorhanden) {
-        *vorhanden = false;
-    }
+// A row counts as present once it has a file name, even when its sizes are then refused.
+struct Zeilenbefund {
+    std::optional<Verweigerung> verweigerung;
+    bool vorhanden = false;
+};
+
+Zeilenbefund bildzeilePruefen(const PruefBildzeile& z, int zeile) {
     if (!z.ja) {
-        return std::nullopt;
+        return {};
     }
     if (z.datei.isEmpty()) {
-        return Verweigerung{99, QStringLiteral("Dateiname vom Bild-%1 fehlt!").arg(zeile)};
-    }
-    if (vorhanden) {
-        *vorhanden = true;
+        return {Verweigerung{99, QStringLiteral("Dateiname vom Bild-%1 fehlt!").arg(zeile)}, false};
     }
     if (!mehrAlsEins(z.breite)) {
-        return Verweigerung{11, zuKlein(QStringLiteral("Länge in Pixel"), zeile)};
+        return {Verweigerung{11, zuKlein(QStringLiteral("Länge in Pixel"), zeile)}, true};
     }
     if (!mehrAlsEins(z.hoehe)) {
-        return Verweigerung{11, zuKlein(QStringLiteral("Höhe in Pixel"), zeile)};
+        return {Verweigerung{11, zuKlein(QStringLiteral("Höhe in Pixel"), zeile)}, true};
     }
-    return std::nullopt;
+    return {std::nullopt, true};
 }
 
 Verweigerung fehlt(const QString& feld) {
@@ -67,9 +67,12 @@ PruefErgebnis EingabenPruefen(const PruefEingabe& e) {
     PruefErgebnis r;
     r.bildVorhanden = e.bildVorhanden;
     for (int zeile = 1; zeile <= 5; ++zeile) {
-        bool* vorhanden = zeile >= 3 ? &r.bildVorhanden[zeile - 3] : nullptr;
-        r.verweigerung = bildzeilePruefen(e.bilder[zeile - 1], zeile, vorhanden);
-        if (r.verweigerung) {
+        const Zeilenbefund befund = bildzeilePruefen(e.bilder[zeile - 1], zeile);
+        if (zeile >= 3) {
+            r.bildVorhanden[zeile - 3] = befund.vorhanden;
+        }
+        if (befund.verweigerung) {
+            r.verweigerung = befund.verweigerung;
             return r;
         }
     }
