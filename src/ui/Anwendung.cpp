@@ -1,5 +1,7 @@
 #include "ui/Anwendung.h"
 
+#include "ui/frmBild.h"
+#include "ui/frmBildGrosse.h"
 #include "ui/frmHaupt.h"
 
 #include <QApplication>
@@ -27,4 +29,18 @@ FrmHaupt& Anwendung::frmHaupt() {
         m_frmHaupt = std::make_unique<FrmHaupt>(*this);
     }
     return *m_frmHaupt;
+}
+
+FrmBild& Anwendung::frmBild() {
+    if (!m_frmBild) {
+        m_frmBild = std::make_unique<FrmBild>(*this);
+    }
+    return *m_frmBild;
+}
+
+FrmBildGrosse& Anwendung::frmBildGrosse() {
+    if (!m_frmBildGrosse) {
+        m_frmBildGrosse = std::make_unique<FrmBildGrosse>(*this);
+    }
+    return *m_frmBildGrosse;
 }

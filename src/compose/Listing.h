@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// One picture row as the seller filled it: web file name, display width and height.
+struct ListingBild {
+    QString datei;
+    QString breite;
+    QString hoehe;
+};
+
+// Everything the listing is made of, as the windows hold it at the moment of the assembly.
+struct ListingEingabe {
+    // Main window
+    bool versandInfoJa = false;
+    QString versandkosten;
+    QString versandArt;
+    QString aufWasBieten;
+    QString titel;
+    QString untertitel;
+    std::array<ListingBild, 5> bilder;
+    QString inhaltAuto;
+    QString inhalt;
+    bool aufforderung1Ja = false;
+    QString aufforderung1;
+    bool aufforderung2Ja = false;
+    QString aufforderung2;
+
+    // Template parts
+    QString teil2;
+    QString teil3;
+    QString teil4;
+    QString htmlTeil0a;
+    QString htmlTeil0b;
+    QString htmlTeil0c;
+    QString htmlTeil0d;
+    QString htmlTeil1;
+    QString htmlTeil3b;
+    QString htmlTeil3c;
+    QString htmlTeil5;
+    QString htmlTeil6;
+    QString htmlTeil6b;
+    QString htmlTeil7;
+    QString htmlShop;
+    QString farbverlauf;
+
+    // Settings
+    QString bilderPfad;
+    bool hinweisJa = false;
+    QString einstellVerkaeufer;
+    bool shopJa = false;
+    QString shopBildPfad;
+
+    // Global state
+    QString verkaeuferName;
+    // Pictures 3, 4 and 5, as the finish checks found them.
+    std::array<bool, 3> bildVorhanden{false, false, false};
+
+    int versionMajor = 0;
+    int versionRevision = 0;
+};
+
+enum class ShopFehler { Keiner, A, B };
+
+struct ListingErgebnis {
+    // Empty when the shop part is broken.
+    QString text;
+    ShopFehler fehler = ShopFehler::Keiner;
+    // The lines of the report for a broken shop part, to be joined by CR LF.
+    QStringList fehlerZeilen;
+
+    QString fehlerText() const { return fehlerZeilen.join(QStringLiteral("\r\n")); }
+};
+
+inline const QString kShopHost = QStringLiteral("stores.ebay.de");
+inline const QString kGrafikHost = QStringLiteral("www.example.com");
+
+// Joins the template parts and the article's fields into the listing HTML. Nothing is escaped:
+// the seller may write HTML into any field.
+ListingErgebnis Texte_Verbinden(const ListingEingabe& e);
