@@ -3,6 +3,7 @@
 #include "ui/frmBild.h"
 #include "ui/frmBildGrosse.h"
 #include "ui/frmHaupt.h"
+#include "ui/TitelBedienung.h"
 
 #include <QApplication>
 
@@ -27,8 +28,16 @@ void Anwendung::ProgrammBeenden() {
 FrmHaupt& Anwendung::frmHaupt() {
     if (!m_frmHaupt) {
         m_frmHaupt = std::make_unique<FrmHaupt>(*this);
+        bedienungenAnlegen();
     }
     return *m_frmHaupt;
+}
+
+void Anwendung::bedienungenAnlegen() { m_titel = std::make_unique<TitelBedienung>(*this); }
+
+TitelBedienung& Anwendung::titel() {
+    frmHaupt();
+    return *m_titel;
 }
 
 FrmBild& Anwendung::frmBild() {

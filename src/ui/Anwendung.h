@@ -9,6 +9,7 @@ class Plattform;
 class FrmHaupt;
 class FrmBild;
 class FrmBildGrosse;
+class TitelBedienung;
 
 // Owns the global state and every window. Windows are created at start-up or on first use
 // and live, hidden when not shown, until the program ends.
@@ -30,14 +31,20 @@ public:
     const QString& programmordner() const { return m_daten.programmordner(); }
 
     FrmHaupt& frmHaupt();
+    // The main window's handlers grouped by topic; created with the main window.
+    TitelBedienung& titel();
     FrmBild& frmBild();
     FrmBildGrosse& frmBildGrosse();
 
 private:
+    void bedienungenAnlegen();
+
     Plattform& m_plattform;
     Datenordner m_daten;
     Zustand m_zustand;
+    // Windows whose parent is the main window are declared after it, so they go first.
     std::unique_ptr<FrmHaupt> m_frmHaupt;
+    std::unique_ptr<TitelBedienung> m_titel;
     std::unique_ptr<FrmBild> m_frmBild;
     std::unique_ptr<FrmBildGrosse> m_frmBildGrosse;
 };
