@@ -1,6 +1,8 @@
 #include "ui/Anwendung.h"
 
+#include "ui/frmBuch.h"
 #include "ui/frmHaupt.h"
+#include "ui/frmKleidung.h"
 
 #include <QApplication>
 
@@ -27,4 +29,18 @@ FrmHaupt& Anwendung::frmHaupt() {
         m_frmHaupt = std::make_unique<FrmHaupt>(*this);
     }
     return *m_frmHaupt;
+}
+
+FrmBuch& Anwendung::frmBuch() {
+    if (!m_frmBuch) {
+        m_frmBuch = std::make_unique<FrmBuch>(*this);
+    }
+    return *m_frmBuch;
+}
+
+FrmKleidung& Anwendung::frmKleidung() {
+    if (!m_frmKleidung) {
+        m_frmKleidung = std::make_unique<FrmKleidung>(*this);
+    }
+    return *m_frmKleidung;
 }
