@@ -4,6 +4,9 @@
 #include "ui/frmBildGrosse.h"
 #include "ui/frmHaupt.h"
 #include "ui/TitelBedienung.h"
+#include "ui/frmBuch.h"
+#include "ui/frmHaupt.h"
+#include "ui/frmKleidung.h"
 
 #include <QApplication>
 
@@ -52,4 +55,18 @@ FrmBildGrosse& Anwendung::frmBildGrosse() {
         m_frmBildGrosse = std::make_unique<FrmBildGrosse>(*this);
     }
     return *m_frmBildGrosse;
+}
+
+FrmBuch& Anwendung::frmBuch() {
+    if (!m_frmBuch) {
+        m_frmBuch = std::make_unique<FrmBuch>(*this);
+    }
+    return *m_frmBuch;
+}
+
+FrmKleidung& Anwendung::frmKleidung() {
+    if (!m_frmKleidung) {
+        m_frmKleidung = std::make_unique<FrmKleidung>(*this);
+    }
+    return *m_frmKleidung;
 }

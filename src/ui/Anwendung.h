@@ -10,6 +10,8 @@ class FrmHaupt;
 class FrmBild;
 class FrmBildGrosse;
 class TitelBedienung;
+class FrmBuch;
+class FrmKleidung;
 
 // Owns the global state and every window. Windows are created at start-up or on first use
 // and live, hidden when not shown, until the program ends.
@@ -35,6 +37,8 @@ public:
     TitelBedienung& titel();
     FrmBild& frmBild();
     FrmBildGrosse& frmBildGrosse();
+    FrmBuch& frmBuch();
+    FrmKleidung& frmKleidung();
 
 private:
     void bedienungenAnlegen();
@@ -47,4 +51,6 @@ private:
     std::unique_ptr<TitelBedienung> m_titel;
     std::unique_ptr<FrmBild> m_frmBild;
     std::unique_ptr<FrmBildGrosse> m_frmBildGrosse;
+    std::unique_ptr<FrmBuch> m_frmBuch;
+    std::unique_ptr<FrmKleidung> m_frmKleidung;
 };

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The file name "<name>.ini" of a description file in "Artikel-Beschreibung", named after the
+// designation with the characters a file name cannot hold replaced as in the article file names.
+// Nothing when the designation would name the folder itself or its parent.
+std::optional<QString> Beschreibungsdateiname(const QString& bezeichnung);
+
+inline const QString kBeschreibungsnameUngueltig =
+    QStringLiteral("Unter dieser Artikelbezeichnung kann keine Beschreibungsdatei gespeichert werden.");

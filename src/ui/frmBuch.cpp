@@ -1,0 +1,246 @@
+#include "ui/frmBuch.h"
+
+#include "title/Beschreibungsname.h"
+#include "title/BuchBeschreibungsdatei.h"
+#include "ui/Anwendung.h"
+#include "ui/ExterneProgramme.h"
+#include "ui/ListeLaden.h"
+#include "ui/Meldung.h"
+#include "ui/RichTextFeld.h"
+#include "ui/Steuerelemente.h"
+#include "ui/frmHaupt.h"
+#include "ui_frmBuch.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace {
+
+constexpr int kSchmal = 8625;
+constexpr int kBreit = 10635;
+
+int pixelAusTwips(int twips) {
+    return twips / 15;
+}
+
+} // namespace
+
+FrmBuch::FrmBuch(Anwendung& anwendung, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_app(anwendung), ui(std::make_unique<Ui::frmBuch>()) {
+    ui->setupUi(this);
+    ui->cmdSpeichKleidBeschr->setEnabled(false);
+    verbinden();
+    Form_Load();
+}
+
+FrmBuch::~FrmBuch() = default;
+
+void FrmBuch::verbinden() {
+    connect(ui->cmdAbmasseEinlesen, &QPushButton::clicked, this, &FrmBuch::cmdAbmasseEinlesen_Click);
+    connect(ui->cmdArtEinlesen, &QPushButton::clicked, this, &FrmBuch::cmdArtEinlesen_Click);
+    connect(ui->cmdVerlagEinlesen, &QPushButton::clicked, this, &FrmBuch::cmdVerlagEinlesen_Click);
+    connect(ui->cmdAutorEinlesen, &QPushButton::clicked, this, &FrmBuch::cmdAutorEinlesen_Click);
+    connect(ui->cmdSpracheEinlesen, &QPushButton::clicked, this, &FrmBuch::cmdSpracheEinlesen_Click);
+    connect(ui->cmdGenreEinlesen, &QPushButton::clicked, this, &FrmBuch::cmdGenreEinlesen_Click);
+    connect(ui->cmdZustandEinlesen1, &QPushButton::clicked, this, &FrmBuch::cmdZustandEinlesen1_Click);
+    connect(ui->cmdZustandEinlesen2, &QPushButton::clicked, this, &FrmBuch::cmdZustandEinlesen2_Click);
+
+    const std::array<std::pair<QPushButton*, QString>, 8> oeffnen{{
+        {ui->cmdOpenAbmasse, QStringLiteral("BuchAbmasse.txt")},
+        {ui->cmdOpenArt, QStringLiteral("BuchArt.txt")},
+        {ui->cmdOpenSprache, QStringLiteral("BuchSprache.txt")},
+        {ui->cmdOpenVerlag, QStringLiteral("BuchVerlag.txt")},
+        {ui->cmdOpenAutor, QStringLiteral("BuchAutor.txt")},
+        {ui->cmdOpenGenre, QStringLiteral("BuchGenre.txt")},
+        {ui->cmdOpenZustand1, QStringLiteral("BuchZustand1.txt")},
+        {ui->cmdOpenZustand2, QStringLiteral("BuchZustand2.txt")},
+    }};
+    for (const auto& [knopf, datei] : oeffnen) {
+        connect(knopf, &QPushButton::clicked, this, [this, datei] { listeOeffnen(datei); });
+    }
+
+    connect(ui->cmdubernehmen, &QPushButton::clicked, this, &FrmBuch::cmdubernehmen_Click);
+    connect(ui->cmdSpeichKleidBeschr, &QPushButton::clicked, this, &FrmBuch::cmdSpeichKleidBeschr_Click);
+    connect(ui->Label2, &KlickLabel::geklickt, this, [this] { breiteSetzen(kBreit); });
+    connect(ui->Label3, &KlickLabel::geklickt, this, [this] { breiteSetzen(kSchmal); });
+}
+
+void FrmBuch::Form_Load() {
+    ui->txtArtikelBez->setText(hauptBezeichnung());
+    const std::array<QString, kBuchZeilen> beschriftungen = BuchBeschriftungen();
+    const std::array<QString, kBuchZeilen> werte = BuchStartwerte();
+    for (int i = 0; i < kBuchZeilen; ++i) {
+        text1(i)->setText(beschriftungen.at(i));
+        text2(i)->setText(werte.at(i));
+    }
+    ui->cboFirmawehlen->setCurrentText(QStringLiteral("Verlag wählen"));
+    ui->cboBuchAutor->setCurrentText(QStringLiteral("Autor wählen"));
+    ui->cboFarbewehlen->setCurrentText(QStringLiteral("Taschenbuch"));
+    ui->cboAbmasseWehlen->setCurrentText(QStringLiteral("Abmasse wählen"));
+    ui->cboArtWehlen->setCurrentText(QStringLiteral("Genre wählen"));
+
+    ui->cboMaterialWehlen->addItems({QStringLiteral("Material wählen"), QString()});
+    ui->cboMaterialWehlen->setCurrentText(QStringLiteral("Material wählen"));
+    ui->cboGeschlechtWehlen->addItems({QStringLiteral("Geschlecht wählen"), QString(), QString()});
+    ui->cboGeschlechtWehlen->setCurrentText(QStringLiteral("Geschlecht wählen"));
+
+    ui->cboZustandWehlen1->addItem(QString());
+    ui->cboZustandWehlen1->setCurrentText(ZustandPlatzhalter());
+    ui->cboZustandWehlen2->addItems(
+        {ZustandPlatzhalter(), QStringLiteral("Ein Mängelexemplar <b>ohne Mengel</b>"), QString()});
+    ui->cboZustandWehlen2->setCurrentText(ZustandPlatzhalter());
+    breiteSetzen(kSchmal);
+}
+
+void FrmBuch::Form_Activate() {
+    breiteSetzen(kSchmal);
+    ui->cboSprache->setCurrentText(QStringLiteral("Deutsch"));
+}
+
+bool FrmBuch::event(QEvent* ereignis) {
+    if (ereignis->type() == QEvent::WindowActivate) {
+        Form_Activate();
+    }
+    return QWidget::event(ereignis);
+}
+
+void FrmBuch::closeEvent(QCloseEvent* ereignis) {
+    // The window lives for the whole run; closing only hides it and keeps the fields.
+    ereignis->ignore();
+    hide();
+}
+
+void FrmBuch::breiteSetzen(int twips) {
+    resize(pixelAusTwips(twips), height());
+}
+
+void FrmBuch::listeLaden(const QString& datei, QComboBox* box, const QString& angezeigt) {
+    ListeLaden(m_app.plattform(), m_app.zustand(), m_app.daten().pfad(QStringLiteral("vorlagen\\") + datei),
+               box, angezeigt);
+}
+
+void FrmBuch::listeOeffnen(const QString& datei) {
+    DateiImEditorOeffnen(m_app.plattform(), m_app.programmordner(),
+                         QStringLiteral("\\KORI-Vorlage-Dateien\\vorlagen\\") + datei);
+}
+
+void FrmBuch::cmdAbmasseEinlesen_Click() {
+    listeLaden(QStringLiteral("BuchAbmasse.txt"), ui->cboAbmasseWehlen, QStringLiteral("Abmasse wählen"));
+}
+
+void FrmBuch::cmdArtEinlesen_Click() {
+    listeLaden(QStringLiteral("BuchArt.txt"), ui->cboFarbewehlen, QStringLiteral("Taschenbuch"));
+}
+
+void FrmBuch::cmdVerlagEinlesen_Click() {
+    listeLaden(QStringLiteral("BuchVerlag.txt"), ui->cboFirmawehlen, QStringLiteral("Verlag wählen"));
+}
+
+void FrmBuch::cmdAutorEinlesen_Click() {
+    listeLaden(QStringLiteral("BuchAutor.txt"), ui->cboBuchAutor, QStringLiteral("Autor wählen"));
+    listeLaden(QStringLiteral("BuchAutor.txt"), hauptAutor(), QStringLiteral("Autor wählen"));
+}
+
+void FrmBuch::cmdSpracheEinlesen_Click() {
+    listeLaden(QStringLiteral("BuchSprache.txt"), ui->cboSprache, QStringLiteral("Sprache wählen"));
+}
+
+void FrmBuch::cmdGenreEinlesen_Click() {
+    listeLaden(QStringLiteral("BuchGenre.txt"), ui->cboArtWehlen, QStringLiteral("Genre wählen"));
+}
+
+void FrmBuch::cmdZustandEinlesen1_Click() {
+    listeLaden(QStringLiteral("BuchZustand1.txt"), ui->cboZustandWehlen1, QStringLiteral("Zustand-1 wählen"));
+}
+
+void FrmBuch::cmdZustandEinlesen2_Click() {
+    listeLaden(QStringLiteral("BuchZustand2.txt"), ui->cboZustandWehlen2, QStringLiteral("Zustand-2 wählen"));
+}
+
+void FrmBuch::cmdubernehmen_Click() {
+    std::array<QString, kBuchZeilen> werte;
+    for (int i = 0; i < kBuchZeilen; ++i) {
+        werte[i] = text2(i)->text();
+    }
+    const BuchAuswahl auswahl{ui->cboFirmawehlen->currentText(),    ui->cboBuchAutor->currentText(),
+                              ui->cboSprache->currentText(),        ui->cboFarbewehlen->currentText(),
+                              ui->cboAbmasseWehlen->currentText(),  ui->cboArtWehlen->currentText(),
+                              ui->cboZustandWehlen1->currentText(), ui->cboZustandWehlen2->currentText()};
+    werte = BuchUebernehmen(werte, auswahl);
+    for (int i = 0; i < kBuchZeilen; ++i) {
+        text2(i)->setText(werte.at(i));
+    }
+    ui->cmdSpeichKleidBeschr->setEnabled(true);
+}
+
+void FrmBuch::cmdSpeichKleidBeschr_Click() {
+    Zustand& zustand = m_app.zustand();
+    const BuchEingaben werte = eingaben();
+    if (!zustand.pruefungUeberspringen) {
+        if (const std::optional<QString> fehler = BuchPruefen(werte, ui->cboZustandWehlen1->currentText())) {
+            Meldung(m_app.plattform(), 99, *fehler);
+            return;
+        }
+    }
+    // A read article may be saved once without the checks; later saves are checked again.
+    zustand.pruefungUeberspringen = false;
+    const QString tabelle = BuchTabelle(werte);
+    beschreibungSpeichern();
+    hauptTabelleSetzen(tabelle);
+    hide();
+}
+
+void FrmBuch::GenreAusTextblockSetzen(const QString& beschriftung) {
+    if (const std::optional<QString> genre = GenreAusTextblock(beschriftung)) {
+        ui->cboArtWehlen->setCurrentText(*genre);
+    }
+}
+
+BuchEingaben FrmBuch::eingaben() const {
+    BuchEingaben e;
+    for (int i = 0; i < kBuchZeilen; ++i) {
+        e.beschriftungen[i] = text1(i)->text();
+        e.werte[i] = text2(i)->text();
+        e.aktiv[i] = findChild<QCheckBox*>(QStringLiteral("Chk%1").arg(i + 1))->isChecked();
+    }
+    return e;
+}
+
+void FrmBuch::beschreibungSpeichern() {
+    const std::optional<QString> name = Beschreibungsdateiname(ui->txtArtikelBez->text());
+    if (!name) {
+        Meldung(m_app.plattform(), 99, kBeschreibungsnameUngueltig);
+        return;
+    }
+    const QString pfad = m_app.daten().pfad(QStringLiteral("Artikel-Beschreibung\\") + *name);
+    m_app.zustand().beschreibungsDateiPfad = pfad;
+    std::array<QString, kBuchZeilen> werte;
+    for (int i = 0; i < kBuchZeilen; ++i) {
+        werte[i] = text2(i)->text();
+    }
+    if (!BuchBeschrSpeichern(pfad, werte)) {
+        Meldung(m_app.plattform(), 99, QStringLiteral("Fehler beim Speichern der Vorlage"));
+    }
+}
+
+QString FrmBuch::hauptBezeichnung() const {
+    return element<QLineEdit>(&m_app.frmHaupt(), QStringLiteral("txtArtikelBez"))->text();
+}
+
+QComboBox* FrmBuch::hauptAutor() const {
+    return element<QComboBox>(&m_app.frmHaupt(), QStringLiteral("cboBuchAutor"));
+}
+
+void FrmBuch::hauptTabelleSetzen(const QString& tabelle) {
+    element<RichTextFeld>(&m_app.frmHaupt(), QStringLiteral("rtfInhaltAuto"))->setText(tabelle);
+}
+
+QLineEdit* FrmBuch::text1(int i) const {
+    return findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i));
+}
+
+QLineEdit* FrmBuch::text2(int i) const {
+    return findChild<QLineEdit*>(QStringLiteral("Text2_%1").arg(i));
+}

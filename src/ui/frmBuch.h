@@ -1,0 +1,61 @@
+#pragma once
+
+#include "title/BuchTabelle.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class frmBuch;
+}
+class Anwendung;
+class QComboBox;
+class QLineEdit;
+
+// The book details: each row of the description table with its own check box; the window holds
+// the values between showings and only hides when closed.
+class FrmBuch final : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmBuch(Anwendung& anwendung, QWidget* parent = nullptr);
+    ~FrmBuch() override;
+
+    void Form_Load();
+    void Form_Activate();
+
+    void cmdAbmasseEinlesen_Click();
+    void cmdArtEinlesen_Click();
+    void cmdVerlagEinlesen_Click();
+    void cmdAutorEinlesen_Click();
+    void cmdSpracheEinlesen_Click();
+    void cmdGenreEinlesen_Click();
+    void cmdZustandEinlesen1_Click();
+    void cmdZustandEinlesen2_Click();
+
+    void cmdubernehmen_Click();
+    void cmdSpeichKleidBeschr_Click();
+
+    // The genre a stored text's button caption stands for; other captions change nothing.
+    void GenreAusTextblockSetzen(const QString& beschriftung);
+
+protected:
+    bool event(QEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+
+private:
+    void verbinden();
+    void listeLaden(const QString& datei, QComboBox* box, const QString& angezeigt);
+    void listeOeffnen(const QString& datei);
+    void breiteSetzen(int twips);
+    BuchEingaben eingaben() const;
+    void beschreibungSpeichern();
+    QString hauptBezeichnung() const;
+    QComboBox* hauptAutor() const;
+    void hauptTabelleSetzen(const QString& tabelle);
+    QLineEdit* text1(int i) const;
+    QLineEdit* text2(int i) const;
+
+    Anwendung& m_app;
+    std::unique_ptr<Ui::frmBuch> ui;
+};

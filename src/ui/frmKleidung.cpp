@@ -1,0 +1,287 @@
+#include "ui/frmKleidung.h"
+
+#include "config/Beschreibungsdatei.h"
+#include "core/Meldungen.h"
+#include "title/Beschreibungsname.h"
+#include "ui/Anwendung.h"
+#include "ui/ExterneProgramme.h"
+#include "ui/ListeLaden.h"
+#include "ui/Meldung.h"
+#include "ui/Plattform.h"
+#include "ui/RichTextFeld.h"
+#include "ui/Steuerelemente.h"
+#include "ui/frmHaupt.h"
+#include "ui_frmKleidung.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace {
+
+constexpr int kSchmal = 8625;
+constexpr int kBreit = 10635;
+const QString kMaterialListe = QStringLiteral("\\KORI-Vorlage-Dateien\\vorlagen\\MaterialKleidung.str");
+const QString kKeinMaterial = QStringLiteral("Material wählen");
+const QString kKeineProzente = QStringLiteral("%");
+
+int pixelAusTwips(int twips) {
+    return twips / 15;
+}
+
+// Material K (1 to 5) keeps its composed line in value field 5 or 8+K.
+int materialFeld(int k) {
+    return k == 1 ? kMaterialZeile : 8 + k;
+}
+
+} // namespace
+
+FrmKleidung::FrmKleidung(Anwendung& anwendung, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_app(anwendung), ui(std::make_unique<Ui::frmKleidung>()) {
+    ui->setupUi(this);
+    materialZeilenSperren();
+    ui->cmdSpeichKleidBeschr->setEnabled(false);
+    verbinden();
+    Form_Load();
+}
+
+FrmKleidung::~FrmKleidung() = default;
+
+void FrmKleidung::verbinden() {
+    connect(ui->cmdMaterialKleidungAktuall, &QPushButton::clicked, this,
+            &FrmKleidung::cmdMaterialKleidungAktuall_Click);
+    connect(ui->cmdMaterialTextOpen, &QPushButton::clicked, this, &FrmKleidung::cmdMaterialTextOpen_Click);
+    for (int k = 2; k <= kMaterialien; ++k) {
+        connect(materialKaestchen(k), &QCheckBox::toggled, this, [this, k] { chkMaterial_Click(k); });
+    }
+    connect(ui->cmdLoschen, &QPushButton::clicked, this, &FrmKleidung::cmdLoschen_Click);
+    connect(ui->cmdubernehmen, &QPushButton::clicked, this, &FrmKleidung::cmdubernehmen_Click);
+    connect(ui->cmdSpeichKleidBeschr, &QPushButton::clicked, this, &FrmKleidung::cmdSpeichKleidBeschr_Click);
+    connect(ui->Label2, &KlickLabel::geklickt, this, [this] { breiteSetzen(kBreit); });
+    connect(ui->Label3, &KlickLabel::geklickt, this, [this] { breiteSetzen(kSchmal); });
+    // These buttons of the frame have no operation; disabled, they do not pretend to have one.
+    for (QPushButton* knopf :
+         {ui->Command1, ui->Command2, ui->Command3, ui->Command4, ui->Command5, ui->Command6, ui->Command7,
+          ui->Command8, ui->Command9, ui->Command10, ui->cmdOpen5, ui->cmdLesen_HtmlTeil5}) {
+        knopf->setEnabled(false);
+    }
+}
+
+void FrmKleidung::materialZeilenSperren() {
+    // The switch inverts these states, so the rows of materials 2 to 5 start cleared and
+    // disabled, with only the first switch usable.
+    for (int k = 2; k <= kMaterialien; ++k) {
+        materialKaestchen(k)->setChecked(false);
+        materialKaestchen(k)->setEnabled(k == 2);
+        text2(materialFeld(k))->setEnabled(false);
+        material(k)->setEnabled(false);
+        prozent(k)->setEnabled(false);
+    }
+}
+
+void FrmKleidung::Form_Load() {
+    ui->txtArtikelBez->setText(hauptBezeichnung());
+    const std::array<QString, kKleidungZeilen> beschriftungen = KleidungBeschriftungen();
+    const std::array<QString, kKleidungZeilen> startwerte = KleidungStartwerte();
+    for (int i = 0; i < kKleidungZeilen; ++i) {
+        text1(i)->setText(beschriftungen.at(i));
+        text2(i)->setText(startwerte.at(i));
+    }
+    listenFuellen();
+    breiteSetzen(kSchmal);
+}
+
+void FrmKleidung::listenFuellen() {
+    for (int zeile = 0; zeile < kKleidungZeilen; ++zeile) {
+        if (zeile != kMaterialZeile) {
+            liste(zeile)->addItems(KleidungEintraege(zeile));
+            liste(zeile)->setCurrentIndex(0);
+        }
+    }
+    for (int k = 1; k <= kMaterialien; ++k) {
+        material(k)->setCurrentText(kKeinMaterial);
+        prozent(k)->setCurrentText(kKeineProzente);
+    }
+}
+
+void FrmKleidung::Form_Activate() {
+    ui->cmdSpeichKleidBeschr->setEnabled(false);
+}
+
+bool FrmKleidung::event(QEvent* ereignis) {
+    if (ereignis->type() == QEvent::WindowActivate) {
+        Form_Activate();
+    }
+    return QWidget::event(ereignis);
+}
+
+void FrmKleidung::showEvent(QShowEvent* ereignis) {
+    // The description file is named after this field, so it follows the article being edited.
+    ui->txtArtikelBez->setText(hauptBezeichnung());
+    QWidget::showEvent(ereignis);
+}
+
+void FrmKleidung::closeEvent(QCloseEvent* ereignis) {
+    ereignis->ignore();
+    hide();
+}
+
+void FrmKleidung::breiteSetzen(int twips) {
+    resize(pixelAusTwips(twips), height());
+}
+
+void FrmKleidung::cmdMaterialKleidungAktuall_Click() {
+    const QString pfad = m_app.daten().ausProgrammordner(kMaterialListe);
+    for (int k = 1; k <= kMaterialien; ++k) {
+        ListeLaden(m_app.plattform(), m_app.zustand(), pfad, material(k), kKeinMaterial);
+    }
+    // The percentage lists are not emptied first, and keep showing what they showed.
+    for (int k = 1; k <= kMaterialien; ++k) {
+        QComboBox* box = prozent(k);
+        const QString angezeigt = box->currentText();
+        if (k == 1) {
+            box->addItem(QStringLiteral(" "));
+        }
+        box->addItems(ProzentEintraege());
+        box->setCurrentText(angezeigt);
+    }
+}
+
+void FrmKleidung::cmdMaterialTextOpen_Click() {
+    DateiImEditorOeffnen(m_app.plattform(), m_app.programmordner(), kMaterialListe);
+}
+
+void FrmKleidung::chkMaterial_Click(int k) {
+    for (QWidget* feld : std::initializer_list<QWidget*>{text2(materialFeld(k)), material(k), prozent(k)}) {
+        feld->setEnabled(!feld->isEnabled());
+    }
+    if (k < kMaterialien && materialKaestchen(k)->isChecked()) {
+        materialKaestchen(k + 1)->setEnabled(true);
+    }
+}
+
+void FrmKleidung::cmdLoschen_Click() {
+    for (int i = 0; i < kKleidungZeilen; ++i) {
+        text2(i)->clear();
+    }
+    ui->cmdSpeichKleidBeschr->setEnabled(false);
+}
+
+void FrmKleidung::cmdubernehmen_Click() {
+    KleidungAuswahl auswahl;
+    for (int zeile = 0; zeile < kKleidungZeilen; ++zeile) {
+        if (zeile != kMaterialZeile) {
+            auswahl.listen[zeile] = liste(zeile)->currentText();
+        }
+    }
+    for (int k = 1; k <= kMaterialien; ++k) {
+        auswahl.material[k - 1] = material(k)->currentText();
+        auswahl.prozent[k - 1] = prozent(k)->currentText();
+    }
+    KleidungWerte neu = werte();
+    const KleidungErgebnis ergebnis = KleidungUebernehmen(neu, auswahl);
+    werteSetzen(neu);
+    switch (ergebnis) {
+    case KleidungErgebnis::SpeichernMoeglich:
+        ui->cmdSpeichKleidBeschr->setEnabled(true);
+        break;
+    case KleidungErgebnis::ZuWenigAngaben:
+        Meldung(m_app.plattform(), 99, kZuWenigKleidungAngaben);
+        break;
+    case KleidungErgebnis::FalscheProzente:
+        m_app.plattform().meldungsfenster(kFalscheProzente, Plattform::Symbol::Kritisch,
+                                          Plattform::Knoepfe::Ok, kProgrammTitel);
+        break;
+    }
+}
+
+void FrmKleidung::cmdSpeichKleidBeschr_Click() {
+    std::array<QString, kKleidungZeilen> beschriftungen;
+    for (int i = 0; i < kKleidungZeilen; ++i) {
+        beschriftungen[i] = text1(i)->text();
+    }
+    std::array<bool, kMaterialien - 1> weitereAktiv{};
+    for (int k = 2; k <= kMaterialien; ++k) {
+        weitereAktiv[k - 2] = materialKaestchen(k)->isChecked();
+    }
+    const QString tabelle = KleidungTabelle(beschriftungen, werte(), weitereAktiv);
+    beschreibungSpeichern();
+    hauptTabelleAnhaengen(tabelle);
+    hide();
+}
+
+KleidungWerte FrmKleidung::werte() const {
+    KleidungWerte w;
+    for (int i = 0; i < kKleidungZeilen; ++i) {
+        w.werte[i] = text2(i)->text();
+    }
+    for (int k = 2; k <= kMaterialien; ++k) {
+        w.weitereMaterialien[k - 2] = text2(materialFeld(k))->text();
+    }
+    return w;
+}
+
+void FrmKleidung::werteSetzen(const KleidungWerte& w) {
+    for (int i = 0; i < kKleidungZeilen; ++i) {
+        text2(i)->setText(w.werte.at(i));
+    }
+    for (int k = 2; k <= kMaterialien; ++k) {
+        text2(materialFeld(k))->setText(w.weitereMaterialien.at(k - 2));
+    }
+}
+
+void FrmKleidung::beschreibungSpeichern() {
+    const std::optional<QString> name = Beschreibungsdateiname(ui->txtArtikelBez->text());
+    if (!name) {
+        Meldung(m_app.plattform(), 99, kBeschreibungsnameUngueltig);
+        return;
+    }
+    const QString pfad = m_app.daten().pfad(QStringLiteral("Artikel-Beschreibung\\") + *name);
+    m_app.zustand().beschreibungsDateiPfad = pfad;
+    QStringList zeilen;
+    for (int i = 0; i < kKleidungZeilen; ++i) {
+        zeilen.append(text2(i)->text());
+    }
+    if (!KleidBeschrSpeichern(pfad, zeilen)) {
+        Meldung(m_app.plattform(), 99, QStringLiteral("Fehler beim Speichern der Vorlage"));
+    }
+}
+
+QString FrmKleidung::hauptBezeichnung() const {
+    return element<QLineEdit>(&m_app.frmHaupt(), QStringLiteral("txtArtikelBez"))->text();
+}
+
+void FrmKleidung::hauptTabelleAnhaengen(const QString& tabelle) {
+    RichTextFeld* feld = element<RichTextFeld>(&m_app.frmHaupt(), QStringLiteral("rtfInhaltAuto"));
+    feld->setText(feld->text() + tabelle);
+}
+
+QLineEdit* FrmKleidung::text1(int i) const {
+    return findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i));
+}
+
+QLineEdit* FrmKleidung::text2(int i) const {
+    return findChild<QLineEdit*>(QStringLiteral("Text2_%1").arg(i));
+}
+
+QComboBox* FrmKleidung::liste(int zeile) const {
+    static const std::array<QString, kKleidungZeilen> namen{
+        QStringLiteral("cboFirmawehlen"),      QStringLiteral("cboGrosseWehlen"),
+        QStringLiteral("cboFarbewehlen"),      QStringLiteral("cboOptikWehlen"),
+        QStringLiteral("cboArtWehlen"),        QStringLiteral("cboMaterialWehlen1"),
+        QStringLiteral("cboGeschlechtWehlen"), QStringLiteral("cboZustandWehlen")};
+    return findChild<QComboBox*>(namen.at(zeile));
+}
+
+QComboBox* FrmKleidung::material(int k) const {
+    return findChild<QComboBox*>(QStringLiteral("cboMaterialWehlen%1").arg(k));
+}
+
+QComboBox* FrmKleidung::prozent(int k) const {
+    return findChild<QComboBox*>(QStringLiteral("cboProz%1").arg(k));
+}
+
+QCheckBox* FrmKleidung::materialKaestchen(int k) const {
+    return findChild<QCheckBox*>(QStringLiteral("chkMaterial%1").arg(k));
+}

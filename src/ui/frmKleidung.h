@@ -1,0 +1,60 @@
+#pragma once
+
+#include "title/KleidungTabelle.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class frmKleidung;
+}
+class Anwendung;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+// The clothing details: "Übernehmen" fills the eight values and the material lines, and only
+// then may the table be saved. The window holds its values and only hides when closed.
+class FrmKleidung final : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmKleidung(Anwendung& anwendung, QWidget* parent = nullptr);
+    ~FrmKleidung() override;
+
+    void Form_Load();
+    void Form_Activate();
+
+    void cmdMaterialKleidungAktuall_Click();
+    void cmdMaterialTextOpen_Click();
+    void chkMaterial_Click(int k);
+    void cmdLoschen_Click();
+    void cmdubernehmen_Click();
+    void cmdSpeichKleidBeschr_Click();
+
+protected:
+    bool event(QEvent* ereignis) override;
+    void showEvent(QShowEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+
+private:
+    void verbinden();
+    void listenFuellen();
+    void materialZeilenSperren();
+    void breiteSetzen(int twips);
+    KleidungWerte werte() const;
+    void werteSetzen(const KleidungWerte& werte);
+    void beschreibungSpeichern();
+    QString hauptBezeichnung() const;
+    void hauptTabelleAnhaengen(const QString& tabelle);
+
+    QLineEdit* text1(int i) const;
+    QLineEdit* text2(int i) const;
+    QComboBox* liste(int zeile) const;
+    QComboBox* material(int k) const;
+    QComboBox* prozent(int k) const;
+    QCheckBox* materialKaestchen(int k) const;
+
+    Anwendung& m_app;
+    std::unique_ptr<Ui::frmKleidung> ui;
+};
