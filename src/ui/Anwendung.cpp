@@ -1,6 +1,9 @@
 #include "ui/Anwendung.h"
 
 #include "ui/frmHaupt.h"
+#include "ui/frmLink.h"
+#include "ui/frmShop.h"
+#include "ui/frmShopSite.h"
 
 #include <QApplication>
 
@@ -27,4 +30,25 @@ FrmHaupt& Anwendung::frmHaupt() {
         m_frmHaupt = std::make_unique<FrmHaupt>(*this);
     }
     return *m_frmHaupt;
+}
+
+FrmLink& Anwendung::frmLink() {
+    if (!m_frmLink) {
+        m_frmLink = std::make_unique<FrmLink>(*this);
+    }
+    return *m_frmLink;
+}
+
+FrmShop& Anwendung::frmShop() {
+    if (!m_frmShop) {
+        m_frmShop = std::make_unique<FrmShop>(*this);
+    }
+    return *m_frmShop;
+}
+
+FrmShopSite& Anwendung::frmShopSite() {
+    if (!m_frmShopSite) {
+        m_frmShopSite = std::make_unique<FrmShopSite>(*this);
+    }
+    return *m_frmShopSite;
 }

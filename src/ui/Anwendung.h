@@ -7,6 +7,9 @@
 
 class Plattform;
 class FrmHaupt;
+class FrmLink;
+class FrmShop;
+class FrmShopSite;
 
 // Owns the global state and every window. Windows are created at start-up or on first use
 // and live, hidden when not shown, until the program ends.
@@ -28,10 +31,16 @@ public:
     const QString& programmordner() const { return m_daten.programmordner(); }
 
     FrmHaupt& frmHaupt();
+    FrmLink& frmLink();
+    FrmShop& frmShop();
+    FrmShopSite& frmShopSite();
 
 private:
     Plattform& m_plattform;
     Datenordner m_daten;
     Zustand m_zustand;
     std::unique_ptr<FrmHaupt> m_frmHaupt;
+    std::unique_ptr<FrmLink> m_frmLink;
+    std::unique_ptr<FrmShop> m_frmShop;
+    std::unique_ptr<FrmShopSite> m_frmShopSite;
 };
