@@ -35,7 +35,8 @@ std::array<ShopSchritt, kShopSchritte> schritteBilden() {
             {zeile(QStringLiteral("Bild 1:"), {{2, 1, QStringLiteral("Adresse")}}),
              zeile(QStringLiteral("Map:"), {{3, 1, {}}}),
              zeile(QStringLiteral("Bereich 1:"), {{4, 1, QStringLiteral("Anfang")}}, 1),
-             zeile(QStringLiteral("Link:"), {{6, 1, {}}}), zeile(QStringLiteral("Ende:"), {{5, 1, {}}})}};
+             zeile(QStringLiteral("Link:"), {{6, 1, QStringLiteral("Vor der Adresse von Bild 1")}}),
+             zeile(QStringLiteral("Ende:"), {{5, 1, {}}})}};
     for (int i = 2; i < kShopSchritte; ++i) {
         s.at(i) = bereichSchritt(i);
     }

@@ -96,7 +96,8 @@ QWidget* FrmShop::zeileAufbauen(const ShopZeile& zeile, const ShopTexte& vorlage
         feld->setObjectName(ShopFeldName(stueck.nummer, stueck.index));
         feld->setToolTip(stueck.beschriftung);
         feld->setCursorPosition(0);
-        if (stueck.nummer == 6) {
+        // The short link opening sits before the address it belongs to.
+        if (stueck.nummer == 6 && zeile.stuecke.size() > 1) {
             feld->setFixedWidth(80);
         }
         reihe->addWidget(feld, 1);
