@@ -24,6 +24,7 @@ private slots:
     void ziel2_legtNichtsAb();
     void fremdesZiel_meldet4945();
     void loeschen_leertLinkfeld();
+    void schliessen_verstecktUndBehaeltEingaben();
 
 private:
     void ausfuellen(const QString& seite, const QString& bild, const QString& text, int art);
@@ -149,6 +150,17 @@ void TestFrmLink::loeschen_leertLinkfeld() {
     m_rtfLink->setText(QStringLiteral("<a>alt</a>\r\n"));
     m_fenster->findChild<QPushButton*>(QStringLiteral("cmdLinkLoeschen2"))->click();
     QVERIFY(m_rtfLink->text().isEmpty());
+}
+
+void TestFrmLink::schliessen_verstecktUndBehaeltEingaben() {
+    ausfuellen(QStringLiteral("https://www.example.com/b.html"), QString(), QStringLiteral("Probe"), 1);
+    QVERIFY(m_fenster->close());
+    QVERIFY(!m_fenster->isVisible());
+    QCOMPARE(&m_app->frmLink(), m_fenster);
+    m_fenster->oeffnen(QStringLiteral("1"));
+    QCOMPARE(m_fenster->findChild<QLineEdit*>(QStringLiteral("txtSeitenPfad"))->text(),
+             QStringLiteral("https://www.example.com/b.html"));
+    QVERIFY(m_fenster->findChild<QRadioButton*>(QStringLiteral("optLink_1"))->isChecked());
 }
 
 QTEST_MAIN(TestFrmLink)
