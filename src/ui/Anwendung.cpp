@@ -7,6 +7,9 @@
 #include "ui/frmBuch.h"
 #include "ui/frmHaupt.h"
 #include "ui/frmKleidung.h"
+#include "ui/frmLink.h"
+#include "ui/frmShop.h"
+#include "ui/frmShopSite.h"
 
 #include <QApplication>
 
@@ -69,4 +72,25 @@ FrmKleidung& Anwendung::frmKleidung() {
         m_frmKleidung = std::make_unique<FrmKleidung>(*this);
     }
     return *m_frmKleidung;
+}
+
+FrmLink& Anwendung::frmLink() {
+    if (!m_frmLink) {
+        m_frmLink = std::make_unique<FrmLink>(*this);
+    }
+    return *m_frmLink;
+}
+
+FrmShop& Anwendung::frmShop() {
+    if (!m_frmShop) {
+        m_frmShop = std::make_unique<FrmShop>(*this);
+    }
+    return *m_frmShop;
+}
+
+FrmShopSite& Anwendung::frmShopSite() {
+    if (!m_frmShopSite) {
+        m_frmShopSite = std::make_unique<FrmShopSite>(*this);
+    }
+    return *m_frmShopSite;
 }

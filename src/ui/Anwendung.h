@@ -12,6 +12,9 @@ class FrmBildGrosse;
 class TitelBedienung;
 class FrmBuch;
 class FrmKleidung;
+class FrmLink;
+class FrmShop;
+class FrmShopSite;
 
 // Owns the global state and every window. Windows are created at start-up or on first use
 // and live, hidden when not shown, until the program ends.
@@ -39,6 +42,9 @@ public:
     FrmBildGrosse& frmBildGrosse();
     FrmBuch& frmBuch();
     FrmKleidung& frmKleidung();
+    FrmLink& frmLink();
+    FrmShop& frmShop();
+    FrmShopSite& frmShopSite();
 
 private:
     void bedienungenAnlegen();
@@ -53,4 +59,7 @@ private:
     std::unique_ptr<FrmBildGrosse> m_frmBildGrosse;
     std::unique_ptr<FrmBuch> m_frmBuch;
     std::unique_ptr<FrmKleidung> m_frmKleidung;
+    std::unique_ptr<FrmLink> m_frmLink;
+    std::unique_ptr<FrmShop> m_frmShop;
+    std::unique_ptr<FrmShopSite> m_frmShopSite;
 };
