@@ -1,6 +1,8 @@
 #include "ui/Anwendung.h"
 
+#include "ui/frmEinstell.h"
 #include "ui/frmHaupt.h"
+#include "ui/frmVorlIni.h"
 
 #include <QApplication>
 
@@ -27,4 +29,18 @@ FrmHaupt& Anwendung::frmHaupt() {
         m_frmHaupt = std::make_unique<FrmHaupt>(*this);
     }
     return *m_frmHaupt;
+}
+
+FrmEinstell& Anwendung::frmEinstell() {
+    if (!m_frmEinstell) {
+        m_frmEinstell = std::make_unique<FrmEinstell>(*this);
+    }
+    return *m_frmEinstell;
+}
+
+FrmVorlIni& Anwendung::frmVorlIni() {
+    if (!m_frmVorlIni) {
+        m_frmVorlIni = std::make_unique<FrmVorlIni>(*this);
+    }
+    return *m_frmVorlIni;
 }

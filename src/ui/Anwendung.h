@@ -7,6 +7,8 @@
 
 class Plattform;
 class FrmHaupt;
+class FrmEinstell;
+class FrmVorlIni;
 
 // Owns the global state and every window. Windows are created at start-up or on first use
 // and live, hidden when not shown, until the program ends.
@@ -28,10 +30,14 @@ public:
     const QString& programmordner() const { return m_daten.programmordner(); }
 
     FrmHaupt& frmHaupt();
+    FrmEinstell& frmEinstell();
+    FrmVorlIni& frmVorlIni();
 
 private:
     Plattform& m_plattform;
     Datenordner m_daten;
     Zustand m_zustand;
     std::unique_ptr<FrmHaupt> m_frmHaupt;
+    std::unique_ptr<FrmEinstell> m_frmEinstell;
+    std::unique_ptr<FrmVorlIni> m_frmVorlIni;
 };
