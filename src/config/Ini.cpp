@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
@@ -93,12 +95,24 @@ QString iniTextMitWert(const QString& inhalt, const QString& abschnitt, const QS
     return zeilen.join(kCrLf) + kCrLf;
 }
 
+bool iniAbschnittImText(const QString& inhalt, const QString& abschnitt) {
+    const QStringList zeilen = zeilenVon(inhalt);
+    return std::any_of(zeilen.cbegin(), zeilen.cend(),
+                       [&abschnitt](const QString& zeile) { return istAbschnitt(zeile, abschnitt); });
+}
+
 QString IniLesen(const QString& pfad, const QString& abschnitt, const QString& schluessel) {
     const std::optional<QString> inhalt = textLesen(pfad);
     return inhalt ? iniWertAusText(*inhalt, abschnitt, schluessel) : QString();
 }
 
-bool IniSchreiben(const QString& pfad, const QString& abschnitt, const QString& schluessel, const QString& wert) {
+bool IniSchreiben(const QString& pfad, const QString& abschnitt, const QString& schluessel,
+                  const QString& wert) {
     const QString bisher = textLesen(pfad).value_or(QString());
     return textSchreiben(pfad, iniTextMitWert(bisher, abschnitt, schluessel, wert)).isEmpty();
+}
+
+bool IniAbschnittVorhanden(const QString& pfad, const QString& abschnitt) {
+    const std::optional<QString> inhalt = textLesen(pfad);
+    return inhalt && iniAbschnittImText(*inhalt, abschnitt);
 }

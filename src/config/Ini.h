@@ -10,9 +10,14 @@ QString IniLesen(const QString& pfad, const QString& abschnitt, const QString& s
 
 // Writes one key, creating the file and the section when missing; every other line of the
 // file stays as it was. Returns false when the file could not be written (the old file stays).
-bool IniSchreiben(const QString& pfad, const QString& abschnitt, const QString& schluessel, const QString& wert);
+bool IniSchreiben(const QString& pfad, const QString& abschnitt, const QString& schluessel,
+                  const QString& wert);
+
+// Whether the file holds a "[section]" line for the section (letter case aside).
+bool IniAbschnittVorhanden(const QString& pfad, const QString& abschnitt);
 
 // The pure text forms of the two, for callers that hold the file text.
 QString iniWertAusText(const QString& inhalt, const QString& abschnitt, const QString& schluessel);
 QString iniTextMitWert(const QString& inhalt, const QString& abschnitt, const QString& schluessel,
                        const QString& wert);
+bool iniAbschnittImText(const QString& inhalt, const QString& abschnitt);

@@ -10,6 +10,9 @@
 #include "ui/frmLink.h"
 #include "ui/frmShop.h"
 #include "ui/frmShopSite.h"
+#include "ui/frmEinstell.h"
+#include "ui/frmHaupt.h"
+#include "ui/frmVorlIni.h"
 
 #include <QApplication>
 
@@ -93,4 +96,18 @@ FrmShopSite& Anwendung::frmShopSite() {
         m_frmShopSite = std::make_unique<FrmShopSite>(*this);
     }
     return *m_frmShopSite;
+}
+
+FrmEinstell& Anwendung::frmEinstell() {
+    if (!m_frmEinstell) {
+        m_frmEinstell = std::make_unique<FrmEinstell>(*this);
+    }
+    return *m_frmEinstell;
+}
+
+FrmVorlIni& Anwendung::frmVorlIni() {
+    if (!m_frmVorlIni) {
+        m_frmVorlIni = std::make_unique<FrmVorlIni>(*this);
+    }
+    return *m_frmVorlIni;
 }

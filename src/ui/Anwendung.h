@@ -15,6 +15,8 @@ class FrmKleidung;
 class FrmLink;
 class FrmShop;
 class FrmShopSite;
+class FrmEinstell;
+class FrmVorlIni;
 
 // Owns the global state and every window. Windows are created at start-up or on first use
 // and live, hidden when not shown, until the program ends.
@@ -45,6 +47,8 @@ public:
     FrmLink& frmLink();
     FrmShop& frmShop();
     FrmShopSite& frmShopSite();
+    FrmEinstell& frmEinstell();
+    FrmVorlIni& frmVorlIni();
 
 private:
     void bedienungenAnlegen();
@@ -62,4 +66,6 @@ private:
     std::unique_ptr<FrmLink> m_frmLink;
     std::unique_ptr<FrmShop> m_frmShop;
     std::unique_ptr<FrmShopSite> m_frmShopSite;
+    std::unique_ptr<FrmEinstell> m_frmEinstell;
+    std::unique_ptr<FrmVorlIni> m_frmVorlIni;
 };

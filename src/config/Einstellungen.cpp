@@ -1,0 +1,160 @@
+#include "config/Einstellungen.h"
+
+#include "config/Ini.h"
+
+#include <QLocale>
+
+namespace {
+
+enum Schluessel {
+    EBAYNAME,
+    STARTENMIT,
+    PFAD_IE,
+    PFAD_GC,
+    PFAD_ZUS_BILD,
+    PFAD_ZUS_HOER,
+    PFAD_ZU_ARTIKELN,
+    PFAD_ZU_SHOPBILD,
+    BILDEINSTELLGROSE,
+    SHOP_JA,
+    HINWEIS_JA,
+    STANDARDTEXTE_JA,
+    VERSANDINFOVORNE_JA,
+    VERSANDINFOHINTEN_JA,
+    VERSANDKOSTENSTANDARD,
+    VERSANDKOSTENLOSAB,
+    VERSANDART,
+    ANZAHL
+};
+
+QString pruefwert(bool gesetzt) {
+    return gesetzt ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+QString oderVorgabe(const QString& wert, const QString& vorgabe) {
+    return wert.isEmpty() ? vorgabe : wert;
+}
+
+} // namespace
+
+const QStringList& einstellSchluessel() {
+    static const QStringList schluessel{QStringLiteral("EBAYNAME"),
+                                        QStringLiteral("STARTENMIT"),
+                                        QStringLiteral("PFAD_IE"),
+                                        QStringLiteral("PFAD_GC"),
+                                        QStringLiteral("PFAD_ZUS_BILD"),
+                                        QStringLiteral("PFAD_ZUS_HOER"),
+                                        QStringLiteral("PFAD_ZU_ARTIKELN"),
+                                        QStringLiteral("PFAD_ZU_SHOPBILD"),
+                                        QStringLiteral("BILDEINSTELLGROSE"),
+                                        QStringLiteral("SHOP_JA"),
+                                        QStringLiteral("HINWEIS_JA"),
+                                        QStringLiteral("STANDARDTEXTE_JA"),
+                                        QStringLiteral("VERSANDINFOVORNE_JA"),
+                                        QStringLiteral("VERSANDINFOHINTEN_JA"),
+                                        QStringLiteral("VERSANDKOSTENSTANDARD"),
+                                        QStringLiteral("VERSANDKOSTENLOSAB"),
+                                        QStringLiteral("VERSANDART")};
+    Q_ASSERT(schluessel.size() == ANZAHL);
+    return schluessel;
+}
+
+bool pruefwertGesetzt(const QString& wert) {
+    const QString t = wert.trimmed();
+    bool zahl = false;
+    double d = t.toDouble(&zahl);
+    if (!zahl) {
+        d = QLocale(QLocale::German).toDouble(t, &zahl);
+    }
+    return zahl && d != 0.0;
+}
+
+QStringList einstellWerte(const Einstellungen& e) {
+    QStringList w(ANZAHL);
+    w[EBAYNAME] = e.ebayName;
+    w[STARTENMIT] = e.startenMit;
+    w[PFAD_IE] = e.pfadIE;
+    w[PFAD_GC] = e.pfadGoChr;
+    w[PFAD_ZUS_BILD] = e.pfadZusatzBilder;
+    w[PFAD_ZUS_HOER] = e.pfadHoerproben;
+    w[PFAD_ZU_ARTIKELN] = e.pfadZuMeinenArtikel;
+    w[PFAD_ZU_SHOPBILD] = e.pfadShopBild;
+    w[BILDEINSTELLGROSE] = e.bildLaengeEinstellWert;
+    w[SHOP_JA] = pruefwert(e.schopJa);
+    w[HINWEIS_JA] = pruefwert(e.hinweisJa);
+    w[STANDARDTEXTE_JA] = pruefwert(e.satndardTexte);
+    w[VERSANDINFOVORNE_JA] = pruefwert(e.verandInfoVorne);
+    w[VERSANDINFOHINTEN_JA] = pruefwert(e.verandInfoNach);
+    w[VERSANDKOSTENSTANDARD] = e.versandStandard;
+    w[VERSANDKOSTENLOSAB] = e.kostenlosAb;
+    w[VERSANDART] = e.postHermes;
+    return w;
+}
+
+Einstellungen einstellungenAusWerten(const QStringList& werte) {
+    const Einstellungen vorgabe;
+    Einstellungen e;
+    e.ebayName = werte.value(EBAYNAME);
+    e.startenMit = werte.value(STARTENMIT);
+    e.pfadIE = werte.value(PFAD_IE);
+    e.pfadGoChr = werte.value(PFAD_GC);
+    e.pfadZusatzBilder = werte.value(PFAD_ZUS_BILD);
+    e.pfadHoerproben = werte.value(PFAD_ZUS_HOER);
+    e.pfadZuMeinenArtikel = werte.value(PFAD_ZU_ARTIKELN);
+    e.pfadShopBild = werte.value(PFAD_ZU_SHOPBILD);
+    e.bildLaengeEinstellWert = werte.value(BILDEINSTELLGROSE);
+    e.schopJa = pruefwertGesetzt(werte.value(SHOP_JA));
+    e.hinweisJa = pruefwertGesetzt(werte.value(HINWEIS_JA));
+    e.satndardTexte = pruefwertGesetzt(werte.value(STANDARDTEXTE_JA));
+    e.verandInfoVorne = pruefwertGesetzt(werte.value(VERSANDINFOVORNE_JA));
+    e.verandInfoNach = pruefwertGesetzt(werte.value(VERSANDINFOHINTEN_JA));
+    e.versandStandard = oderVorgabe(werte.value(VERSANDKOSTENSTANDARD), vorgabe.versandStandard);
+    e.kostenlosAb = oderVorgabe(werte.value(VERSANDKOSTENLOSAB), vorgabe.kostenlosAb);
+    e.postHermes = oderVorgabe(werte.value(VERSANDART), vorgabe.postHermes);
+    return e;
+}
+
+Einstellungen einstellungenLesen(const QString& pfad) {
+    QStringList werte;
+    for (const QString& schluessel : einstellSchluessel()) {
+        werte.append(IniLesen(pfad, kEinstellAbschnitt, schluessel));
+    }
+    return einstellungenAusWerten(werte);
+}
+
+bool einstellungenSchreiben(const QString& pfad, const Einstellungen& e) {
+    const QStringList werte = einstellWerte(e);
+    for (qsizetype i = 0; i < ANZAHL; ++i) {
+        if (!IniSchreiben(pfad, kEinstellAbschnitt, einstellSchluessel().at(i), werte.at(i))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+Einstellungen musterEinstellungen(Einstellungen e) {
+    e.ebayName = QStringLiteral("MEIN EBAY NAME");
+    e.startenMit = QStringLiteral("Buch");
+    e.pfadIE = QStringLiteral("C:\\Programme\\Internet Explorer\\IEXPLORE.EXE");
+    e.pfadGoChr = QStringLiteral("C:\\Programme\\Google\\Chrome\\Application\\chrome.exe");
+    e.pfadZusatzBilder = QStringLiteral("https://www.example.com/KORI/zusatzbilder/");
+    e.pfadHoerproben = QStringLiteral("https://www.example.com/KORI/demos/");
+    e.pfadZuMeinenArtikel = QStringLiteral("C:\\Ebay\\Verkauf\\Meine Artikel\\");
+    e.bildLaengeEinstellWert = QStringLiteral("400");
+    e.hinweisJa = false;
+    e.schopJa = true;
+    e.satndardTexte = true;
+    return e;
+}
+
+Hauptfensterwerte hauptfensterwerte(const Einstellungen& e, bool vomMenue) {
+    Hauptfensterwerte h;
+    h.ebayName = e.ebayName;
+    h.versandInfoJa = e.verandInfoVorne;
+    if (!vomMenue) {
+        h.versandkosten = e.versandStandard;
+        h.versandart = e.postHermes;
+    }
+    h.bildbreite = e.bildLaengeEinstellWert;
+    return h;
+}

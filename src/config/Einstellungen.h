@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The seller's settings as kept in "Einstell.Ini", section "EINSTELL". Check boxes are flags here
+// and "0"/"1" in the file.
+struct Einstellungen {
+    QString ebayName;
+    QString startenMit;
+    QString pfadIE;
+    QString pfadGoChr;
+    QString pfadZusatzBilder;
+    QString pfadHoerproben;
+    QString pfadZuMeinenArtikel;
+    QString pfadShopBild;
+    QString bildLaengeEinstellWert;
+    bool schopJa = false;
+    bool hinweisJa = false;
+    bool satndardTexte = false;
+    bool verandInfoVorne = false;
+    bool verandInfoNach = false;
+    QString versandStandard = QStringLiteral("1,85");
+    QString kostenlosAb = QStringLiteral("1,85");
+    QString postHermes = QStringLiteral("Deutsche Post-unversichert");
+
+    // Only the member name and the start category count as a change worth asking about.
+    QString signatur() const { return ebayName + startenMit; }
+};
+
+inline const QString kEinstellAbschnitt = QStringLiteral("EINSTELL");
+// Below the data folder.
+inline const QString kEinstellDatei = QStringLiteral("Einstell.Ini");
+
+// The 17 keys in the order they are read and written.
+const QStringList& einstellSchluessel();
+
+// The values of the 17 keys, in key order, as they stand in the file.
+QStringList einstellWerte(const Einstellungen& e);
+// Settings from the 17 values in key order; empty values take the defaults, a check value that
+// is not a number reads as unticked.
+Einstellungen einstellungenAusWerten(const QStringList& werte);
+
+// A check value is ticked when it is a number other than zero.
+bool pruefwertGesetzt(const QString& wert);
+
+Einstellungen einstellungenLesen(const QString& pfad);
+// Writes key by key and stops at the first failure; keys written before it stay written.
+bool einstellungenSchreiben(const QString& pfad, const Einstellungen& e);
+
+// The sample values of "Muster Einstellungen"; every other value stays as it was.
+Einstellungen musterEinstellungen(Einstellungen e);
+
+// What applying the settings puts into the main window. The shipping values stay out once the
+// settings were opened through the menu, so the article's own choice is not overwritten.
+struct Hauptfensterwerte {
+    QString ebayName;
+    bool versandInfoJa = false;
+    std::optional<QString> versandkosten;
+    std::optional<QString> versandart;
+    QString bildbreite;
+};
+Hauptfensterwerte hauptfensterwerte(const Einstellungen& e, bool vomMenue);

@@ -1,0 +1,103 @@
+#include "config/Vorlage.h"
+
+#include "config/Ini.h"
+
+namespace {
+
+const QString kKleidungVariante = QStringLiteral("Keidung");
+const QString kKleidungArt = QStringLiteral("Kleidung");
+constexpr int kTextTeile = 7;
+constexpr qsizetype kEndeLaenge = 28;
+
+VorlageDatei datei(const QString& teil, bool grossT, bool inSignatur) {
+    const QString name = QStringLiteral("-") + teil + QStringLiteral(".txt");
+    return {teil, QStringLiteral("HTML_text") + name,
+            (grossT ? QStringLiteral("HTML_Text") : QStringLiteral("HTML_text")) + name, inSignatur};
+}
+
+// Windows paths use "\"; paths of this system on other platforms use "/".
+bool istTrenner(QChar c) {
+    return c == QLatin1Char('\\') || c == QLatin1Char('/');
+}
+
+qsizetype ersterTrenner(const QString& text, qsizetype ab) {
+    for (qsizetype i = ab; i < text.size(); ++i) {
+        if (istTrenner(text.at(i))) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+const std::array<VorlageDatei, 12>& vorlageDateien() {
+    static const std::array<VorlageDatei, 12> dateien{datei(QStringLiteral("0a"), true, false),
+                                                      datei(QStringLiteral("0b"), true, false),
+                                                      datei(QStringLiteral("0c"), true, false),
+                                                      datei(QStringLiteral("0d"), true, false),
+                                                      datei(QStringLiteral("1"), true, true),
+                                                      datei(QStringLiteral("3b"), true, true),
+                                                      datei(QStringLiteral("3c"), true, true),
+                                                      datei(QStringLiteral("5"), true, true),
+                                                      datei(QStringLiteral("6"), true, true),
+                                                      datei(QStringLiteral("6b"), true, true),
+                                                      datei(QStringLiteral("shopAktuell"), false, false),
+                                                      datei(QStringLiteral("verst"), false, false)};
+    return dateien;
+}
+
+QString vorlageVariante(const QString& art) {
+    if (art.isEmpty()) {
+        return kVorlageStandard;
+    }
+    return art == kKleidungArt ? kKleidungVariante : art;
+}
+
+QString artikelArtVonVariante(const QString& variante) {
+    return variante == kKleidungVariante ? kKleidungArt : variante;
+}
+
+QString vorlageAbschnitt(const QString& variante) {
+    return QStringLiteral("VORLAGE") + variante;
+}
+
+QString vorlageLeseAbschnitt(const QString& pfad, const QString& variante) {
+    const QString eigener = vorlageAbschnitt(variante);
+    return IniAbschnittVorhanden(pfad, eigener) ? eigener : vorlageAbschnitt(kVorlageStandard);
+}
+
+std::array<QString, 8> vorlageTeileLesen(const QString& pfad, const QString& variante) {
+    const QString abschnitt = vorlageLeseAbschnitt(pfad, variante);
+    std::array<QString, 8> teile;
+    for (std::size_t n = 0; n < teile.size(); ++n) {
+        teile[n] = IniLesen(pfad, abschnitt, QStringLiteral("TEIL%1").arg(n + 1));
+    }
+    return teile;
+}
+
+bool vorlageTeileSchreiben(const QString& pfad, const QString& variante, const QStringList& teile) {
+    for (int n = 0; n < kTextTeile; ++n) {
+        if (!IniSchreiben(pfad, vorlageAbschnitt(variante), QStringLiteral("TEIL%1").arg(n + 1),
+                          teile.value(n))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int vorlageSignaturLaenge(const QStringList& teile, const QStringList& htmlTeile) {
+    return static_cast<int>(teile.join(QString()).size() + htmlTeile.join(QString()).size());
+}
+
+QString PfadKuerzen(const QString& pfad) {
+    QString kopf;
+    if (ersterTrenner(pfad, 0) == 2) {
+        const qsizetype naechster = ersterTrenner(pfad, 3);
+        kopf = naechster < 0 ? QString() : pfad.left(naechster + 1);
+    }
+    const QString ende28 = pfad.right(kEndeLaenge);
+    const qsizetype trenner = ersterTrenner(ende28, 0);
+    const QString ende = trenner < 0 ? QString() : ende28.mid(trenner);
+    return kopf + QStringLiteral(".....") + ende;
+}

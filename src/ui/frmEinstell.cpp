@@ -1,0 +1,246 @@
+#include "ui/frmEinstell.h"
+
+#include "core/Hausverkaeufer.h"
+#include "ui/Anwendung.h"
+#include "ui/ExterneProgramme.h"
+#include "ui/ListeLaden.h"
+#include "ui/Meldung.h"
+#include "ui/Plattform.h"
+#include "ui/Steuerelemente.h"
+#include "ui/frmHaupt.h"
+#include "ui_frmEinstell.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+const QString kExeFilter = QStringLiteral("Exe-Dateien(*.exe)|*.exe|Ale Dateien|*.*");
+const QStringList kBildbreitenFelder{QStringLiteral("txtBildLaenge"), QStringLiteral("txtBildLaenge_b"),
+                                     QStringLiteral("txtBildLaenge2"), QStringLiteral("txtBildLaenge2_b"),
+                                     QStringLiteral("txtBildLaenge2_c")};
+
+} // namespace
+
+FrmEinstell::FrmEinstell(Anwendung& anwendung, QWidget* parent)
+    : QWidget(parent), m_app(anwendung), ui(std::make_unique<Ui::FrmEinstell>()) {
+    ui->setupUi(this);
+    // The form file cannot hold an entry of a single blank; it stands for "no start category".
+    ui->cboStartenMit->addItem(QStringLiteral(" "));
+    connect(ui->cmdEinstelSpeichern, &QPushButton::clicked, this, &FrmEinstell::cmdEinstelSpeichern_Click);
+    connect(ui->cmdStandarts, &QPushButton::clicked, this, &FrmEinstell::cmdStandarts_Click);
+    connect(ui->cmdNamenAktuell, &QPushButton::clicked, this, &FrmEinstell::cmdNamenAktuell_Click);
+    connect(ui->cmdOpenAutor, &QPushButton::clicked, this, &FrmEinstell::cmdOpenAutor_Click);
+    connect(ui->cmdPfadIE, &QPushButton::clicked, this, &FrmEinstell::cmdPfadIE_Click);
+    connect(ui->cmdPfadGoChr, &QPushButton::clicked, this, &FrmEinstell::cmdPfadGoChr_Click);
+    connect(ui->cmdPfadArtikeln, &QPushButton::clicked, this, &FrmEinstell::cmdPfadArtikeln_Click);
+    connect(ui->txtTeil1->lineEdit(), &QLineEdit::editingFinished, this, &FrmEinstell::txtTeil1_Validate);
+    Form_Load();
+}
+
+FrmEinstell::~FrmEinstell() = default;
+
+QString FrmEinstell::einstellPfad() const {
+    return m_app.daten().pfad(kEinstellDatei);
+}
+
+Einstellungen FrmEinstell::werte() const {
+    Einstellungen e;
+    e.ebayName = ui->txtTeil1->currentText();
+    e.startenMit = ui->cboStartenMit->currentText();
+    e.pfadIE = ui->txtPfadIE->text();
+    e.pfadGoChr = ui->txtPfadGoChr->text();
+    e.pfadZusatzBilder = ui->txtPfadZusatzBilder->text();
+    e.pfadHoerproben = ui->txtPfadHoerproben->text();
+    e.pfadZuMeinenArtikel = ui->txtPfadZuMeinenArtikel->text();
+    e.pfadShopBild = ui->txtPfadShopBild->text();
+    e.bildLaengeEinstellWert = ui->txtBildLaengeEinstellWert->text();
+    e.schopJa = ui->chkSchopJa->isChecked();
+    e.hinweisJa = ui->chkHinweisJa->isChecked();
+    e.satndardTexte = ui->chkSatndardTexte->isChecked();
+    e.verandInfoVorne = ui->chkVerandInfoVorne->isChecked();
+    e.verandInfoNach = ui->chkVerandInfoNach->isChecked();
+    e.versandStandard = ui->txtVersandStandard->currentText();
+    e.kostenlosAb = ui->txtKostenlosAb->currentText();
+    e.postHermes = ui->cboPostHermes->currentText();
+    return e;
+}
+
+void FrmEinstell::werteSetzen(const Einstellungen& e) {
+    ui->cboPostHermes->setCurrentText(e.postHermes);
+    ui->txtKostenlosAb->setCurrentText(e.kostenlosAb);
+    ui->txtVersandStandard->setCurrentText(e.versandStandard);
+    ui->txtTeil1->setCurrentText(e.ebayName);
+    ui->cboStartenMit->setCurrentText(e.startenMit);
+    ui->txtPfadIE->setText(e.pfadIE);
+    ui->txtPfadGoChr->setText(e.pfadGoChr);
+    ui->txtPfadZusatzBilder->setText(e.pfadZusatzBilder);
+    ui->txtPfadHoerproben->setText(e.pfadHoerproben);
+    ui->txtPfadZuMeinenArtikel->setText(e.pfadZuMeinenArtikel);
+    ui->txtPfadShopBild->setText(e.pfadShopBild);
+    ui->txtBildLaengeEinstellWert->setText(e.bildLaengeEinstellWert);
+    ui->chkSchopJa->setChecked(e.schopJa);
+    ui->chkHinweisJa->setChecked(e.hinweisJa);
+    ui->chkSatndardTexte->setChecked(e.satndardTexte);
+    ui->chkVerandInfoVorne->setChecked(e.verandInfoVorne);
+    ui->chkVerandInfoNach->setChecked(e.verandInfoNach);
+}
+
+void FrmEinstell::EinstellungenLesen() {
+    const Einstellungen e = einstellungenLesen(einstellPfad());
+    Zustand& z = m_app.zustand();
+    z.verkaeuferName = e.ebayName;
+    werteSetzen(e);
+    z.standardTexteGewuenscht = e.satndardTexte;
+    z.einstellSignaturGelesen = e.signatur();
+    // A save counts for the values read with it, not for edits made after a later read.
+    z.einstellGespeichert = false;
+}
+
+bool FrmEinstell::EinstellungenSpeichern() {
+    const bool ok = einstellungenSchreiben(einstellPfad(), werte());
+    m_app.zustand().einstellGespeichert = ok;
+    if (!ok) {
+        Meldung(m_app.plattform(), 99, QStringLiteral("Fehler beim Speichern der Einstellungen"));
+    }
+    return ok;
+}
+
+void FrmEinstell::EinstellungenUebernehmen() {
+    const Einstellungen e = werte();
+    Zustand& z = m_app.zustand();
+    z.verkaeuferName = e.ebayName;
+    z.standardTexteGewuenscht = e.satndardTexte;
+    hauptfensterSetzen(hauptfensterwerte(e, z.einstellVomMenue));
+}
+
+void FrmEinstell::EinstellungenAdieren() {
+    m_app.zustand().einstellSignaturJetzt = werte().signatur();
+}
+
+void FrmEinstell::BildbreitenSetzen() {
+    QWidget* haupt = &m_app.frmHaupt();
+    for (const QString& name : kBildbreitenFelder) {
+        element<QComboBox>(haupt, name)->setCurrentText(ui->txtBildLaengeEinstellWert->text());
+    }
+}
+
+void FrmEinstell::hauptfensterSetzen(const Hauptfensterwerte& werte) {
+    QWidget* haupt = &m_app.frmHaupt();
+    element<QLabel>(haupt, QStringLiteral("lblEbayName"))->setText(werte.ebayName);
+    element<QCheckBox>(haupt, QStringLiteral("chkVersadInfoJa"))->setChecked(werte.versandInfoJa);
+    if (werte.versandkosten) {
+        element<QComboBox>(haupt, QStringLiteral("cboVersandkosten"))->setCurrentText(*werte.versandkosten);
+    }
+    if (werte.versandart) {
+        element<QComboBox>(haupt, QStringLiteral("cboPostHermes2"))->setCurrentText(*werte.versandart);
+    }
+    BildbreitenSetzen();
+}
+
+void FrmEinstell::ausMenueOeffnen() {
+    m_app.zustand().einstellVomMenue = true;
+    EinstellungenLesen();
+    EinstellungenUebernehmen();
+    if (parentWidget() != &m_app.frmHaupt()) {
+        setParent(&m_app.frmHaupt(), Qt::Window);
+    }
+    setWindowModality(Qt::WindowModal);
+    show();
+    raise();
+    activateWindow();
+}
+
+void FrmEinstell::Form_Load() {
+    ui->lblgespeichert->clear();
+    EinstellungenLesen();
+    EinstellungenUebernehmen();
+}
+
+void FrmEinstell::Form_Activate() {
+    ui->lblgespeichert->clear();
+    cmdNamenAktuell_Click();
+    EinstellungenLesen();
+    EinstellungenUebernehmen();
+}
+
+void FrmEinstell::Form_QueryUnload() {
+    EinstellungenAdieren();
+    const Zustand& z = m_app.zustand();
+    if (z.einstellSignaturJetzt == z.einstellSignaturGelesen || z.einstellGespeichert) {
+        return;
+    }
+    const Plattform::Antwort antwort = m_app.plattform().meldungsfenster(
+        QStringLiteral("Möchten Sie die Einstellungen speichern?"), Plattform::Symbol::Ausrufezeichen,
+        Plattform::Knoepfe::JaNein, QStringLiteral("ACHTUNG"));
+    if (antwort == Plattform::Antwort::Ja) {
+        EinstellungenSpeichern();
+    }
+}
+
+void FrmEinstell::cmdEinstelSpeichern_Click() {
+    const bool ok = EinstellungenSpeichern();
+    EinstellungenUebernehmen();
+    // A failed write has been reported; saying "saved" now would hide it.
+    if (ok) {
+        ui->lblgespeichert->setText(QStringLiteral("Änderungen wurden gespeichert"));
+        m_app.zustand().einstellGespeichert = true;
+    }
+}
+
+void FrmEinstell::cmdStandarts_Click() {
+    werteSetzen(musterEinstellungen(werte()));
+}
+
+void FrmEinstell::cmdNamenAktuell_Click() {
+    ListeLaden(m_app.plattform(), m_app.zustand(),
+               m_app.daten().pfad(QStringLiteral("vorlagen\\Ebay_Namen.txt")), ui->txtTeil1,
+               QStringLiteral("Name wählen"));
+}
+
+void FrmEinstell::cmdOpenAutor_Click() {
+    DateiImEditorOeffnen(m_app.plattform(), m_app.programmordner(),
+                         QStringLiteral("\\KORI-Vorlage-Dateien\\vorlagen\\Ebay_Namen.txt"));
+}
+
+void FrmEinstell::pfadWaehlen(QLineEdit* feld, const QString& filter) {
+    const QString gewaehlt = m_app.plattform().dateiWaehlen(QString(), feld->text(), filter);
+    // Cancelling the dialog must not wipe the path the user had.
+    if (!gewaehlt.isEmpty()) {
+        feld->setText(gewaehlt);
+    }
+}
+
+void FrmEinstell::cmdPfadIE_Click() {
+    pfadWaehlen(ui->txtPfadIE, kExeFilter);
+}
+
+void FrmEinstell::cmdPfadGoChr_Click() {
+    pfadWaehlen(ui->txtPfadGoChr, kExeFilter);
+}
+
+void FrmEinstell::cmdPfadArtikeln_Click() {
+    pfadWaehlen(ui->txtPfadZuMeinenArtikel, QString());
+}
+
+void FrmEinstell::txtTeil1_Validate() {
+    const QString adresse = hausverkaeufer::shopBildAdresse(ui->txtTeil1->currentText());
+    if (!adresse.isEmpty()) {
+        ui->txtPfadShopBild->setText(adresse);
+    }
+}
+
+void FrmEinstell::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) {
+        Form_Activate();
+    }
+}
+
+void FrmEinstell::closeEvent(QCloseEvent* event) {
+    Form_QueryUnload();
+    event->accept();
+}

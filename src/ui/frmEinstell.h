@@ -1,0 +1,60 @@
+#pragma once
+
+#include "config/Einstellungen.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class Anwendung;
+
+namespace Ui {
+class FrmEinstell;
+}
+
+// The settings window, and at the same time the live store of the settings: other windows read
+// a setting from its fields.
+class FrmEinstell final : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmEinstell(Anwendung& anwendung, QWidget* parent = nullptr);
+    ~FrmEinstell() override;
+
+    void EinstellungenLesen();
+    // False when the file could not be written (the user has been told).
+    bool EinstellungenSpeichern();
+    void EinstellungenUebernehmen();
+    void EinstellungenAdieren();
+    void BildbreitenSetzen();
+    // The main window's menu entry "Einstellungen".
+    void ausMenueOeffnen();
+
+    // The settings as the window shows them, and the other way round.
+    Einstellungen werte() const;
+    void werteSetzen(const Einstellungen& e);
+
+    void Form_Load();
+    void Form_Activate();
+    void Form_QueryUnload();
+    void cmdEinstelSpeichern_Click();
+    void cmdStandarts_Click();
+    void cmdNamenAktuell_Click();
+    void cmdOpenAutor_Click();
+    void cmdPfadIE_Click();
+    void cmdPfadGoChr_Click();
+    void cmdPfadArtikeln_Click();
+    void txtTeil1_Validate();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QString einstellPfad() const;
+    // The only place that writes the main window's controls.
+    void hauptfensterSetzen(const Hauptfensterwerte& werte);
+    void pfadWaehlen(class QLineEdit* feld, const QString& filter);
+
+    Anwendung& m_app;
+    std::unique_ptr<Ui::FrmEinstell> ui;
+};

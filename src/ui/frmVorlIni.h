@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+class Anwendung;
+class QLineEdit;
+class RichTextFeld;
+
+namespace Ui {
+class FrmVorlIni;
+}
+
+// The template editor, and at the same time the live store of the template parts: the listing
+// is built from its fields, saved or not.
+class FrmVorlIni final : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit FrmVorlIni(Anwendung& anwendung, QWidget* parent = nullptr);
+    ~FrmVorlIni() override;
+
+    // Loads the HTML part files and the text parts of the article kind or variant word ("Buch",
+    // "CD_MC", "Kleidung" or "Keidung"); a variant without its own section gets the "Buch" one.
+    void VorlageEinlesen(const QString& art);
+    // False when the file could not be written (the user has been told).
+    bool VorlageSpeichern(const QString& variante);
+    void VorlageAdieren();
+    // Loads a file below the program folder into a field; a missing file lets the user pick one.
+    // False when nothing could be loaded (the user has been told).
+    bool DateiInFeldLaden(const QString& relativ, RichTextFeld* feld);
+    // The main window's menu entry "Vorlagen bearbeiten".
+    void ausMenueOeffnen();
+
+    void cmdAendSpeich_Click();
+    void mnuVorlBuch_Click();
+    void mnuVorCD_lMC_Click();
+    void mnuVorlKeidung_Click();
+    void Form_QueryUnload();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void teilLesen(std::size_t index);
+    void teilOeffnen(std::size_t index);
+    RichTextFeld* htmlFeld(std::size_t index) const;
+    QList<QLineEdit*> textFelder() const;
+    QStringList signaturHtml() const;
+    QString vorlagePfad() const;
+
+    Anwendung& m_app;
+    std::unique_ptr<Ui::FrmVorlIni> ui;
+};

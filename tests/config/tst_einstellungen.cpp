@@ -1,0 +1,135 @@
+#include "config/Einstellungen.h"
+#include "config/Ini.h"
+#include "core/TextDatei.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestEinstellungen : public QObject {
+    Q_OBJECT
+private slots:
+    void schluessel_inTabellenfolge();
+    void pruefwert_data();
+    void pruefwert();
+    void fehlendeDatei_liefertVorgaben();
+    void nichtNumerischesShopJa_wirdAlsNullGespeichert();
+    void leeresKostenlosAb_zeigtUndSpeichert185();
+    void schreiben_behaeltAndereAbschnitte();
+    void schreiben_unbeschreibbar_liefertFalse();
+    void muster_laesstUebrigeWerteStehen();
+    void hauptfensterwerte_ausMenue_ohneVersand();
+};
+
+void TestEinstellungen::schluessel_inTabellenfolge() {
+    const QStringList& s = einstellSchluessel();
+    QCOMPARE(s.size(), 17);
+    QCOMPARE(s.first(), QStringLiteral("EBAYNAME"));
+    QCOMPARE(s.at(8), QStringLiteral("BILDEINSTELLGROSE"));
+    QCOMPARE(s.at(9), QStringLiteral("SHOP_JA"));
+    QCOMPARE(s.last(), QStringLiteral("VERSANDART"));
+}
+
+void TestEinstellungen::pruefwert_data() {
+    QTest::addColumn<QString>("wert");
+    QTest::addColumn<bool>("gesetzt");
+    QTest::newRow("eins") << "1" << true;
+    QTest::newRow("null") << "0" << false;
+    QTest::newRow("leer") << "" << false;
+    QTest::newRow("wort") << "ja" << false;
+    QTest::newRow("blanks") << " 1 " << true;
+    QTest::newRow("zwei") << "2" << true;
+    QTest::newRow("dezimalkomma") << "0,0" << false;
+}
+
+void TestEinstellungen::pruefwert() {
+    QFETCH(QString, wert);
+    QFETCH(bool, gesetzt);
+    QCOMPARE(pruefwertGesetzt(wert), gesetzt);
+}
+
+void TestEinstellungen::fehlendeDatei_liefertVorgaben() {
+    QTemporaryDir dir;
+    const Einstellungen e = einstellungenLesen(dir.filePath(QStringLiteral("Einstell.Ini")));
+    QCOMPARE(e.ebayName, QString());
+    QCOMPARE(e.versandStandard, QStringLiteral("1,85"));
+    QCOMPARE(e.kostenlosAb, QStringLiteral("1,85"));
+    QCOMPARE(e.postHermes, QStringLiteral("Deutsche Post-unversichert"));
+    QVERIFY(!e.schopJa);
+}
+
+void TestEinstellungen::nichtNumerischesShopJa_wirdAlsNullGespeichert() {
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("Einstell.Ini"));
+    QVERIFY(textSchreiben(pfad, QStringLiteral("[EINSTELL]\r\nSHOP_JA=ja\r\nHINWEIS_JA=1\r\n")).isEmpty());
+    const Einstellungen e = einstellungenLesen(pfad);
+    QVERIFY(!e.schopJa);
+    QVERIFY(e.hinweisJa);
+    QVERIFY(einstellungenSchreiben(pfad, e));
+    QCOMPARE(IniLesen(pfad, QStringLiteral("EINSTELL"), QStringLiteral("SHOP_JA")), QStringLiteral("0"));
+    QCOMPARE(IniLesen(pfad, QStringLiteral("EINSTELL"), QStringLiteral("HINWEIS_JA")), QStringLiteral("1"));
+}
+
+void TestEinstellungen::leeresKostenlosAb_zeigtUndSpeichert185() {
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("Einstell.Ini"));
+    QVERIFY(textSchreiben(pfad, QStringLiteral("[EINSTELL]\r\nVERSANDKOSTENLOSAB=\r\n")).isEmpty());
+    const Einstellungen e = einstellungenLesen(pfad);
+    QCOMPARE(e.kostenlosAb, QStringLiteral("1,85"));
+    QVERIFY(einstellungenSchreiben(pfad, e));
+    QCOMPARE(IniLesen(pfad, QStringLiteral("EINSTELL"), QStringLiteral("VERSANDKOSTENLOSAB")),
+             QStringLiteral("1,85"));
+}
+
+void TestEinstellungen::schreiben_behaeltAndereAbschnitte() {
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("Einstell.Ini"));
+    QVERIFY(textSchreiben(pfad, QStringLiteral("; meine Notiz\r\n[EIGEN]\r\nA=1\r\n")).isEmpty());
+    Einstellungen e;
+    e.ebayName = QStringLiteral("Hausverkauf-2");
+    QVERIFY(einstellungenSchreiben(pfad, e));
+    const QString text = textLesen(pfad).value_or(QString());
+    QVERIFY(text.startsWith(
+        QStringLiteral("; meine Notiz\r\n[EIGEN]\r\nA=1\r\n[EINSTELL]\r\nEBAYNAME=Hausverkauf-2\r\n"
+                       "STARTENMIT=\r\n")));
+    QVERIFY(text.endsWith(QStringLiteral("VERSANDART=Deutsche Post-unversichert\r\n")));
+    QCOMPARE(einstellungenLesen(pfad).ebayName, QStringLiteral("Hausverkauf-2"));
+}
+
+void TestEinstellungen::schreiben_unbeschreibbar_liefertFalse() {
+    QTemporaryDir dir;
+    QVERIFY(!einstellungenSchreiben(dir.filePath(QStringLiteral("fehlt/Einstell.Ini")), Einstellungen{}));
+}
+
+void TestEinstellungen::muster_laesstUebrigeWerteStehen() {
+    Einstellungen e;
+    e.pfadShopBild = QStringLiteral("eigenes.jpg");
+    e.hinweisJa = true;
+    e.postHermes = QStringLiteral("Hermes-Paket-versichert");
+    const Einstellungen m = musterEinstellungen(e);
+    QCOMPARE(m.ebayName, QStringLiteral("MEIN EBAY NAME"));
+    QCOMPARE(m.pfadZusatzBilder, QStringLiteral("https://www.example.com/KORI/zusatzbilder/"));
+    QCOMPARE(m.pfadShopBild, QStringLiteral("eigenes.jpg"));
+    QCOMPARE(m.postHermes, QStringLiteral("Hermes-Paket-versichert"));
+    QVERIFY(!m.hinweisJa);
+    QVERIFY(m.schopJa);
+    QVERIFY(m.satndardTexte);
+}
+
+void TestEinstellungen::hauptfensterwerte_ausMenue_ohneVersand() {
+    Einstellungen e;
+    e.versandStandard = QStringLiteral("4,50");
+    e.bildLaengeEinstellWert = QStringLiteral("425");
+    e.verandInfoVorne = true;
+    const Hauptfensterwerte start = hauptfensterwerte(e, false);
+    QCOMPARE(start.versandkosten, std::optional<QString>(QStringLiteral("4,50")));
+    QCOMPARE(start.versandart, std::optional<QString>(QStringLiteral("Deutsche Post-unversichert")));
+    QCOMPARE(start.bildbreite, QStringLiteral("425"));
+    QVERIFY(start.versandInfoJa);
+    const Hauptfensterwerte menue = hauptfensterwerte(e, true);
+    QVERIFY(!menue.versandkosten);
+    QVERIFY(!menue.versandart);
+    QCOMPARE(menue.bildbreite, QStringLiteral("425"));
+}
+
+QTEST_GUILESS_MAIN(TestEinstellungen)
+#include "tst_einstellungen.moc"
