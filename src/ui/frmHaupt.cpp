@@ -6,6 +6,12 @@
 #include "ui/ListeLaden.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
+#include "ui/Steuerelemente.h"
+#include "ui/TitelBedienung.h"
+#include "ui/frmBuch.h"
+#include "ui/frmEinstell.h"
+#include "ui/frmKleidung.h"
+#include "ui/frmVorlIni.h"
 #include "ui_frmHaupt.h"
 
 #include <QApplication>
@@ -134,8 +140,12 @@ void FrmHaupt::Form_Load() {
 
     festeListenFuellen();
 
-    // The settings, the template, the stored-text captions and the start category are applied
-    // here by their windows' code, in this order, before the version label.
+    // Creating the settings window reads the settings and applies them here.
+    FrmEinstell& einstell = m_app.frmEinstell();
+    m_app.frmVorlIni().VorlageEinlesen(QStringLiteral("Buch"));
+    einstell.BildbreitenSetzen();
+    m_app.titel().startKategorieWaehlen(
+        element<QComboBox>(&einstell, QStringLiteral("cboStartenMit"))->currentText());
 
     m_ui->lblVersion->setText(QStringLiteral("Version: %1.%2").arg(version::major).arg(version::revision));
 
@@ -144,8 +154,16 @@ void FrmHaupt::Form_Load() {
     cdmZusatzTexteAktual_Click();
     cmdAuforderung1Aktalisieren_Click();
     cmdAuforderung2Aktalisieren_Click();
-    // The clothing material list and the eight book lists follow here; loading them creates
-    // the clothing and book windows.
+    m_app.frmKleidung().cmdMaterialKleidungAktuall_Click();
+    FrmBuch& buch = m_app.frmBuch();
+    buch.cmdAbmasseEinlesen_Click();
+    buch.cmdArtEinlesen_Click();
+    buch.cmdVerlagEinlesen_Click();
+    buch.cmdAutorEinlesen_Click();
+    buch.cmdSpracheEinlesen_Click();
+    buch.cmdGenreEinlesen_Click();
+    buch.cmdZustandEinlesen1_Click();
+    buch.cmdZustandEinlesen2_Click();
 }
 
 void FrmHaupt::festeListenFuellen() {
@@ -180,12 +198,18 @@ void FrmHaupt::festeListenFuellen() {
 
 void FrmHaupt::cmdNeu_Click() {
     FormNeuEirichten();
-    // Picture widths, the last picked picture file and the save window's lock follow once
-    // the settings and save windows exist.
+    FrmEinstell& einstell = m_app.frmEinstell();
+    einstell.BildbreitenSetzen();
+    Zustand& z = m_app.zustand();
+    z.letzteBilddatei = element<QLineEdit>(&einstell, QStringLiteral("txtPfadZuMeinenArtikel"))->text();
+    // A book read from a file skips the book checks once; a new article must not inherit that.
+    z.pruefungUeberspringen = false;
 }
 
 void FrmHaupt::FormNeuEirichten() {
     Ui::frmHaupt& u = *m_ui;
+    kategorieErneutAnwenden();
+    vorschauGroessenZuruecksetzen();
     u.cboZus1->setCurrentText(QString());
     u.cboZus2->setCurrentText(QString());
     for (QLineEdit* feld :
@@ -204,6 +228,26 @@ void FrmHaupt::FormNeuEirichten() {
     for (BildFeld* bild : {u.picFoto1, u.picFoto2, u.picFoto3, u.picFoto4, u.picFoto5}) {
         bild->leeren();
     }
+}
+
+void FrmHaupt::kategorieErneutAnwenden() {
+    TitelBedienung& titel = m_app.titel();
+    const QString art = m_ui->lblArtikelArt->text();
+    if (art == QLatin1String("Buch")) {
+        titel.mnuVorlBuch_Click();
+    } else if (art == QLatin1String("Kleidung")) {
+        titel.mnuVorlKleid_Click();
+    } else {
+        titel.mnuVorlCD_MC_Click();
+    }
+}
+
+void FrmHaupt::vorschauGroessenZuruecksetzen() {
+    const QString standard =
+        element<QLineEdit>(&m_app.frmEinstell(), QStringLiteral("txtBildLaengeEinstellWert"))->text();
+    Zustand& z = m_app.zustand();
+    z.vorschauBreite.fill(standard.toInt());
+    z.vorschauHoehe.fill(1);
 }
 
 void FrmHaupt::chkVersadInfoJa_Click() {

@@ -46,6 +46,8 @@ protected:
 private:
     void verbinden();
     void festeListenFuellen();
+    void kategorieErneutAnwenden();
+    void vorschauGroessenZuruecksetzen();
     void versandFarbenSetzen();
     void imEditorOeffnen(const QString& datei);
 

@@ -257,12 +257,6 @@ void TestFrmHaupt::festeListe_nachStart_data() {
     QTest::newRow("cboEinEineEinen") << QStringLiteral("cboEinEineEinen")
                                      << QStringList{QString(), QStringLiteral("e"), QStringLiteral("en")}
                                      << QString();
-    QTest::newRow("cboGutNeu") << QStringLiteral("cboGutNeu")
-                               << QStringList{QStringLiteral("e"), QStringLiteral("en"), QStringLiteral("es")}
-                               << QStringLiteral("e");
-    QTest::newRow("cboAufWasBiten") << QStringLiteral("cboAufWasBiten")
-                                    << QStringList{QStringLiteral("Buch"), QStringLiteral("Bücher")}
-                                    << QStringLiteral("Buch");
     QTest::newRow("cboGutErhalten") << QStringLiteral("cboGutErhalten")
                                     << QStringList{QStringLiteral("sehr gut erhalten"),
                                                    QStringLiteral("gut erhalten"),
@@ -279,14 +273,16 @@ void TestFrmHaupt::festeListe_nachStart_data() {
     const QStringList breite1 = kBasis + QStringList{QStringLiteral("460"), QStringLiteral("562")};
     const QStringList hoehe1 = kBasis + QStringList{QStringLiteral("488")};
     const QStringList breite2 = kBasis + QStringList{QStringLiteral("460")};
+    // The width boxes show the configured standard width after start-up, the heights "1".
+    const QString standard = QStringLiteral("400");
     for (const char* name : {"txtBildLaenge", "txtBildLaenge_b"}) {
-        QTest::newRow(name) << QString::fromLatin1(name) << breite1 << eins;
+        QTest::newRow(name) << QString::fromLatin1(name) << breite1 << standard;
     }
     for (const char* name : {"txtBildHohe", "txtBildHohe_b"}) {
         QTest::newRow(name) << QString::fromLatin1(name) << hoehe1 << eins;
     }
     for (const char* name : {"txtBildLaenge2", "txtBildLaenge2_b", "txtBildLaenge2_c"}) {
-        QTest::newRow(name) << QString::fromLatin1(name) << breite2 << eins;
+        QTest::newRow(name) << QString::fromLatin1(name) << breite2 << standard;
     }
     for (const char* name : {"txtBildHohe2", "txtBildHohe2_b", "txtBildHohe2_c"}) {
         QTest::newRow(name) << QString::fromLatin1(name) << kBasis << eins;
@@ -332,7 +328,8 @@ void TestFrmHaupt::start_setztVersionUndBeendetStartphase() {
     QCOMPARE(versand.size(), 20);
     QCOMPARE(versand.first(), QStringLiteral("0,99"));
     QCOMPARE(versand.last(), QStringLiteral("4,70"));
-    QCOMPARE(prog.cbo(QStringLiteral("cboVersandkosten"))->currentText(), QStringLiteral("1,65"));
+    // The settings apply replaces the initial "1,65" by the configured standard cost.
+    QCOMPARE(prog.cbo(QStringLiteral("cboVersandkosten"))->currentText(), QStringLiteral("1,85"));
     QVERIFY(prog.p.unerwartet.isEmpty());
 }
 
@@ -479,12 +476,14 @@ const QStringList kLeereTexte{QStringLiteral("txtArtikelBez"),      QStringLiter
                               QStringLiteral("txtUntertittel"),     QStringLiteral("txtEbayBildPfad"),
                               QStringLiteral("txtEbayBildPfad_b"),  QStringLiteral("txtEbayBildPfad2"),
                               QStringLiteral("txtEbayBildPfad2_b"), QStringLiteral("txtEbayBildPfad2_c")};
-const QStringList kEinsBoxen{QStringLiteral("txtBildLaenge_b"), QStringLiteral("txtBildLaenge2_b"),
-                             QStringLiteral("txtBildHohe_b"), QStringLiteral("txtBildHohe2_b")};
+const QStringList kEinsBoxen{QStringLiteral("txtBildHohe_b"), QStringLiteral("txtBildHohe2_b")};
+const QStringList kBreitenBoxen{QStringLiteral("txtBildLaenge"), QStringLiteral("txtBildLaenge_b"),
+                                QStringLiteral("txtBildLaenge2"), QStringLiteral("txtBildLaenge2_b"),
+                                QStringLiteral("txtBildLaenge2_c")};
 const QStringList kBehalteneBoxen{QStringLiteral("txtBildLaenge"),    QStringLiteral("txtBildHohe"),
                                   QStringLiteral("txtBildLaenge2"),   QStringLiteral("txtBildHohe2"),
                                   QStringLiteral("txtBildLaenge2_c"), QStringLiteral("txtBildHohe2_c"),
-                                  QStringLiteral("cboVersandkosten"), QStringLiteral("cboAufWasBiten")};
+                                  QStringLiteral("cboVersandkosten")};
 
 // Every article field gets a value, so that "Neu" has something to empty or keep.
 void artikelFuellen(Programm& prog) {
@@ -524,6 +523,11 @@ void TestFrmHaupt::neu_leertGenaudieArtikelfelder() {
     for (const QString& name : kEinsBoxen) {
         QCOMPARE(prog.cbo(name)->currentText(), QStringLiteral("1"));
     }
+    prog.cbo(QStringLiteral("txtBildLaenge_b"))->setCurrentText(QStringLiteral("250"));
+    QTest::mouseClick(prog.el<QPushButton>(QStringLiteral("cmdNeu")), Qt::LeftButton);
+    for (const QString& name : kBreitenBoxen) {
+        QCOMPARE(prog.cbo(name)->currentText(), QStringLiteral("400"));
+    }
     QVERIFY(!prog.el<QCheckBox>(QStringLiteral("chkBil2JaNEin"))->isChecked());
     QVERIFY(!prog.el<QCheckBox>(QStringLiteral("chkBil4JaNEin"))->isChecked());
     QVERIFY(!prog.el<QCheckBox>(QStringLiteral("chkBil5JaNEin"))->isChecked());
@@ -549,8 +553,9 @@ void TestFrmHaupt::neu_behaeltListenUndAndereFelder() {
     for (const QString& name : kBehalteneBoxen) {
         QCOMPARE(prog.cbo(name)->currentText(), QStringLiteral("400"));
     }
-    QCOMPARE(prog.el<RichTextFeld>(QStringLiteral("rtfInhalt"))->text(), QStringLiteral("Beschreibung\r\n"));
-    QCOMPARE(prog.el<QLineEdit>(QStringLiteral("txtAufWasBiten"))->text(), QStringLiteral("ein Buch"));
+    // Re-applying the book category empties the description and the bidding line, as the menu does.
+    QCOMPARE(prog.el<RichTextFeld>(QStringLiteral("rtfInhalt"))->text(), QString());
+    QCOMPARE(prog.el<QLineEdit>(QStringLiteral("txtAufWasBiten"))->text(), QString());
     QCOMPARE(prog.el<QLabel>(QStringLiteral("lblEbayName"))->text(), QStringLiteral("Hausverkauf-1"));
     QVERIFY(prog.el<QCheckBox>(QStringLiteral("chkBil1JaNEin"))->isChecked());
     QVERIFY(prog.el<QCheckBox>(QStringLiteral("chkBil3JaNEin"))->isChecked());
