@@ -1,6 +1,8 @@
 #include "ui/frmHaupt.h"
 
 #include "core/Version.h"
+#include "title/Gebotszeile.h"
+#include "title/Titel.h"
 #include "ui/Anwendung.h"
 #include "ui/ExterneProgramme.h"
 #include "ui/ListeLaden.h"
@@ -23,63 +25,6 @@ const QString kAufforderung1 = QStringLiteral("vorlagen\\Aufforderung1.str");
 const QString kAufforderung2 = QStringLiteral("vorlagen\\Aufforderung2.str");
 const QString kZusatzTexte = QStringLiteral("vorlagen\\ZusatzTexte.str");
 const QString kZusatzTexteAnzeige = QStringLiteral("Wähle einen fertigen Beschreibungstext");
-
-// The number before each phrase is the length it adds to the designation, its blank included.
-const QStringList kZus1{QString(),
-                        QStringLiteral("5 süße"),
-                        QStringLiteral("6 süßer"),
-                        QStringLiteral("6 süßes"),
-                        QStringLiteral("4 TOP"),
-                        QStringLiteral("5 TOP!"),
-                        QStringLiteral("5 + CD"),
-                        QStringLiteral("6 m. CD"),
-                        QStringLiteral("7 mit CD"),
-                        QStringLiteral("9 Inkl. CD"),
-                        QStringLiteral("6 + mp3"),
-                        QStringLiteral("8 mit mp3"),
-                        QStringLiteral("8 +mp3 CD"),
-                        QStringLiteral("7 w. NEU"),
-                        QStringLiteral("4 RAR"),
-                        QStringLiteral("8 RARITÄT")};
-
-const QStringList kZus2{QString(),
-                        QStringLiteral("12 Liebesroman"),
-                        QStringLiteral("12 Frauenroman"),
-                        QStringLiteral("24 Liebesroman Frauenroman"),
-                        QStringLiteral("09 Thriller"),
-                        QStringLiteral("15 Krimi Thriller"),
-                        QStringLiteral("12 Reiseführer"),
-                        QStringLiteral("07 Erotik"),
-                        QStringLiteral("12 Erotikroman"),
-                        QStringLiteral(" -------- "),
-                        QStringLiteral("10 Abenteuer"),
-                        QStringLiteral("09 Esoterik"),
-                        QStringLiteral("08 Fantasy"),
-                        QStringLiteral("11 Gesundheit"),
-                        QStringLiteral("08 Heilung"),
-                        QStringLiteral("19 Historischer Roman"),
-                        QStringLiteral("11 Informatik"),
-                        QStringLiteral("12 Liebe Quell"),
-                        QStringLiteral("16 Liebe NLP Quell"),
-                        QStringLiteral("11 Mathematik"),
-                        QStringLiteral("04 NLP"),
-                        QStringLiteral("12 Philosophie"),
-                        QStringLiteral("12 Psychologie"),
-                        QStringLiteral("07 Schule"),
-                        QStringLiteral("10 Studenten"),
-                        QStringLiteral(" -------- "),
-                        QStringLiteral("09 gebunden"),
-                        QStringLiteral("10 ungelesen"),
-                        QStringLiteral("11 1x gelesen"),
-                        QStringLiteral("10 Anschauen"),
-                        QStringLiteral("11 mit mp3 CD"),
-                        QStringLiteral("11 mit CD-ROM"),
-                        QStringLiteral("13 Inkl. CD-ROM")};
-
-const QStringList kEinZwei{QStringLiteral("ein"),    QStringLiteral("zwei"), QStringLiteral("drei"),
-                           QStringLiteral("vier"),   QStringLiteral("fünf"), QStringLiteral("sechs"),
-                           QStringLiteral("sieben"), QStringLiteral("acht"), QStringLiteral("neun"),
-                           QStringLiteral("zehn"),   QStringLiteral("elf"),  QStringLiteral("zwölf")};
 
 const QStringList kBildgroessenBasis{QStringLiteral("1"),   QStringLiteral("200"), QStringLiteral("225"),
                                      QStringLiteral("250"), QStringLiteral("275"), QStringLiteral("300"),
@@ -169,12 +114,11 @@ void FrmHaupt::Form_Load() {
 void FrmHaupt::festeListenFuellen() {
     Ui::frmHaupt& u = *m_ui;
     u.cboBuchAutor->setCurrentText(QStringLiteral("Autor wählen"));
-    listeSetzen(u.cboZus1, kZus1, QString());
-    listeSetzen(u.cboZus2, kZus2, QString());
-    listeSetzen(u.cboEinZwei, kEinZwei, QStringLiteral("ein"));
-    listeSetzen(u.cboEinEineEinen, {QString(), QStringLiteral("e"), QStringLiteral("en")}, QString());
-    listeSetzen(u.cboGutNeu, {QStringLiteral("e"), QStringLiteral("en"), QStringLiteral("es")},
-                QStringLiteral("e"));
+    listeSetzen(u.cboZus1, zusatzListe1(), QString());
+    listeSetzen(u.cboZus2, zusatzListe2(), QString());
+    listeSetzen(u.cboEinZwei, einZweiListe(), QStringLiteral("ein"));
+    listeSetzen(u.cboEinEineEinen, einEineEinenListe(), QString());
+    listeSetzen(u.cboGutNeu, gutNeuListe(), QStringLiteral("e"));
     listeSetzen(u.cboAufWasBiten, {QStringLiteral("Buch"), QStringLiteral("Bücher")}, QStringLiteral("Buch"));
 
     const QString eins = QStringLiteral("1");
