@@ -1,5 +1,6 @@
 #include "ui/Anwendung.h"
 
+#include "ui/MenueBedienung.h"
 #include "ui/TitelBedienung.h"
 #include "ui/frmBild.h"
 #include "ui/frmBildGrosse.h"
@@ -42,11 +43,17 @@ FrmHaupt& Anwendung::frmHaupt() {
 
 void Anwendung::bedienungenAnlegen() {
     m_titel = std::make_unique<TitelBedienung>(*this);
+#include "ui/MenueBedienung.h"
 }
 
 TitelBedienung& Anwendung::titel() {
     frmHaupt();
     return *m_titel;
+}
+
+MenueBedienung& Anwendung::menues() {
+    frmHaupt();
+    return *m_menues;
 }
 
 FrmBild& Anwendung::frmBild() {

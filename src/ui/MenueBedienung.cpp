@@ -1,0 +1,206 @@
+#include "ui/MenueBedienung.h"
+
+#include "compose/Link.h"
+#include "core/Datenordner.h"
+#include "core/Meldungen.h"
+#include "ui/Anwendung.h"
+#include "ui/ExterneProgramme.h"
+#include "ui/Plattform.h"
+#include "ui/RichTextFeld.h"
+#include "ui/Steuerelemente.h"
+#include "ui/TitelBedienung.h"
+#include "ui/frmEinstell.h"
+#include "ui/frmHaupt.h"
+#include "ui/frmLink.h"
+#include "ui/frmVorlIni.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <utility>
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kOhneBildMarke = QStringLiteral("____ OHNE Bild____");
+
+// The sample book's details as label and value, in the order of the table.
+const std::pair<const char*, const char*> kBeispielDetails[] = {
+    {"Verlag:", "Markt+Technik"},
+    {"Autor:", "Martina Mustermann"},
+    {"Art:", "Gebundene Ausgabe"},
+    {"Abmasse:", "22 cm x 17 cm x 3 cm"},
+    {"Genre:", "Informatik Programmierung"},
+    {"Anzahl Seiten:", "365"},
+    {"Gewicht:", "800 Gram"},
+    {"Zustand:", "wie neu, weil ungelesen, ohne Gebrauchsspuren"},
+};
+
+const QString kBeispielBildOrdner = QStringLiteral("https://www.example.com/t-w/ebay_tw/zusatzbilder/");
+
+QString beispielTabelle() {
+    QString html = QStringLiteral("<table width=\"70%\" border=\"0\">") + kCrLf + QStringLiteral("<tr>");
+    bool erste = true;
+    for (const auto& [label, wert] : kBeispielDetails) {
+        if (!erste) {
+            html += QStringLiteral("</td>") + kCrLf + QStringLiteral("</tr><tr>");
+        }
+        erste = false;
+        html += QStringLiteral("<td>") + QStringLiteral("&nbsp;").repeated(10) + QStringLiteral("</td>") +
+                QStringLiteral("<td><div align=\"left\" class=\"Stil4\"><strong>") +
+                QString::fromUtf8(label) + QStringLiteral("</strong></div></td>") +
+                QStringLiteral("<td align=\"left\">") + QString::fromUtf8(wert);
+    }
+    return html + QStringLiteral("</td></tr></table>") + kCrLf;
+}
+
+QString beispielBeschreibung() {
+    return QStringLiteral("           Die Beschreibung ist sehr wichtig") + kCrLf +
+           QStringLiteral("                 Der Inhalt wird ") + kCrLf +
+           QStringLiteral("              genauso bei Ebay erscheinen") + kCrLf +
+           QStringLiteral("         wie Sie es hier eingegeben haben") + kCrLf +
+           QStringLiteral("Beschreibung: siehe die CD-Hülle weiter unten.") + kCrLf;
+}
+
+QString beispielLink() {
+    const QString anker = QStringLiteral("<a href=\"") + kBeispielBildOrdner +
+                          QStringLiteral("test-vorschau.JPG\" target=\"_blank\">") + kCrLf;
+    return QStringLiteral("<!-------- LINK START --------->") + kCrLf +
+           QStringLiteral("<div align=\"center\">") + kCrLf + anker + QStringLiteral("<img src=\"") +
+           kBeispielBildOrdner + QStringLiteral("ZurVorschau.jpg\" alt=\"zur Vorschau\" border=\"0\"></a>") +
+           kCrLf + anker + QStringLiteral("zur Vorschau</a></div><!-------- LINK ENDE ---------><br>") +
+           kCrLf;
+}
+
+} // namespace
+
+MenueBedienung::MenueBedienung(Anwendung& anwendung, QObject* parent) : QObject(parent), m_app(anwendung) {
+    verbinden();
+}
+
+void MenueBedienung::verbinden() {
+    const QWidget* f = &m_app.frmHaupt();
+    const auto knopf = [this, f](const char* name, void (MenueBedienung::*handler)()) {
+        connect(element<QPushButton>(f, QLatin1String(name)), &QPushButton::clicked, this, handler);
+    };
+    const auto menue = [this, f](const char* name, void (MenueBedienung::*handler)()) {
+        connect(element<QAction>(f, QLatin1String(name)), &QAction::triggered, this, handler);
+    };
+    menue("mnuEinstBearb", &MenueBedienung::mnuEinstBearb_Click);
+    menue("mnuVorlBearb", &MenueBedienung::mnuVorlBearb_Click);
+    menue("mnuKoriOrdnerOpen", &MenueBedienung::mnuKoriOrdnerOpen_Click);
+    knopf("cmdLink1", &MenueBedienung::cmdLink1_Click);
+    knopf("cmdHtmlEinfugen", &MenueBedienung::cmdHtmlEinfugen_Click);
+    knopf("cmdHtmlLoschen", &MenueBedienung::cmdHtmlLoschen_Click);
+    menue("mnuDatenTest", &MenueBedienung::mnuDatenTest_Click);
+    menue("mnutestDatenohne", &MenueBedienung::mnutestDatenohne_Click);
+    menue("mnuVariblen", &MenueBedienung::mnuVariblen_Click);
+    // The entry shows a tick while the mode is on.
+    element<QAction>(f, QStringLiteral("mnuOhneBild"))->setCheckable(true);
+    menue("mnuOhneBild", &MenueBedienung::mnuOhneBild_Click);
+}
+
+void MenueBedienung::mnuEinstBearb_Click() {
+    m_app.frmEinstell().ausMenueOeffnen();
+}
+
+void MenueBedienung::mnuVorlBearb_Click() {
+    m_app.frmVorlIni().ausMenueOeffnen();
+}
+
+void MenueBedienung::mnuKoriOrdnerOpen_Click() {
+    OrdnerOeffnen(m_app.plattform(), m_app.daten().wurzel());
+}
+
+void MenueBedienung::cmdLink1_Click() {
+    m_app.frmLink().oeffnen(QStringLiteral("1"));
+}
+
+void MenueBedienung::cmdHtmlEinfugen_Click() {
+    inhaltAutoSetzen(HtmlEinfuegen());
+}
+
+void MenueBedienung::cmdHtmlLoschen_Click() {
+    inhaltAutoSetzen(HtmlLoeschen());
+}
+
+void MenueBedienung::inhaltAutoSetzen(const InhaltAutoZustand& zustand) {
+    RichTextFeld* feld = rich("rtfInhaltAuto");
+    if (zustand.leeren) {
+        feld->setText(QString());
+    }
+    feld->setReadOnly(zustand.nurLesen);
+    feld->setHintergrund(zustand.hintergrund ? QColor::fromRgb(*zustand.hintergrund)
+                                             : QApplication::palette().color(QPalette::Base));
+}
+
+void MenueBedienung::mnuDatenTest_Click() {
+    m_app.titel().mnuVorlBuch_Click();
+    text("txtArtikelBez")->setText(QStringLiteral("Dream Dance Vol. 7 Original + mp3 TOP! anschauen!"));
+    text("txtTitel")->setText(QStringLiteral("Test Dream Dance Vol. 7  Test"));
+    text("txtUntertittel")->setText(QStringLiteral("Musik die begeistert!"));
+    text("txtEbayBildPfad")->setText(QStringLiteral("test-V.JPG"));
+    text("txtEbayBildPfad2")->setText(QStringLiteral("test-H.JPG"));
+    box("txtBildHohe")->setCurrentText(QStringLiteral("400"));
+    rich("rtfInhaltAuto")->setText(beispielTabelle());
+    rich("rtfInhalt")->setText(beispielBeschreibung());
+    rich("rtfLink")->setText(beispielLink());
+    element<QPushButton>(&m_app.frmVorlIni(), QStringLiteral("cmdShopAktuall"))->click();
+    m_app.titel().cmdAufWasUbername_Click();
+}
+
+void MenueBedienung::mnutestDatenohne_Click() {
+    m_app.titel().mnuVorlBuch_Click();
+    text("txtArtikelBez")->setText(QStringLiteral("Power für die Jugend Motivation Selbstvertrauen TOP!"));
+    rich("rtfInhaltAuto")->setText(QString());
+    rich("rtfInhalt")->setText(QString());
+    text("txtTitel")->setText(QStringLiteral("Test Power für die Jugend Test"));
+    m_app.titel().cmdAufWasUbername_Click();
+}
+
+void MenueBedienung::mnuVariblen_Click() {
+    QStringList zeilen;
+    const auto& pfade = m_app.zustand().bildPfade;
+    for (std::size_t i = 0; i < pfade.size(); ++i) {
+        zeilen << QStringLiteral("Bildpfad%1: ").arg(i + 1) + pfade.at(i);
+    }
+    m_app.plattform().meldungsfenster(zeilen.join(kCrLf), Plattform::Symbol::Keins, Plattform::Knoepfe::Ok,
+                                      kProgrammTitel);
+}
+
+// The mode is set before the picture switch changes, so the switch's own handler sees it.
+void MenueBedienung::mnuOhneBild_Click() {
+    Zustand& z = m_app.zustand();
+    QAction* eintrag = element<QAction>(&m_app.frmHaupt(), QStringLiteral("mnuOhneBild"));
+    FrmHaupt& haupt = m_app.frmHaupt();
+    z.ohneBildModus = !z.ohneBildModus;
+    eintrag->setChecked(z.ohneBildModus);
+    QString titel = haupt.windowTitle();
+    if (z.ohneBildModus) {
+        eintrag->setText(QStringLiteral("mit Bild"));
+        titel += kOhneBildMarke;
+    } else {
+        eintrag->setText(QStringLiteral("ohne Bild"));
+        if (titel.contains(kOhneBildMarke)) {
+            titel.chop(kOhneBildMarke.size());
+        }
+    }
+    haupt.setWindowTitle(titel);
+    element<QCheckBox>(&haupt, QStringLiteral("chkBil1JaNEin"))->setChecked(!z.ohneBildModus);
+}
+
+QLineEdit* MenueBedienung::text(const char* name) const {
+    return element<QLineEdit>(&m_app.frmHaupt(), QLatin1String(name));
+}
+
+QComboBox* MenueBedienung::box(const char* name) const {
+    return element<QComboBox>(&m_app.frmHaupt(), QLatin1String(name));
+}
+
+RichTextFeld* MenueBedienung::rich(const char* name) const {
+    return element<RichTextFeld>(&m_app.frmHaupt(), QLatin1String(name));
+}
