@@ -1,5 +1,6 @@
 #include "ui/Anwendung.h"
 
+#include "ui/BilderBedienung.h"
 #include "ui/MenueBedienung.h"
 #include "ui/TitelBedienung.h"
 #include "ui/frmBild.h"
@@ -44,6 +45,7 @@ FrmHaupt& Anwendung::frmHaupt() {
 void Anwendung::bedienungenAnlegen() {
     m_titel = std::make_unique<TitelBedienung>(*this);
 #include "ui/MenueBedienung.h"
+    m_bilder = std::make_unique<BilderBedienung>(*this);
 }
 
 TitelBedienung& Anwendung::titel() {
@@ -54,6 +56,11 @@ TitelBedienung& Anwendung::titel() {
 MenueBedienung& Anwendung::menues() {
     frmHaupt();
     return *m_menues;
+}
+
+BilderBedienung& Anwendung::bilder() {
+    frmHaupt();
+    return *m_bilder;
 }
 
 FrmBild& Anwendung::frmBild() {

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class Anwendung;
+class BildFeld;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+// The main window's handlers for the five picture rows, and the buttons that open the book and
+// clothing windows. Rows are numbered 1 to 5 as the seller sees them.
+class BilderBedienung final : public QObject {
+    Q_OBJECT
+public:
+    // Connects the controls of the main window, which must exist already.
+    explicit BilderBedienung(Anwendung& anwendung, QObject* parent = nullptr);
+
+    void chkBil1JaNEin_Click();
+    // Yes/no box of rows 2 to 5.
+    void chkBilJaNEin_Click(int zeile);
+    // Search buttons cmdSuchenBildOben1/2 and cmdSuchenBildUnten1..3.
+    void cmdSuchenBild_Click(int zeile);
+    void txtBild_Change();
+    void cmdUmrechnenB_Click(int zeile);
+    void cmdUmrechnen_Click();
+    // picFoto1/2 on mouse down, picFoto3..5 on click: the enlarged view.
+    void picFoto_Click(int zeile);
+
+    void cmdBuchBeschr_Click();
+    void cmdKleidungBeschreibung_Click();
+
+    // New article: every row's thumbnail size goes back to the standard width by 1, and the
+    // thumbnails are emptied.
+    void BilderNeuEinrichten();
+
+private:
+    struct Zeile;
+    static const Zeile& zeile(int nummer);
+
+    void verbinden();
+    void titelSignaleVerbinden();
+    void zeileFaerben(int nummer);
+    bool vorschauLaden(int nummer, const QString& pfad);
+    void hausverkaufUndBezeichnung();
+    QString einstellText(const char* name);
+
+    QLineEdit* text(const char* name) const;
+    QComboBox* box(const char* name) const;
+    QCheckBox* schalter(const char* name) const;
+    BildFeld* bild(const char* name) const;
+
+    Anwendung& m_app;
+};

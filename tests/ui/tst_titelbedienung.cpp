@@ -1,0 +1,234 @@
+#include "support/SkriptPlattform.h"
+#include "support/TestOrdner.h"
+#include "ui/Anwendung.h"
+#include "ui/RichTextFeld.h"
+#include "ui/TitelBedienung.h"
+#include "ui/frmBuch.h"
+#include "ui/frmEinstell.h"
+#include "ui/frmHaupt.h"
+#include "ui/frmKleidung.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// A started program whose photo folder is a folder of the test.
+struct Programm {
+    Programm() {
+        app->starten();
+        fotoordner = ordner.daten(QStringLiteral("fotos/"));
+        ordner.schreiben(QStringLiteral("fotos/leer.txt"), {});
+        app->frmEinstell()
+            .findChild<QLineEdit*>(QStringLiteral("txtPfadZuMeinenArtikel"))
+            ->setText(fotoordner);
+        p.vergessen();
+    }
+    TestOrdner ordner;
+    SkriptPlattform p;
+    std::unique_ptr<Anwendung> app = std::make_unique<Anwendung>(ordner.programmordner(), p);
+    QString fotoordner;
+
+    template <class T> T* el(const char* name) { return app->frmHaupt().findChild<T*>(QLatin1String(name)); }
+    template <class T> T* buch(const char* name) { return app->frmBuch().findChild<T*>(QLatin1String(name)); }
+    QString bez() { return el<QLineEdit>("txtArtikelBez")->text(); }
+};
+
+QStringList eintraege(const QComboBox* box) {
+    QStringList liste;
+    for (int i = 0; i < box->count(); ++i) {
+        liste.append(box->itemText(i));
+    }
+    return liste;
+}
+
+} // namespace
+
+class TestTitelBedienung : public QObject {
+    Q_OBJECT
+private slots:
+    void bezeichnung81Zeichen_gesetzt_wirdAuf80Gekappt();
+    void bezeichnung80Zeichen_einGetippt_bleibt80();
+    void bildsucheZeile1_ParisV_automatisch_bezeichnungParis();
+    void bildsucheZeile1_ohneAutomatisch_bezeichnungBleibt();
+    void kategorie_setztListenUndKnoepfe_data();
+    void kategorie_setztListenUndKnoepfe();
+    void kategorie_letztesBildWirdFotoordner();
+    void gebotszeile_buchVorgaben_zeileUndBuchart();
+    void gebotszeile_gebundeneAusgabe_buchartImBuchfenster();
+    void autorZufuegen_setztAutorImBuchfenster();
+    void buchBeschreibung_uebernimmtBezeichnungUndZeigtFenster();
+    void kleidungBeschreibung_leertAutomatischeBeschreibungUndZeigtFenster();
+};
+
+void TestTitelBedienung::bezeichnung81Zeichen_gesetzt_wirdAuf80Gekappt() {
+    Programm prog;
+    prog.el<QLineEdit>("txtArtikelBez")->setText(QString(81, QLatin1Char('a')));
+    QCOMPARE(prog.bez(), QString(80, QLatin1Char('a')));
+    QCOMPARE(prog.el<QLabel>("lblAnzahl")->text(), QStringLiteral("(-80 )"));
+    QCOMPARE(prog.el<QLabel>("lblAnzahlNoch")->text(), QStringLiteral("(+0 )"));
+}
+
+void TestTitelBedienung::bezeichnung80Zeichen_einGetippt_bleibt80() {
+    Programm prog;
+    QLineEdit* feld = prog.el<QLineEdit>("txtArtikelBez");
+    feld->setText(QString(79, QLatin1Char('b')));
+    QCOMPARE(prog.el<QLabel>("lblAnzahlNoch")->text(), QStringLiteral("(+1 )"));
+    QTest::keyClicks(feld, QStringLiteral("xy"));
+    QCOMPARE(feld->text().size(), 80);
+    QCOMPARE(prog.el<QLabel>("lblAnzahl")->text(), QStringLiteral("(-80 )"));
+    QCOMPARE(prog.el<QLabel>("lblAnzahlNoch")->text(), QStringLiteral("(+0 )"));
+}
+
+void TestTitelBedienung::bildsucheZeile1_ParisV_automatisch_bezeichnungParis() {
+    Programm prog;
+    const QString pfad = prog.fotoordner + QStringLiteral("Paris-V.jpg");
+    QImage(40, 30, QImage::Format_RGB32).save(pfad, "JPG");
+    prog.el<QLineEdit>("txtArtikelBez")->setText(QStringLiteral("alt"));
+    prog.el<QLineEdit>("txtTitel")->setText(QStringLiteral("Titel"));
+    prog.el<QCheckBox>("chkArtBezAutom")->setChecked(true);
+    prog.p.dateien.enqueue(pfad);
+    prog.el<QPushButton>("cmdSuchenBildOben1")->click();
+    QCOMPARE(prog.bez(), QStringLiteral("Paris"));
+    QCOMPARE(prog.el<QLineEdit>("txtTitel")->text(), QString());
+    QVERIFY(prog.p.fenster.isEmpty());
+}
+
+void TestTitelBedienung::bildsucheZeile1_ohneAutomatisch_bezeichnungBleibt() {
+    Programm prog;
+    const QString pfad = prog.fotoordner + QStringLiteral("Paris-V.jpg");
+    QImage(40, 30, QImage::Format_RGB32).save(pfad, "JPG");
+    prog.el<QLineEdit>("txtArtikelBez")->setText(QStringLiteral("alt"));
+    prog.el<QCheckBox>("chkArtBezAutom")->setChecked(false);
+    prog.p.dateien.enqueue(pfad);
+    prog.el<QPushButton>("cmdSuchenBildOben1")->click();
+    QCOMPARE(prog.bez(), QStringLiteral("alt"));
+}
+
+void TestTitelBedienung::kategorie_setztListenUndKnoepfe_data() {
+    QTest::addColumn<QString>("menue");
+    QTest::addColumn<QString>("art");
+    QTest::addColumn<QString>("anzeige");
+    QTest::addColumn<QStringList>("liste");
+    QTest::addColumn<QString>("text3");
+    QTest::addColumn<QString>("knopf");
+    QTest::addColumn<bool>("autorSichtbar");
+    QTest::newRow("Buch") << "mnuVorlBuch"
+                          << "Buch"
+                          << "Buch"
+                          << QStringList{"Buch",         "Buch der Serie:",           "Bücher",
+                                         "Heft",         "Heft der Serie:",           "Fußballmagazin",
+                                         "Reisemagazin", "Exemplar der Zeitschrift: "}
+                          << " "
+                          << "cmdBuchBeschr" << true;
+    QTest::newRow("CD") << "mnuVorlCD_MC"
+                        << "CD_MC"
+                        << "CD / MC / DVD"
+                        << QStringList{"MC-Kassette", "MC-Kassetten", "Doppel-CD", "Audio-CD",
+                                       "mp3-CD",      "Audio-CD's",   "mp3-CD's",  "Video-Kassette",
+                                       "DVD",         "CD-Set",       "CD-ROM",    "DVD-Set"}
+                        << " "
+                        << "cmdSongs" << false;
+    QTest::newRow("Kleidung") << "mnuVorlKleid"
+                              << "Kleidung"
+                              << "Kleidung"
+                              << QStringList{"Baby", "Kinder", "Mädchen", "Jungen", "Damen", "Männer"}
+                              << "-Hose"
+                              << "cmdKleidungBeschreibung" << false;
+}
+
+void TestTitelBedienung::kategorie_setztListenUndKnoepfe() {
+    QFETCH(QString, menue);
+    QFETCH(QString, art);
+    QFETCH(QString, anzeige);
+    QFETCH(QStringList, liste);
+    QFETCH(QString, text3);
+    QFETCH(QString, knopf);
+    QFETCH(bool, autorSichtbar);
+    Programm prog;
+    prog.app->frmHaupt().findChild<QAction*>(menue)->trigger();
+    QCOMPARE(prog.app->zustand().artikelArt, art);
+    QCOMPARE(prog.el<QLabel>("lblArtikelArt")->text(), anzeige);
+    QCOMPARE(eintraege(prog.el<QComboBox>("cboAufWasBiten")), liste);
+    QCOMPARE(prog.el<QComboBox>("cboAufWasBiten3")->currentText(), text3);
+    QCOMPARE(prog.el<QComboBox>("cboGutErhalten")->currentText(),
+             QStringLiteral("gebrauchtes und gut erhalten"));
+    const QStringList knoepfe{"cmdBuchBeschr", "cmdSongs", "cmdKleidungBeschreibung"};
+    for (const QString& name : knoepfe) {
+        QCOMPARE(!prog.app->frmHaupt().findChild<QWidget*>(name)->isHidden(), name == knopf);
+    }
+    for (const char* name : {"cmdVerlaginsBuchbeschr", "cmdAutorinsBuchbeschr", "cboBuchAutor"}) {
+        QCOMPARE(!prog.el<QWidget>(name)->isHidden(), autorSichtbar);
+    }
+    QCOMPARE(prog.el<QLineEdit>("txtAufWasBiten")->text(), QString());
+}
+
+void TestTitelBedienung::kategorie_letztesBildWirdFotoordner() {
+    Programm prog;
+    for (const char* menue : {"mnuVorlBuch", "mnuVorlCD_MC", "mnuVorlKleid"}) {
+        prog.app->zustand().letzteBilddatei = QStringLiteral("/anderswo/bild.jpg");
+        prog.el<QAction>(menue)->trigger();
+        QCOMPARE(prog.app->zustand().letzteBilddatei, prog.fotoordner);
+    }
+}
+
+void TestTitelBedienung::gebotszeile_buchVorgaben_zeileUndBuchart() {
+    Programm prog;
+    prog.el<QAction>("mnuVorlBuch")->trigger();
+    prog.buch<QComboBox>("cboFarbewehlen")->setCurrentText(QStringLiteral("etwas"));
+    prog.el<QPushButton>("cmdAufWasUbername")->click();
+    QCOMPARE(prog.el<QLineEdit>("txtAufWasBiten")->text(),
+             QStringLiteral("ein gebrauchtes und gut erhaltenes Buch  "));
+    QCOMPARE(prog.buch<QComboBox>("cboFarbewehlen")->currentText(), QStringLiteral("Taschenbuch"));
+}
+
+void TestTitelBedienung::gebotszeile_gebundeneAusgabe_buchartImBuchfenster() {
+    Programm prog;
+    prog.el<QAction>("mnuVorlBuch")->trigger();
+    prog.el<QComboBox>("cboAufWasBiten3")->setCurrentText(QStringLiteral("<b>-gebundene Ausgabe</b>"));
+    prog.el<QPushButton>("cmdAufWasUbername")->click();
+    QCOMPARE(prog.el<QLineEdit>("txtAufWasBiten")->text(),
+             QStringLiteral("ein gebrauchtes und gut erhaltenes Buch <b>-gebundene Ausgabe</b>"));
+    QCOMPARE(prog.buch<QComboBox>("cboFarbewehlen")->currentText(), QStringLiteral("gebundene Ausgabe"));
+}
+
+void TestTitelBedienung::autorZufuegen_setztAutorImBuchfenster() {
+    Programm prog;
+    prog.el<QComboBox>("cboBuchAutor")->setCurrentText(QStringLiteral("Goethe"));
+    prog.el<QLineEdit>("txtArtikelBez")->setText(QStringLiteral("Faust"));
+    prog.el<QPushButton>("cmdZusZufugen")->click();
+    QCOMPARE(prog.bez(), QStringLiteral("Goethe Faust"));
+    QCOMPARE(prog.buch<QComboBox>("cboBuchAutor")->currentText(), QStringLiteral("Goethe"));
+    QCOMPARE(prog.el<QComboBox>("cboBuchAutor")->currentText(), QStringLiteral("Autor wählen"));
+}
+
+void TestTitelBedienung::buchBeschreibung_uebernimmtBezeichnungUndZeigtFenster() {
+    Programm prog;
+    prog.el<QAction>("mnuVorlBuch")->trigger();
+    prog.el<QLineEdit>("txtArtikelBez")->setText(QStringLiteral("Der Fall"));
+    prog.el<QPushButton>("cmdBuchBeschr")->click();
+    QCOMPARE(prog.buch<QLineEdit>("txtArtikelBez")->text(), QStringLiteral("Der Fall"));
+    QVERIFY(prog.app->frmBuch().isVisible());
+    QCOMPARE(prog.app->frmBuch().windowModality(), Qt::NonModal);
+}
+
+void TestTitelBedienung::kleidungBeschreibung_leertAutomatischeBeschreibungUndZeigtFenster() {
+    Programm prog;
+    prog.el<QAction>("mnuVorlKleid")->trigger();
+    prog.el<RichTextFeld>("rtfInhaltAuto")->setText(QStringLiteral("<table>alt</table>"));
+    prog.el<QPushButton>("cmdKleidungBeschreibung")->click();
+    QCOMPARE(prog.el<RichTextFeld>("rtfInhaltAuto")->text(), QString());
+    QVERIFY(prog.app->frmKleidung().isVisible());
+    QCOMPARE(prog.app->frmKleidung().windowModality(), Qt::NonModal);
+}
+
+QTEST_MAIN(TestTitelBedienung)
+#include "tst_titelbedienung.moc"
