@@ -4,6 +4,7 @@
 #include "ui/frmBildGrosse.h"
 #include "ui/frmHaupt.h"
 #include "ui/TitelBedienung.h"
+#include "ui/FertigBedienung.h"
 #include "ui/frmBuch.h"
 #include "ui/frmHaupt.h"
 #include "ui/frmKleidung.h"
@@ -42,11 +43,19 @@ FrmHaupt& Anwendung::frmHaupt() {
     return *m_frmHaupt;
 }
 
-void Anwendung::bedienungenAnlegen() { m_titel = std::make_unique<TitelBedienung>(*this); }
+void Anwendung::bedienungenAnlegen() {
+    m_titel = std::make_unique<TitelBedienung>(*this);
+    m_fertig = std::make_unique<FertigBedienung>(*this);
+}
 
 TitelBedienung& Anwendung::titel() {
     frmHaupt();
     return *m_titel;
+}
+
+FertigBedienung& Anwendung::fertig() {
+    frmHaupt();
+    return *m_fertig;
 }
 
 FrmBild& Anwendung::frmBild() {
