@@ -111,7 +111,9 @@ void FertigBedienung::cmdArtVorschauNur_Click() {
     const QString fehler = VorschauSchreiben(pfad, vorschau->text());
     if (!fehler.isEmpty()) {
         // A browser on the old file would show a different article than the seller asked for.
-        Meldung(m_app.plattform(), 99, fehler);
+        Meldung(m_app.plattform(), 99,
+                QStringLiteral("Die Vorschau-Datei kann nicht geschrieben werden:\r\n") + pfad +
+                    QStringLiteral("\r\n") + fehler);
         return;
     }
     if (QFileInfo(einstellung("txtPfadGoChr")).isFile()) {

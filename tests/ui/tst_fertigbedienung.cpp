@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
@@ -139,6 +140,7 @@ private slots:
     void vorschau_fehlenderLieblingsbrowser_startetInternetExplorer();
     void vorschau_browserStartetNicht_meldung999();
     void vorschau_fehlendeDatei_wirdAngelegt();
+    void vorschau_dateiNichtSchreibbar_meldungOhneBrowser();
 };
 
 void TestFertigBedienung::pruefung_verweigertMitGenauEinerMeldung_data() {
@@ -450,6 +452,19 @@ void TestFertigBedienung::vorschau_fehlendeDatei_wirdAngelegt() {
 
     QCOMPARE(pr.ordner.lesen(QStringLiteral("Vorschau.html")),
              w1252(kopf(QStringLiteral("Zauberberg")) + QStringLiteral("Vorschau\r\n")));
+}
+
+void TestFertigBedienung::vorschau_dateiNichtSchreibbar_meldungOhneBrowser() {
+    Programm pr;
+    pr.ordner.entfernen(QStringLiteral("Vorschau.html"));
+    QVERIFY(QDir().mkpath(pr.ordner.daten(QStringLiteral("Vorschau.html"))));
+
+    pr.vorschau();
+
+    QCOMPARE(pr.p.fenster.size(), 1);
+    QVERIFY(pr.p.fenster.at(0).text.startsWith(
+        QStringLiteral("Die Vorschau-Datei kann nicht geschrieben werden:\r\n")));
+    QCOMPARE(pr.p.aufrufe.size(), 1);
 }
 
 QTEST_MAIN(TestFertigBedienung)
