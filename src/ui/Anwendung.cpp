@@ -1,6 +1,7 @@
 #include "ui/Anwendung.h"
 
 #include "ui/BilderBedienung.h"
+#include "ui/FertigBedienung.h"
 #include "ui/MenueBedienung.h"
 #include "ui/TitelBedienung.h"
 #include "ui/frmBild.h"
@@ -46,6 +47,7 @@ void Anwendung::bedienungenAnlegen() {
     m_titel = std::make_unique<TitelBedienung>(*this);
 #include "ui/MenueBedienung.h"
     m_bilder = std::make_unique<BilderBedienung>(*this);
+    m_fertig = std::make_unique<FertigBedienung>(*this);
 }
 
 TitelBedienung& Anwendung::titel() {
@@ -61,67 +63,70 @@ MenueBedienung& Anwendung::menues() {
 BilderBedienung& Anwendung::bilder() {
     frmHaupt();
     return *m_bilder;
-}
-
-FrmBild& Anwendung::frmBild() {
-    if (!m_frmBild) {
-        m_frmBild = std::make_unique<FrmBild>(*this);
+    FertigBedienung& Anwendung::fertig() {
+        frmHaupt();
+        return *m_fertig;
     }
-    return *m_frmBild;
-}
 
-FrmBildGrosse& Anwendung::frmBildGrosse() {
-    if (!m_frmBildGrosse) {
-        m_frmBildGrosse = std::make_unique<FrmBildGrosse>(*this);
+    FrmBild& Anwendung::frmBild() {
+        if (!m_frmBild) {
+            m_frmBild = std::make_unique<FrmBild>(*this);
+        }
+        return *m_frmBild;
     }
-    return *m_frmBildGrosse;
-}
 
-FrmBuch& Anwendung::frmBuch() {
-    if (!m_frmBuch) {
-        m_frmBuch = std::make_unique<FrmBuch>(*this);
+    FrmBildGrosse& Anwendung::frmBildGrosse() {
+        if (!m_frmBildGrosse) {
+            m_frmBildGrosse = std::make_unique<FrmBildGrosse>(*this);
+        }
+        return *m_frmBildGrosse;
     }
-    return *m_frmBuch;
-}
 
-FrmKleidung& Anwendung::frmKleidung() {
-    if (!m_frmKleidung) {
-        m_frmKleidung = std::make_unique<FrmKleidung>(*this);
+    FrmBuch& Anwendung::frmBuch() {
+        if (!m_frmBuch) {
+            m_frmBuch = std::make_unique<FrmBuch>(*this);
+        }
+        return *m_frmBuch;
     }
-    return *m_frmKleidung;
-}
 
-FrmLink& Anwendung::frmLink() {
-    if (!m_frmLink) {
-        m_frmLink = std::make_unique<FrmLink>(*this);
+    FrmKleidung& Anwendung::frmKleidung() {
+        if (!m_frmKleidung) {
+            m_frmKleidung = std::make_unique<FrmKleidung>(*this);
+        }
+        return *m_frmKleidung;
     }
-    return *m_frmLink;
-}
 
-FrmShop& Anwendung::frmShop() {
-    if (!m_frmShop) {
-        m_frmShop = std::make_unique<FrmShop>(*this);
+    FrmLink& Anwendung::frmLink() {
+        if (!m_frmLink) {
+            m_frmLink = std::make_unique<FrmLink>(*this);
+        }
+        return *m_frmLink;
     }
-    return *m_frmShop;
-}
 
-FrmShopSite& Anwendung::frmShopSite() {
-    if (!m_frmShopSite) {
-        m_frmShopSite = std::make_unique<FrmShopSite>(*this);
+    FrmShop& Anwendung::frmShop() {
+        if (!m_frmShop) {
+            m_frmShop = std::make_unique<FrmShop>(*this);
+        }
+        return *m_frmShop;
     }
-    return *m_frmShopSite;
-}
 
-FrmEinstell& Anwendung::frmEinstell() {
-    if (!m_frmEinstell) {
-        m_frmEinstell = std::make_unique<FrmEinstell>(*this);
+    FrmShopSite& Anwendung::frmShopSite() {
+        if (!m_frmShopSite) {
+            m_frmShopSite = std::make_unique<FrmShopSite>(*this);
+        }
+        return *m_frmShopSite;
     }
-    return *m_frmEinstell;
-}
 
-FrmVorlIni& Anwendung::frmVorlIni() {
-    if (!m_frmVorlIni) {
-        m_frmVorlIni = std::make_unique<FrmVorlIni>(*this);
+    FrmEinstell& Anwendung::frmEinstell() {
+        if (!m_frmEinstell) {
+            m_frmEinstell = std::make_unique<FrmEinstell>(*this);
+        }
+        return *m_frmEinstell;
     }
-    return *m_frmVorlIni;
-}
+
+    FrmVorlIni& Anwendung::frmVorlIni() {
+        if (!m_frmVorlIni) {
+            m_frmVorlIni = std::make_unique<FrmVorlIni>(*this);
+        }
+        return *m_frmVorlIni;
+    }

@@ -12,6 +12,7 @@ class FrmBildGrosse;
 class TitelBedienung;
 class MenueBedienung;
 class BilderBedienung;
+class FertigBedienung;
 class FrmBuch;
 class FrmKleidung;
 class FrmLink;
@@ -44,6 +45,7 @@ public:
     TitelBedienung& titel();
     MenueBedienung& menues();
     BilderBedienung& bilder();
+    FertigBedienung& fertig();
     FrmBild& frmBild();
     FrmBildGrosse& frmBildGrosse();
     FrmBuch& frmBuch();
@@ -65,6 +67,7 @@ private:
     std::unique_ptr<TitelBedienung> m_titel;
     std::unique_ptr<MenueBedienung> m_menues;
     std::unique_ptr<BilderBedienung> m_bilder;
+    std::unique_ptr<FertigBedienung> m_fertig;
     std::unique_ptr<FrmBild> m_frmBild;
     std::unique_ptr<FrmBildGrosse> m_frmBildGrosse;
     std::unique_ptr<FrmBuch> m_frmBuch;

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class Anwendung;
+struct ListingEingabe;
+struct PruefEingabe;
+
+// The main window's finish command with its checks, the assembly of the listing from the main
+// window, the template editor and the settings window, and the preview of a stored article.
+class FertigBedienung final : public QObject {
+    Q_OBJECT
+public:
+    // Connects the controls of the main window, which must exist already.
+    explicit FertigBedienung(Anwendung& anwendung, QObject* parent = nullptr);
+
+    // Builds the listing into the global listing text; a broken shop part leaves it empty, sets
+    // the shop-link failure flag and tells the seller.
+    void Texte_Verbinden();
+    void cdmFertigstellen_Click();
+    void cmdArtVorschauNur_Click();
+
+    // Start the configured browser on a file, or the desktop's own program for it when no
+    // browser is configured.
+    void VorschauIE(const QString& pfad);
+    void VorschauChrome(const QString& pfad);
+
+    // The preview file "Vorschau.html" of the data folder.
+    QString vorschauPfad() const;
+
+signals:
+    // The article passed the checks and its listing is built: the save window is to be shown,
+    // modal to the main window, with the shipping cost and method in its labels.
+    void speicherfensterZeigen(const QString& versandkosten, const QString& versandart);
+
+private:
+    PruefEingabe pruefEingabe() const;
+    void hauptfensterLesen(ListingEingabe& e) const;
+    void vorlageLesen(ListingEingabe& e) const;
+    void einstellungenLesen(ListingEingabe& e) const;
+    void browserStarten(const QString& browser, const QString& pfad);
+
+    QString haupt(const char* name) const;
+    bool hauptJa(const char* name) const;
+    QString vorlage(const char* name) const;
+    QString einstellung(const char* name) const;
+
+    Anwendung& m_app;
+};
