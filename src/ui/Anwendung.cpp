@@ -13,6 +13,7 @@
 #include "ui/frmEinstell.h"
 #include "ui/frmHaupt.h"
 #include "ui/frmVorlIni.h"
+#include "ui/frmVorlSpeichern.h"
 
 #include <QApplication>
 
@@ -110,4 +111,11 @@ FrmVorlIni& Anwendung::frmVorlIni() {
         m_frmVorlIni = std::make_unique<FrmVorlIni>(*this);
     }
     return *m_frmVorlIni;
+}
+
+FrmVorlSpeichern& Anwendung::frmVorlSpeichern() {
+    if (!m_frmVorlSpeichern) {
+        m_frmVorlSpeichern = std::make_unique<FrmVorlSpeichern>(*this, &frmHaupt());
+    }
+    return *m_frmVorlSpeichern;
 }

@@ -17,6 +17,7 @@ class FrmShop;
 class FrmShopSite;
 class FrmEinstell;
 class FrmVorlIni;
+class FrmVorlSpeichern;
 
 // Owns the global state and every window. Windows are created at start-up or on first use
 // and live, hidden when not shown, until the program ends.
@@ -49,6 +50,7 @@ public:
     FrmShopSite& frmShopSite();
     FrmEinstell& frmEinstell();
     FrmVorlIni& frmVorlIni();
+    FrmVorlSpeichern& frmVorlSpeichern();
 
 private:
     void bedienungenAnlegen();
@@ -58,6 +60,7 @@ private:
     Zustand m_zustand;
     // Windows whose parent is the main window are declared after it, so they go first.
     std::unique_ptr<FrmHaupt> m_frmHaupt;
+    std::unique_ptr<FrmVorlSpeichern> m_frmVorlSpeichern;
     std::unique_ptr<TitelBedienung> m_titel;
     std::unique_ptr<FrmBild> m_frmBild;
     std::unique_ptr<FrmBildGrosse> m_frmBildGrosse;
