@@ -14,6 +14,7 @@
 #include "ui/frmShop.h"
 #include "ui/frmShopSite.h"
 #include "ui/frmVorlIni.h"
+#include "ui/frmVorlSpeichern.h"
 
 #include <QApplication>
 
@@ -130,3 +131,12 @@ BilderBedienung& Anwendung::bilder() {
         }
         return *m_frmVorlIni;
     }
+    return *m_frmVorlIni;
+}
+
+FrmVorlSpeichern& Anwendung::frmVorlSpeichern() {
+    if (!m_frmVorlSpeichern) {
+        m_frmVorlSpeichern = std::make_unique<FrmVorlSpeichern>(*this, &frmHaupt());
+    }
+    return *m_frmVorlSpeichern;
+}

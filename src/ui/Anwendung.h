@@ -20,6 +20,7 @@ class FrmShop;
 class FrmShopSite;
 class FrmEinstell;
 class FrmVorlIni;
+class FrmVorlSpeichern;
 
 // Owns the global state and every window. Windows are created at start-up or on first use
 // and live, hidden when not shown, until the program ends.
@@ -55,6 +56,7 @@ public:
     FrmShopSite& frmShopSite();
     FrmEinstell& frmEinstell();
     FrmVorlIni& frmVorlIni();
+    FrmVorlSpeichern& frmVorlSpeichern();
 
 private:
     void bedienungenAnlegen();
@@ -64,6 +66,7 @@ private:
     Zustand m_zustand;
     // Windows whose parent is the main window are declared after it, so they go first.
     std::unique_ptr<FrmHaupt> m_frmHaupt;
+    std::unique_ptr<FrmVorlSpeichern> m_frmVorlSpeichern;
     std::unique_ptr<TitelBedienung> m_titel;
     std::unique_ptr<MenueBedienung> m_menues;
     std::unique_ptr<BilderBedienung> m_bilder;

@@ -1,0 +1,286 @@
+#include "ui/frmVorlSpeichern.h"
+
+#include "article/Dateinamen.h"
+#include "article/Speichern.h"
+#include "compose/Vorschau.h"
+#include "core/Hausverkaeufer.h"
+#include "core/TextDatei.h"
+#include "ui/Anwendung.h"
+#include "ui/ArtikelBindung.h"
+#include "ui/Meldung.h"
+#include "ui/Plattform.h"
+#include "ui/Steuerelemente.h"
+#include "ui/frmEinstell.h"
+#include "ui/frmHaupt.h"
+#include "ui_frmVorlSpeichern.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QShowEvent>
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kFilter = QStringLiteral("K.O.R.I-Dateien(*.ebay)|*.ebay|Ale Dateien|*.*");
+
+constexpr int kVersatzRechts = 2000;
+constexpr int kVersatzUnten = 700;
+constexpr int kBreit = 10260;
+constexpr int kSchmal = 8040;
+
+int pixelAusTwips(int twips) {
+    return twips / 15;
+}
+
+QString zusatztextAmEnde() {
+    return QStringLiteral("Vielen Dank für Ihren Einkauf.") + kCrLf + kCrLf +
+           QStringLiteral("Nennen Sie bei der Überweisung Ihren Ebay-Namen und die ArtikelNr.") + kCrLf +
+           QStringLiteral("Bitte kurze Info nachdem Sie überwiesen haben.") + kCrLf + kCrLf +
+           QStringLiteral("Gruß");
+}
+
+QString schliessenFrage() {
+    return QStringLiteral("Ja   = Artikel wurde bei Ebay eingestellt") + kCrLf + kCrLf +
+           QStringLiteral("Nein = Artikel soll für später gespeichert werden.") + kCrLf + kCrLf +
+           QStringLiteral("Abbrechen = Nicht speichern");
+}
+
+} // namespace
+
+FrmVorlSpeichern::FrmVorlSpeichern(Anwendung& anwendung, QWidget* parent)
+    : QMainWindow(parent, Qt::Window), m_app(anwendung), ui(std::make_unique<Ui::frmVorlSpeichern>()) {
+    ui->setupUi(this);
+    // Nothing to delete from here: the entry stays for the familiar menu but does nothing.
+    ui->mnuDatLoeschen->setEnabled(false);
+    verbinden();
+}
+
+FrmVorlSpeichern::~FrmVorlSpeichern() = default;
+
+void FrmVorlSpeichern::verbinden() {
+    connect(ui->cmdSpeichern, &QPushButton::clicked, this, &FrmVorlSpeichern::cmdSpeichern_Click);
+    connect(ui->mnuDatSpeichern, &QAction::triggered, this, &FrmVorlSpeichern::cmdSpeichern_Click);
+    connect(ui->cmdSchliesen, &QPushButton::clicked, this, &FrmVorlSpeichern::cmdSchliesen_Click);
+    connect(ui->cmdDateiOpen, &QPushButton::clicked, this, &FrmVorlSpeichern::cmdDateiOpen_Click);
+    connect(ui->mnuDatOpen, &QAction::triggered, this, &FrmVorlSpeichern::mnuDatOpen_Click);
+    connect(ui->cmdArtBezeichnunUbernehmen, &QPushButton::clicked, this,
+            &FrmVorlSpeichern::cmdArtBezeichnunUbernehmen_Click);
+    connect(ui->cmdMarkiere, &QPushButton::clicked, this, &FrmVorlSpeichern::cmdMarkiere_Click);
+    connect(ui->cmdTextAmEndeUbernehmen, &QPushButton::clicked, this,
+            &FrmVorlSpeichern::cmdTextAmEndeUbernehmen_Click);
+    connect(ui->cmdHtml_Speren, &QPushButton::clicked, this, &FrmVorlSpeichern::cmdHtml_Speren_Click);
+    connect(ui->cmdHTMLBearb, &QPushButton::clicked, this, &FrmVorlSpeichern::cmdHTMLBearb_Click);
+    connect(ui->cmdVorschau, &QPushButton::clicked, this, &FrmVorlSpeichern::cmdVorschau_Click);
+    connect(ui->cmdVorschauGoogle, &QPushButton::clicked, this, &FrmVorlSpeichern::cmdVorschauGoogle_Click);
+    connect(ui->lblmehr, &KlickLabel::geklickt, this, &FrmVorlSpeichern::lblmehr_Click);
+    connect(ui->mnu_rtfTest, &QAction::triggered, this, &FrmVorlSpeichern::mnu_rtfTest_Click);
+}
+
+void FrmVorlSpeichern::anzeigen() {
+    setWindowModality(Qt::WindowModal);
+    show();
+    raise();
+    activateWindow();
+}
+
+void FrmVorlSpeichern::artikelEinlesenMenue() {
+    m_app.zustand().OeffnenModus = true;
+    anzeigen();
+}
+
+void FrmVorlSpeichern::showEvent(QShowEvent* ereignis) {
+    QMainWindow::showEvent(ereignis);
+    if (!ereignis->spontaneous()) {
+        Form_Activate();
+    }
+}
+
+void FrmVorlSpeichern::Form_Activate() {
+    ui->lblClip->hide();
+    ui->rtfText->setText(QString());
+    ui->lblEbajName->setText(m_app.zustand().verkaeuferName);
+    const QPoint haupt = m_app.frmHaupt().pos();
+    move(haupt.x() + pixelAusTwips(kVersatzRechts), haupt.y() + pixelAusTwips(kVersatzUnten));
+    if (m_app.zustand().OeffnenModus) {
+        mnuDatOpen_Click();
+    } else {
+        ui->txtArtikelBez->setText(
+            element<QLineEdit>(&m_app.frmHaupt(), QStringLiteral("txtArtikelBez"))->text());
+        ui->rtfText->setText(m_app.zustand().listingText);
+    }
+    ui->rtfZusatztextAmEnde->setText(zusatztextAmEnde());
+}
+
+void FrmVorlSpeichern::cmdSpeichern_Click() {
+    Zustand& z = m_app.zustand();
+    z.Speichername = SpeichernameBilden(ui->txtArtikelBez->text(), z.verkaeuferName);
+    const QString dateiname = DateinameBilden(z.Speichername, ui->lblVersandKosten->text(), z.verkaeuferName);
+    z.Registername = RegisternameBilden(dateiname);
+    const SpeicherPfade pfade = SpeicherPfadeBilden(m_app.daten(), dateiname);
+    TextInDateiSchreiben(pfade.html, ui->rtfText->text());
+    TextInDateiSchreiben(pfade.text, ui->rtfSpeichern->text());
+    const QString zusatz = element<RichTextFeld>(&m_app.frmHaupt(), QStringLiteral("rtfInhaltAuto"))->text();
+    if (!zusatz.isEmpty()) {
+        TextInDateiSchreiben(pfade.zusatz, zusatz);
+    }
+    ui->txtArtikelBez->setText(NameNachSpeichern(ui->txtArtikelBez->text()));
+}
+
+void FrmVorlSpeichern::TextInDateiSchreiben(const QString& pfad, const QString& text) {
+    const QString fehler = textSchreiben(pfad, text + kCrLf);
+    if (!fehler.isEmpty()) {
+        Meldung(m_app.plattform(), 99, SpeicherFehlertext(fehler, m_app.zustand().Speichername));
+    }
+}
+
+void FrmVorlSpeichern::cmdSchliesen_Click() {
+    const Plattform::Antwort antwort = m_app.plattform().meldungsfenster(
+        schliessenFrage(), Plattform::Symbol::Keins, Plattform::Knoepfe::JaNeinAbbrechen,
+        QStringLiteral("Artikel speichern"));
+    if (antwort == Plattform::Antwort::Ja || antwort == Plattform::Antwort::Nein) {
+        ui->rtfSpeichern->setText(ArtikelTextBilden(m_app));
+        cmdSpeichern_Click();
+        if (antwort == Plattform::Antwort::Nein) {
+            RegisterAnhaengen(registerPfad());
+        } else if (m_app.zustand().RegisterAngezeigt) {
+            auto* liste = element<QListWidget>(&m_app.frmHaupt(), QStringLiteral("lstDateien"));
+            delete liste->takeItem(m_app.zustand().GewaehlterEintrag);
+            RegisterNeuSchreiben();
+        }
+        hide();
+    }
+    zuletztGespeichertZeigen();
+}
+
+void FrmVorlSpeichern::zuletztGespeichertZeigen() {
+    element<QLabel>(&m_app.frmHaupt(), QStringLiteral("lblZuletztGespeichert"))
+        ->setText(QStringLiteral("Zuletzt gespeichert:") + kCrLf + m_app.zustand().Speichername);
+}
+
+QString FrmVorlSpeichern::registerPfad() const {
+    return m_app.daten().pfad(QStringLiteral("vorlagen\\NochNichtEingestellt.txt"));
+}
+
+void FrmVorlSpeichern::RegisterAnhaengen(const QString& pfad) {
+    const QString fehler = textAnhaengen(pfad, m_app.zustand().Registername + kCrLf);
+    if (!fehler.isEmpty()) {
+        Meldung(m_app.plattform(), 99,
+                QStringLiteral("Der Artikel konnte nicht in die Liste der noch nicht eingestellten Artikel "
+                               "eingetragen werden:") +
+                    kCrLf + m_app.zustand().Registername + kCrLf + kCrLf + fehler);
+    }
+}
+
+void FrmVorlSpeichern::RegisterNeuSchreiben() {
+    const auto* liste = element<QListWidget>(&m_app.frmHaupt(), QStringLiteral("lstDateien"));
+    QStringList eintraege;
+    for (int i = 0; i < liste->count(); ++i) {
+        eintraege.append(liste->item(i)->text());
+    }
+    ui->rtf_nochnichteingestellte->setText(RegisterTextOhne(eintraege, -1));
+    const QString fehler = textSchreiben(registerPfad(), ui->rtf_nochnichteingestellte->text() + kCrLf);
+    if (!fehler.isEmpty()) {
+        Meldung(m_app.plattform(), 99,
+                QStringLiteral("Die Liste der noch nicht eingestellten Artikel konnte nicht gespeichert "
+                               "werden; sie bleibt, wie sie war.") +
+                    kCrLf + kCrLf + fehler);
+    }
+}
+
+void FrmVorlSpeichern::cmdDateiOpen_Click() {
+    ui->lblClip->hide();
+    HtmlArtikelOeffnen();
+}
+
+void FrmVorlSpeichern::mnuDatOpen_Click() {
+    cmdDateiOpen_Click();
+}
+
+void FrmVorlSpeichern::HtmlArtikelOeffnen() {
+    const QString pfad =
+        m_app.plattform().dateiWaehlen(QString(), m_app.daten().pfad(QStringLiteral("Artikeln\\")), kFilter);
+    // A cancelled choice leaves the window as it was.
+    if (pfad.isEmpty()) {
+        return;
+    }
+    ui->txtArtikelBez->setText(TitelAusDateiname(pfad));
+    ui->txtStartPreis->setText(PreisAusDateiname(pfad));
+    ui->lblVersandKosten->setText(PreisAusDateiname(pfad));
+    ui->lblEbajName->setText(VerkaeuferAusDateiname(pfad));
+    if (ui->rtfText->dateiLaden(pfad)) {
+        m_app.zustand().OeffnenModus = false;
+    } else {
+        Meldung(m_app.plattform(), 999, QStringLiteral("Fehler beim ladender Datei"));
+    }
+}
+
+void FrmVorlSpeichern::cmdArtBezeichnunUbernehmen_Click() {
+    ui->txtArtikelBez->selectAll();
+    QString text = ui->txtArtikelBez->text();
+    if (hausverkaeufer::istInFuenf(m_app.zustand().verkaeuferName)) {
+        text = text.mid(1);
+    }
+    m_app.plattform().zwischenablageSetzen(text);
+    ui->lblOk->show();
+}
+
+void FrmVorlSpeichern::cmdMarkiere_Click() {
+    AuswahlKopieren(1);
+    ui->lblClip->show();
+}
+
+void FrmVorlSpeichern::cmdTextAmEndeUbernehmen_Click() {
+    AuswahlKopieren(2);
+    ui->lblok2->show();
+}
+
+void FrmVorlSpeichern::AuswahlKopieren(int welches) {
+    RichTextFeld* feld = welches == 1 ? ui->rtfText : ui->rtfZusatztextAmEnde;
+    const QString text = feld->text();
+    feld->setSelStart(0);
+    feld->setSelLength(static_cast<int>(text.size()));
+    m_app.plattform().zwischenablageSetzen(text);
+}
+
+void FrmVorlSpeichern::cmdHtml_Speren_Click() {
+    ui->rtfText->setReadOnly(true);
+    ui->rtfText->setHintergrund(QColor(0xE0, 0xE0, 0xE0));
+}
+
+void FrmVorlSpeichern::cmdHTMLBearb_Click() {
+    ui->rtfText->setReadOnly(false);
+    ui->rtfText->setHintergrund(QApplication::palette().color(QPalette::Base));
+}
+
+void FrmVorlSpeichern::cmdVorschau_Click() {
+    vorschau(QStringLiteral("txtPfadIE"));
+}
+
+void FrmVorlSpeichern::cmdVorschauGoogle_Click() {
+    vorschau(QStringLiteral("txtPfadGoChr"));
+}
+
+void FrmVorlSpeichern::vorschau(const QString& browserFeld) {
+    const QString datei = m_app.daten().pfad(QStringLiteral("Vorschau.html"));
+    VorschauSchreiben(datei, ui->rtfText->text());
+    cmdSpeichern_Click();
+    const QString browser = element<QLineEdit>(&m_app.frmEinstell(), browserFeld)->text();
+    // Without a configured browser the desktop's own program for HTML files shows the preview.
+    const bool gestartet = browser.isEmpty() ? m_app.plattform().oeffnen(datei)
+                                             : m_app.plattform().programmStarten(browser, {datei});
+    if (!gestartet) {
+        Meldung(m_app.plattform(), 999, QStringLiteral("Test ist zu Zeit nicht möglich"));
+    }
+}
+
+void FrmVorlSpeichern::lblmehr_Click() {
+    const int breit = pixelAusTwips(kBreit);
+    resize(width() < breit ? breit : pixelAusTwips(kSchmal), height());
+}
+
+void FrmVorlSpeichern::mnu_rtfTest_Click() {
+    ui->rtfSpeichern->setText(ArtikelTextBilden(m_app));
+    ui->rtfSpeichern->setHidden(!ui->rtfSpeichern->isHidden());
+    ui->rtfText->setHidden(!ui->rtfText->isHidden());
+}

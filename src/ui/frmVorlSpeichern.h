@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+class Anwendung;
+class RichTextFeld;
+
+namespace Ui {
+class frmVorlSpeichern;
+}
+
+// "Präsentation speichern": shows the finished listing, copies its texts to the clipboard,
+// previews it, and saves the article's files; on closing the seller says whether the article
+// was listed or is kept for later in the register of articles not yet listed.
+class FrmVorlSpeichern final : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit FrmVorlSpeichern(Anwendung& anwendung, QWidget* parent = nullptr);
+    ~FrmVorlSpeichern() override;
+
+    // Shows the window over the main window without blocking; the fields are refilled.
+    void anzeigen();
+    // The main window's "Artikel einlesen": the window starts with choosing a saved listing.
+    void artikelEinlesenMenue();
+
+    void cmdSpeichern_Click();
+    void cmdSchliesen_Click();
+    void cmdDateiOpen_Click();
+    void mnuDatOpen_Click();
+    void cmdArtBezeichnunUbernehmen_Click();
+    void cmdMarkiere_Click();
+    void cmdTextAmEndeUbernehmen_Click();
+    void cmdHtml_Speren_Click();
+    void cmdHTMLBearb_Click();
+    void cmdVorschau_Click();
+    void cmdVorschauGoogle_Click();
+    void lblmehr_Click();
+    void mnu_rtfTest_Click();
+
+    void TextInDateiSchreiben(const QString& pfad, const QString& text);
+    void RegisterAnhaengen(const QString& pfad);
+    void RegisterNeuSchreiben();
+    void HtmlArtikelOeffnen();
+    void AuswahlKopieren(int welches);
+
+protected:
+    void showEvent(QShowEvent* ereignis) override;
+
+private:
+    void verbinden();
+    void Form_Activate();
+    void zuletztGespeichertZeigen();
+    void vorschau(const QString& browserFeld);
+    QString registerPfad() const;
+
+    Anwendung& m_app;
+    std::unique_ptr<Ui::frmVorlSpeichern> ui;
+};
