@@ -46,7 +46,7 @@ FrmHaupt& Anwendung::frmHaupt() {
 
 void Anwendung::bedienungenAnlegen() {
     m_titel = std::make_unique<TitelBedienung>(*this);
-#include "ui/MenueBedienung.h"
+    m_menues = std::make_unique<MenueBedienung>(*this);
     m_bilder = std::make_unique<BilderBedienung>(*this);
     m_fertig = std::make_unique<FertigBedienung>(*this);
 }
@@ -64,72 +64,72 @@ MenueBedienung& Anwendung::menues() {
 BilderBedienung& Anwendung::bilder() {
     frmHaupt();
     return *m_bilder;
-    FertigBedienung& Anwendung::fertig() {
-        frmHaupt();
-        return *m_fertig;
-    }
+}
 
-    FrmBild& Anwendung::frmBild() {
-        if (!m_frmBild) {
-            m_frmBild = std::make_unique<FrmBild>(*this);
-        }
-        return *m_frmBild;
-    }
+FertigBedienung& Anwendung::fertig() {
+    frmHaupt();
+    return *m_fertig;
+}
 
-    FrmBildGrosse& Anwendung::frmBildGrosse() {
-        if (!m_frmBildGrosse) {
-            m_frmBildGrosse = std::make_unique<FrmBildGrosse>(*this);
-        }
-        return *m_frmBildGrosse;
+FrmBild& Anwendung::frmBild() {
+    if (!m_frmBild) {
+        m_frmBild = std::make_unique<FrmBild>(*this);
     }
+    return *m_frmBild;
+}
 
-    FrmBuch& Anwendung::frmBuch() {
-        if (!m_frmBuch) {
-            m_frmBuch = std::make_unique<FrmBuch>(*this);
-        }
-        return *m_frmBuch;
+FrmBildGrosse& Anwendung::frmBildGrosse() {
+    if (!m_frmBildGrosse) {
+        m_frmBildGrosse = std::make_unique<FrmBildGrosse>(*this);
     }
+    return *m_frmBildGrosse;
+}
 
-    FrmKleidung& Anwendung::frmKleidung() {
-        if (!m_frmKleidung) {
-            m_frmKleidung = std::make_unique<FrmKleidung>(*this);
-        }
-        return *m_frmKleidung;
+FrmBuch& Anwendung::frmBuch() {
+    if (!m_frmBuch) {
+        m_frmBuch = std::make_unique<FrmBuch>(*this);
     }
+    return *m_frmBuch;
+}
 
-    FrmLink& Anwendung::frmLink() {
-        if (!m_frmLink) {
-            m_frmLink = std::make_unique<FrmLink>(*this);
-        }
-        return *m_frmLink;
+FrmKleidung& Anwendung::frmKleidung() {
+    if (!m_frmKleidung) {
+        m_frmKleidung = std::make_unique<FrmKleidung>(*this);
     }
+    return *m_frmKleidung;
+}
 
-    FrmShop& Anwendung::frmShop() {
-        if (!m_frmShop) {
-            m_frmShop = std::make_unique<FrmShop>(*this);
-        }
-        return *m_frmShop;
+FrmLink& Anwendung::frmLink() {
+    if (!m_frmLink) {
+        m_frmLink = std::make_unique<FrmLink>(*this);
     }
+    return *m_frmLink;
+}
 
-    FrmShopSite& Anwendung::frmShopSite() {
-        if (!m_frmShopSite) {
-            m_frmShopSite = std::make_unique<FrmShopSite>(*this);
-        }
-        return *m_frmShopSite;
+FrmShop& Anwendung::frmShop() {
+    if (!m_frmShop) {
+        m_frmShop = std::make_unique<FrmShop>(*this);
     }
+    return *m_frmShop;
+}
 
-    FrmEinstell& Anwendung::frmEinstell() {
-        if (!m_frmEinstell) {
-            m_frmEinstell = std::make_unique<FrmEinstell>(*this);
-        }
-        return *m_frmEinstell;
+FrmShopSite& Anwendung::frmShopSite() {
+    if (!m_frmShopSite) {
+        m_frmShopSite = std::make_unique<FrmShopSite>(*this);
     }
+    return *m_frmShopSite;
+}
 
-    FrmVorlIni& Anwendung::frmVorlIni() {
-        if (!m_frmVorlIni) {
-            m_frmVorlIni = std::make_unique<FrmVorlIni>(*this);
-        }
-        return *m_frmVorlIni;
+FrmEinstell& Anwendung::frmEinstell() {
+    if (!m_frmEinstell) {
+        m_frmEinstell = std::make_unique<FrmEinstell>(*this);
+    }
+    return *m_frmEinstell;
+}
+
+FrmVorlIni& Anwendung::frmVorlIni() {
+    if (!m_frmVorlIni) {
+        m_frmVorlIni = std::make_unique<FrmVorlIni>(*this);
     }
     return *m_frmVorlIni;
 }
