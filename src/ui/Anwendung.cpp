@@ -1,17 +1,16 @@
 #include "ui/Anwendung.h"
 
+#include "ui/TextbausteinBedienung.h"
+#include "ui/TitelBedienung.h"
 #include "ui/frmBild.h"
 #include "ui/frmBildGrosse.h"
-#include "ui/frmHaupt.h"
-#include "ui/TitelBedienung.h"
 #include "ui/frmBuch.h"
+#include "ui/frmEinstell.h"
 #include "ui/frmHaupt.h"
 #include "ui/frmKleidung.h"
 #include "ui/frmLink.h"
 #include "ui/frmShop.h"
 #include "ui/frmShopSite.h"
-#include "ui/frmEinstell.h"
-#include "ui/frmHaupt.h"
 #include "ui/frmVorlIni.h"
 
 #include <QApplication>
@@ -42,11 +41,19 @@ FrmHaupt& Anwendung::frmHaupt() {
     return *m_frmHaupt;
 }
 
-void Anwendung::bedienungenAnlegen() { m_titel = std::make_unique<TitelBedienung>(*this); }
+void Anwendung::bedienungenAnlegen() {
+    m_titel = std::make_unique<TitelBedienung>(*this);
+    m_textbausteine = std::make_unique<TextbausteinBedienung>(*this);
+}
 
 TitelBedienung& Anwendung::titel() {
     frmHaupt();
     return *m_titel;
+}
+
+TextbausteinBedienung& Anwendung::textbausteine() {
+    frmHaupt();
+    return *m_textbausteine;
 }
 
 FrmBild& Anwendung::frmBild() {

@@ -10,6 +10,7 @@ class FrmHaupt;
 class FrmBild;
 class FrmBildGrosse;
 class TitelBedienung;
+class TextbausteinBedienung;
 class FrmBuch;
 class FrmKleidung;
 class FrmLink;
@@ -40,6 +41,7 @@ public:
     FrmHaupt& frmHaupt();
     // The main window's handlers grouped by topic; created with the main window.
     TitelBedienung& titel();
+    TextbausteinBedienung& textbausteine();
     FrmBild& frmBild();
     FrmBildGrosse& frmBildGrosse();
     FrmBuch& frmBuch();
@@ -59,6 +61,7 @@ private:
     // Windows whose parent is the main window are declared after it, so they go first.
     std::unique_ptr<FrmHaupt> m_frmHaupt;
     std::unique_ptr<TitelBedienung> m_titel;
+    std::unique_ptr<TextbausteinBedienung> m_textbausteine;
     std::unique_ptr<FrmBild> m_frmBild;
     std::unique_ptr<FrmBildGrosse> m_frmBildGrosse;
     std::unique_ptr<FrmBuch> m_frmBuch;
