@@ -1,5 +1,6 @@
 #include "ui/Anwendung.h"
 
+#include "ui/BibliothekBedienung.h"
 #include "ui/TextbausteinBedienung.h"
 #include "ui/TitelBedienung.h"
 #include "ui/frmBild.h"
@@ -44,6 +45,7 @@ FrmHaupt& Anwendung::frmHaupt() {
 void Anwendung::bedienungenAnlegen() {
     m_titel = std::make_unique<TitelBedienung>(*this);
     m_textbausteine = std::make_unique<TextbausteinBedienung>(*this);
+    m_bibliothek = std::make_unique<BibliothekBedienung>(*this);
 }
 
 TitelBedienung& Anwendung::titel() {
@@ -54,6 +56,11 @@ TitelBedienung& Anwendung::titel() {
 TextbausteinBedienung& Anwendung::textbausteine() {
     frmHaupt();
     return *m_textbausteine;
+}
+
+BibliothekBedienung& Anwendung::bibliothek() {
+    frmHaupt();
+    return *m_bibliothek;
 }
 
 FrmBild& Anwendung::frmBild() {

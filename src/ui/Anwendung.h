@@ -11,6 +11,7 @@ class FrmBild;
 class FrmBildGrosse;
 class TitelBedienung;
 class TextbausteinBedienung;
+class BibliothekBedienung;
 class FrmBuch;
 class FrmKleidung;
 class FrmLink;
@@ -42,6 +43,7 @@ public:
     // The main window's handlers grouped by topic; created with the main window.
     TitelBedienung& titel();
     TextbausteinBedienung& textbausteine();
+    BibliothekBedienung& bibliothek();
     FrmBild& frmBild();
     FrmBildGrosse& frmBildGrosse();
     FrmBuch& frmBuch();
@@ -62,6 +64,7 @@ private:
     std::unique_ptr<FrmHaupt> m_frmHaupt;
     std::unique_ptr<TitelBedienung> m_titel;
     std::unique_ptr<TextbausteinBedienung> m_textbausteine;
+    std::unique_ptr<BibliothekBedienung> m_bibliothek;
     std::unique_ptr<FrmBild> m_frmBild;
     std::unique_ptr<FrmBildGrosse> m_frmBildGrosse;
     std::unique_ptr<FrmBuch> m_frmBuch;

@@ -4,6 +4,7 @@
 #include "core/TextDatei.h"
 #include "lists/Textbausteine.h"
 #include "ui/Anwendung.h"
+#include "ui/ArtikelBindung.h"
 #include "ui/ExterneProgramme.h"
 #include "ui/ListeLaden.h"
 #include "ui/RichTextFeld.h"
@@ -80,6 +81,7 @@ void TextbausteinBedienung::BTNamenSetzen() {
 void TextbausteinBedienung::cmdBeschrTextVor_Click(int n) {
     TextDateiLesen(m_app.plattform(), m_app.zustand(), m_app.daten().ausProgrammordner(textDatei(n)),
                    rtfInhalt());
+    FelderAusZeilenSetzen(m_app);
     const QString beschriftung = textKnopf(n)->text();
     if (n == 1 && beschriftung == QLatin1String("Merian")) {
         element<QCheckBox>(&m_app.frmHaupt(), QStringLiteral("chkBil3JaNEin"))->setChecked(false);

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -44,6 +45,9 @@ private slots:
     void aktualisieren_liestNamenNeu();
     void textVor_liestBeschreibung();
     void fehlenderText_meldetUndBehaeltBeschreibung();
+    void textVor_setztFelderAusSchluesselzeilen();
+    void merian_nimmtBildDreiWeg_data();
+    void merian_nimmtBildDreiWeg();
     void genre_nurBisNeunzehn_data();
     void genre_nurBisNeunzehn();
     void plusKnopf_oeffnetTextImEditor();
@@ -132,6 +136,40 @@ void TstTextbausteinBedienung::fehlenderText_meldetUndBehaeltBeschreibung() {
     QCOMPARE(pr.el<RichTextFeld>(QStringLiteral("rtfInhalt"))->text(), QStringLiteral("bisher"));
     QCOMPARE(pr.p.fenster.size(), 1);
     QCOMPARE(pr.p.fenster.first().titel, QStringLiteral("ACHTUNG"));
+}
+
+void TstTextbausteinBedienung::textVor_setztFelderAusSchluesselzeilen() {
+    Programm pr;
+    pr.ordner.schreiben(
+        QStringLiteral("vorlagen/BT2.Str"),
+        w1252(QStringLiteral("*Titel=Erstausgabe__ signiert\r\n*ArtBeschreibung=\r\nText\r\n")));
+    pr.el<QLineEdit>(QStringLiteral("txtArtikelBez"))->setText(QStringLiteral("bleibt"));
+    pr.knopf(2)->click();
+    QCOMPARE(pr.el<QLineEdit>(QStringLiteral("txtTitel"))->text(), QStringLiteral("Erstausgabe, signiert"));
+    QCOMPARE(pr.el<QLineEdit>(QStringLiteral("txtArtikelBez"))->text(), QStringLiteral("bleibt"));
+}
+
+void TstTextbausteinBedienung::merian_nimmtBildDreiWeg_data() {
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("beschriftung");
+    QTest::addColumn<bool>("bildDrei");
+    QTest::newRow("Merian auf 1") << 1 << QStringLiteral("Merian") << false;
+    QTest::newRow("anderer Name auf 1") << 1 << QStringLiteral("Merian2") << true;
+    QTest::newRow("Merian auf 2") << 2 << QStringLiteral("Merian") << true;
+}
+
+void TstTextbausteinBedienung::merian_nimmtBildDreiWeg() {
+    QFETCH(int, n);
+    QFETCH(QString, beschriftung);
+    QFETCH(bool, bildDrei);
+    Programm pr;
+    pr.ordner.schreiben(QStringLiteral("vorlagen/BT%1.Str").arg(n),
+                        w1252(QStringLiteral("*Bild3Haken=1\r\n*ArtBeschreibung=\r\nMerian-Heft\r\n")));
+    QCheckBox* bild3 = pr.el<QCheckBox>(QStringLiteral("chkBil3JaNEin"));
+    bild3->setChecked(false);
+    pr.knopf(n)->setText(beschriftung);
+    pr.knopf(n)->click();
+    QCOMPARE(bild3->isChecked(), bildDrei);
 }
 
 void TstTextbausteinBedienung::genre_nurBisNeunzehn_data() {
