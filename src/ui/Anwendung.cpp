@@ -1,17 +1,19 @@
 #include "ui/Anwendung.h"
 
-#include "ui/BibliothekBedienung.h"
-#include "ui/TextbausteinBedienung.h"
-#include "ui/TitelBedienung.h"
 #include "ui/frmBild.h"
 #include "ui/frmBildGrosse.h"
+#include "ui/frmHaupt.h"
+#include "ui/TitelBedienung.h"
+#include "ui/TextbausteinBedienung.h"
+#include "ui/BibliothekBedienung.h"
 #include "ui/frmBuch.h"
-#include "ui/frmEinstell.h"
 #include "ui/frmHaupt.h"
 #include "ui/frmKleidung.h"
 #include "ui/frmLink.h"
 #include "ui/frmShop.h"
 #include "ui/frmShopSite.h"
+#include "ui/frmEinstell.h"
+#include "ui/frmHaupt.h"
 #include "ui/frmVorlIni.h"
 
 #include <QApplication>
