@@ -1,8 +1,10 @@
 #include "ui/Anwendung.h"
 
+#include "ui/BibliothekBedienung.h"
 #include "ui/BilderBedienung.h"
 #include "ui/FertigBedienung.h"
 #include "ui/MenueBedienung.h"
+#include "ui/TextbausteinBedienung.h"
 #include "ui/TitelBedienung.h"
 #include "ui/frmBild.h"
 #include "ui/frmBildGrosse.h"
@@ -49,6 +51,8 @@ void Anwendung::bedienungenAnlegen() {
     m_menues = std::make_unique<MenueBedienung>(*this);
     m_bilder = std::make_unique<BilderBedienung>(*this);
     m_fertig = std::make_unique<FertigBedienung>(*this);
+    m_textbausteine = std::make_unique<TextbausteinBedienung>(*this);
+    m_bibliothek = std::make_unique<BibliothekBedienung>(*this);
 }
 
 TitelBedienung& Anwendung::titel() {
@@ -69,6 +73,16 @@ BilderBedienung& Anwendung::bilder() {
 FertigBedienung& Anwendung::fertig() {
     frmHaupt();
     return *m_fertig;
+}
+
+TextbausteinBedienung& Anwendung::textbausteine() {
+    frmHaupt();
+    return *m_textbausteine;
+}
+
+BibliothekBedienung& Anwendung::bibliothek() {
+    frmHaupt();
+    return *m_bibliothek;
 }
 
 FrmBild& Anwendung::frmBild() {

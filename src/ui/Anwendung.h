@@ -13,6 +13,8 @@ class TitelBedienung;
 class MenueBedienung;
 class BilderBedienung;
 class FertigBedienung;
+class TextbausteinBedienung;
+class BibliothekBedienung;
 class FrmBuch;
 class FrmKleidung;
 class FrmLink;
@@ -47,6 +49,8 @@ public:
     MenueBedienung& menues();
     BilderBedienung& bilder();
     FertigBedienung& fertig();
+    TextbausteinBedienung& textbausteine();
+    BibliothekBedienung& bibliothek();
     FrmBild& frmBild();
     FrmBildGrosse& frmBildGrosse();
     FrmBuch& frmBuch();
@@ -71,6 +75,8 @@ private:
     std::unique_ptr<MenueBedienung> m_menues;
     std::unique_ptr<BilderBedienung> m_bilder;
     std::unique_ptr<FertigBedienung> m_fertig;
+    std::unique_ptr<TextbausteinBedienung> m_textbausteine;
+    std::unique_ptr<BibliothekBedienung> m_bibliothek;
     std::unique_ptr<FrmBild> m_frmBild;
     std::unique_ptr<FrmBildGrosse> m_frmBildGrosse;
     std::unique_ptr<FrmBuch> m_frmBuch;

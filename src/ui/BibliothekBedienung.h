@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class Anwendung;
+class QLabel;
+class QListWidget;
+
+// The library page "Dateiliste" of the main window: lists the saved articles of the main folder,
+// of another folder or the not-yet-listed register, searches the list and reads an article back.
+class BibliothekBedienung final : public QObject {
+    Q_OBJECT
+public:
+    // The page of the tab control that shows the library.
+    static constexpr int kDateilisteSeite = 3;
+
+    // Connects the controls of the main window, which must exist already.
+    explicit BibliothekBedienung(Anwendung& anwendung, QObject* parent = nullptr);
+
+    // Fills the list with the articles of the main folder.
+    void ArtikelListeFuellen();
+    // Lets the user pick a folder and fills the list with its articles; a cancel changes nothing
+    // and gives false.
+    bool WeitereDateienListen();
+    // Opens a saved listing HTML into the main window's preview field.
+    void HtmlArtikelAnzeigen();
+
+    void SSTab1_Click(int seite);
+    void cmdHauptliste_Click();
+    void cmdnochnichtAnzeig_Click();
+    void cmdWeitereDateienAnzeigen_Click();
+    void cmdOrdnerDateienOpen_Click();
+    void cmdSuchen_Click();
+    void cmdDateiEinlesen_Click();
+    void cmdDateiAlsTextOpen_Click();
+    void mnuArtEinlesenkompl_Click();
+    void mnuArtikAnschau_Click();
+
+private:
+    void verbinden();
+    void dateienZeigen(const QString& ordner);
+    int ersterGewaehlter() const;
+    void keineDateiGewaehlt();
+    QListWidget* liste() const;
+    QLabel* ordnerLabel() const;
+
+    Anwendung& m_app;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class Anwendung;
+class QLabel;
+class QPushButton;
+class RichTextFeld;
+
+// The main window's 21 stored-text buttons with their edit buttons, the names file and the
+// "mehr"/"wenig" switch that shows the second and third row of buttons.
+class TextbausteinBedienung final : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kAnzahl = 21;
+
+    // Connects the controls of the main window, which must exist already.
+    explicit TextbausteinBedienung(Anwendung& anwendung, QObject* parent = nullptr);
+
+    // Reads the names of the stored texts; a missing file keeps the previous names.
+    void BTNamenLesen(const QString& pfad);
+    // Reads the names file and sets the 21 button captions; start-up calls it.
+    void BTNamenSetzen();
+
+    // Stored text n (1 to 21) into the description and the fields it names.
+    void cmdBeschrTextVor_Click(int n);
+    // Opens stored text n in the text editor.
+    void cmdBeshchrTextPlus_Click(int n);
+    void cmdNamenforBT_Click();
+    void cmdBTAktuali_Click();
+    void lblMehrFertigeTexteAnzeigen_Click();
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void verbinden();
+    void beschreibungsGroesseSetzen(int breiteTwips, int hoeheTwips);
+    QPushButton* textKnopf(int n) const;
+    QLabel* mehrLabel() const;
+    RichTextFeld* rtfInhalt() const;
+
+    Anwendung& m_app;
+};
