@@ -12,8 +12,9 @@ const QString kPfadZumShopBild = QStringLiteral("PfadZumShopBild");
 const QString kFussAnker = QStringLiteral("</DIV></TD>");
 const QString kGrosseresBild = QStringLiteral("Gr&ouml;&szlig;eres Bild");
 
+// The marketplace shows only secure content; an http picture would stay blank.
 QString lupe() {
-    return QStringLiteral("<img src=\"http://") + kGrafikHost +
+    return QStringLiteral("<img src=\"https://") + kGrafikHost +
            QStringLiteral("/t-w/ebay_tw/grafik/Lupe1.gif\" width=\"24\" height=\"19\"  border=\"0\" "
                           "hspace=\"1\" alt=\"Gr&ouml;&szlig;eres Bild\">");
 }

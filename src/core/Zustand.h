@@ -58,6 +58,7 @@ struct Zustand {
     QString beschreibungsDateiPfad;
     QString linkZiel = QStringLiteral("1");
 
-    std::array<int, 5> vorschauHoehe{1, 1, 1, 1, 1};
-    std::array<int, 5> vorschauBreite{1, 1, 1, 1, 1};
+    // No thumbnail is known before a row's first search, so its size button has nothing to go by.
+    std::array<int, 5> vorschauHoehe{};
+    std::array<int, 5> vorschauBreite{};
 };

@@ -4,6 +4,7 @@
 #include "ui/BilderBedienung.h"
 #include "ui/FertigBedienung.h"
 #include "ui/MenueBedienung.h"
+#include "ui/Steuerelemente.h"
 #include "ui/TextbausteinBedienung.h"
 #include "ui/TitelBedienung.h"
 #include "ui/frmBild.h"
@@ -18,6 +19,7 @@
 #include "ui/frmVorlIni.h"
 #include "ui/frmVorlSpeichern.h"
 
+#include <QAction>
 #include <QApplication>
 
 Anwendung::Anwendung(const QString& programmordner, Plattform& plattform)
@@ -53,6 +55,18 @@ void Anwendung::bedienungenAnlegen() {
     m_fertig = std::make_unique<FertigBedienung>(*this);
     m_textbausteine = std::make_unique<TextbausteinBedienung>(*this);
     m_bibliothek = std::make_unique<BibliothekBedienung>(*this);
+    fensterVerbinden();
+}
+
+void Anwendung::fensterVerbinden() {
+    // The save window is created on first use, so these reach it only when they fire.
+    QObject::connect(m_fertig.get(), &FertigBedienung::speicherfensterZeigen, m_fertig.get(),
+                     [this](const QString& versandkosten, const QString& versandart) {
+                         frmVorlSpeichern().nachFertigstellenZeigen(versandkosten, versandart);
+                     });
+    QObject::connect(element<QAction>(m_frmHaupt.get(), QStringLiteral("mnuArtEinlesen")),
+                     &QAction::triggered, m_fertig.get(),
+                     [this] { frmVorlSpeichern().artikelEinlesenMenue(); });
 }
 
 TitelBedienung& Anwendung::titel() {

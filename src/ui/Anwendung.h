@@ -64,6 +64,7 @@ public:
 
 private:
     void bedienungenAnlegen();
+    void fensterVerbinden();
 
     Plattform& m_plattform;
     Datenordner m_daten;

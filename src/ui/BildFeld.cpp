@@ -3,7 +3,9 @@
 #include <QImageReader>
 #include <QPixmap>
 
-BildFeld::BildFeld(QWidget* parent) : KlickLabel(parent) { setAlignment(Qt::AlignCenter); }
+BildFeld::BildFeld(QWidget* parent) : KlickLabel(parent) {
+    setAlignment(Qt::AlignCenter);
+}
 
 bool BildFeld::bildLaden(const QString& pfad) {
     QImageReader leser(pfad);

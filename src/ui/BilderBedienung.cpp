@@ -73,9 +73,6 @@ const BilderBedienung::Zeile& BilderBedienung::zeile(int nummer) {
 }
 
 BilderBedienung::BilderBedienung(Anwendung& anwendung, QObject* parent) : QObject(parent), m_app(anwendung) {
-    // No thumbnail is known before a row's first search, so its size button has nothing to go by.
-    m_app.zustand().vorschauHoehe.fill(0);
-    m_app.zustand().vorschauBreite.fill(0);
     verbinden();
     titelSignaleVerbinden();
     for (int n = 2; n <= 5; ++n) {

@@ -36,8 +36,8 @@ QString editorErmitteln(const QString& programmordner) {
             return kandidat;
         }
     }
-    const QString wert = RegistryLesen(
-        QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\Applications\\notepad.exe\\shell\\edit\\command\\"));
+    const QString wert = RegistryLesen(QStringLiteral(
+        "HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\Applications\\notepad.exe\\shell\\edit\\command\\"));
     const qsizetype exe = wert.indexOf(QStringLiteral(".exe"));
     return exe >= 0 ? wert.left(exe + 4) : wert.left(3);
 }
@@ -52,8 +52,8 @@ void DateiImEditorOeffnen(Plattform& plattform, const QString& programmordner, c
         return;
     }
     if (!QFileInfo::exists(editor)) {
-        plattform.meldungsfenster(QStringLiteral("Datei nicht gefunden\r\n") + editor, Plattform::Symbol::Keins,
-                                  Plattform::Knoepfe::Ok, kProgrammTitel);
+        plattform.meldungsfenster(QStringLiteral("Datei nicht gefunden\r\n") + editor,
+                                  Plattform::Symbol::Keins, Plattform::Knoepfe::Ok, kProgrammTitel);
         return;
     }
     if (!plattform.programmStarten(editor, {programmordner + relativ})) {

@@ -24,5 +24,6 @@ void Meldung(Plattform& plattform, int nummer, const QString& text, const QStrin
     if (!inhalt) {
         return;
     }
-    plattform.meldungsfenster(inhalt->text, symbolFuer(inhalt->symbol), Plattform::Knoepfe::Ok, inhalt->titel);
+    plattform.meldungsfenster(inhalt->text, symbolFuer(inhalt->symbol), Plattform::Knoepfe::Ok,
+                              inhalt->titel);
 }

@@ -11,10 +11,12 @@ public:
     enum class Antwort { Ok, Ja, Nein, Abbrechen };
     virtual ~Plattform() = default;
     // Modal message box; returns the button pressed.
-    virtual Antwort meldungsfenster(const QString& text, Symbol symbol, Knoepfe knoepfe, const QString& titel) = 0;
+    virtual Antwort meldungsfenster(const QString& text, Symbol symbol, Knoepfe knoepfe,
+                                    const QString& titel) = 0;
     // Common open-file dialog; filter in the "Beschreibung|Muster|Beschreibung|Muster" form.
     // Returns the chosen full path, or an empty string when cancelled.
-    virtual QString dateiWaehlen(const QString& dateiname, const QString& startordner, const QString& filter) = 0;
+    virtual QString dateiWaehlen(const QString& dateiname, const QString& startordner,
+                                 const QString& filter) = 0;
     // Input box; returns the entered text, or an empty string when cancelled.
     virtual QString eingabefenster(const QString& frage, const QString& titel, const QString& vorgabe) = 0;
     // Empties the clipboard and puts a plain text on it.

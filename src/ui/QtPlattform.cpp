@@ -24,7 +24,9 @@ QMessageBox::Icon qtSymbol(Plattform::Symbol symbol) {
     return QMessageBox::NoIcon;
 }
 
-QString anzeigeText(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+QString anzeigeText(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 } // namespace
 
@@ -71,7 +73,8 @@ QString filterNachQt(const QString& filter) {
     return filter_.join(QStringLiteral(";;"));
 }
 
-QString QtPlattform::dateiWaehlen(const QString& dateiname, const QString& startordner, const QString& filter) {
+QString QtPlattform::dateiWaehlen(const QString& dateiname, const QString& startordner,
+                                  const QString& filter) {
     const QString start = dateiname.isEmpty() ? startordner : dateiname;
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), start, filterNachQt(filter));
 }
@@ -93,4 +96,6 @@ bool QtPlattform::programmStarten(const QString& programm, const QStringList& ar
     return QProcess::startDetached(programm, argumente);
 }
 
-bool QtPlattform::oeffnen(const QString& pfad) { return QDesktopServices::openUrl(QUrl::fromLocalFile(pfad)); }
+bool QtPlattform::oeffnen(const QString& pfad) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
+}

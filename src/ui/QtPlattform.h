@@ -5,8 +5,10 @@
 // The real desktop: Qt's dialogs, clipboard and process start.
 class QtPlattform final : public Plattform {
 public:
-    Antwort meldungsfenster(const QString& text, Symbol symbol, Knoepfe knoepfe, const QString& titel) override;
-    QString dateiWaehlen(const QString& dateiname, const QString& startordner, const QString& filter) override;
+    Antwort meldungsfenster(const QString& text, Symbol symbol, Knoepfe knoepfe,
+                            const QString& titel) override;
+    QString dateiWaehlen(const QString& dateiname, const QString& startordner,
+                         const QString& filter) override;
     QString eingabefenster(const QString& frage, const QString& titel, const QString& vorgabe) override;
     void zwischenablageSetzen(const QString& text) override;
     bool programmStarten(const QString& programm, const QStringList& argumente) override;

@@ -25,7 +25,9 @@ QString RichTextFeld::text() const {
     return text;
 }
 
-void RichTextFeld::setText(const QString& text) { setPlainText(nachLf(text)); }
+void RichTextFeld::setText(const QString& text) {
+    setPlainText(nachLf(text));
+}
 
 int RichTextFeld::nachCrLf(int position) const {
     // Each block before the position ends in one line break, which counts twice in CR LF terms.
@@ -48,7 +50,9 @@ int RichTextFeld::ausCrLf(int position) const {
     return 0;
 }
 
-int RichTextFeld::selStart() const { return nachCrLf(textCursor().selectionStart()); }
+int RichTextFeld::selStart() const {
+    return nachCrLf(textCursor().selectionStart());
+}
 
 void RichTextFeld::setSelStart(int start) {
     QTextCursor cursor = textCursor();
@@ -75,7 +79,9 @@ QString RichTextFeld::selText() const {
     return text;
 }
 
-void RichTextFeld::setSelText(const QString& text) { textCursor().insertText(nachLf(text)); }
+void RichTextFeld::setSelText(const QString& text) {
+    textCursor().insertText(nachLf(text));
+}
 
 void RichTextFeld::setHintergrund(const QColor& farbe) {
     QPalette palette = this->palette();
@@ -83,7 +89,9 @@ void RichTextFeld::setHintergrund(const QColor& farbe) {
     setPalette(palette);
 }
 
-QColor RichTextFeld::hintergrund() const { return palette().color(QPalette::Base); }
+QColor RichTextFeld::hintergrund() const {
+    return palette().color(QPalette::Base);
+}
 
 bool RichTextFeld::dateiLaden(const QString& pfad) {
     const std::optional<QString> inhalt = textLesen(pfad);

@@ -4,16 +4,19 @@
 #include "title/Gebotszeile.h"
 #include "title/Titel.h"
 #include "ui/Anwendung.h"
+#include "ui/BilderBedienung.h"
 #include "ui/ExterneProgramme.h"
 #include "ui/ListeLaden.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
 #include "ui/Steuerelemente.h"
+#include "ui/TextbausteinBedienung.h"
 #include "ui/TitelBedienung.h"
 #include "ui/frmBuch.h"
 #include "ui/frmEinstell.h"
 #include "ui/frmKleidung.h"
 #include "ui/frmVorlIni.h"
+#include "ui/frmVorlSpeichern.h"
 #include "ui_frmHaupt.h"
 
 #include <QApplication>
@@ -89,6 +92,7 @@ void FrmHaupt::Form_Load() {
     FrmEinstell& einstell = m_app.frmEinstell();
     m_app.frmVorlIni().VorlageEinlesen(QStringLiteral("Buch"));
     einstell.BildbreitenSetzen();
+    m_app.textbausteine().BTNamenSetzen();
     m_app.titel().startKategorieWaehlen(
         element<QComboBox>(&einstell, QStringLiteral("cboStartenMit"))->currentText());
 
@@ -148,12 +152,13 @@ void FrmHaupt::cmdNeu_Click() {
     z.letzteBilddatei = element<QLineEdit>(&einstell, QStringLiteral("txtPfadZuMeinenArtikel"))->text();
     // A book read from a file skips the book checks once; a new article must not inherit that.
     z.pruefungUeberspringen = false;
+    m_app.frmVorlSpeichern().cmdHtml_Speren_Click();
 }
 
 void FrmHaupt::FormNeuEirichten() {
     Ui::frmHaupt& u = *m_ui;
     kategorieErneutAnwenden();
-    vorschauGroessenZuruecksetzen();
+    m_app.bilder().BilderNeuEinrichten();
     u.cboZus1->setCurrentText(QString());
     u.cboZus2->setCurrentText(QString());
     for (QLineEdit* feld :
@@ -169,9 +174,6 @@ void FrmHaupt::FormNeuEirichten() {
     for (QCheckBox* schalter : {u.chkBil2JaNEin, u.chkBil4JaNEin, u.chkBil5JaNEin}) {
         schalter->setChecked(false);
     }
-    for (BildFeld* bild : {u.picFoto1, u.picFoto2, u.picFoto3, u.picFoto4, u.picFoto5}) {
-        bild->leeren();
-    }
 }
 
 void FrmHaupt::kategorieErneutAnwenden() {
@@ -184,14 +186,6 @@ void FrmHaupt::kategorieErneutAnwenden() {
     } else {
         titel.mnuVorlCD_MC_Click();
     }
-}
-
-void FrmHaupt::vorschauGroessenZuruecksetzen() {
-    const QString standard =
-        element<QLineEdit>(&m_app.frmEinstell(), QStringLiteral("txtBildLaengeEinstellWert"))->text();
-    Zustand& z = m_app.zustand();
-    z.vorschauBreite.fill(standard.toInt());
-    z.vorschauHoehe.fill(1);
 }
 
 void FrmHaupt::chkVersadInfoJa_Click() {

@@ -47,7 +47,6 @@ private:
     void verbinden();
     void festeListenFuellen();
     void kategorieErneutAnwenden();
-    void vorschauGroessenZuruecksetzen();
     void versandFarbenSetzen();
     void imEditorOeffnen(const QString& datei);
 

@@ -84,6 +84,13 @@ void FrmVorlSpeichern::anzeigen() {
     activateWindow();
 }
 
+void FrmVorlSpeichern::nachFertigstellenZeigen(const QString& versandkosten, const QString& versandart) {
+    ui->lblOk->hide();
+    ui->lblVersandKosten->setText(versandkosten);
+    ui->lblVersandArt->setText(versandart);
+    anzeigen();
+}
+
 void FrmVorlSpeichern::artikelEinlesenMenue() {
     m_app.zustand().OeffnenModus = true;
     anzeigen();

@@ -24,6 +24,8 @@ public:
     void anzeigen();
     // The main window's "Artikel einlesen": the window starts with choosing a saved listing.
     void artikelEinlesenMenue();
+    // The finish command hands over the shipping values and shows the window.
+    void nachFertigstellenZeigen(const QString& versandkosten, const QString& versandart);
 
     void cmdSpeichern_Click();
     void cmdSchliesen_Click();

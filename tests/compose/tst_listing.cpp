@@ -6,7 +6,7 @@ namespace {
 
 const QString CRLF = QStringLiteral("\r\n");
 const QString kLupe =
-    QStringLiteral("<img src=\"http://www.example.com/t-w/ebay_tw/grafik/Lupe1.gif\" width=\"24\" "
+    QStringLiteral("<img src=\"https://www.example.com/t-w/ebay_tw/grafik/Lupe1.gif\" width=\"24\" "
                    "height=\"19\"  border=\"0\" hspace=\"1\" alt=\"Gr&ouml;&szlig;eres Bild\">");
 const QString kFuss = QStringLiteral("<font color=\"#ffe7b5\"> Erstellt mit K.O.R.I Vers.Nr.: 4.51 </font>");
 

@@ -339,7 +339,6 @@ void TestDatenordner::listingMitUnterenBildern_ohneUnsichereAdressen() {
     e.bildVorhanden = {true, true, true};
     const QString listing = Texte_Verbinden(e).text;
     QCOMPARE(anzahl(listing, QStringLiteral("<!---ENDE Bild")), 3);
-    QEXPECT_FAIL("", "Die Lupe der Bilder 3 bis 5 wird noch über http geladen", Continue);
     QCOMPARE(unerlaubteInhalte(listing), QStringList());
 }
 

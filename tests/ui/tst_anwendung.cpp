@@ -21,19 +21,19 @@ void TestAnwendung::starten_zeigtHauptfenster() {
     SkriptPlattform p;
     Anwendung app(ordner.programmordner(), p);
     app.starten();
-    auto* haupt = qobject_cast<QMainWindow*>(
-        QApplication::topLevelWidgets().isEmpty() ? nullptr : [] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                if (w->objectName() == QLatin1String("frmHaupt")) {
-                    return w;
-                }
+    auto* haupt = qobject_cast<QMainWindow*>(QApplication::topLevelWidgets().isEmpty() ? nullptr : [] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QLatin1String("frmHaupt")) {
+                return w;
             }
-            return static_cast<QWidget*>(nullptr);
-        }());
+        }
+        return static_cast<QWidget*>(nullptr);
+    }());
     QVERIFY(haupt);
     QVERIFY(haupt->isVisible());
     QCOMPARE(haupt->windowTitle(), QStringLiteral("K.O.R.I    PlainPage-PlainSale"));
-    QCOMPARE(haupt->findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Version: 4.51"));
+    QCOMPARE(haupt->findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
+             QStringLiteral("Version: 4.51"));
     QVERIFY(p.unerwartet.isEmpty());
 }
 
@@ -41,7 +41,8 @@ void TestAnwendung::editorStartFehler_meldet500() {
     TestOrdner ordner;
     SkriptPlattform p;
     p.oeffnenErgebnisse.enqueue(false);
-    DateiImEditorOeffnen(p, ordner.programmordner(), QStringLiteral("\\KORI-Vorlage-Dateien\\vorlagen\\BT1.Str"));
+    DateiImEditorOeffnen(p, ordner.programmordner(),
+                         QStringLiteral("\\KORI-Vorlage-Dateien\\vorlagen\\BT1.Str"));
     QCOMPARE(p.aufrufe.at(0).art, QStringLiteral("oeffnen"));
     QCOMPARE(p.aufrufe.at(0).argumente.at(0), ordner.daten(QStringLiteral("vorlagen/BT1.Str")));
     QCOMPARE(p.fenster.size(), 1);

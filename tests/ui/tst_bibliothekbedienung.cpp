@@ -275,8 +275,9 @@ void TstBibliothekBedienung::vorschau_geladen_einDialog() {
     pr.el<QAction>(QStringLiteral("mnuArtikAnschau"))->trigger();
     QCOMPARE(pr.dialoge(), 1);
     QVERIFY(!pr.z().LadenAusstehend);
-    QCOMPARE(pr.el<RichTextFeld>(QStringLiteral("rtfVorschau"))->text(),
-             QStringLiteral("<p>Listing</p>\r\n"));
+    // The preview command that follows puts its header in front of the loaded listing.
+    const QString vorschau = pr.el<RichTextFeld>(QStringLiteral("rtfVorschau"))->text();
+    QVERIFY(vorschau.endsWith(QStringLiteral("<b>Buch A</b></div><br><p>Listing</p>\r\n")));
     QCOMPARE(pr.el<QLineEdit>(QStringLiteral("txtArtikelBezVor"))->text(), QStringLiteral("Buch A"));
 }
 

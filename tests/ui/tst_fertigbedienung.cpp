@@ -64,6 +64,8 @@ struct Programm {
         // Start-up creates the settings window, which applies the settings to the main window.
         app->frmEinstell();
         app->frmVorlIni().VorlageEinlesen(QStringLiteral("Buch"));
+        // Picture 1 stays ticked unless the no-picture mode is on; each case ticks the rows it needs.
+        app->zustand().ohneBildModus = true;
         for (const QString& ja : kBildzeilenJa) {
             haken(ja, false);
         }
@@ -87,6 +89,7 @@ struct Programm {
     void haken(const QString& name, bool ja) { app->frmHaupt().findChild<QCheckBox*>(name)->setChecked(ja); }
     void bildzeile(int zeile, const QString& datei, const QString& breite = QStringLiteral("300"),
                    const QString& hoehe = QStringLiteral("225")) {
+        app->zustand().ohneBildModus = false;
         haken(kBildzeilenJa[zeile - 1], true);
         haupt(kBildfelder[zeile - 1].datei, datei);
         haupt(kBildfelder[zeile - 1].breite, breite);
@@ -298,6 +301,9 @@ void TestFertigBedienung::listing_liestVorlageUndEinstellungen() {
     pr.bildzeile(1, QStringLiteral("eins.jpg"));
     pr.vorlage(QStringLiteral("htmlTeil1"), QStringLiteral("<!---ZUSATZINFO_START--->Rest"));
     pr.vorlage(QStringLiteral("htmlTeil0a"), QStringLiteral("Versand: "));
+    for (const char* teil : {"htmlTeil0b", "htmlTeil0c", "htmlTeil0d"}) {
+        pr.vorlage(QString::fromLatin1(teil), QString());
+    }
     pr.vorlage(QStringLiteral("txtfarbverlauf"), QStringLiteral("<hr>"));
     pr.vorlage(QStringLiteral("txtTeil3"), QStringLiteral("<img border=\""));
     pr.vorlage(QStringLiteral("htmlTeil7"), QStringLiteral("Hinweis"));
