@@ -1,0 +1,40 @@
+// A stored article text or text block over any content, and the key lines it gives turned into
+// the assignments to the controls.
+#include "FuzzHilfe.h"
+#include "article/ArtikelText.h"
+#include "lists/Eintraege.h"
+
+namespace {
+
+void zuweisungPruefen(const Zuweisung& z) {
+    KORI_PRUEFEN(z.fenster == QLatin1String("frmHaupt") || z.fenster == QLatin1String("frmBuch"));
+    KORI_PRUEFEN(!z.element.isEmpty());
+    switch (z.art) {
+    case Zuweisung::Art::Haken:
+        KORI_PRUEFEN(z.zahl >= 0 && z.zahl <= 2);
+        KORI_PRUEFEN(z.wert == QString::number(z.zahl));
+        break;
+    case Zuweisung::Art::Bild:
+        KORI_PRUEFEN(z.zahl >= 1 && z.zahl <= 5);
+        break;
+    case Zuweisung::Art::Text:
+        break;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
+    const TextDateiInhalt datei = textDateiAuswerten(alsText(daten, groesse));
+    KORI_PRUEFEN(datei.text.isEmpty() || datei.text.endsWith(QStringLiteral("\r\n")));
+    KORI_PRUEFEN(datei.letzteErsetzungen >= 0);
+    for (const QString& zeile : datei.zeilen) {
+        KORI_PRUEFEN(zeile == zeile.trimmed());
+    }
+    const FelderZuweisungen felder = FelderAusZeilenSetzen(datei.zeilen);
+    for (const Zuweisung& z : felder.zuweisungen) {
+        zuweisungPruefen(z);
+    }
+    KORI_PRUEFEN(!felder.letzteErsetzungen || *felder.letzteErsetzungen >= 0);
+    return 0;
+}

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and runs each for a bounded time, two at a time.
+# Usage: scripts/fuzz.sh [seconds per target, default 300]
+# Seed corpora go to build-fuzz/corpus/<target>/, crashes and hangs to build-fuzz/findings/<target>/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+sekunden="${1:-300}"
+daten=data/KORI-Vorlage-Dateien
+aus=build-fuzz
+ziele=(fuzz_eintraege fuzz_textdatei fuzz_ini fuzz_dateinamen fuzz_windows1252 fuzz_listing)
+
+CC=clang CXX=clang++ cmake -S . -B "$aus" -G Ninja -DKORI_FUZZ=ON -DKORI_TESTS=OFF \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ninja -C "$aus" -j2 kori_fuzz
+
+saat() {
+    local ziel="$1"
+    shift
+    mkdir -p "$aus/corpus/$ziel"
+    for datei in "$@"; do
+        [ -f "$datei" ] && cp "$datei" "$aus/corpus/$ziel/$(basename "$datei")"
+    done
+    return 0
+}
+
+# Names like the ones the save writes into Artikeln: designation~shipping#seller.ebay.
+artikelnamen() {
+    local ordner="$aus/corpus/fuzz_dateinamen"
+    mkdir -p "$ordner"
+    local i=0
+    for bezeichnung in "Harry Potter, Band 1" "Kochbuch (gebunden)" "Jacke Gr+ 48" "Tisch 'Eiche'" \
+        "PROGRA~1" "Fahrrad - 28 Zoll"; do
+        for preis in "4,90" "0" "12__50"; do
+            for verkaeufer in "Hausverkauf-1" "anna#b" "Max Mustermann"; do
+                i=$((i + 1))
+                printf '%s' "C:\\KORI\\Artikeln\\$bezeichnung~$preis#$verkaeufer.ebay" >"$ordner/name$i"
+            done
+        done
+    done
+}
+
+saat fuzz_eintraege "$daten"/vorlagen/*
+saat fuzz_textdatei "$daten"/vorlagen/* "$daten"/Artikeln-Txt/* "$daten"/Artikel-Beschreibung/*
+saat fuzz_ini "$daten"/Einstell.Ini "$daten"/HTML_Code/Vorlage.Ini
+saat fuzz_windows1252 "$daten"/vorlagen/* "$daten"/HTML_Code/*
+saat fuzz_listing "$daten"/HTML_Code/*
+artikelnamen
+
+lauf() {
+    local ziel="$1"
+    mkdir -p "$aus/findings/$ziel"
+    echo "== $ziel: ${sekunden}s"
+    # A finding ends the run early; the others still get their time.
+    local wurzel="$PWD"
+    (cd "$aus/findings/$ziel" &&
+        QT_QPA_PLATFORM=offscreen LSAN_OPTIONS="suppressions=$wurzel/tests/lsan.supp" "../../fuzz/$ziel" \
+            -max_total_time="$sekunden" -timeout=10 -rss_limit_mb=1024 \
+            -artifact_prefix="./" "../../corpus/$ziel" >"../$ziel.log" 2>&1) ||
+        echo "!! $ziel hat etwas gefunden: $aus/findings/$ziel (Protokoll $aus/findings/$ziel.log)"
+}
+
+# Two at a time: the machine has two cores.
+for ((i = 0; i < ${#ziele[@]}; i += 2)); do
+    lauf "${ziele[i]}" &
+    if ((i + 1 < ${#ziele[@]})); then
+        lauf "${ziele[i + 1]}" &
+    fi
+    wait
+done
+ls -l "$aus"/findings/*/ 2>/dev/null || true
