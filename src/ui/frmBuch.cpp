@@ -57,8 +57,10 @@ void FrmBuch::verbinden() {
         {ui->cmdOpenZustand1, QStringLiteral("BuchZustand1.txt")},
         {ui->cmdOpenZustand2, QStringLiteral("BuchZustand2.txt")},
     }};
-    for (const auto& [knopf, datei] : oeffnen) {
-        connect(knopf, &QPushButton::clicked, this, [this, datei] { listeOeffnen(datei); });
+    for (const auto& eintrag : oeffnen) {
+        // A copy, not the structured binding: clang before 16 cannot capture bindings.
+        const QString datei = eintrag.second;
+        connect(eintrag.first, &QPushButton::clicked, this, [this, datei] { listeOeffnen(datei); });
     }
 
     connect(ui->cmdubernehmen, &QPushButton::clicked, this, &FrmBuch::cmdubernehmen_Click);
