@@ -115,21 +115,13 @@ Einstellungen einstellungenAusWerten(const QStringList& werte) {
 }
 
 Einstellungen einstellungenLesen(const QString& pfad) {
-    QStringList werte;
-    for (const QString& schluessel : einstellSchluessel()) {
-        werte.append(IniLesen(pfad, kEinstellAbschnitt, schluessel));
-    }
-    return einstellungenAusWerten(werte);
+    // One read for all keys: a key by key read takes minutes on a large file.
+    return einstellungenAusWerten(IniLesen(pfad, kEinstellAbschnitt, einstellSchluessel()));
 }
 
 bool einstellungenSchreiben(const QString& pfad, const Einstellungen& e) {
-    const QStringList werte = einstellWerte(e);
-    for (qsizetype i = 0; i < ANZAHL; ++i) {
-        if (!IniSchreiben(pfad, kEinstellAbschnitt, einstellSchluessel().at(i), werte.at(i))) {
-            return false;
-        }
-    }
-    return true;
+    // One write for all keys: a failure then never leaves half of the new settings behind.
+    return IniSchreiben(pfad, kEinstellAbschnitt, einstellSchluessel(), einstellWerte(e));
 }
 
 Einstellungen musterEinstellungen(Einstellungen e) {

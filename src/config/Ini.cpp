@@ -2,6 +2,7 @@
 
 #include "core/TextDatei.h"
 
+#include <QFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -108,8 +109,30 @@ QString IniLesen(const QString& pfad, const QString& abschnitt, const QString& s
 
 bool IniSchreiben(const QString& pfad, const QString& abschnitt, const QString& schluessel,
                   const QString& wert) {
-    const QString bisher = textLesen(pfad).value_or(QString());
-    return textSchreiben(pfad, iniTextMitWert(bisher, abschnitt, schluessel, wert)).isEmpty();
+    return IniSchreiben(pfad, abschnitt, QStringList{schluessel}, QStringList{wert});
+}
+
+QStringList IniLesen(const QString& pfad, const QString& abschnitt, const QStringList& schluessel) {
+    const QString inhalt = textLesen(pfad).value_or(QString());
+    QStringList werte;
+    for (const QString& s : schluessel) {
+        werte.append(iniWertAusText(inhalt, abschnitt, s));
+    }
+    return werte;
+}
+
+bool IniSchreiben(const QString& pfad, const QString& abschnitt, const QStringList& schluessel,
+                  const QStringList& werte) {
+    const std::optional<QString> bisher = textLesen(pfad);
+    // A file that is there but cannot be read would be replaced by these keys, losing the rest.
+    if (!bisher && QFile::exists(pfad)) {
+        return false;
+    }
+    QString text = bisher.value_or(QString());
+    for (qsizetype i = 0; i < schluessel.size(); ++i) {
+        text = iniTextMitWert(text, abschnitt, schluessel.at(i), werte.value(i));
+    }
+    return textSchreiben(pfad, text).isEmpty();
 }
 
 bool IniAbschnittVorhanden(const QString& pfad, const QString& abschnitt) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Private-profile INI files: "[SECTION]" lines and one "KEY=value" line per key; section and
 // key match without regard to case. Reading trims blanks around a value and strips one pair
@@ -12,6 +13,12 @@ QString IniLesen(const QString& pfad, const QString& abschnitt, const QString& s
 // file stays as it was. Returns false when the file could not be written (the old file stays).
 bool IniSchreiben(const QString& pfad, const QString& abschnitt, const QString& schluessel,
                   const QString& wert);
+
+// Several keys of one section: the file is read once, and written once and whole, so a failure
+// leaves the old file as it was rather than half of the new keys in it.
+QStringList IniLesen(const QString& pfad, const QString& abschnitt, const QStringList& schluessel);
+bool IniSchreiben(const QString& pfad, const QString& abschnitt, const QStringList& schluessel,
+                  const QStringList& werte);
 
 // Whether the file holds a "[section]" line for the section (letter case aside).
 bool IniAbschnittVorhanden(const QString& pfad, const QString& abschnitt);

@@ -2,6 +2,8 @@
 
 #include "config/Ini.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString kKleidungVariante = QStringLiteral("Keidung");
@@ -67,23 +69,29 @@ QString vorlageLeseAbschnitt(const QString& pfad, const QString& variante) {
     return IniAbschnittVorhanden(pfad, eigener) ? eigener : vorlageAbschnitt(kVorlageStandard);
 }
 
-std::array<QString, 8> vorlageTeileLesen(const QString& pfad, const QString& variante) {
-    const QString abschnitt = vorlageLeseAbschnitt(pfad, variante);
-    std::array<QString, 8> teile;
-    for (std::size_t n = 0; n < teile.size(); ++n) {
-        teile[n] = IniLesen(pfad, abschnitt, QStringLiteral("TEIL%1").arg(n + 1));
+namespace {
+
+QStringList teilSchluessel(int anzahl) {
+    QStringList schluessel;
+    for (int n = 1; n <= anzahl; ++n) {
+        schluessel.append(QStringLiteral("TEIL%1").arg(n));
     }
+    return schluessel;
+}
+
+} // namespace
+
+std::array<QString, 8> vorlageTeileLesen(const QString& pfad, const QString& variante) {
+    std::array<QString, 8> teile;
+    const QStringList werte =
+        IniLesen(pfad, vorlageLeseAbschnitt(pfad, variante), teilSchluessel(static_cast<int>(teile.size())));
+    std::copy(werte.cbegin(), werte.cend(), teile.begin());
     return teile;
 }
 
 bool vorlageTeileSchreiben(const QString& pfad, const QString& variante, const QStringList& teile) {
-    for (int n = 0; n < kTextTeile; ++n) {
-        if (!IniSchreiben(pfad, vorlageAbschnitt(variante), QStringLiteral("TEIL%1").arg(n + 1),
-                          teile.value(n))) {
-            return false;
-        }
-    }
-    return true;
+    // All parts in one write, so a failure leaves the old template whole.
+    return IniSchreiben(pfad, vorlageAbschnitt(variante), teilSchluessel(kTextTeile), teile);
 }
 
 int vorlageSignaturLaenge(const QStringList& teile, const QStringList& htmlTeile) {

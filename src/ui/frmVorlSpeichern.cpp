@@ -119,26 +119,29 @@ void FrmVorlSpeichern::Form_Activate() {
     ui->rtfZusatztextAmEnde->setText(zusatztextAmEnde());
 }
 
-void FrmVorlSpeichern::cmdSpeichern_Click() {
+bool FrmVorlSpeichern::cmdSpeichern_Click() {
     Zustand& z = m_app.zustand();
     z.Speichername = SpeichernameBilden(ui->txtArtikelBez->text(), z.verkaeuferName);
     const QString dateiname = DateinameBilden(z.Speichername, ui->lblVersandKosten->text(), z.verkaeuferName);
     z.Registername = RegisternameBilden(dateiname);
     const SpeicherPfade pfade = SpeicherPfadeBilden(m_app.daten(), dateiname);
-    TextInDateiSchreiben(pfade.html, ui->rtfText->text());
-    TextInDateiSchreiben(pfade.text, ui->rtfSpeichern->text());
+    bool gespeichert = TextInDateiSchreiben(pfade.html, ui->rtfText->text());
+    gespeichert = TextInDateiSchreiben(pfade.text, ui->rtfSpeichern->text()) && gespeichert;
     const QString zusatz = element<RichTextFeld>(&m_app.frmHaupt(), QStringLiteral("rtfInhaltAuto"))->text();
     if (!zusatz.isEmpty()) {
-        TextInDateiSchreiben(pfade.zusatz, zusatz);
+        gespeichert = TextInDateiSchreiben(pfade.zusatz, zusatz) && gespeichert;
     }
     ui->txtArtikelBez->setText(NameNachSpeichern(ui->txtArtikelBez->text()));
+    return gespeichert;
 }
 
-void FrmVorlSpeichern::TextInDateiSchreiben(const QString& pfad, const QString& text) {
+bool FrmVorlSpeichern::TextInDateiSchreiben(const QString& pfad, const QString& text) {
     const QString fehler = textSchreiben(pfad, text + kCrLf);
     if (!fehler.isEmpty()) {
         Meldung(m_app.plattform(), 99, SpeicherFehlertext(fehler, m_app.zustand().Speichername));
+        return false;
     }
+    return true;
 }
 
 void FrmVorlSpeichern::cmdSchliesen_Click() {
@@ -147,7 +150,11 @@ void FrmVorlSpeichern::cmdSchliesen_Click() {
         QStringLiteral("Artikel speichern"));
     if (antwort == Plattform::Antwort::Ja || antwort == Plattform::Antwort::Nein) {
         ui->rtfSpeichern->setText(ArtikelTextBilden(m_app));
-        cmdSpeichern_Click();
+        // An article whose files were not written must not enter the register, which would
+        // then list a file that is not there; the window stays open to correct the name.
+        if (!cmdSpeichern_Click()) {
+            return;
+        }
         if (antwort == Plattform::Antwort::Nein) {
             RegisterAnhaengen(registerPfad());
         } else if (m_app.zustand().RegisterAngezeigt) {

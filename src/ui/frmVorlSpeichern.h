@@ -27,7 +27,8 @@ public:
     // The finish command hands over the shipping values and shows the window.
     void nachFertigstellenZeigen(const QString& versandkosten, const QString& versandart);
 
-    void cmdSpeichern_Click();
+    // Returns false when a file could not be written; that has been reported.
+    bool cmdSpeichern_Click();
     void cmdSchliesen_Click();
     void cmdDateiOpen_Click();
     void mnuDatOpen_Click();
@@ -41,7 +42,7 @@ public:
     void lblmehr_Click();
     void mnu_rtfTest_Click();
 
-    void TextInDateiSchreiben(const QString& pfad, const QString& text);
+    bool TextInDateiSchreiben(const QString& pfad, const QString& text);
     void RegisterAnhaengen(const QString& pfad);
     void RegisterNeuSchreiben();
     void HtmlArtikelOeffnen();

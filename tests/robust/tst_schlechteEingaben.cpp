@@ -1,0 +1,224 @@
+#include "config/Einstellungen.h"
+#include "config/Vorlage.h"
+#include "robust/Lauf.h"
+#include "ui/ArtikelBindung.h"
+#include "ui/RichTextFeld.h"
+#include "ui/frmBuch.h"
+#include "ui/frmEinstell.h"
+#include "ui/frmVorlIni.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+// Files the program only reads are never changed by reading them, and whatever they hold ends
+// in entries, texts or empty values, never in a crash or a question nobody expected.
+class TestSchlechteEingaben : public QObject {
+    Q_OBJECT
+private slots:
+    void listendatei_data();
+    void listendatei();
+    void gespeicherterText_data();
+    void gespeicherterText();
+    void artikeldateiDirekt_data();
+    void artikeldateiDirekt();
+    void artikeldateiAusBibliothek_data();
+    void artikeldateiAusBibliothek();
+    void vorlagenteil_data();
+    void vorlagenteil();
+    void einstellungen_data();
+    void einstellungen();
+    void vorlageIni_data();
+    void vorlageIni();
+};
+
+namespace {
+
+const QString kArtikel = QStringLiteral("Artikeln-Txt/Kaputt~1,85#Hausverkauf-1.ebay");
+
+void inhaltSpalten() {
+    QTest::addColumn<QByteArray>("inhalt");
+}
+
+void inhaltZeilen(const char* vorsilbe) {
+    QTest::newRow(QByteArray(vorsilbe).append("muell").constData()) << muell();
+    QTest::newRow(QByteArray(vorsilbe).append("zehnMegabyte").constData()) << zehnMegabyteEineZeile();
+}
+
+QComboBox* listenBox(Lauf& l, const QString& fenster, const QString& box) {
+    if (fenster == QLatin1String("frmBuch")) {
+        return element<QComboBox>(&l.app->frmBuch(), box);
+    }
+    return element<QComboBox>(&l.app->frmHaupt(), box);
+}
+
+} // namespace
+
+void TestSchlechteEingaben::listendatei_data() {
+    QTest::addColumn<QString>("datei");
+    QTest::addColumn<QString>("fenster");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QByteArray>("inhalt");
+    QTest::addColumn<int>("anzahl");
+    const QString aufforderung = QStringLiteral("vorlagen/Aufforderung1.str");
+    const QString autor = QStringLiteral("vorlagen/BuchAutor.txt");
+    const QString haupt = QStringLiteral("frmHaupt");
+    const QString buch = QStringLiteral("frmBuch");
+    const QString boxA = QStringLiteral("cboAuforderung1");
+    const QString boxB = QStringLiteral("cboBuchAutor");
+    QTest::newRow("aufforderung_muell") << aufforderung << haupt << boxA << muell() << -1;
+    QTest::newRow("aufforderung_zehnMegabyte")
+        << aufforderung << haupt << boxA << zehnMegabyteEineZeile() << 1;
+    QTest::newRow("aufforderung_hunderttausend")
+        << aufforderung << haupt << boxA << hunderttausendEintraege() << 100000;
+    QTest::newRow("autor_muell") << autor << buch << boxB << muell() << -1;
+    QTest::newRow("autor_zehnMegabyte") << autor << buch << boxB << zehnMegabyteEineZeile() << 1;
+    QTest::newRow("autor_hunderttausend") << autor << buch << boxB << hunderttausendEintraege() << 100000;
+}
+
+void TestSchlechteEingaben::listendatei() {
+    QFETCH(QString, datei);
+    QFETCH(QString, fenster);
+    QFETCH(QString, box);
+    QFETCH(QByteArray, inhalt);
+    QFETCH(int, anzahl);
+    Lauf l;
+    l.ordner.schreiben(datei, inhalt);
+    l.starten();
+    const QComboBox* liste = listenBox(l, fenster, box);
+    QVERIFY(l.p.unerwartet.isEmpty());
+    QCOMPARE(l.ordner.lesen(datei), inhalt);
+    if (anzahl < 0) {
+        QVERIFY(liste->count() > 0);
+    } else {
+        QCOMPARE(liste->count(), anzahl);
+    }
+    if (anzahl == 1) {
+        QCOMPARE(liste->itemText(0).size(), inhalt.size());
+    }
+}
+
+void TestSchlechteEingaben::gespeicherterText_data() {
+    inhaltSpalten();
+    inhaltZeilen("");
+}
+
+void TestSchlechteEingaben::gespeicherterText() {
+    QFETCH(QByteArray, inhalt);
+    Lauf l;
+    l.ordner.schreiben(QStringLiteral("vorlagen/BT1.Str"), inhalt);
+    l.starten();
+    l.haupt<QPushButton>("cmdBeschrTextVor1")->click();
+    QVERIFY(l.p.unerwartet.isEmpty());
+    QVERIFY(l.p.fenster.isEmpty());
+    QCOMPARE(l.ordner.lesen(QStringLiteral("vorlagen/BT1.Str")), inhalt);
+    QVERIFY(!l.haupt<RichTextFeld>("rtfInhalt")->text().isEmpty());
+}
+
+void TestSchlechteEingaben::artikeldateiDirekt_data() {
+    inhaltSpalten();
+    inhaltZeilen("");
+}
+
+void TestSchlechteEingaben::artikeldateiDirekt() {
+    QFETCH(QByteArray, inhalt);
+    Lauf l;
+    l.ordner.schreiben(kArtikel, inhalt);
+    l.starten();
+    ArtikelDateiOeffnen(*l.app, l.ordner.daten(kArtikel));
+    QVERIFY(l.p.unerwartet.isEmpty());
+    QVERIFY(l.p.fenster.isEmpty());
+    QCOMPARE(l.ordner.lesen(kArtikel), inhalt);
+    QVERIFY(!l.haupt<RichTextFeld>("rtfInhalt")->text().isEmpty());
+}
+
+void TestSchlechteEingaben::artikeldateiAusBibliothek_data() {
+    inhaltSpalten();
+    inhaltZeilen("");
+}
+
+void TestSchlechteEingaben::artikeldateiAusBibliothek() {
+    QFETCH(QByteArray, inhalt);
+    Lauf l;
+    l.ordner.schreiben(kArtikel, inhalt);
+    l.starten();
+    l.haupt<QPushButton>("cmdHauptliste")->click();
+    auto* liste = l.haupt<QListWidget>("lstDateien");
+    QCOMPARE(liste->count(), 1);
+    liste->item(0)->setSelected(true);
+    liste->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    l.haupt<QPushButton>("cmdDateiEinlesen")->click();
+    QVERIFY(l.p.unerwartet.isEmpty());
+    QVERIFY(l.p.fenster.isEmpty());
+    QCOMPARE(l.ordner.lesen(kArtikel), inhalt);
+    QVERIFY(!l.haupt<RichTextFeld>("rtfInhalt")->text().isEmpty());
+}
+
+void TestSchlechteEingaben::vorlagenteil_data() {
+    inhaltSpalten();
+    inhaltZeilen("");
+}
+
+void TestSchlechteEingaben::vorlagenteil() {
+    QFETCH(QByteArray, inhalt);
+    const QString teil = QStringLiteral("HTML_Code/HTML_text-1.txt");
+    Lauf l;
+    l.ordner.schreiben(teil, inhalt);
+    l.starten();
+    element<QPushButton>(&l.app->frmVorlIni(), QStringLiteral("cmdAendSpeich"))->click();
+    QVERIFY(l.p.unerwartet.isEmpty());
+    QVERIFY(l.p.fenster.isEmpty());
+    QCOMPARE(l.ordner.lesen(teil), inhalt);
+}
+
+void TestSchlechteEingaben::einstellungen_data() {
+    inhaltSpalten();
+    inhaltZeilen("");
+}
+
+// A settings file that is no INI file reads as empty values; a save adds the section and keeps
+// every foreign line.
+void TestSchlechteEingaben::einstellungen() {
+    QFETCH(QByteArray, inhalt);
+    const QString ini = QStringLiteral("Einstell.Ini");
+    Lauf l;
+    l.ordner.schreiben(ini, inhalt);
+    l.starten();
+    QCOMPARE(l.ordner.lesen(ini), inhalt);
+    l.haupt<QAction>("mnuEinstBearb")->trigger();
+    element<QComboBox>(&l.app->frmEinstell(), QStringLiteral("txtTeil1"))
+        ->setCurrentText(QStringLiteral("Neu"));
+    element<QPushButton>(&l.app->frmEinstell(), QStringLiteral("cmdEinstelSpeichern"))->click();
+    QVERIFY(l.p.unerwartet.isEmpty());
+    QVERIFY(l.alleMeldungenSagenEtwas());
+    QCOMPARE(einstellungenLesen(l.ordner.daten(ini)).ebayName, QStringLiteral("Neu"));
+    QVERIFY(l.ordner.lesen(ini).size() > inhalt.size());
+}
+
+void TestSchlechteEingaben::vorlageIni_data() {
+    inhaltSpalten();
+    inhaltZeilen("");
+}
+
+void TestSchlechteEingaben::vorlageIni() {
+    QFETCH(QByteArray, inhalt);
+    const QString ini = QStringLiteral("HTML_Code/Vorlage.Ini");
+    Lauf l;
+    l.ordner.schreiben(ini, inhalt);
+    l.starten();
+    QCOMPARE(l.ordner.lesen(ini), inhalt);
+    element<QLineEdit>(&l.app->frmVorlIni(), QStringLiteral("txtTeil1"))
+        ->setText(QStringLiteral("Teil eins"));
+    element<QPushButton>(&l.app->frmVorlIni(), QStringLiteral("cmdAendSpeich"))->click();
+    QVERIFY(l.p.unerwartet.isEmpty());
+    QVERIFY(l.p.fenster.isEmpty());
+    QCOMPARE(vorlageTeileLesen(l.ordner.daten(ini), vorlageVariante(QStringLiteral("Buch"))).at(0),
+             QStringLiteral("Teil eins"));
+    QVERIFY(l.ordner.lesen(ini).size() > inhalt.size());
+}
+
+QTEST_MAIN(TestSchlechteEingaben)
+#include "tst_schlechteEingaben.moc"
