@@ -3,18 +3,38 @@
 #include "core/Datenordner.h"
 
 #include <QDir>
+#include <QDirIterator>
+
+#include <algorithm>
+#include <vector>
 
 QString ListenOrdnerBilden(const Datenordner& daten) {
     return daten.pfad(QStringLiteral("Artikeln-txt\\"));
 }
 
 QStringList EbayDateienListen(const QString& ordner) {
-    QStringList namen;
-    const QFileInfoList dateien = QDir(ordner).entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& datei : dateien) {
-        if (datei.suffix().toLower() == QLatin1String("ebay")) {
-            namen.append(datei.fileName());
+    // Names only, sorted here: QDir's own sorted listing builds a file information per entry and
+    // grew faster than the folder (17 times the time for 10 times the articles).
+    struct Eintrag {
+        QString klein;
+        QString name;
+    };
+    std::vector<Eintrag> eintraege;
+    QDirIterator it(ordner, QDir::Files);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        if (name.endsWith(QLatin1String(".ebay"), Qt::CaseInsensitive)) {
+            eintraege.push_back({name.toLower(), name});
         }
+    }
+    std::sort(eintraege.begin(), eintraege.end(), [](const Eintrag& a, const Eintrag& b) {
+        return a.klein != b.klein ? a.klein < b.klein : a.name < b.name;
+    });
+    QStringList namen;
+    namen.reserve(static_cast<qsizetype>(eintraege.size()));
+    for (const Eintrag& e : eintraege) {
+        namen.append(e.name);
     }
     return namen;
 }

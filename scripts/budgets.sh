@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Builds Release with the benchmarks, measures everything in one run and checks the budgets:
+# start-up and idle memory against an empty Qt window, the library against a bare directory
+# listing, the search against 20 ms, and every operation linear in its input.
+# Exits non-zero when a budget fails. Usage: scripts/budgets.sh [build folder]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bau=${1:-build-bench}
+starts=${KORI_STARTS:-15}
+wiederholungen=${KORI_WIEDERHOLUNGEN:-5}
+
+cmake -S . -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKORI_BENCH=ON -DKORI_TESTS=OFF >/dev/null
+cmake --build "$bau" --target kori_bench kori_start leer -j2 >/dev/null
+
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+ergebnis=$(mktemp -d)
+trap 'rm -rf "$ergebnis"' EXIT
+
+# Start-up: the program and the floor alternately, so both see the same load on the machine.
+for ((i = 0; i < starts; i++)); do
+    "$bau/bench/leer" "$(date +%s%N)" >>"$ergebnis/leer.txt" 2>/dev/null
+    "$bau/bench/kori_start" "$(date +%s%N)" "$PWD/$bau" >>"$ergebnis/kori.txt" 2>/dev/null
+done
+
+# The allocator keeps freed memory instead of handing it back after every repetition; otherwise
+# the large inputs pay page faults again in each repetition that the small ones never pay.
+GLIBC_TUNABLES=glibc.malloc.trim_threshold=4294967296:glibc.malloc.mmap_threshold=4294967296 \
+    "$bau/bench/kori_bench" --benchmark_repetitions="$wiederholungen" \
+    --benchmark_report_aggregates_only=true --benchmark_out="$ergebnis/bench.json" \
+    --benchmark_out_format=json 2>/dev/null | grep -v '^\*\*\*'
+
+python3 - "$ergebnis" <<'PYTHON'
+import json, statistics, sys
+ordner = sys.argv[1]
+
+def starts(name):
+    werte = [dict(f.split("=") for f in z.split()) for z in open(f"{ordner}/{name}.txt") if z.strip()]
+    return (statistics.median(float(w["start_ms"]) for w in werte),
+            statistics.median(float(w["rss_kb"]) for w in werte))
+
+def mediane():
+    zeiten = {}
+    for b in json.load(open(f"{ordner}/bench.json"))["benchmarks"]:
+        if b.get("aggregate_name") == "median":
+            name = b["run_name"].replace("/real_time", "")
+            zeiten[name] = b["real_time" if "real_time" in b["run_name"] else "cpu_time"]
+    return zeiten
+
+fehler = []
+def pruefen(text, wert, grenze, einheit=""):
+    gut = wert <= grenze
+    print(f"{'ok  ' if gut else 'FAIL'} {text:<52} {wert:9.2f}{einheit}  (budget {grenze}{einheit})")
+    if not gut:
+        fehler.append(text)
+
+leer_ms, leer_kb = starts("leer")
+kori_ms, kori_kb = starts("kori")
+print(f"\nstart-up median: program {kori_ms:.1f} ms, {kori_kb / 1024:.1f} MiB; "
+      f"empty window {leer_ms:.1f} ms, {leer_kb / 1024:.1f} MiB")
+z = mediane()
+pruefen("start-up / empty window", kori_ms / leer_ms, 1.5, "x")
+pruefen("idle memory / empty window", kori_kb / leer_kb, 1.3, "x")
+pruefen("EbayDateienListen 10000 / bare listing", z["EbayDateienListen/10000"] / z["VerzeichnisRoh/10000"], 3, "x")
+pruefen("ArtikelListeFuellen 10000 / bare listing", z["ArtikelListeFuellen/10000"] / z["VerzeichnisRoh/10000"], 3, "x")
+pruefen("EintraegeSuchen 10000", z["EintraegeSuchen/10000"], 20, " ms")
+for name in sorted({n.split("/")[0] for n in z}):
+    groessen = sorted(int(n.split("/")[1]) for n in z if n.split("/")[0] == name)
+    for n in groessen:
+        if 10 * n in groessen and name != "VerzeichnisRoh":
+            pruefen(f"{name} {10 * n} / {n}", z[f"{name}/{10 * n}"] / z[f"{name}/{n}"], 12, "x")
+print("\nbudgets failed: " + ", ".join(fehler) if fehler else "\nall budgets met")
+sys.exit(1 if fehler else 0)
+PYTHON
