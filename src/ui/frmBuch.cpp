@@ -57,8 +57,10 @@ void FrmBuch::verbinden() {
         {ui->cmdOpenZustand1, QStringLiteral("BuchZustand1.txt")},
         {ui->cmdOpenZustand2, QStringLiteral("BuchZustand2.txt")},
     }};
-    for (const auto& [knopf, datei] : oeffnen) {
-        connect(knopf, &QPushButton::clicked, this, [this, datei] { listeOeffnen(datei); });
+    // A named copy, not a structured binding: clang-tidy's compiler cannot capture a binding yet.
+    for (const auto& eintrag : oeffnen) {
+        const QString datei = eintrag.second;
+        connect(eintrag.first, &QPushButton::clicked, this, [this, datei] { listeOeffnen(datei); });
     }
 
     connect(ui->cmdubernehmen, &QPushButton::clicked, this, &FrmBuch::cmdubernehmen_Click);
