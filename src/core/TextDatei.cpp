@@ -61,7 +61,7 @@ QString textSchreiben(const QString& pfad, const QString& text) {
     }
     const QByteArray bytes = nachWindows1252(text);
     if (datei.write(bytes) != bytes.size()) {
-        const QString fehler = datei.errorString();
+        QString fehler = datei.errorString();
         datei.cancelWriting();
         return fehler;
     }

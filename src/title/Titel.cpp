@@ -64,7 +64,7 @@ QString merianBezeichnung(const QString& name) {
 }
 
 QString wolkBezeichnung(const QString& name) {
-    const QString basis = QStringLiteral("* Ede WOLK * ") + name;
+    QString basis = QStringLiteral("* Ede WOLK * ") + name;
     for (const QString& endung : {QStringLiteral(" * nur 1€"), QStringLiteral(" nur 1€")}) {
         if (basis.size() + endung.size() <= kMerianMax) {
             return basis + endung;

@@ -135,7 +135,7 @@ QString ArtikelTextBilden(Anwendung& app) {
     buchFelderLesen(app, felder);
     const QString artikelArt = element<QLabel>(&app.frmHaupt(), QStringLiteral("lblArtikelArt"))->text();
     int ersetzt = 0;
-    const QString text = ArtikelTextBilden(felder, app.zustand().verkaeuferName, artikelArt, ersetzt);
+    QString text = ArtikelTextBilden(felder, app.zustand().verkaeuferName, artikelArt, ersetzt);
     app.zustand().ErsetztAnzahl = ersetzt;
     return text;
 }

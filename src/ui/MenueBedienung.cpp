@@ -175,7 +175,7 @@ void MenueBedienung::mnuVariblen_Click() {
 // The mode is set before the picture switch changes, so the switch's own handler sees it.
 void MenueBedienung::mnuOhneBild_Click() {
     Zustand& z = m_app.zustand();
-    QAction* eintrag = element<QAction>(&m_app.frmHaupt(), QStringLiteral("mnuOhneBild"));
+    auto* eintrag = element<QAction>(&m_app.frmHaupt(), QStringLiteral("mnuOhneBild"));
     FrmHaupt& haupt = m_app.frmHaupt();
     z.ohneBildModus = !z.ohneBildModus;
     eintrag->setChecked(z.ohneBildModus);

@@ -253,7 +253,7 @@ QString FrmKleidung::hauptBezeichnung() const {
 }
 
 void FrmKleidung::hauptTabelleAnhaengen(const QString& tabelle) {
-    RichTextFeld* feld = element<RichTextFeld>(&m_app.frmHaupt(), QStringLiteral("rtfInhaltAuto"));
+    auto* feld = element<RichTextFeld>(&m_app.frmHaupt(), QStringLiteral("rtfInhaltAuto"));
     feld->setText(feld->text() + tabelle);
 }
 
