@@ -3,6 +3,7 @@
 #include "article/ArtikelText.h"
 #include "ui/Anwendung.h"
 #include "ui/BildFeld.h"
+#include "ui/Bildzeilen.h"
 #include "ui/ListeLaden.h"
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
@@ -16,21 +17,6 @@
 #include <QLineEdit>
 
 namespace {
-
-// The picture controls of rows 1 to 5 on the main window.
-struct BildElemente {
-    const char* haken;
-    const char* webName;
-    const char* breite;
-    const char* hoehe;
-};
-constexpr std::array<BildElemente, 5> kBildElemente{{
-    {"chkBil1JaNEin", "txtEbayBildPfad", "txtBildLaenge", "txtBildHohe"},
-    {"chkBil2JaNEin", "txtEbayBildPfad_b", "txtBildLaenge_b", "txtBildHohe_b"},
-    {"chkBil3JaNEin", "txtEbayBildPfad2", "txtBildLaenge2", "txtBildHohe2"},
-    {"chkBil4JaNEin", "txtEbayBildPfad2_b", "txtBildLaenge2_b", "txtBildHohe2_b"},
-    {"chkBil5JaNEin", "txtEbayBildPfad2_c", "txtBildLaenge2_c", "txtBildHohe2_c"},
-}};
 
 QString text(const QObject* fenster, const char* name) {
     const QString n = QLatin1String(name);
@@ -58,11 +44,11 @@ void hauptFelderLesen(Anwendung& app, ArtikelFelder& f) {
     f.SieBietenAuf = text(h, "txtAufWasBiten");
     f.Kaufaufforderung1 = text(h, "cboAuforderung1");
     f.Kaufaufforderung2 = text(h, "cboAuforderung2");
-    for (std::size_t n = 0; n < kBildElemente.size(); ++n) {
-        const BildElemente& e = kBildElemente[n];
+    for (std::size_t n = 0; n < kBildzeilenNamen.size(); ++n) {
+        const BildzeilenNamen& e = kBildzeilenNamen[n];
         BildFelder& b = f.Bild[n];
         b.Haken = haken(h, QLatin1String(e.haken));
-        b.Pfad = text(h, e.webName);
+        b.Pfad = text(h, e.datei);
         b.Bildpfad = app.zustand().bildPfade[n];
         b.Breite = text(h, e.breite);
         b.Hohe = text(h, e.hoehe);

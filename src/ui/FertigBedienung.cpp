@@ -5,6 +5,7 @@
 #include "compose/Vorschau.h"
 #include "core/Version.h"
 #include "ui/Anwendung.h"
+#include "ui/Bildzeilen.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
@@ -22,21 +23,6 @@
 #include <array>
 
 namespace {
-
-struct Bildzeile {
-    const char* ja;
-    const char* datei;
-    const char* breite;
-    const char* hoehe;
-};
-
-const std::array<Bildzeile, 5> kBildzeilen{{
-    {"chkBil1JaNEin", "txtEbayBildPfad", "txtBildLaenge", "txtBildHohe"},
-    {"chkBil2JaNEin", "txtEbayBildPfad_b", "txtBildLaenge_b", "txtBildHohe_b"},
-    {"chkBil3JaNEin", "txtEbayBildPfad2", "txtBildLaenge2", "txtBildHohe2"},
-    {"chkBil4JaNEin", "txtEbayBildPfad2_b", "txtBildLaenge2_b", "txtBildHohe2_b"},
-    {"chkBil5JaNEin", "txtEbayBildPfad2_c", "txtBildLaenge2_c", "txtBildHohe2_c"},
-}};
 
 const QString kTestNichtMoeglich = QStringLiteral("Test ist zu Zeit nicht möglich");
 
@@ -145,9 +131,9 @@ void FertigBedienung::browserStarten(const QString& browser, const QString& pfad
 
 PruefEingabe FertigBedienung::pruefEingabe() const {
     PruefEingabe e;
-    for (std::size_t i = 0; i < kBildzeilen.size(); ++i) {
-        const Bildzeile& z = kBildzeilen[i];
-        e.bilder[i] = {hauptJa(z.ja), haupt(z.datei), haupt(z.breite), haupt(z.hoehe)};
+    for (std::size_t i = 0; i < kBildzeilenNamen.size(); ++i) {
+        const BildzeilenNamen& z = kBildzeilenNamen[i];
+        e.bilder[i] = {hauptJa(z.haken), haupt(z.datei), haupt(z.breite), haupt(z.hoehe)};
     }
     e.artikelBez = haupt("txtArtikelBez");
     e.titel = haupt("txtTitel");
@@ -166,8 +152,8 @@ void FertigBedienung::hauptfensterLesen(ListingEingabe& e) const {
     e.aufWasBieten = haupt("txtAufWasBiten");
     e.titel = haupt("txtTitel");
     e.untertitel = haupt("txtUntertittel");
-    for (std::size_t i = 0; i < kBildzeilen.size(); ++i) {
-        const Bildzeile& z = kBildzeilen[i];
+    for (std::size_t i = 0; i < kBildzeilenNamen.size(); ++i) {
+        const BildzeilenNamen& z = kBildzeilenNamen[i];
         e.bilder[i] = {haupt(z.datei), haupt(z.breite), haupt(z.hoehe)};
     }
     e.inhaltAuto = haupt("rtfInhaltAuto");
