@@ -1,0 +1,47 @@
+#include "ui/Kombifeld.h"
+
+#include <QCompleter>
+#include <QEvent>
+#include <QLineEdit>
+
+#include <functional>
+#include <utility>
+
+namespace {
+
+// Tells the box when its edit field first gets the focus.
+class FokusFeld : public QLineEdit {
+public:
+    FokusFeld(QWidget* parent, std::function<void()> ersterFokus)
+        : QLineEdit(parent), m_ersterFokus(std::move(ersterFokus)) {}
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        if (m_ersterFokus) {
+            std::exchange(m_ersterFokus, nullptr)();
+        }
+        QLineEdit::focusInEvent(event);
+    }
+
+private:
+    std::function<void()> m_ersterFokus;
+};
+
+} // namespace
+
+Kombifeld::Kombifeld(QWidget* parent) : QComboBox(parent) {
+    auto* feld = new FokusFeld(this, [this] { vervollstaendigungAnlegen(); });
+    // A completer without a model keeps the box from building its own over the items.
+    feld->setCompleter(new QCompleter(feld));
+    setLineEdit(feld);
+}
+
+void Kombifeld::vervollstaendigungAnlegen() {
+    // The same completion Qt gives an editable combo box.
+    auto* vervollstaendigung = new QCompleter(model(), lineEdit());
+    vervollstaendigung->setCaseSensitivity(Qt::CaseInsensitive);
+    vervollstaendigung->setCompletionMode(QCompleter::InlineCompletion);
+    vervollstaendigung->setCompletionColumn(modelColumn());
+    // The edit field deletes the completer without a model, which it owns.
+    setCompleter(vervollstaendigung);
+}
