@@ -4,14 +4,18 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 class TestBibliothek : public QObject {
     Q_OBJECT
 private slots:
     void listenOrdner_mitUndOhneTrenner();
     void ebayDateien_grossGeschriebenJaAndereNein();
     void fehlenderOrdner_liefertNichts();
+    void ebayDateien_sortiertWieKleingeschrieben();
     void suchen_data();
     void suchen();
+    void suchen_wieGrossgeschriebenBeiJedemLatin1Zeichen();
     void trefferAnzeige();
     void eintragPfad_data();
     void eintragPfad();
@@ -42,6 +46,32 @@ void TestBibliothek::fehlenderOrdner_liefertNichts() {
     QVERIFY(EbayDateienListen(ordner.daten(QStringLiteral("fehlt"))).isEmpty());
 }
 
+void TestBibliothek::ebayDateien_sortiertWieKleingeschrieben() {
+    // Long common starts, letter case, umlauts, "ß" and a Greek letter, which is lowered by Qt.
+    const QString lang = QStringLiteral("Krimi Taschenbuch gut erhalten Nr ");
+    const QStringList namen{lang + QStringLiteral("2.ebay"),
+                            lang + QStringLiteral("10.ebay"),
+                            lang.toUpper() + QStringLiteral("1.ebay"),
+                            QStringLiteral("Äpfel.ebay"),
+                            QStringLiteral("apfel.ebay"),
+                            QStringLiteral("Zange.ebay"),
+                            QStringLiteral("Straße.ebay"),
+                            QStringLiteral("STRASSE.ebay"),
+                            QStringLiteral("Ωmega.ebay"),
+                            QStringLiteral("ωmega.ebay"),
+                            QStringLiteral("a.ebay"),
+                            QStringLiteral("A.ebay")};
+    TestOrdner ordner(false);
+    for (const QString& name : namen) {
+        ordner.schreiben(QStringLiteral("L/") + name, "x");
+    }
+    QStringList erwartet = namen;
+    std::sort(erwartet.begin(), erwartet.end(), [](const QString& a, const QString& b) {
+        return a.toLower() != b.toLower() ? a.toLower() < b.toLower() : a < b;
+    });
+    QCOMPARE(EbayDateienListen(ordner.daten(QStringLiteral("L"))), erwartet);
+}
+
 void TestBibliothek::suchen_data() {
     QTest::addColumn<QString>("begriff");
     QTest::addColumn<QList<int>>("treffer");
@@ -59,6 +89,19 @@ void TestBibliothek::suchen() {
     const Suchergebnis ergebnis = EintraegeSuchen(eintraege, begriff);
     QCOMPARE(ergebnis.treffer, treffer);
     QCOMPARE(ergebnis.anzahl, treffer.size());
+}
+
+void TestBibliothek::suchen_wieGrossgeschriebenBeiJedemLatin1Zeichen() {
+    // The search must find what upper-casing both texts finds, "ß" against "SS" included.
+    for (char16_t zeichen = 1; zeichen <= 0xFF; ++zeichen) {
+        const QString eintrag = QStringLiteral("x") + QChar(zeichen) + QStringLiteral("s~1#X.ebay");
+        for (const QString& begriff :
+             {QString(QChar(zeichen)), QString(QChar(zeichen)).toUpper(), QStringLiteral("SS")}) {
+            const bool erwartet = eintrag.toUpper().contains(begriff.toUpper());
+            QVERIFY2(EintraegeSuchen({eintrag}, begriff).anzahl == (erwartet ? 1 : 0),
+                     qPrintable(eintrag + QLatin1Char('/') + begriff));
+        }
+    }
 }
 
 void TestBibliothek::trefferAnzeige() {
