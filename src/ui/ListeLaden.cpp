@@ -22,6 +22,30 @@ std::optional<ListenInhalt> listeLesen(Plattform& plattform, Zustand& zustand, c
     return liste;
 }
 
+void zeigen(QComboBox* box, const QString& text) {
+    box->setCurrentText(text);
+}
+
+void zeigen(QListWidget* box, const QString& text) {
+    const QList<QListWidgetItem*> treffer = box->findItems(text, Qt::MatchExactly);
+    if (!treffer.isEmpty()) {
+        box->setCurrentItem(treffer.first());
+    }
+}
+
+template <class Box>
+bool listeEinsetzen(Plattform& plattform, Zustand& zustand, const QString& pfad, Box* box,
+                    const QString& angezeigt) {
+    const std::optional<ListenInhalt> liste = listeLesen(plattform, zustand, pfad);
+    if (!liste) {
+        return false;
+    }
+    box->clear();
+    box->addItems(liste->eintraege);
+    zeigen(box, angezeigt == QLatin1String("-") ? liste->ersterRoh : angezeigt);
+    return true;
+}
+
 } // namespace
 
 void DateiNichtGefunden(Plattform& plattform, const QString& pfad) {
@@ -31,30 +55,12 @@ void DateiNichtGefunden(Plattform& plattform, const QString& pfad) {
 
 bool ListeLaden(Plattform& plattform, Zustand& zustand, const QString& pfad, QComboBox* box,
                 const QString& angezeigt) {
-    const std::optional<ListenInhalt> liste = listeLesen(plattform, zustand, pfad);
-    if (!liste) {
-        return false;
-    }
-    box->clear();
-    box->addItems(liste->eintraege);
-    box->setCurrentText(angezeigt == QLatin1String("-") ? liste->ersterRoh : angezeigt);
-    return true;
+    return listeEinsetzen(plattform, zustand, pfad, box, angezeigt);
 }
 
 bool ListeLaden(Plattform& plattform, Zustand& zustand, const QString& pfad, QListWidget* box,
                 const QString& angezeigt) {
-    const std::optional<ListenInhalt> liste = listeLesen(plattform, zustand, pfad);
-    if (!liste) {
-        return false;
-    }
-    box->clear();
-    box->addItems(liste->eintraege);
-    const QString text = angezeigt == QLatin1String("-") ? liste->ersterRoh : angezeigt;
-    const QList<QListWidgetItem*> treffer = box->findItems(text, Qt::MatchExactly);
-    if (!treffer.isEmpty()) {
-        box->setCurrentItem(treffer.first());
-    }
-    return true;
+    return listeEinsetzen(plattform, zustand, pfad, box, angezeigt);
 }
 
 bool TextDateiLesen(Plattform& plattform, Zustand& zustand, const QString& pfad, RichTextFeld* feld) {

@@ -1,8 +1,8 @@
 #include "ui/frmBuch.h"
 
-#include "title/Beschreibungsname.h"
 #include "title/BuchBeschreibungsdatei.h"
 #include "ui/Anwendung.h"
+#include "ui/BeschreibungSpeichern.h"
 #include "ui/ExterneProgramme.h"
 #include "ui/ListeLaden.h"
 #include "ui/Meldung.h"
@@ -211,20 +211,12 @@ BuchEingaben FrmBuch::eingaben() const {
 }
 
 void FrmBuch::beschreibungSpeichern() {
-    const std::optional<QString> name = Beschreibungsdateiname(ui->txtArtikelBez->text());
-    if (!name) {
-        Meldung(m_app.plattform(), 99, kBeschreibungsnameUngueltig);
-        return;
-    }
-    const QString pfad = m_app.daten().pfad(QStringLiteral("Artikel-Beschreibung\\") + *name);
-    m_app.zustand().beschreibungsDateiPfad = pfad;
     std::array<QString, kBuchZeilen> werte;
     for (int i = 0; i < kBuchZeilen; ++i) {
         werte[i] = text2(i)->text();
     }
-    if (!BuchBeschrSpeichern(pfad, werte)) {
-        Meldung(m_app.plattform(), 99, QStringLiteral("Fehler beim Speichern der Vorlage"));
-    }
+    BeschreibungsdateiSchreiben(m_app, ui->txtArtikelBez->text(),
+                                [&werte](const QString& pfad) { return BuchBeschrSpeichern(pfad, werte); });
 }
 
 QString FrmBuch::hauptBezeichnung() const {

@@ -2,8 +2,8 @@
 
 #include "config/Beschreibungsdatei.h"
 #include "core/Meldungen.h"
-#include "title/Beschreibungsname.h"
 #include "ui/Anwendung.h"
+#include "ui/BeschreibungSpeichern.h"
 #include "ui/ExterneProgramme.h"
 #include "ui/ListeLaden.h"
 #include "ui/Meldung.h"
@@ -232,20 +232,13 @@ void FrmKleidung::werteSetzen(const KleidungWerte& w) {
 }
 
 void FrmKleidung::beschreibungSpeichern() {
-    const std::optional<QString> name = Beschreibungsdateiname(ui->txtArtikelBez->text());
-    if (!name) {
-        Meldung(m_app.plattform(), 99, kBeschreibungsnameUngueltig);
-        return;
-    }
-    const QString pfad = m_app.daten().pfad(QStringLiteral("Artikel-Beschreibung\\") + *name);
-    m_app.zustand().beschreibungsDateiPfad = pfad;
     QStringList zeilen;
     for (int i = 0; i < kKleidungZeilen; ++i) {
         zeilen.append(text2(i)->text());
     }
-    if (!KleidBeschrSpeichern(pfad, zeilen)) {
-        Meldung(m_app.plattform(), 99, QStringLiteral("Fehler beim Speichern der Vorlage"));
-    }
+    BeschreibungsdateiSchreiben(m_app, ui->txtArtikelBez->text(), [&zeilen](const QString& pfad) {
+        return KleidBeschrSpeichern(pfad, zeilen);
+    });
 }
 
 QString FrmKleidung::hauptBezeichnung() const {

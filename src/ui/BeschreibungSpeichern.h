@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class Anwendung;
+
+// Writes a book's or a garment's description into its file in the data folder, named after the
+// article designation, and keeps the path for the finish command. An unusable name is reported
+// and nothing is written; so is a failed write.
+void BeschreibungsdateiSchreiben(Anwendung& app, const QString& bezeichnung,
+                                 const std::function<bool(const QString& pfad)>& schreiben);
