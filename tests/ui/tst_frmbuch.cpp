@@ -4,6 +4,7 @@
 #include "title/Beschreibungsname.h"
 #include "ui/Anwendung.h"
 #include "ui/RichTextFeld.h"
+#include "ui/Steuerelemente.h"
 #include "ui/frmBuch.h"
 #include "ui/frmHaupt.h"
 
@@ -20,16 +21,6 @@
 namespace {
 
 const QString kAbmasseStandard = QStringLiteral("?? cm x ?? cm x ? cm\r\n");
-
-// The main window's fields this window writes; added here only while the main window lacks them.
-template <class T> T* hauptfeld(FrmHaupt& haupt, const QString& name) {
-    if (T* feld = haupt.findChild<T*>(name)) {
-        return feld;
-    }
-    T* feld = new T(&haupt);
-    feld->setObjectName(name);
-    return feld;
-}
 
 struct Umgebung {
     TestOrdner ordner;
@@ -53,10 +44,8 @@ struct Umgebung {
         ordner.schreiben(QStringLiteral("vorlagen/BuchZustand2.txt"),
                          w1252(QStringLiteral("mit Widmung\r\n")));
         haupt<QLineEdit>(QStringLiteral("txtArtikelBez"))->setText(QStringLiteral("Mankell: Die Brandmauer"));
-        haupt<QComboBox>(QStringLiteral("cboBuchAutor"))->setEditable(true);
-        haupt<RichTextFeld>(QStringLiteral("rtfInhaltAuto"));
     }
-    template <class T> T* haupt(const QString& name) { return hauptfeld<T>(app.frmHaupt(), name); }
+    template <class T> T* haupt(const QString& name) { return element<T>(&app.frmHaupt(), name); }
     FrmBuch& fenster() { return app.frmBuch(); }
     template <class T> T* feld(const QString& name) { return fenster().findChild<T*>(name); }
     QLineEdit* wert(int i) { return feld<QLineEdit>(QStringLiteral("Text2_%1").arg(i)); }

@@ -4,6 +4,7 @@
 #include "support/TestOrdner.h"
 #include "ui/Anwendung.h"
 #include "ui/RichTextFeld.h"
+#include "ui/Steuerelemente.h"
 #include "ui/frmHaupt.h"
 #include "ui/frmKleidung.h"
 
@@ -17,16 +18,6 @@
 
 namespace {
 
-// The main window's fields this window uses; added here only while the main window lacks them.
-template <class T> T* hauptfeld(FrmHaupt& haupt, const QString& name) {
-    if (T* feld = haupt.findChild<T*>(name)) {
-        return feld;
-    }
-    T* feld = new T(&haupt);
-    feld->setObjectName(name);
-    return feld;
-}
-
 struct Umgebung {
     TestOrdner ordner;
     SkriptPlattform plattform;
@@ -36,10 +27,9 @@ struct Umgebung {
         ordner.schreiben(QStringLiteral("vorlagen/MaterialKleidung.str"),
                          w1252(QStringLiteral("Baumwolle\r\nElasthan\r\nPolyester\r\nSeide\r\nWolle\r\n")));
         haupt<QLineEdit>(QStringLiteral("txtArtikelBez"))->setText(QStringLiteral("Kleid rot Gr. 98"));
-        haupt<RichTextFeld>(QStringLiteral("rtfInhaltAuto"));
         fenster().cmdMaterialKleidungAktuall_Click();
     }
-    template <class T> T* haupt(const QString& name) { return hauptfeld<T>(app.frmHaupt(), name); }
+    template <class T> T* haupt(const QString& name) { return element<T>(&app.frmHaupt(), name); }
     FrmKleidung& fenster() { return app.frmKleidung(); }
     template <class T> T* feld(const QString& name) { return fenster().findChild<T*>(name); }
     QLineEdit* wert(int i) { return feld<QLineEdit>(QStringLiteral("Text2_%1").arg(i)); }
