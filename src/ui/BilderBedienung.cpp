@@ -4,6 +4,7 @@
 #include "core/Hausverkaeufer.h"
 #include "ui/Anwendung.h"
 #include "ui/BildFeld.h"
+#include "ui/Bildzeilen.h"
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
 #include "ui/Steuerelemente.h"
@@ -23,20 +24,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <array>
-
-struct BilderBedienung::Zeile {
-    const char* schalter;
-    const char* datei;
-    const char* breite;
-    const char* hoehe;
-    const char* suchen;
-    const char* umrechnen;
-    const char* bild;
-    const char* lblBreite;
-    const char* lblHoehe;
-};
-
 namespace {
 
 const QString kFilter = QStringLiteral("Bild-Dateien(*.jpg;*.jpeg;*.gif)|*.jpg;*.jpeg;*.gif|Ale Dateien|*.*");
@@ -54,23 +41,11 @@ qsizetype letzterTrenner(const QString& pfad) {
     return std::max(pfad.lastIndexOf(QLatin1Char('\\')), pfad.lastIndexOf(QLatin1Char('/')));
 }
 
-} // namespace
-
-const BilderBedienung::Zeile& BilderBedienung::zeile(int nummer) {
-    static const std::array<Zeile, 5> zeilen{{
-        {"chkBil1JaNEin", "txtEbayBildPfad", "txtBildLaenge", "txtBildHohe", "cmdSuchenBildOben1",
-         "cmdUmrechnenB1", "picFoto1", "lblBildBreite1", "lblBildHoehe1"},
-        {"chkBil2JaNEin", "txtEbayBildPfad_b", "txtBildLaenge_b", "txtBildHohe_b", "cmdSuchenBildOben2",
-         "cmdUmrechnenB2", "picFoto2", "lblBildBreite2", "lblBildHoehe2"},
-        {"chkBil3JaNEin", "txtEbayBildPfad2", "txtBildLaenge2", "txtBildHohe2", "cmdSuchenBildUnten1",
-         "cmdUmrechnenB3", "picFoto3", "lblBildBreite3", "lblBildHoehe3"},
-        {"chkBil4JaNEin", "txtEbayBildPfad2_b", "txtBildLaenge2_b", "txtBildHohe2_b", "cmdSuchenBildUnten2",
-         "cmdUmrechnenB4", "picFoto4", "lblBildBreite4", "lblBildHoehe4"},
-        {"chkBil5JaNEin", "txtEbayBildPfad2_c", "txtBildLaenge2_c", "txtBildHohe2_c", "cmdSuchenBildUnten3",
-         "cmdUmrechnenB5", "picFoto5", "lblBildBreite5", "lblBildHoehe5"},
-    }};
-    return zeilen.at(static_cast<std::size_t>(nummer - 1));
+const BildzeilenNamen& zeile(int nummer) {
+    return kBildzeilenNamen.at(static_cast<std::size_t>(nummer - 1));
 }
+
+} // namespace
 
 BilderBedienung::BilderBedienung(Anwendung& anwendung, QObject* parent) : QObject(parent), m_app(anwendung) {
     verbinden();
@@ -85,9 +60,9 @@ void BilderBedienung::verbinden() {
     const auto knopf = [f](const char* name) { return element<QPushButton>(f, QLatin1String(name)); };
     connect(schalter("chkBil1JaNEin"), &QCheckBox::toggled, this, &BilderBedienung::chkBil1JaNEin_Click);
     for (int n = 1; n <= 5; ++n) {
-        const Zeile& z = zeile(n);
+        const BildzeilenNamen& z = zeile(n);
         if (n > 1) {
-            connect(schalter(z.schalter), &QCheckBox::toggled, this, [this, n] { chkBilJaNEin_Click(n); });
+            connect(schalter(z.haken), &QCheckBox::toggled, this, [this, n] { chkBilJaNEin_Click(n); });
         }
         connect(knopf(z.suchen), &QPushButton::clicked, this, [this, n] { cmdSuchenBild_Click(n); });
         connect(knopf(z.umrechnen), &QPushButton::clicked, this, [this, n] { cmdUmrechnenB_Click(n); });
@@ -123,8 +98,8 @@ void BilderBedienung::chkBil1JaNEin_Click() {
 }
 
 void BilderBedienung::chkBilJaNEin_Click(int nummer) {
-    const Zeile& z = zeile(nummer);
-    const bool an = schalter(z.schalter)->isChecked();
+    const BildzeilenNamen& z = zeile(nummer);
+    const bool an = schalter(z.haken)->isChecked();
     const QWidget* f = &m_app.frmHaupt();
     for (const char* name : {z.breite, z.hoehe, z.datei, z.suchen, z.lblBreite, z.lblHoehe}) {
         element<QWidget>(f, QLatin1String(name))->setEnabled(an);
@@ -140,8 +115,8 @@ void BilderBedienung::chkBilJaNEin_Click(int nummer) {
 
 // A row that is switched off is grey and shows no thumbnail.
 void BilderBedienung::zeileFaerben(int nummer) {
-    const Zeile& z = zeile(nummer);
-    const bool an = schalter(z.schalter)->isChecked();
+    const BildzeilenNamen& z = zeile(nummer);
+    const bool an = schalter(z.haken)->isChecked();
     const QColor farbe = an ? QApplication::palette().color(QPalette::Base) : kGrau;
     for (QWidget* feld : std::initializer_list<QWidget*>{text(z.datei), box(z.breite), box(z.hoehe)}) {
         hintergrundSetzen(feld, farbe);
@@ -151,7 +126,7 @@ void BilderBedienung::zeileFaerben(int nummer) {
 
 void BilderBedienung::cmdSuchenBild_Click(int nummer) {
     Zustand& zustand = m_app.zustand();
-    const Zeile& z = zeile(nummer);
+    const BildzeilenNamen& z = zeile(nummer);
     zustand.aktuelleBildzeile = nummer;
     text("txtBild")->clear();
 
@@ -221,7 +196,7 @@ void BilderBedienung::txtBild_Change() {
     if (pfad.isEmpty() || !messung->bildLaden(pfad)) {
         return;
     }
-    const Zeile& z = zeile(m_app.zustand().aktuelleBildzeile);
+    const BildzeilenNamen& z = zeile(m_app.zustand().aktuelleBildzeile);
     const std::optional<Bildmasse> masse =
         MasseFuerBild(m_app.zustand().aktuelleBildzeile, box(z.breite)->currentText(),
                       einstellText("txtBildLaengeEinstellWert"),
@@ -234,7 +209,7 @@ void BilderBedienung::txtBild_Change() {
 }
 
 void BilderBedienung::cmdUmrechnenB_Click(int nummer) {
-    const Zeile& z = zeile(nummer);
+    const BildzeilenNamen& z = zeile(nummer);
     const auto i = static_cast<std::size_t>(nummer - 1);
     const Zustand& zustand = m_app.zustand();
     const std::optional<QString> hoehe = HoeheAusVorschau(
@@ -250,7 +225,7 @@ void BilderBedienung::cmdUmrechnen_Click() {
 
 // The viewer is built anew from the carrier every time it opens.
 void BilderBedienung::picFoto_Click(int nummer) {
-    const Zeile& z = zeile(nummer);
+    const BildzeilenNamen& z = zeile(nummer);
     if (text(z.datei)->text().isEmpty()) {
         return;
     }

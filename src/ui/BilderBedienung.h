@@ -36,9 +36,6 @@ public:
     void BilderNeuEinrichten();
 
 private:
-    struct Zeile;
-    static const Zeile& zeile(int nummer);
-
     void verbinden();
     void titelSignaleVerbinden();
     void zeileFaerben(int nummer);
