@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 sekunden="${1:-300}"
 daten=data/KORI-Vorlage-Dateien
 aus=build-fuzz
-ziele=(fuzz_eintraege fuzz_textdatei fuzz_ini fuzz_dateinamen fuzz_windows1252 fuzz_listing)
+ziele=(fuzz_eintraege fuzz_textdatei fuzz_ini fuzz_dateinamen fuzz_windows1252 fuzz_listing fuzz_suche)
 
 CC=clang CXX=clang++ cmake -S . -B "$aus" -G Ninja -DKORI_FUZZ=ON -DKORI_TESTS=OFF \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo
