@@ -102,6 +102,7 @@ QStringList EbayDateienListen(const QString& ordner) {
     QStringList namen;
     namen.reserve(gefunden.size());
     for (const Sortiereintrag& e : eintraege) {
+        // A fresh copy, so the names lie in memory in list order and a search reads them in turn.
         const QString& name = gefunden.at(e.index);
         namen.append(QString(name.constData(), name.size()));
     }

@@ -205,7 +205,7 @@ BuchEingaben FrmBuch::eingaben() const {
     for (int i = 0; i < kBuchZeilen; ++i) {
         e.beschriftungen[i] = text1(i)->text();
         e.werte[i] = text2(i)->text();
-        e.aktiv[i] = findChild<QCheckBox*>(QStringLiteral("Chk%1").arg(i + 1))->isChecked();
+        e.aktiv[i] = element<QCheckBox>(this, QStringLiteral("Chk%1").arg(i + 1))->isChecked();
     }
     return e;
 }
@@ -232,9 +232,9 @@ void FrmBuch::hauptTabelleSetzen(const QString& tabelle) {
 }
 
 QLineEdit* FrmBuch::text1(int i) const {
-    return findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i));
+    return element<QLineEdit>(this, QStringLiteral("Text1_%1").arg(i));
 }
 
 QLineEdit* FrmBuch::text2(int i) const {
-    return findChild<QLineEdit*>(QStringLiteral("Text2_%1").arg(i));
+    return element<QLineEdit>(this, QStringLiteral("Text2_%1").arg(i));
 }

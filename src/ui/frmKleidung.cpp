@@ -251,11 +251,11 @@ void FrmKleidung::hauptTabelleAnhaengen(const QString& tabelle) {
 }
 
 QLineEdit* FrmKleidung::text1(int i) const {
-    return findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i));
+    return element<QLineEdit>(this, QStringLiteral("Text1_%1").arg(i));
 }
 
 QLineEdit* FrmKleidung::text2(int i) const {
-    return findChild<QLineEdit*>(QStringLiteral("Text2_%1").arg(i));
+    return element<QLineEdit>(this, QStringLiteral("Text2_%1").arg(i));
 }
 
 QComboBox* FrmKleidung::liste(int zeile) const {
@@ -264,17 +264,17 @@ QComboBox* FrmKleidung::liste(int zeile) const {
         QStringLiteral("cboFarbewehlen"),      QStringLiteral("cboOptikWehlen"),
         QStringLiteral("cboArtWehlen"),        QStringLiteral("cboMaterialWehlen1"),
         QStringLiteral("cboGeschlechtWehlen"), QStringLiteral("cboZustandWehlen")};
-    return findChild<QComboBox*>(namen.at(zeile));
+    return element<QComboBox>(this, namen.at(zeile));
 }
 
 QComboBox* FrmKleidung::material(int k) const {
-    return findChild<QComboBox*>(QStringLiteral("cboMaterialWehlen%1").arg(k));
+    return element<QComboBox>(this, QStringLiteral("cboMaterialWehlen%1").arg(k));
 }
 
 QComboBox* FrmKleidung::prozent(int k) const {
-    return findChild<QComboBox*>(QStringLiteral("cboProz%1").arg(k));
+    return element<QComboBox>(this, QStringLiteral("cboProz%1").arg(k));
 }
 
 QCheckBox* FrmKleidung::materialKaestchen(int k) const {
-    return findChild<QCheckBox*>(QStringLiteral("chkMaterial%1").arg(k));
+    return element<QCheckBox>(this, QStringLiteral("chkMaterial%1").arg(k));
 }

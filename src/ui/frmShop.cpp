@@ -3,6 +3,7 @@
 #include "ui/Anwendung.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
+#include "ui/Steuerelemente.h"
 #include "ui/frmShopSite.h"
 #include "ui_frmShop.h"
 
@@ -142,7 +143,7 @@ ShopTexte FrmShop::texte() const {
         for (const ShopZeile& zeile : schritt.zeilen) {
             for (const ShopStueck& stueck : zeile.stuecke) {
                 t.feld(stueck.nummer, stueck.index) =
-                    findChild<QLineEdit*>(ShopFeldName(stueck.nummer, stueck.index))->text();
+                    element<QLineEdit>(this, ShopFeldName(stueck.nummer, stueck.index))->text();
             }
         }
     }
@@ -153,7 +154,7 @@ ShopTexte FrmShop::texte() const {
 }
 
 QLineEdit* FrmShop::txtPos(int index) const {
-    return findChild<QLineEdit*>(ShopPosName(index));
+    return element<QLineEdit>(this, ShopPosName(index));
 }
 
 void FrmShop::KoordinatenSetzen() {

@@ -6,6 +6,7 @@
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
+#include "ui/Steuerelemente.h"
 #include "ui/frmHaupt.h"
 #include "ui_frmVorlIni.h"
 
@@ -42,9 +43,9 @@ FrmVorlIni::FrmVorlIni(Anwendung& anwendung, QWidget* parent)
     : QMainWindow(parent), m_app(anwendung), ui(std::make_unique<Ui::FrmVorlIni>()) {
     ui->setupUi(this);
     for (std::size_t i = 0; i < kTeilFelder.size(); ++i) {
-        connect(findChild<QPushButton*>(QLatin1String(kTeilFelder.at(i).lesen)), &QPushButton::clicked, this,
-                [this, i] { teilLesen(i); });
-        connect(findChild<QPushButton*>(QLatin1String(kTeilFelder.at(i).oeffnen)), &QPushButton::clicked,
+        connect(element<QPushButton>(this, QLatin1String(kTeilFelder.at(i).lesen)), &QPushButton::clicked,
+                this, [this, i] { teilLesen(i); });
+        connect(element<QPushButton>(this, QLatin1String(kTeilFelder.at(i).oeffnen)), &QPushButton::clicked,
                 this, [this, i] { teilOeffnen(i); });
     }
     connect(ui->cmdAendSpeich, &QPushButton::clicked, this, &FrmVorlIni::cmdAendSpeich_Click);
@@ -56,7 +57,7 @@ FrmVorlIni::FrmVorlIni(Anwendung& anwendung, QWidget* parent)
 FrmVorlIni::~FrmVorlIni() = default;
 
 RichTextFeld* FrmVorlIni::htmlFeld(std::size_t index) const {
-    return findChild<RichTextFeld*>(QLatin1String(kTeilFelder.at(index).feld));
+    return element<RichTextFeld>(this, QLatin1String(kTeilFelder.at(index).feld));
 }
 
 QList<QLineEdit*> FrmVorlIni::textFelder() const {
