@@ -2,6 +2,7 @@
 # Builds the fuzz targets with clang and runs each for a bounded time, two at a time.
 # Usage: scripts/fuzz.sh [seconds per target, default 300]
 # Seed corpora go to build-fuzz/corpus/<target>/, crashes and hangs to build-fuzz/findings/<target>/.
+# Prints each target's run count; fails when a target did not run its time or found something.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 sekunden="${1:-300}"
@@ -39,6 +40,10 @@ artikelnamen() {
     done
 }
 
+# Every target gets its corpus folder, seeded or not: libFuzzer refuses to start without it.
+for ziel in "${ziele[@]}"; do
+    mkdir -p "$aus/corpus/$ziel"
+done
 saat fuzz_eintraege "$daten"/vorlagen/*
 saat fuzz_textdatei "$daten"/vorlagen/* "$daten"/Artikeln-Txt/* "$daten"/Artikel-Beschreibung/*
 saat fuzz_ini "$daten"/Einstell.Ini "$daten"/HTML_Code/Vorlage.Ini
@@ -48,15 +53,36 @@ artikelnamen
 
 lauf() {
     local ziel="$1"
+    rm -rf "$aus/findings/$ziel"
     mkdir -p "$aus/findings/$ziel"
-    echo "== $ziel: ${sekunden}s"
     # A finding ends the run early; the others still get their time.
     local wurzel="$PWD"
+    local rc=0
     (cd "$aus/findings/$ziel" &&
         QT_QPA_PLATFORM=offscreen LSAN_OPTIONS="suppressions=$wurzel/tests/lsan.supp" "../../fuzz/$ziel" \
             -max_total_time="$sekunden" -timeout=10 -rss_limit_mb=1024 \
-            -artifact_prefix="./" "../../corpus/$ziel" >"../$ziel.log" 2>&1) ||
-        echo "!! $ziel hat etwas gefunden: $aus/findings/$ziel (Protokoll $aus/findings/$ziel.log)"
+            -artifact_prefix="./" "../../corpus/$ziel" >"../$ziel.log" 2>&1) || rc=$?
+    echo "$rc" >"$aus/findings/$ziel.rc"
+}
+
+# The verdict on one target from its exit code, its log and its findings folder; prints one line
+# and returns non-zero when the target did not run or found something.
+urteil() {
+    local ziel="$1"
+    local protokoll="$aus/findings/$ziel.log"
+    local rc
+    rc="$(cat "$aus/findings/$ziel.rc" 2>/dev/null || echo 1)"
+    local laeufe
+    laeufe="$(sed -n 's/^Done \([0-9][0-9]*\) runs in .*/\1/p' "$protokoll" 2>/dev/null | tail -n 1)"
+    if [ -n "$(ls -A "$aus/findings/$ziel" 2>/dev/null)" ] || { [ "$rc" != 0 ] && [ -n "$laeufe" ]; }; then
+        echo "!! $ziel hat etwas gefunden: $aus/findings/$ziel (Protokoll $protokoll)"
+        return 1
+    fi
+    if [ "$rc" != 0 ] || [ -z "$laeufe" ] || [ "$laeufe" -eq 0 ]; then
+        echo "!! $ziel ist nicht gelaufen (Protokoll $protokoll)"
+        return 1
+    fi
+    echo "== $ziel: $laeufe Läufe in ${sekunden}s"
 }
 
 # Two at a time: the machine has two cores.
@@ -67,4 +93,9 @@ for ((i = 0; i < ${#ziele[@]}; i += 2)); do
     fi
     wait
 done
-ls -l "$aus"/findings/*/ 2>/dev/null || true
+
+fehler=0
+for ziel in "${ziele[@]}"; do
+    urteil "$ziel" || fehler=1
+done
+exit "$fehler"

@@ -26,8 +26,8 @@ struct Einstellungen {
     QString kostenlosAb = QStringLiteral("1,85");
     QString postHermes = QStringLiteral("Deutsche Post-unversichert");
 
-    // Only the member name and the start category count as a change worth asking about.
-    QString signatur() const { return ebayName + startenMit; }
+    // Every value counts as a change worth asking about before the window closes.
+    bool operator==(const Einstellungen&) const = default;
 };
 
 inline const QString kEinstellAbschnitt = QStringLiteral("EINSTELL");

@@ -10,7 +10,6 @@
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-constexpr qsizetype kHoechstLaenge = 254;
 
 QStringList zeilenVon(const QString& inhalt) {
     QString normal = inhalt;
@@ -57,15 +56,22 @@ QString iniWertAusText(const QString& inhalt, const QString& abschnitt, const QS
         if (wert.size() >= 2 && wert.startsWith(QLatin1Char('"')) && wert.endsWith(QLatin1Char('"'))) {
             wert = wert.mid(1, wert.size() - 2);
         }
-        return wert.left(kHoechstLaenge);
+        return wert;
     }
     return {};
+}
+
+QString iniEinzeilig(QString wert) {
+    wert.replace(kCrLf, QStringLiteral(" "));
+    wert.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    wert.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return wert;
 }
 
 QString iniTextMitWert(const QString& inhalt, const QString& abschnitt, const QString& schluessel,
                        const QString& wert) {
     QStringList zeilen = zeilenVon(inhalt);
-    const QString neu = schluessel + QLatin1Char('=') + wert;
+    const QString neu = schluessel + QLatin1Char('=') + iniEinzeilig(wert);
     qsizetype abschnittEnde = -1;
     bool imAbschnitt = false;
     for (qsizetype i = 0; i < zeilen.size(); ++i) {

@@ -5,12 +5,14 @@
 
 // Private-profile INI files: "[SECTION]" lines and one "KEY=value" line per key; section and
 // key match without regard to case. Reading trims blanks around a value and strips one pair
-// of enclosing double quotes, as the Windows functions do; a value comes back cut to 254
-// characters. A missing file, section or key reads as "".
+// of enclosing double quotes, as the Windows functions do; a value comes back whole, however
+// long. A missing file, section or key reads as "".
 QString IniLesen(const QString& pfad, const QString& abschnitt, const QString& schluessel);
 
 // Writes one key, creating the file and the section when missing; every other line of the
-// file stays as it was. Returns false when the file could not be written (the old file stays).
+// file stays as it was. A line break in the value is written as a blank: a value is one line,
+// and a second one would be cut off and read as a key or section of its own. Returns false when the file
+// could not be written (the old file stays).
 bool IniSchreiben(const QString& pfad, const QString& abschnitt, const QString& schluessel,
                   const QString& wert);
 
@@ -22,6 +24,9 @@ bool IniSchreiben(const QString& pfad, const QString& abschnitt, const QStringLi
 
 // Whether the file holds a "[section]" line for the section (letter case aside).
 bool IniAbschnittVorhanden(const QString& pfad, const QString& abschnitt);
+
+// The value as it is written: every line break (CR LF, CR or LF) a blank.
+QString iniEinzeilig(QString wert);
 
 // The pure text forms of the two, for callers that hold the file text.
 QString iniWertAusText(const QString& inhalt, const QString& abschnitt, const QString& schluessel);

@@ -94,8 +94,8 @@ bool vorlageTeileSchreiben(const QString& pfad, const QString& variante, const Q
     return IniSchreiben(pfad, vorlageAbschnitt(variante), teilSchluessel(kTextTeile), teile);
 }
 
-int vorlageSignaturLaenge(const QStringList& teile, const QStringList& htmlTeile) {
-    return static_cast<int>(teile.join(QString()).size() + htmlTeile.join(QString()).size());
+QStringList vorlageSignatur(const QStringList& teile, const QStringList& htmlTeile) {
+    return teile + htmlTeile;
 }
 
 QString PfadKuerzen(const QString& pfad) {

@@ -36,9 +36,9 @@ std::array<QString, 8> vorlageTeileLesen(const QString& pfad, const QString& var
 // Writes the texts as "TEIL1" to "TEIL7" of the variant's section; stops at the first failure.
 bool vorlageTeileSchreiben(const QString& pfad, const QString& variante, const QStringList& teile);
 
-// Length of the text parts followed by the HTML parts of the change check; only the length is
-// compared, so an edit that keeps it is not noticed.
-int vorlageSignaturLaenge(const QStringList& teile, const QStringList& htmlTeile);
+// The text parts followed by the HTML parts of the change check. The texts themselves are
+// compared, so an edit that keeps the length (a colour "#003366" to "#003399") still counts.
+QStringList vorlageSignatur(const QStringList& teile, const QStringList& htmlTeile);
 
 // Short display form of a path: the drive head, "....." and the tail from the first separator
 // within its last 28 characters.

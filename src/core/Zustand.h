@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -8,8 +9,6 @@
 struct Zustand {
     QString verkaeuferName;
 
-    QString einstellSignaturGelesen;
-    QString einstellSignaturJetzt;
     bool einstellGespeichert = false;
     bool einstellVomMenue = false;
 
@@ -45,8 +44,9 @@ struct Zustand {
 
     QString artikelArt = QStringLiteral("Buch");
     QString vorlagePfad;
-    int vorlageSignaturLaenge1 = 0;
-    int vorlageSignaturLaenge2 = 0;
+    // The template's text parts and counted HTML parts at load and now, compared on close.
+    QStringList vorlageSignatur1;
+    QStringList vorlageSignatur2;
 
     QString listingText;
     bool shopLinkFehler = false;

@@ -5,21 +5,10 @@
 
 #include <QStringList>
 
-namespace {
-
-QString einzeilig(QString wert) {
-    wert.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    wert.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    wert.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return wert.trimmed();
-}
-
-} // namespace
-
 bool BuchBeschrSpeichern(const QString& pfad, const std::array<QString, kBuchZeilen>& werte) {
     QStringList zeilen;
     for (const QString& wert : werte) {
-        zeilen.append(einzeilig(wert));
+        zeilen.append(iniEinzeilig(wert).trimmed());
     }
     return KleidBeschrSpeichern(pfad, zeilen.mid(0, 8)) &&
            IniSchreiben(pfad, QStringLiteral("KL_BESCHR"), QStringLiteral("TEIL9"), zeilen.at(8));

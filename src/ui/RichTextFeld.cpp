@@ -20,8 +20,10 @@ QString nachLf(QString text) {
 RichTextFeld::RichTextFeld(QWidget* parent) : QPlainTextEdit(parent) {}
 
 QString RichTextFeld::text() const {
-    QString text = toPlainText();
-    text.replace(QLatin1Char('\n'), kCrLf);
+    // The raw text, not toPlainText(): that one turns U+00A0 into a blank and U+2028 into a
+    // line break. Blocks are joined by U+2029.
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, kCrLf);
     return text;
 }
 

@@ -3,7 +3,8 @@
 #include <QPlainTextEdit>
 
 // A plain-text field that speaks CR LF: text, selection start and length count a line end as
-// two characters, as the stored files and the callers' positions do.
+// two characters, as the stored files and the callers' positions do. Every other character comes
+// back as it was set; a lone CR or LF is a line end in the field and comes back as CR LF.
 class RichTextFeld : public QPlainTextEdit {
     Q_OBJECT
 public:

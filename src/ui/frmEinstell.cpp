@@ -95,7 +95,9 @@ void FrmEinstell::EinstellungenLesen() {
     z.verkaeuferName = e.ebayName;
     werteSetzen(e);
     z.standardTexteGewuenscht = e.satndardTexte;
-    z.einstellSignaturGelesen = e.signatur();
+    // What the window shows, which a combo box may have changed from the file's value: only
+    // the user's edits after this count.
+    m_gelesen = werte();
     // A save counts for the values read with it, not for edits made after a later read.
     z.einstellGespeichert = false;
 }
@@ -118,7 +120,7 @@ void FrmEinstell::EinstellungenUebernehmen() {
 }
 
 void FrmEinstell::EinstellungenAdieren() {
-    m_app.zustand().einstellSignaturJetzt = werte().signatur();
+    m_jetzt = werte();
 }
 
 void FrmEinstell::BildbreitenSetzen() {
@@ -169,8 +171,7 @@ void FrmEinstell::Form_Activate() {
 
 void FrmEinstell::Form_QueryUnload() {
     EinstellungenAdieren();
-    const Zustand& z = m_app.zustand();
-    if (z.einstellSignaturJetzt == z.einstellSignaturGelesen || z.einstellGespeichert) {
+    if (m_jetzt == m_gelesen || m_app.zustand().einstellGespeichert) {
         return;
     }
     const Plattform::Antwort antwort = m_app.plattform().meldungsfenster(

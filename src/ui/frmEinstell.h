@@ -57,4 +57,7 @@ private:
 
     Anwendung& m_app;
     std::unique_ptr<Ui::FrmEinstell> ui;
+    // The settings as the window showed them after the last read, and as it shows them on close.
+    Einstellungen m_gelesen;
+    Einstellungen m_jetzt;
 };

@@ -92,7 +92,7 @@ void FrmVorlIni::VorlageEinlesen(const QString& art) {
         felder.at(n)->setText(teile.at(n));
         signatur.append(teile.at(n));
     }
-    z.vorlageSignaturLaenge1 = vorlageSignaturLaenge(signatur, signaturHtml());
+    z.vorlageSignatur1 = vorlageSignatur(signatur, signaturHtml());
     z.artikelArt = artikelArtVonVariante(variante);
     // A save goes back to the section of the variant shown here.
     ui->lblArtikelArt->setText(variante);
@@ -117,7 +117,7 @@ void FrmVorlIni::VorlageAdieren() {
     for (const QLineEdit* feld : textFelder()) {
         teile.append(feld->text());
     }
-    m_app.zustand().vorlageSignaturLaenge2 = vorlageSignaturLaenge(teile, signaturHtml());
+    m_app.zustand().vorlageSignatur2 = vorlageSignatur(teile, signaturHtml());
 }
 
 bool FrmVorlIni::DateiInFeldLaden(const QString& relativ, RichTextFeld* feld) {
@@ -181,7 +181,7 @@ void FrmVorlIni::mnuVorlKeidung_Click() {
 void FrmVorlIni::Form_QueryUnload() {
     VorlageAdieren();
     const Zustand& z = m_app.zustand();
-    if (z.vorlageSignaturLaenge2 == z.vorlageSignaturLaenge1) {
+    if (z.vorlageSignatur2 == z.vorlageSignatur1) {
         return;
     }
     const Plattform::Antwort antwort = m_app.plattform().meldungsfenster(

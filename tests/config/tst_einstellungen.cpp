@@ -16,6 +16,8 @@ private slots:
     void leeresKostenlosAb_zeigtUndSpeichert185();
     void schreiben_behaeltAndereAbschnitte();
     void schreiben_unbeschreibbar_liefertFalse();
+    void schreiben_jederWertEineZeile();
+    void gleichheit_zaehltJedenWert();
     void muster_laesstUebrigeWerteStehen();
     void hauptfensterwerte_ausMenue_ohneVersand();
 };
@@ -93,6 +95,33 @@ void TestEinstellungen::schreiben_behaeltAndereAbschnitte() {
                        "STARTENMIT=\r\n")));
     QVERIFY(text.endsWith(QStringLiteral("VERSANDART=Deutsche Post-unversichert\r\n")));
     QCOMPARE(einstellungenLesen(pfad).ebayName, QStringLiteral("Hausverkauf-2"));
+}
+
+void TestEinstellungen::schreiben_jederWertEineZeile() {
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("Einstell.Ini"));
+    Einstellungen e;
+    e.pfadIE = QStringLiteral("C:\\Programme\r\nEBAYNAME=fremd\n[ANDERS]");
+    e.pfadZuMeinenArtikel = QString(400, QLatin1Char('p'));
+    e.postHermes = QStringLiteral("Hermes-Paket-versichert");
+    QVERIFY(einstellungenSchreiben(pfad, e));
+    const Einstellungen gelesen = einstellungenLesen(pfad);
+    QCOMPARE(gelesen.pfadIE, QStringLiteral("C:\\Programme EBAYNAME=fremd [ANDERS]"));
+    QCOMPARE(gelesen.ebayName, QString());
+    QCOMPARE(gelesen.pfadZuMeinenArtikel, e.pfadZuMeinenArtikel);
+    QCOMPARE(gelesen.postHermes, e.postHermes);
+    QCOMPARE(textLesen(pfad).value_or(QString()).count(QStringLiteral("\r\n")), 18);
+}
+
+void TestEinstellungen::gleichheit_zaehltJedenWert() {
+    const QStringList vorher = einstellWerte(Einstellungen{});
+    for (qsizetype i = 0; i < vorher.size(); ++i) {
+        QStringList werte = vorher;
+        werte[i] =
+            werte.at(i) == QStringLiteral("0") ? QStringLiteral("1") : werte.at(i) + QStringLiteral("x");
+        QVERIFY2(einstellungenAusWerten(werte) != Einstellungen{}, qPrintable(einstellSchluessel().at(i)));
+    }
+    QCOMPARE(einstellungenAusWerten(vorher), Einstellungen{});
 }
 
 void TestEinstellungen::schreiben_unbeschreibbar_liefertFalse() {

@@ -11,7 +11,10 @@ private slots:
     void lesen_data();
     void lesen();
     void fehlendeDatei_liefertLeer();
-    void langerWert_kommtMit254Zurueck();
+    void langerWert_kommtGanzZurueck_data();
+    void langerWert_kommtGanzZurueck();
+    void zeilenumbruch_bleibtEineZeile_data();
+    void zeilenumbruch_bleibtEineZeile();
     void schreiben_behaeltAndereAbschnitteUndKommentare();
     void schreiben_fehlenderAbschnitt_wirdAngehaengt();
     void schreiben_fehlenderSchluessel_stehtAmEndeDesAbschnitts();
@@ -19,6 +22,7 @@ private slots:
     void schreiben_unbeschreibbar_liefertFalse();
     void abschnittVorhanden();
     void beschreibung_schreibtAchtTeile();
+    void beschreibung_zeilenumbruch_bleibtEineZeile();
 };
 
 void TestIni::lesen_data() {
@@ -82,12 +86,48 @@ void TestIni::fehlendeDatei_liefertLeer() {
              QString());
 }
 
-void TestIni::langerWert_kommtMit254Zurueck() {
+void TestIni::langerWert_kommtGanzZurueck_data() {
+    QTest::addColumn<int>("laenge");
+    QTest::newRow("254, the old limit") << 254;
+    QTest::newRow("255") << 255;
+    QTest::newRow("300") << 300;
+    QTest::newRow("20000") << 20000;
+}
+
+void TestIni::langerWert_kommtGanzZurueck() {
+    QFETCH(int, laenge);
     QTemporaryDir dir;
     const QString pfad = dir.filePath(QStringLiteral("a.ini"));
-    const QString wert = QString(300, QLatin1Char('x'));
+    QString wert;
+    for (int i = 0; i < laenge; ++i) {
+        wert.append(QChar(u'a' + i % 26));
+    }
     QVERIFY(IniSchreiben(pfad, QStringLiteral("A"), QStringLiteral("X"), wert));
-    QCOMPARE(IniLesen(pfad, QStringLiteral("A"), QStringLiteral("X")), wert.left(254));
+    QCOMPARE(IniLesen(pfad, QStringLiteral("A"), QStringLiteral("X")), wert);
+    QCOMPARE(IniLesen(pfad, QStringLiteral("A"), QStringList{QStringLiteral("X")}), QStringList{wert});
+}
+
+void TestIni::zeilenumbruch_bleibtEineZeile_data() {
+    QTest::addColumn<QString>("wert");
+    QTest::addColumn<QString>("gelesen");
+    QTest::newRow("CR LF before a section line")
+        << QStringLiteral("<b>\r\n[EINSTELL]") << QStringLiteral("<b> [EINSTELL]");
+    QTest::newRow("LF before a key line") << QStringLiteral("a\nY=fremd") << QStringLiteral("a Y=fremd");
+    QTest::newRow("lone CR") << QStringLiteral("a\rY=fremd") << QStringLiteral("a Y=fremd");
+    QTest::newRow("several") << QStringLiteral("<p>\r\n\r\n</p>\n") << QStringLiteral("<p>  </p>");
+}
+
+void TestIni::zeilenumbruch_bleibtEineZeile() {
+    QFETCH(QString, wert);
+    QFETCH(QString, gelesen);
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("a.ini"));
+    QVERIFY(IniSchreiben(pfad, QStringLiteral("A"), QStringLiteral("X"), wert));
+    QVERIFY(IniSchreiben(pfad, QStringLiteral("A"), QStringLiteral("Z"), QStringLiteral("zuletzt")));
+    QCOMPARE(IniLesen(pfad, QStringLiteral("A"), QStringLiteral("X")), gelesen);
+    QCOMPARE(IniLesen(pfad, QStringLiteral("A"), QStringLiteral("Y")), QString());
+    QCOMPARE(IniLesen(pfad, QStringLiteral("A"), QStringLiteral("Z")), QStringLiteral("zuletzt"));
+    QCOMPARE(textLesen(pfad).value_or(QString()).count(QStringLiteral("\r\n")), 3);
 }
 
 void TestIni::schreiben_behaeltAndereAbschnitteUndKommentare() {
@@ -139,6 +179,17 @@ void TestIni::beschreibung_schreibtAchtTeile() {
     QCOMPARE(IniLesen(pfad, QStringLiteral("KL_BESCHR"), QStringLiteral("TEIL2")), QStringLiteral("zwei"));
     QCOMPARE(IniLesen(pfad, QStringLiteral("ANDERS"), QStringLiteral("A")), QStringLiteral("1"));
     QVERIFY(textLesen(pfad).value_or(QString()).contains(QStringLiteral("TEIL8=\r\n")));
+}
+
+void TestIni::beschreibung_zeilenumbruch_bleibtEineZeile() {
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("Jacke.ini"));
+    QVERIFY(KleidBeschrSpeichern(
+        pfad, {QStringLiteral("Baumwolle\r\n[KL_BESCHR]\r\nTEIL2=fremd"), QStringLiteral("blau")}));
+    QCOMPARE(IniLesen(pfad, QStringLiteral("KL_BESCHR"), QStringLiteral("TEIL1")),
+             QStringLiteral("Baumwolle [KL_BESCHR] TEIL2=fremd"));
+    QCOMPARE(IniLesen(pfad, QStringLiteral("KL_BESCHR"), QStringLiteral("TEIL2")), QStringLiteral("blau"));
+    QCOMPARE(textLesen(pfad).value_or(QString()).count(QStringLiteral("\r\n")), 9);
 }
 
 QTEST_GUILESS_MAIN(TestIni)

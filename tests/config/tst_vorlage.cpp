@@ -17,8 +17,9 @@ private slots:
     void fehlenderAbschnitt_liestBuch();
     void dateiOhneAbschnitt_liefertLeereTeile();
     void speichern_schreibtSiebenTeile();
-    void langerTeil_kommtMit254Zurueck();
-    void signaturlaenge_zaehltNurLaenge();
+    void langerTeil_kommtGanzZurueck();
+    void mehrzeiligerTeil_bleibtEineZeile();
+    void signatur_vergleichtTexte();
 };
 
 void TestVorlage::pfadKuerzen_data() {
@@ -129,17 +130,29 @@ void TestVorlage::speichern_schreibtSiebenTeile() {
                                    {}));
 }
 
-void TestVorlage::langerTeil_kommtMit254Zurueck() {
+void TestVorlage::langerTeil_kommtGanzZurueck() {
     QTemporaryDir dir;
     const QString pfad = dir.filePath(QStringLiteral("Vorlage.Ini"));
-    const QString lang = QString(300, QLatin1Char('a'));
+    const QString lang = QString(300, QLatin1Char('a')) + QStringLiteral("</table>");
     QVERIFY(vorlageTeileSchreiben(pfad, QStringLiteral("Buch"), {lang}));
-    QCOMPARE(vorlageTeileLesen(pfad, QStringLiteral("Buch")).at(0), lang.left(254));
+    QCOMPARE(vorlageTeileLesen(pfad, QStringLiteral("Buch")).at(0), lang);
 }
 
-void TestVorlage::signaturlaenge_zaehltNurLaenge() {
-    QCOMPARE(vorlageSignaturLaenge({"ab", "c"}, {"\r\n"}), 5);
-    QCOMPARE(vorlageSignaturLaenge({"xy", "c"}, {"\r\n"}), 5);
+void TestVorlage::mehrzeiligerTeil_bleibtEineZeile() {
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("Vorlage.Ini"));
+    const QStringList teile{"1", "<div>\r\n[VORLAGEBuch]\r\nTEIL3=fremd\r\n</div>", "3", "4", "5", "6", "7"};
+    QVERIFY(vorlageTeileSchreiben(pfad, QStringLiteral("Buch"), teile));
+    const std::array<QString, 8> gelesen = vorlageTeileLesen(pfad, QStringLiteral("Buch"));
+    QCOMPARE(gelesen.at(1), QStringLiteral("<div> [VORLAGEBuch] TEIL3=fremd </div>"));
+    QCOMPARE(gelesen.at(2), QStringLiteral("3"));
+    QCOMPARE(gelesen.at(6), QStringLiteral("7"));
+}
+
+void TestVorlage::signatur_vergleichtTexte() {
+    QVERIFY(vorlageSignatur({"ab", "c"}, {"\r\n"}) != vorlageSignatur({"xy", "c"}, {"\r\n"}));
+    QVERIFY(vorlageSignatur({"ab", "c"}, {"d"}) != vorlageSignatur({"a", "bc"}, {"d"}));
+    QCOMPARE(vorlageSignatur({"ab", "c"}, {"d"}), vorlageSignatur({"ab", "c"}, {"d"}));
 }
 
 QTEST_GUILESS_MAIN(TestVorlage)

@@ -72,9 +72,10 @@ private slots:
     void laden_setztFelderUndZustand();
     void nichtNumerischesShopJa_unangehakt_speichertNull();
     void leeresKostenlosAb_zeigtUndSpeichert185();
-    void langerWert_kommtMit254();
-    void schliessen_fragtNurBeiNameOderStart_data();
-    void schliessen_fragtNurBeiNameOderStart();
+    void langerWert_kommtGanz();
+    void zeilenumbruch_bleibtEineZeile();
+    void schliessen_fragtBeiJederAenderung_data();
+    void schliessen_fragtBeiJederAenderung();
     void schliessen_ja_speichert();
     void nachSpeichern_schliessenFragtNicht();
     void speichernInFrueheremOeffnen_spaetereAenderungFragt();
@@ -121,7 +122,7 @@ void TestFrmEinstell::laden_setztFelderUndZustand() {
     u.fenster();
     const Zustand& z = u.app.zustand();
     QCOMPARE(z.verkaeuferName, QStringLiteral("Käthe"));
-    QCOMPARE(z.einstellSignaturGelesen, QStringLiteral("KätheKleidung"));
+    QCOMPARE(u.feld<QComboBox>("txtTeil1")->currentText(), QStringLiteral("Käthe"));
     QVERIFY(z.standardTexteGewuenscht);
     QCOMPARE(u.feld<QComboBox>("cboStartenMit")->currentText(), QStringLiteral("Kleidung"));
     QCOMPARE(u.feld<QComboBox>("cboPostHermes")->currentText(), QStringLiteral("Deutsche Post-unversichert"));
@@ -145,32 +146,63 @@ void TestFrmEinstell::leeresKostenlosAb_zeigtUndSpeichert185() {
     QCOMPARE(u.datei("VERSANDKOSTENLOSAB"), QStringLiteral("1,85"));
 }
 
-void TestFrmEinstell::langerWert_kommtMit254() {
-    const QString lang = QString(300, QLatin1Char('p'));
+void TestFrmEinstell::langerWert_kommtGanz() {
+    const QString lang = QString(300, QLatin1Char('p')) + QStringLiteral("/ende/");
     Umgebung u(ini(QStringLiteral("PFAD_ZUS_BILD=") + lang + QStringLiteral("\r\n")));
-    QCOMPARE(u.feld<QLineEdit>("txtPfadZusatzBilder")->text(), lang.left(254));
+    QCOMPARE(u.feld<QLineEdit>("txtPfadZusatzBilder")->text(), lang);
+    u.klick("cmdEinstelSpeichern");
+    QCOMPARE(u.datei("PFAD_ZUS_BILD"), lang);
 }
 
-void TestFrmEinstell::schliessen_fragtNurBeiNameOderStart_data() {
+void TestFrmEinstell::zeilenumbruch_bleibtEineZeile() {
+    Umgebung u(ini(QStringLiteral("EBAYNAME=Anna\r\n")));
+    u.fenster().show();
+    u.feld<QLineEdit>("txtPfadIE")->setText(QStringLiteral("C:\\IE.exe\r\nEBAYNAME=fremd\n[EINSTELL]"));
+    u.klick("cmdEinstelSpeichern");
+    QCOMPARE(u.datei("PFAD_IE"), QStringLiteral("C:\\IE.exe EBAYNAME=fremd [EINSTELL]"));
+    QCOMPARE(u.datei("EBAYNAME"), QStringLiteral("Anna"));
+    QCOMPARE(u.ordner.lesen(kPfad).count("\r\n"), 18);
+}
+
+void TestFrmEinstell::schliessen_fragtBeiJederAenderung_data() {
     QTest::addColumn<QString>("feld");
     QTest::addColumn<bool>("frage");
-    QTest::newRow("browserpfad") << "txtPfadIE" << false;
-    QTest::newRow("bildbreite") << "txtBildLaengeEinstellWert" << false;
+    QTest::newRow("nichts geändert") << "" << false;
+    QTest::newRow("browserpfad") << "txtPfadIE" << true;
+    QTest::newRow("lieblingsbrowser") << "txtPfadGoChr" << true;
+    QTest::newRow("zusatzbilder") << "txtPfadZusatzBilder" << true;
+    QTest::newRow("hoerproben") << "txtPfadHoerproben" << true;
+    QTest::newRow("artikelfotos") << "txtPfadZuMeinenArtikel" << true;
+    QTest::newRow("shopbild") << "txtPfadShopBild" << true;
+    QTest::newRow("bildbreite") << "txtBildLaengeEinstellWert" << true;
     QTest::newRow("mitgliedsname") << "txtTeil1" << true;
     QTest::newRow("startkategorie") << "cboStartenMit" << true;
+    QTest::newRow("versandkosten") << "txtVersandStandard" << true;
+    QTest::newRow("kostenlos ab") << "txtKostenlosAb" << true;
+    QTest::newRow("versandart") << "cboPostHermes" << true;
+    QTest::newRow("shop") << "chkSchopJa" << true;
+    QTest::newRow("hinweis") << "chkHinweisJa" << true;
+    QTest::newRow("standardtexte") << "chkSatndardTexte" << true;
+    QTest::newRow("versandinfo vorne") << "chkVerandInfoVorne" << true;
+    QTest::newRow("versandinfo hinten") << "chkVerandInfoNach" << true;
 }
 
-void TestFrmEinstell::schliessen_fragtNurBeiNameOderStart() {
+void TestFrmEinstell::schliessen_fragtBeiJederAenderung() {
     QFETCH(QString, feld);
     QFETCH(bool, frage);
     Umgebung u(ini(QStringLiteral("EBAYNAME=Anna\r\nSTARTENMIT=Buch\r\n")));
     u.fenster().show();
     const QByteArray vorher = u.ordner.lesen(kPfad);
-    if (auto* text = u.fenster().findChild<QLineEdit*>(feld);
-        text && !feld.startsWith(QLatin1String("txtTeil1"))) {
+    if (auto* box = u.fenster().findChild<QComboBox*>(feld)) {
+        if (box->isEditable()) {
+            box->setCurrentText(QStringLiteral("geändert"));
+        } else {
+            box->setCurrentIndex((box->currentIndex() + 1) % box->count());
+        }
+    } else if (auto* text = u.fenster().findChild<QLineEdit*>(feld)) {
         text->setText(QStringLiteral("geändert"));
-    } else {
-        u.fenster().findChild<QComboBox*>(feld)->setCurrentText(QStringLiteral("geändert"));
+    } else if (auto* haken = u.fenster().findChild<QCheckBox*>(feld)) {
+        haken->setChecked(!haken->isChecked());
     }
     u.p.antworten.enqueue(Plattform::Antwort::Nein);
     u.fenster().close();

@@ -49,12 +49,15 @@ private slots:
     void variante_mitEigenemAbschnitt_liestIhn();
     void menue_data();
     void menue();
-    void schliessen_fragtNurBeiLaengenaenderung_data();
-    void schliessen_fragtNurBeiLaengenaenderung();
+    void schliessen_fragtBeiTextaenderung_data();
+    void schliessen_fragtBeiTextaenderung();
     void schliessen_ja_speichertUnterArtikelart();
     void speichernKnopf_speichertOhneSchliessen();
     void speicherfehler_meldet99();
-    void langerTeil_kommtMit254();
+    void langerTeil_kommtGanz();
+    void mehrzeiligerTeil_bleibtEineZeile();
+    void htmlTeil_behaeltJedesZeichen_data();
+    void htmlTeil_behaeltJedesZeichen();
     void fehlendeTeildatei_abbruch_meldet20();
     void fehlendeTeildatei_gewaehlteDatei_wirdGeladen();
     void lesenKnopf_liestDateiNeu();
@@ -141,7 +144,8 @@ void TestFrmVorlIni::einlesen_fuelltFelderOhneMeldung() {
     QCOMPARE(u.teil(2)->text(), QStringLiteral("Sie bieten auf"));
     QCOMPARE(u.app.zustand().artikelArt, QStringLiteral("Buch"));
     QCOMPARE(u.app.zustand().vorlagePfad, u.ordner.daten(kIni));
-    QVERIFY(u.app.zustand().vorlageSignaturLaenge1 >= 14 + 14);
+    QCOMPARE(u.app.zustand().vorlageSignatur1.size(), 7 + 6);
+    QVERIFY(u.app.zustand().vorlageSignatur1.contains(QStringLiteral("<p>Grüße</p>\r\n")));
     QCOMPARE(u.fenster().windowTitle(), QStringLiteral("...../HTML_text-verst.txt"));
 }
 
@@ -204,12 +208,16 @@ void TestFrmVorlIni::menue() {
     QCOMPARE(u.feld<QAction>(QStringLiteral("mnuAlleShopFrei"))->text(), QStringLiteral("Alle Shops frei"));
 }
 
-void TestFrmVorlIni::schliessen_fragtNurBeiLaengenaenderung_data() {
+void TestFrmVorlIni::schliessen_fragtBeiTextaenderung_data() {
     QTest::addColumn<QString>("feld");
     QTest::addColumn<QString>("neu");
     QTest::addColumn<bool>("frage");
+    QTest::newRow("gleicher text") << "txtTeil2"
+                                   << "Sie bieten auf" << false;
     QTest::newRow("ein zeichen getauscht") << "txtTeil2"
-                                           << "Sie bieten aus" << false;
+                                           << "Sie bieten aus" << true;
+    QTest::newRow("farbe gleicher laenge") << "htmlTeil1"
+                                           << "<font color=\"#003399\">" << true;
     QTest::newRow("ein zeichen mehr") << "txtTeil2"
                                       << "Sie bieten auf!" << true;
     QTest::newRow("html im vergleich") << "htmlTeil5"
@@ -218,7 +226,7 @@ void TestFrmVorlIni::schliessen_fragtNurBeiLaengenaenderung_data() {
                                              << "ganz anders und viel laenger" << false;
 }
 
-void TestFrmVorlIni::schliessen_fragtNurBeiLaengenaenderung() {
+void TestFrmVorlIni::schliessen_fragtBeiTextaenderung() {
     QFETCH(QString, feld);
     QFETCH(QString, neu);
     QFETCH(bool, frage);
@@ -282,13 +290,44 @@ void TestFrmVorlIni::speicherfehler_meldet99() {
     QCOMPARE(u.p.meldungstexte(), QStringList{QStringLiteral("Fehler beim Speichern der Vorlage")});
 }
 
-void TestFrmVorlIni::langerTeil_kommtMit254() {
+void TestFrmVorlIni::langerTeil_kommtGanz() {
     Umgebung u;
-    const QString lang = QString(300, QLatin1Char('t'));
+    const QString lang = QString(300, QLatin1Char('t')) + QStringLiteral("</table>");
     u.teil(4)->setText(lang);
     u.klick(QStringLiteral("cmdAendSpeich"));
     u.fenster().VorlageEinlesen(QStringLiteral("Buch"));
-    QCOMPARE(u.teil(4)->text(), lang.left(254));
+    QCOMPARE(u.teil(4)->text(), lang);
+}
+
+void TestFrmVorlIni::mehrzeiligerTeil_bleibtEineZeile() {
+    Umgebung u;
+    u.fenster().VorlageEinlesen(QStringLiteral("Buch"));
+    u.teil(3)->setText(QStringLiteral("<div>\r\n[VORLAGEBuch]\r\nTEIL2=fremd\r\n</div>"));
+    u.klick(QStringLiteral("cmdAendSpeich"));
+    u.fenster().VorlageEinlesen(QStringLiteral("Buch"));
+    QCOMPARE(u.teil(3)->text(), QStringLiteral("<div> [VORLAGEBuch] TEIL2=fremd </div>"));
+    QCOMPARE(u.teil(2)->text(), QStringLiteral("Sie bieten auf"));
+    QVERIFY(u.p.fenster.isEmpty());
+}
+
+void TestFrmVorlIni::htmlTeil_behaeltJedesZeichen_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("zurueck");
+    const QString nbsp = QStringLiteral("Preis:\u00a0VB\r\n");
+    QTest::newRow("geschuetztes leerzeichen") << nbsp << nbsp;
+    QTest::newRow("tabulator und umlaut") << QStringLiteral("\tÄ€") << QStringLiteral("\tÄ€");
+    QTest::newRow("einzelnes CR wird CR LF") << QStringLiteral("a\rb") << QStringLiteral("a\r\nb");
+}
+
+void TestFrmVorlIni::htmlTeil_behaeltJedesZeichen() {
+    QFETCH(QString, text);
+    QFETCH(QString, zurueck);
+    Umgebung u;
+    u.ordner.schreiben(QStringLiteral("HTML_Code/HTML_text-5.txt"), w1252(text));
+    u.klick(QStringLiteral("cmdLesen_HtmlTeil5"));
+    QCOMPARE(u.feld<RichTextFeld>(QStringLiteral("htmlTeil5"))->text(), zurueck);
+    u.feld<RichTextFeld>(QStringLiteral("htmlTeil6"))->setText(text);
+    QCOMPARE(u.feld<RichTextFeld>(QStringLiteral("htmlTeil6"))->text(), zurueck);
 }
 
 void TestFrmVorlIni::fehlendeTeildatei_abbruch_meldet20() {
