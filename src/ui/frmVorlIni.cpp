@@ -13,6 +13,8 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 
+#include <limits>
+
 namespace {
 
 // Field, read button and open button of each part file, in the order of vorlageDateien().
@@ -42,6 +44,10 @@ const QString kCrLf = QStringLiteral("\r\n");
 FrmVorlIni::FrmVorlIni(Anwendung& anwendung, QWidget* parent)
     : QMainWindow(parent), m_app(anwendung), ui(std::make_unique<Ui::FrmVorlIni>()) {
     ui->setupUi(this);
+    // A line edit cuts at 32767 characters by default; a long part must come back whole.
+    for (QLineEdit* feld : textFelder()) {
+        feld->setMaxLength(std::numeric_limits<int>::max());
+    }
     for (std::size_t i = 0; i < kTeilFelder.size(); ++i) {
         connect(element<QPushButton>(this, QLatin1String(kTeilFelder.at(i).lesen)), &QPushButton::clicked,
                 this, [this, i] { teilLesen(i); });

@@ -54,6 +54,7 @@ private slots:
     void schliessen_ja_speichertUnterArtikelart();
     void speichernKnopf_speichertOhneSchliessen();
     void speicherfehler_meldet99();
+    void langerTeil_kommtGanz_data();
     void langerTeil_kommtGanz();
     void mehrzeiligerTeil_bleibtEineZeile();
     void htmlTeil_behaeltJedesZeichen_data();
@@ -290,9 +291,16 @@ void TestFrmVorlIni::speicherfehler_meldet99() {
     QCOMPARE(u.p.meldungstexte(), QStringList{QStringLiteral("Fehler beim Speichern der Vorlage")});
 }
 
+void TestFrmVorlIni::langerTeil_kommtGanz_data() {
+    QTest::addColumn<int>("laenge");
+    QTest::newRow("ueber 254") << 300;
+    QTest::newRow("ueber die Grenze eines Textfelds") << 40000;
+}
+
 void TestFrmVorlIni::langerTeil_kommtGanz() {
+    QFETCH(int, laenge);
     Umgebung u;
-    const QString lang = QString(300, QLatin1Char('t')) + QStringLiteral("</table>");
+    const QString lang = QString(laenge, QLatin1Char('t')) + QStringLiteral("</table>");
     u.teil(4)->setText(lang);
     u.klick(QStringLiteral("cmdAendSpeich"));
     u.fenster().VorlageEinlesen(QStringLiteral("Buch"));
