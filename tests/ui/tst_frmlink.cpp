@@ -1,7 +1,5 @@
 #include "compose/Link.h"
-#include "support/SkriptPlattform.h"
-#include "support/TestOrdner.h"
-#include "ui/Anwendung.h"
+#include "support/FensterTest.h"
 #include "ui/RichTextFeld.h"
 #include "ui/frmHaupt.h"
 #include "ui/frmLink.h"
@@ -11,11 +9,13 @@
 #include <QRadioButton>
 #include <QTest>
 
-class TestFrmLink : public QObject {
+class TestFrmLink : public FensterTest {
     Q_OBJECT
+public:
+    TestFrmLink() : FensterTest({.mitDaten = false}) {}
+
 private slots:
     void init();
-    void cleanup();
     void oeffnen_zeigtVorgabenUndSetztZiel();
     void platzhalter_meldetUndBautNichts();
     void nurTextOhneBildpfad_meldetNichts();
@@ -31,43 +31,26 @@ private:
     void erstellen();
     QString meldung10(const QString& feld) const;
 
-    std::unique_ptr<TestOrdner> m_ordner;
-    std::unique_ptr<SkriptPlattform> m_p;
-    std::unique_ptr<Anwendung> m_app;
     FrmLink* m_fenster = nullptr;
     RichTextFeld* m_rtfLink = nullptr;
 };
 
 void TestFrmLink::init() {
-    m_ordner = std::make_unique<TestOrdner>(false);
-    m_p = std::make_unique<SkriptPlattform>();
-    m_app = std::make_unique<Anwendung>(m_ordner->programmordner(), *m_p);
-    // The main window's link field; a stand-in while the main window does not carry one.
-    m_rtfLink = m_app->frmHaupt().findChild<RichTextFeld*>(QStringLiteral("rtfLink"));
-    if (m_rtfLink == nullptr) {
-        m_rtfLink = new RichTextFeld(&m_app->frmHaupt());
-        m_rtfLink->setObjectName(QStringLiteral("rtfLink"));
-    }
-    m_fenster = &m_app->frmLink();
+    FensterTest::init();
+    m_rtfLink = haupt<RichTextFeld>(QStringLiteral("rtfLink"));
+    m_fenster = &app().frmLink();
     m_fenster->oeffnen(QStringLiteral("1"));
 }
 
-void TestFrmLink::cleanup() {
-    QVERIFY(m_p->unerwartet.isEmpty());
-    m_app.reset();
-    m_p.reset();
-    m_ordner.reset();
-}
-
 void TestFrmLink::ausfuellen(const QString& seite, const QString& bild, const QString& text, int art) {
-    m_fenster->findChild<QLineEdit*>(QStringLiteral("txtSeitenPfad"))->setText(seite);
-    m_fenster->findChild<QLineEdit*>(QStringLiteral("txtImgPfad"))->setText(bild);
-    m_fenster->findChild<QLineEdit*>(QStringLiteral("txtLinkText"))->setText(text);
-    m_fenster->findChild<QRadioButton*>(QStringLiteral("optLink_%1").arg(art))->setChecked(true);
+    element<QLineEdit>(*m_fenster, QStringLiteral("txtSeitenPfad"))->setText(seite);
+    element<QLineEdit>(*m_fenster, QStringLiteral("txtImgPfad"))->setText(bild);
+    element<QLineEdit>(*m_fenster, QStringLiteral("txtLinkText"))->setText(text);
+    element<QRadioButton>(*m_fenster, QStringLiteral("optLink_%1").arg(art))->setChecked(true);
 }
 
 void TestFrmLink::erstellen() {
-    m_fenster->findChild<QPushButton*>(QStringLiteral("cmdLinkUbername"))->click();
+    klicken(*m_fenster, QStringLiteral("cmdLinkUbername"));
 }
 
 QString TestFrmLink::meldung10(const QString& feld) const {
@@ -75,24 +58,24 @@ QString TestFrmLink::meldung10(const QString& feld) const {
 }
 
 void TestFrmLink::oeffnen_zeigtVorgabenUndSetztZiel() {
-    m_app->zustand().linkZiel = QStringLiteral("x");
+    app().zustand().linkZiel = QStringLiteral("x");
     m_fenster->oeffnen(QStringLiteral("1"));
-    QCOMPARE(m_app->zustand().linkZiel, QStringLiteral("1"));
+    QCOMPARE(app().zustand().linkZiel, QStringLiteral("1"));
     QVERIFY(m_fenster->isVisible());
     QCOMPARE(m_fenster->windowTitle(), QStringLiteral("Link einfügen"));
-    QCOMPARE(m_fenster->findChild<QLineEdit*>(QStringLiteral("txtSeitenPfad"))->text(), kSeitenPfadVorgabe);
+    QCOMPARE(element<QLineEdit>(*m_fenster, QStringLiteral("txtSeitenPfad"))->text(), kSeitenPfadVorgabe);
     QVERIFY(
         kSeitenPfadVorgabe.startsWith(QStringLiteral("https://www.example.com/t-w/ebay_tw/zusatzbilder/")));
-    QCOMPARE(m_fenster->findChild<QLineEdit*>(QStringLiteral("txtImgPfad"))->text(),
+    QCOMPARE(element<QLineEdit>(*m_fenster, QStringLiteral("txtImgPfad"))->text(),
              QStringLiteral("https://www.example.com/t-w/ebay_tw/zusatzbilder/ZurVorschau.jpg"));
-    QCOMPARE(m_fenster->findChild<QLineEdit*>(QStringLiteral("txtLinkText"))->text(),
+    QCOMPARE(element<QLineEdit>(*m_fenster, QStringLiteral("txtLinkText"))->text(),
              QStringLiteral("zur Vorschau"));
 }
 
 void TestFrmLink::platzhalter_meldetUndBautNichts() {
     m_rtfLink->setText(QStringLiteral("bisher"));
     erstellen();
-    QCOMPARE(m_p->meldungstexte(), QStringList{meldung10(QStringLiteral("Pfad zur Seite"))});
+    QCOMPARE(plattform().meldungstexte(), QStringList{meldung10(QStringLiteral("Pfad zur Seite"))});
     QCOMPARE(m_rtfLink->text(), QStringLiteral("bisher"));
     QVERIFY(m_fenster->isVisible());
 }
@@ -100,7 +83,7 @@ void TestFrmLink::platzhalter_meldetUndBautNichts() {
 void TestFrmLink::nurTextOhneBildpfad_meldetNichts() {
     ausfuellen(QStringLiteral("https://www.example.com/a.html"), QString(), QStringLiteral("Demo"), 2);
     erstellen();
-    QVERIFY(m_p->fenster.isEmpty());
+    QVERIFY(plattform().fenster.isEmpty());
     QCOMPARE(m_rtfLink->text(),
              QStringLiteral("<!-------- LINK START --------->\r\n<div align=\"center\">\r\n"
                             "<a href=\"https://www.example.com/a.html\" target=\"_blank\">\r\n"
@@ -111,7 +94,7 @@ void TestFrmLink::nurTextOhneBildpfad_meldetNichts() {
 void TestFrmLink::nurBildOhneBildpfad_meldetUndBautTrotzdem() {
     ausfuellen(QStringLiteral("https://www.example.com/a.html"), QString(), QStringLiteral("Demo"), 0);
     erstellen();
-    QCOMPARE(m_p->meldungstexte(), QStringList{meldung10(QStringLiteral("Pfad zum Bild"))});
+    QCOMPARE(plattform().meldungstexte(), QStringList{meldung10(QStringLiteral("Pfad zum Bild"))});
     QVERIFY(m_rtfLink->text().contains(QStringLiteral("<img src=\"\" alt=\"Demo\" border=\"0\">\r\n")));
 }
 
@@ -131,7 +114,7 @@ void TestFrmLink::ziel2_legtNichtsAb() {
     m_fenster->oeffnen(QStringLiteral("2"));
     ausfuellen(QStringLiteral("https://www.example.com/a.html"), QString(), QStringLiteral("Demo"), 2);
     erstellen();
-    QVERIFY(m_p->fenster.isEmpty());
+    QVERIFY(plattform().fenster.isEmpty());
     QVERIFY(m_rtfLink->text().isEmpty());
     QVERIFY(!m_fenster->isVisible());
 }
@@ -140,15 +123,15 @@ void TestFrmLink::fremdesZiel_meldet4945() {
     m_fenster->oeffnen(QStringLiteral("7"));
     ausfuellen(QStringLiteral("https://www.example.com/a.html"), QString(), QStringLiteral("Demo"), 2);
     erstellen();
-    QCOMPARE(m_p->fenster.size(), 1);
-    QCOMPARE(m_p->fenster.at(0).text, QStringLiteral("FehlerNr 4945"));
-    QCOMPARE(m_p->fenster.at(0).symbol, Plattform::Symbol::Keins);
+    QCOMPARE(plattform().fenster.size(), 1);
+    QCOMPARE(plattform().fenster.at(0).text, QStringLiteral("FehlerNr 4945"));
+    QCOMPARE(plattform().fenster.at(0).symbol, Plattform::Symbol::Keins);
     QVERIFY(m_rtfLink->text().isEmpty());
 }
 
 void TestFrmLink::loeschen_leertLinkfeld() {
     m_rtfLink->setText(QStringLiteral("<a>alt</a>\r\n"));
-    m_fenster->findChild<QPushButton*>(QStringLiteral("cmdLinkLoeschen2"))->click();
+    klicken(*m_fenster, QStringLiteral("cmdLinkLoeschen2"));
     QVERIFY(m_rtfLink->text().isEmpty());
 }
 
@@ -156,11 +139,11 @@ void TestFrmLink::schliessen_verstecktUndBehaeltEingaben() {
     ausfuellen(QStringLiteral("https://www.example.com/b.html"), QString(), QStringLiteral("Probe"), 1);
     QVERIFY(m_fenster->close());
     QVERIFY(!m_fenster->isVisible());
-    QCOMPARE(&m_app->frmLink(), m_fenster);
+    QCOMPARE(&app().frmLink(), m_fenster);
     m_fenster->oeffnen(QStringLiteral("1"));
-    QCOMPARE(m_fenster->findChild<QLineEdit*>(QStringLiteral("txtSeitenPfad"))->text(),
+    QCOMPARE(element<QLineEdit>(*m_fenster, QStringLiteral("txtSeitenPfad"))->text(),
              QStringLiteral("https://www.example.com/b.html"));
-    QVERIFY(m_fenster->findChild<QRadioButton*>(QStringLiteral("optLink_1"))->isChecked());
+    QVERIFY(element<QRadioButton>(*m_fenster, QStringLiteral("optLink_1"))->isChecked());
 }
 
 QTEST_MAIN(TestFrmLink)

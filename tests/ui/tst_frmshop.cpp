@@ -1,7 +1,5 @@
 #include "compose/ShopSeite.h"
-#include "support/SkriptPlattform.h"
-#include "support/TestOrdner.h"
-#include "ui/Anwendung.h"
+#include "support/FensterTest.h"
 #include "ui/RichTextFeld.h"
 #include "ui/frmShop.h"
 #include "ui/frmShopSite.h"
@@ -12,11 +10,13 @@
 #include <QScrollBar>
 #include <QTest>
 
-class TestFrmShop : public QObject {
+class TestFrmShop : public FensterTest {
     Q_OBJECT
+public:
+    TestFrmShop() : FensterTest({.mitDaten = false}) {}
+
 private slots:
     void init();
-    void cleanup();
     void laden_setztSchrittUndKoordinaten();
     void ersteKoordinate_rechnetMitX2Neu();
     void schrittEinstellen_rechnetErstBeimAnwenden();
@@ -28,35 +28,23 @@ private slots:
     void htmlErstellen_nimmtGeaenderteTexte();
 
 private:
-    QLineEdit* feld(const QString& name) const { return m_fenster->findChild<QLineEdit*>(name); }
+    QLineEdit* feld(const QString& name) const { return element<QLineEdit>(*m_fenster, name); }
     QLineEdit* pos(int index) const { return feld(ShopPosName(index)); }
-    void ausloesen(const QString& aktion) { m_fenster->findChild<QAction*>(aktion)->trigger(); }
+    void ausloesen(const QString& aktion) { menue(*m_fenster, aktion); }
 
-    std::unique_ptr<TestOrdner> m_ordner;
-    std::unique_ptr<SkriptPlattform> m_p;
-    std::unique_ptr<Anwendung> m_app;
     FrmShop* m_fenster = nullptr;
 };
 
 void TestFrmShop::init() {
-    m_ordner = std::make_unique<TestOrdner>(false);
-    m_p = std::make_unique<SkriptPlattform>();
-    m_app = std::make_unique<Anwendung>(m_ordner->programmordner(), *m_p);
-    m_fenster = &m_app->frmShop();
+    FensterTest::init();
+    m_fenster = &app().frmShop();
     m_fenster->show();
-}
-
-void TestFrmShop::cleanup() {
-    QVERIFY(m_p->unerwartet.isEmpty());
-    m_app.reset();
-    m_p.reset();
-    m_ordner.reset();
 }
 
 void TestFrmShop::laden_setztSchrittUndKoordinaten() {
     QCOMPARE(feld(QStringLiteral("Text8"))->text(), QStringLiteral("60"));
     QCOMPARE(m_fenster->height(), 7740 / 15);
-    QCOMPARE(m_fenster->findChild<QScrollBar*>(QStringLiteral("VScroll1"))->value(), 200);
+    QCOMPARE(element<QScrollBar>(*m_fenster, QStringLiteral("VScroll1"))->value(), 200);
     QCOMPARE(m_fenster->windowTitle(), QStringLiteral("0"));
     QCOMPARE(pos(ShopPosIndex(2, 1))->text(), QStringLiteral("61"));
     QCOMPARE(pos(ShopPosIndex(2, 3))->text(), QStringLiteral("120"));
@@ -76,9 +64,9 @@ void TestFrmShop::ersteKoordinate_rechnetMitX2Neu() {
 }
 
 void TestFrmShop::schrittEinstellen_rechnetErstBeimAnwenden() {
-    m_p->eingaben.enqueue(QStringLiteral("30"));
+    plattform().eingaben.enqueue(QStringLiteral("30"));
     ausloesen(QStringLiteral("mnuEinstelSchritt"));
-    QCOMPARE(m_p->aufrufe.at(0).argumente,
+    QCOMPARE(plattform().aufrufe.at(0).argumente,
              (QStringList{QStringLiteral("Schritt for Map"), QStringLiteral("Einstellungen"),
                           QStringLiteral("60")}));
     QCOMPARE(feld(QStringLiteral("Text8"))->text(), QStringLiteral("30"));
@@ -90,20 +78,20 @@ void TestFrmShop::schrittEinstellen_rechnetErstBeimAnwenden() {
 }
 
 void TestFrmShop::schrittEinstellen_abbrechenAendertNichts() {
-    m_p->eingaben.enqueue(QString());
+    plattform().eingaben.enqueue(QString());
     ausloesen(QStringLiteral("mnuEinstelSchritt"));
     ausloesen(QStringLiteral("mnuSchritBer"));
-    QVERIFY(m_p->fenster.isEmpty());
+    QVERIFY(plattform().fenster.isEmpty());
     QCOMPARE(feld(QStringLiteral("Text8"))->text(), QStringLiteral("60"));
     QCOMPARE(pos(ShopPosIndex(7, 3))->text(), QStringLiteral("420"));
 }
 
 void TestFrmShop::schrittEinstellen_unsinnMeldet() {
-    m_p->eingaben.enqueue(QStringLiteral("breit"));
+    plattform().eingaben.enqueue(QStringLiteral("breit"));
     ausloesen(QStringLiteral("mnuEinstelSchritt"));
-    QCOMPARE(m_p->fenster.size(), 1);
-    QVERIFY(
-        m_p->fenster.at(0).text.startsWith(QStringLiteral("ACHTUNG\r\nAngaben im Feld \"Schritt for Map\"")));
+    QCOMPARE(plattform().fenster.size(), 1);
+    QVERIFY(plattform().fenster.at(0).text.startsWith(
+        QStringLiteral("ACHTUNG\r\nAngaben im Feld \"Schritt for Map\"")));
     ausloesen(QStringLiteral("mnuSchritBer"));
     QCOMPARE(pos(ShopPosIndex(7, 3))->text(), QStringLiteral("420"));
 }
@@ -120,24 +108,24 @@ void TestFrmShop::gehe_data() {
 void TestFrmShop::gehe() {
     QFETCH(int, eintrag);
     QFETCH(int, wert);
-    auto* leiste = m_fenster->findChild<QScrollBar*>(QStringLiteral("VScroll1"));
+    auto* leiste = element<QScrollBar>(*m_fenster, QStringLiteral("VScroll1"));
     leiste->setValue(1000);
     ausloesen(QStringLiteral("mnu%1").arg(eintrag));
     QCOMPARE(leiste->value(), wert);
     QCOMPARE(m_fenster->windowTitle(), QString::number(200 - wert));
-    auto* frame = m_fenster->findChild<QGroupBox*>(QStringLiteral("Frame1"));
+    auto* frame = element<QGroupBox>(*m_fenster, QStringLiteral("Frame1"));
     QCOMPARE(frame->y(), (200 - wert) / 15);
     // The entry's step stands at the top of the view.
     const QWidget* schritt =
-        m_fenster->findChild<QLineEdit*>(ShopFeldName(2, eintrag - 1))->parentWidget()->parentWidget();
+        element<QLineEdit>(*m_fenster, ShopFeldName(2, eintrag - 1))->parentWidget()->parentWidget();
     QVERIFY(qAbs(schritt->mapTo(frame->parentWidget(), QPoint(0, 0)).y()) < 10);
 }
 
 void TestFrmShop::htmlErstellen_zeigtSeite() {
     ausloesen(QStringLiteral("mnuHtmlErst"));
-    FrmShopSite& seite = m_app->frmShopSite();
+    FrmShopSite& seite = app().frmShopSite();
     QVERIFY(seite.isVisible());
-    const QString text = seite.findChild<RichTextFeld*>(QStringLiteral("rtfText"))->text();
+    const QString text = element<RichTextFeld>(seite, QStringLiteral("rtfText"))->text();
     QCOMPARE(text, SeiteBilden(ShopVorlage()));
 }
 
@@ -146,7 +134,7 @@ void TestFrmShop::htmlErstellen_nimmtGeaenderteTexte() {
     feld(QStringLiteral("Text2_3"))->setText(QStringLiteral("https://www.example.com/neu.jpg"));
     pos(ShopPosIndex(3, 2))->setText(QStringLiteral("5"));
     ausloesen(QStringLiteral("mnuHtmlErst"));
-    const QString text = m_app->frmShopSite().findChild<RichTextFeld*>(QStringLiteral("rtfText"))->text();
+    const QString text = element<RichTextFeld>(app().frmShopSite(), QStringLiteral("rtfText"))->text();
     QVERIFY(text.contains(QStringLiteral("coords=\"121,5,180,60 \" href=\"https://www.example.com/neu.jpg\" "
                                          "target=\"_blank\" alt=\"Bild 3\">\r\n")));
     QCOMPARE(text, SeiteBilden(m_fenster->texte()));

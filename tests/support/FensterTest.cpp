@@ -1,0 +1,113 @@
+#include "support/FensterTest.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QColor>
+#include <QImage>
+#include <QProcess>
+#include <QWidget>
+
+namespace {
+
+QString ortText(const std::source_location& ort) {
+    return QString::fromUtf8(ort.file_name()) + QLatin1Char(':') + QString::number(ort.line());
+}
+
+void scheitern(const QString& text, const std::source_location& ort) {
+    QTest::qFail(qPrintable(text), ort.file_name(), static_cast<int>(ort.line()));
+}
+
+} // namespace
+
+void FensterTest::init() {
+    m_ordner = std::make_unique<TestOrdner>(m_aufbau.mitDaten);
+    m_plattform = std::make_unique<SkriptPlattform>();
+    m_app = std::make_unique<Anwendung>(m_ordner->programmordner(), *m_plattform);
+    if (m_aufbau.starten) {
+        m_app->starten();
+        m_plattform->vergessen();
+    }
+}
+
+void FensterTest::cleanup() {
+    const QStringList unerwartet = m_plattform->unerwartet;
+    const bool unbenutzt = !m_plattform->antworten.isEmpty() || !m_plattform->dateien.isEmpty() ||
+                           !m_plattform->eingaben.isEmpty();
+    m_app.reset();
+    m_plattform.reset();
+    m_ordner.reset();
+    QVERIFY2(unerwartet.isEmpty(), qPrintable(QStringLiteral("nicht vorgesehene Dialoge: ") +
+                                              unerwartet.join(QStringLiteral(" | "))));
+    QVERIFY2(!unbenutzt, "vorgesehene Antworten blieben unbenutzt: ein erwarteter Dialog kam nicht");
+}
+
+void FensterTest::fehlt(const QObject& fenster, const QString& name, const char* art,
+                        const std::source_location& ort) {
+    const QObject* anders = fenster.findChild<QObject*>(name);
+    const QString text =
+        anders == nullptr
+            ? QStringLiteral("%1 hat kein Steuerelement %2").arg(fenster.objectName(), name)
+            : QStringLiteral("%1 in %2 ist ein %3, kein %4")
+                  .arg(name, fenster.objectName(), QString::fromLatin1(anders->metaObject()->className()),
+                       QString::fromLatin1(art));
+    scheitern(text, ort);
+    qFatal("%s (%s)", qPrintable(text), qPrintable(ortText(ort)));
+}
+
+void FensterTest::klicken(const QObject& fenster, const QString& name, std::source_location ort) const {
+    QAbstractButton* knopf = element<QAbstractButton>(fenster, name, ort);
+    if (!knopf->isEnabled() || !knopf->isVisibleTo(knopf->window())) {
+        scheitern(name + QStringLiteral(" ist gesperrt oder verborgen: niemand kann ihn drücken"), ort);
+        return;
+    }
+    knopf->click();
+}
+
+void FensterTest::klicken(const QString& name, std::source_location ort) const {
+    klicken(app().frmHaupt(), name, ort);
+}
+
+void FensterTest::menue(const QObject& fenster, const QString& name, std::source_location ort) const {
+    QAction* aktion = element<QAction>(fenster, name, ort);
+    if (!aktion->isEnabled() || !aktion->isVisible()) {
+        scheitern(name + QStringLiteral(" ist gesperrt oder verborgen: niemand kann ihn wählen"), ort);
+        return;
+    }
+    aktion->trigger();
+}
+
+QString foto(const TestOrdner& ordner, const QString& name, int breite, int hoehe) {
+    QImage bild(breite, hoehe, QImage::Format_RGB32);
+    bild.fill(QColor(40 * static_cast<int>(name.size()) % 255, 120, 200));
+    const QString relativ = QStringLiteral("fotos/") + name;
+    ordner.schreiben(relativ, {});
+    const QString pfad = ordner.daten(relativ);
+    if (!bild.save(pfad, "JPG")) {
+        qFatal("JPEG nicht geschrieben: %s", qPrintable(pfad));
+    }
+    return pfad;
+}
+
+QStringList eintraege(const QComboBox& box) {
+    QStringList liste;
+    for (int i = 0; i < box.count(); ++i) {
+        liste.append(box.itemText(i));
+    }
+    return liste;
+}
+
+Unveraenderlich::Unveraenderlich(const QStringList& ordner) {
+    for (const QString& o : ordner) {
+        if (QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), o}) != 0) {
+            return;
+        }
+        m_gesperrt.append(o);
+    }
+    m_aktiv = true;
+}
+
+Unveraenderlich::~Unveraenderlich() {
+    for (const QString& o : m_gesperrt) {
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), o});
+    }
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "support/SkriptPlattform.h"
+#include "support/TestOrdner.h"
+#include "ui/Anwendung.h"
+#include "ui/frmHaupt.h"
+
+#include <QComboBox>
+#include <QObject>
+#include <QStringList>
+#include <QTest>
+
+#include <memory>
+#include <source_location>
+
+// What a window test starts from: the delivered data folder or an empty one, a started program or
+// only the created windows.
+struct FensterAufbau {
+    bool mitDaten = true;
+    bool starten = false;
+};
+
+// The one base of window tests: before every test a fresh program folder, scripted platform and
+// application; after every test a failure when a dialog came up that the test did not script.
+// A test class derives from it; its own init()/cleanup() call these first when it has them.
+class FensterTest : public QObject {
+    Q_OBJECT
+public:
+    explicit FensterTest(FensterAufbau aufbau = FensterAufbau()) : m_aufbau(aufbau) {}
+
+protected slots:
+    void init();
+    void cleanup();
+
+protected:
+    TestOrdner& ordner() const { return *m_ordner; }
+    SkriptPlattform& plattform() const { return *m_plattform; }
+    Anwendung& app() const { return *m_app; }
+
+    // The control `name` of kind T in `fenster`; a missing or mistyped control ends the run, since
+    // the test could not go on without it.
+    template <class T>
+    T* element(const QObject& fenster, const QString& name,
+               std::source_location ort = std::source_location::current()) const {
+        T* gefunden = fenster.findChild<T*>(name);
+        if (gefunden == nullptr) {
+            fehlt(fenster, name, T::staticMetaObject.className(), ort);
+        }
+        return gefunden;
+    }
+    template <class T>
+    T* haupt(const QString& name, std::source_location ort = std::source_location::current()) const {
+        return element<T>(app().frmHaupt(), name, ort);
+    }
+
+    // Presses a button or triggers a menu entry as a user does: only when it is enabled and
+    // visible in its window.
+    void klicken(const QObject& fenster, const QString& name,
+                 std::source_location ort = std::source_location::current()) const;
+    void klicken(const QString& name, std::source_location ort = std::source_location::current()) const;
+    void menue(const QObject& fenster, const QString& name,
+               std::source_location ort = std::source_location::current()) const;
+
+private:
+    [[noreturn]] static void fehlt(const QObject& fenster, const QString& name, const char* art,
+                                   const std::source_location& ort);
+
+    FensterAufbau m_aufbau;
+    std::unique_ptr<TestOrdner> m_ordner;
+    std::unique_ptr<SkriptPlattform> m_plattform;
+    std::unique_ptr<Anwendung> m_app;
+};
+
+// A JPEG of the given size below the data folder's "fotos" folder; returns its path.
+QString foto(const TestOrdner& ordner, const QString& name, int breite, int hoehe);
+
+// The texts of a combo box's entries, in order.
+QStringList eintraege(const QComboBox& box);
+
+// Makes folders immutable for the lifetime of the object; root ignores mere permissions.
+class Unveraenderlich {
+public:
+    explicit Unveraenderlich(const QStringList& ordner);
+    ~Unveraenderlich();
+    Unveraenderlich(const Unveraenderlich&) = delete;
+    Unveraenderlich& operator=(const Unveraenderlich&) = delete;
+
+    // False when a folder could not be locked, e.g. on a file system without the flag.
+    bool aktiv() const { return m_aktiv; }
+
+private:
+    QStringList m_gesperrt;
+    bool m_aktiv = false;
+};
