@@ -7,6 +7,7 @@ namespace {
 const QString kTrennzeile = QStringLiteral("##-------\r\n");
 const QString kHaupt = QStringLiteral("frmHaupt");
 const QString kBuch = QStringLiteral("frmBuch");
+const QString kBeschreibungszeile = QStringLiteral("*ArtBeschreibung=");
 
 QString zeile(const QString& schluessel, const QString& wert) {
     return QLatin1Char('*') + schluessel + QLatin1Char('=') + wert + QStringLiteral("\r\n");
@@ -199,11 +200,18 @@ std::optional<QString> umwandeln(const QString& wert, Umwandlung umwandlung, Fel
     return entkommen(wert, ergebnis);
 }
 
-void eintragAuswerten(const QString& eintrag, FelderZuweisungen& ergebnis) {
+bool trifft(const QString& eintrag, qsizetype gleich, const QString& schluessel, Schluesselsuche suche) {
+    if (suche == Schluesselsuche::Enthalten) {
+        return eintrag.contains(schluessel);
+    }
+    return gleich >= 0 && QStringView(eintrag).left(gleich) == schluessel;
+}
+
+void eintragAuswerten(const QString& eintrag, Schluesselsuche suche, FelderZuweisungen& ergebnis) {
     const qsizetype gleich = eintrag.indexOf(QLatin1Char('='));
     const QString wert = gleich < 0 ? eintrag : eintrag.mid(gleich + 1);
     for (const Schluessel& s : schluesselTabelle()) {
-        if (!eintrag.contains(s.name)) {
+        if (!trifft(eintrag, gleich, s.name, suche)) {
             continue;
         }
         const std::optional<QString> umgewandelt = umwandeln(wert, s.umwandlung, ergebnis);
@@ -228,12 +236,83 @@ QString ArtikelTextBilden(const ArtikelFelder& felder, const QString& verkaeufer
     return ErsetzeAlle(text, QStringLiteral(","), QStringLiteral("__"), ersetzt);
 }
 
-FelderZuweisungen FelderAusZeilenSetzen(const std::array<QString, 81>& zeilen) {
+FelderZuweisungen FelderAusZeilenSetzen(const std::array<QString, 81>& zeilen, Schluesselsuche suche) {
     FelderZuweisungen ergebnis;
     for (const QString& eintrag : zeilen) {
-        eintragAuswerten(eintrag, ergebnis);
+        eintragAuswerten(eintrag, suche, ergebnis);
     }
     return ergebnis;
+}
+
+ArtikelDateiInhalt ArtikelDateiAuswerten(const QString& inhalt) {
+    ArtikelDateiInhalt datei;
+    QStringList zeilen = inhalt.split(QLatin1Char('\n'));
+    for (QString& z : zeilen) {
+        if (z.endsWith(QLatin1Char('\r'))) {
+            z.chop(1);
+        }
+    }
+    // The writer ends the file with one line end after the description; it is not part of it.
+    if (!zeilen.isEmpty() && zeilen.constLast().isEmpty()) {
+        zeilen.removeLast();
+    }
+    std::size_t naechste = 0;
+    qsizetype i = 0;
+    for (; i < zeilen.size(); ++i) {
+        const QString& z = zeilen.at(i);
+        if (!z.startsWith(QLatin1Char('*'))) {
+            continue;
+        }
+        if (z.startsWith(kBeschreibungszeile)) {
+            ++i;
+            break;
+        }
+        if (naechste < datei.zeilen.size()) {
+            datei.zeilen[naechste++] = z.mid(1);
+        }
+    }
+    QString beschreibung = zeilen.mid(i).join(QStringLiteral("\r\n"));
+    datei.beschreibung =
+        ErsetzeAlle(beschreibung, QStringLiteral("__"), QStringLiteral(","), datei.letzteErsetzungen);
+    return datei;
+}
+
+QList<BenanntesFeld> GespeicherteFelder(const ArtikelFelder& f) {
+    QList<BenanntesFeld> felder{{QStringLiteral("Artikel Bezeichnung"), f.ArtBez},
+                                {QStringLiteral("Titel"), f.Titel},
+                                {QStringLiteral("Untertitel"), f.UntTite}};
+    for (std::size_t i = 0; i < f.Siebietenauf.size(); ++i) {
+        felder.append({QStringLiteral("Sie bieten auf, Teil %1").arg(i + 1), f.Siebietenauf[i]});
+    }
+    felder.append({{QStringLiteral("Auf was Bieten"), f.SieBietenAuf},
+                   {QStringLiteral("Kaufaufforderung 1"), f.Kaufaufforderung1},
+                   {QStringLiteral("Kaufaufforderung 2"), f.Kaufaufforderung2},
+                   {QStringLiteral("Verlag"), f.Verlag1},
+                   {QStringLiteral("Verlag (Auswahl)"), f.Verlag2},
+                   {QStringLiteral("Autor"), f.Autor1},
+                   {QStringLiteral("Autor (Auswahl)"), f.Autor2},
+                   {QStringLiteral("Sprache"), f.Sprache1},
+                   {QStringLiteral("Sprache (Auswahl)"), f.Sprache2},
+                   {QStringLiteral("Art"), f.Art1},
+                   {QStringLiteral("Art (Auswahl)"), f.Art2},
+                   {QStringLiteral("Genre"), f.Genre1},
+                   {QStringLiteral("Genre (Auswahl)"), f.Genre2},
+                   {QStringLiteral("Seitenanzahl"), f.AnzSeit1},
+                   {QStringLiteral("Gewicht"), f.Gewicht1},
+                   {QStringLiteral("Zustand 1"), f.Zustand1},
+                   {QStringLiteral("Zustand 2"), f.Zustand2}});
+    for (std::size_t i = 0; i < f.Bild.size(); ++i) {
+        const BildFelder& b = f.Bild[i];
+        const QString bild = QStringLiteral("Bild %1: ").arg(i + 1);
+        felder.append({{bild + QStringLiteral("Dateiname"), b.Pfad},
+                       {bild + QStringLiteral("Datei auf dem Rechner"), b.Bildpfad},
+                       {bild + QStringLiteral("Länge"), b.Breite},
+                       {bild + QStringLiteral("Höhe"), b.Hohe}});
+    }
+    felder.append({{QStringLiteral("Versandkosten"), f.Versandkosten},
+                   {QStringLiteral("Versandart"), f.Versandart},
+                   {QStringLiteral("Beschreibung"), f.ArtBeschreibung}});
+    return felder;
 }
 
 QString VersandkostenNormalisieren(const QString& wert) {

@@ -110,7 +110,7 @@ void TestArtikelText::komma_wirdUnterstricheUndZurueck() {
     QVERIFY(text.contains(QStringLiteral("*Titel=Rot__ blau__ grün\r\n")));
     const TextDateiInhalt datei = textDateiAuswerten(text + QStringLiteral("\r\n"));
     QCOMPARE(datei.text, QStringLiteral("Eins, zwei\r\n\r\n"));
-    const FelderZuweisungen z = FelderAusZeilenSetzen(datei.zeilen);
+    const FelderZuweisungen z = FelderAusZeilenSetzen(datei.zeilen, Schluesselsuche::Enthalten);
     QCOMPARE(werte(z, QStringLiteral("txtTitel")), QStringList{QStringLiteral("Rot, blau, grün")});
     QCOMPARE(werte(z, QStringLiteral("txtUntertittel")), QStringList{QStringLiteral("schon,da")});
 }
@@ -120,7 +120,8 @@ void TestArtikelText::doppelpunktSchraegstriche_schneidenWert() {
     f.Bild[0].Pfad = QStringLiteral("https://www.example.com/bild.jpg");
     int ersetzt = 0;
     const FelderZuweisungen z = FelderAusZeilenSetzen(
-        zurueckgelesen(ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("Buch"), ersetzt)));
+        zurueckgelesen(ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("Buch"), ersetzt)),
+        Schluesselsuche::Enthalten);
     QCOMPARE(werte(z, QStringLiteral("txtEbayBildPfad")), QStringList{QStringLiteral("https:")});
 }
 
@@ -131,20 +132,22 @@ void TestArtikelText::beschreibungMitRauteOderStern() {
     const QString text = ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("Buch"), ersetzt);
     const TextDateiInhalt datei = textDateiAuswerten(text + QStringLiteral("\r\n"));
     QCOMPARE(datei.text, QStringLiteral("Zeile eins\r\nEnde\r\n\r\n"));
-    const FelderZuweisungen z = FelderAusZeilenSetzen(datei.zeilen);
+    const FelderZuweisungen z = FelderAusZeilenSetzen(datei.zeilen, Schluesselsuche::Enthalten);
     QCOMPARE(werte(z, QStringLiteral("txtTitel")), (QStringList{QString(), QStringLiteral("Sternchen")}));
 }
 
 void TestArtikelText::schluesselImWert_feuertAuch() {
     const FelderZuweisungen z = FelderAusZeilenSetzen(
-        zeilen({QStringLiteral("ArtBez=Der Titel im Schuber"), QStringLiteral("Titel=Der Schuber")}));
+        zeilen({QStringLiteral("ArtBez=Der Titel im Schuber"), QStringLiteral("Titel=Der Schuber")}),
+        Schluesselsuche::Enthalten);
     QCOMPARE(werte(z, QStringLiteral("txtArtikelBez")), QStringList{QStringLiteral("Der Titel im Schuber")});
     QCOMPARE(werte(z, QStringLiteral("txtTitel")),
              (QStringList{QStringLiteral("Der Titel im Schuber"), QStringLiteral("Der Schuber")}));
 }
 
 void TestArtikelText::untertitel_setztTitelNicht() {
-    const FelderZuweisungen z = FelderAusZeilenSetzen(zeilen({QStringLiteral("UntTite=Band 2")}));
+    const FelderZuweisungen z =
+        FelderAusZeilenSetzen(zeilen({QStringLiteral("UntTite=Band 2")}), Schluesselsuche::Enthalten);
     QCOMPARE(z.zuweisungen.size(), 1);
     QCOMPARE(z.zuweisungen[0].element, QStringLiteral("txtUntertittel"));
 }
@@ -152,7 +155,8 @@ void TestArtikelText::untertitel_setztTitelNicht() {
 void TestArtikelText::leereAngebotsfelder() {
     const FelderZuweisungen z =
         FelderAusZeilenSetzen(zeilen({QStringLiteral("Siebietenauf5="), QStringLiteral("Siebietenauf6="),
-                                      QStringLiteral("Siebietenauf7="), QStringLiteral("Siebietenauf4=")}));
+                                      QStringLiteral("Siebietenauf7="), QStringLiteral("Siebietenauf4=")}),
+                              Schluesselsuche::Enthalten);
     QCOMPARE(werte(z, QStringLiteral("cboAufWasBiten")), QStringList{QStringLiteral("Buch")});
     QCOMPARE(werte(z, QStringLiteral("cboAufWasBiten2")), QStringList{QStringLiteral(" ")});
     QCOMPARE(werte(z, QStringLiteral("cboAufWasBiten3")), QStringList{QStringLiteral(" ")});
@@ -172,7 +176,8 @@ void TestArtikelText::versandkosten_data() {
 void TestArtikelText::versandkosten() {
     QFETCH(QString, gelesen);
     QFETCH(QString, erwartet);
-    const FelderZuweisungen z = FelderAusZeilenSetzen(zeilen({QStringLiteral("Versandkosten=") + gelesen}));
+    const FelderZuweisungen z = FelderAusZeilenSetzen(zeilen({QStringLiteral("Versandkosten=") + gelesen}),
+                                                      Schluesselsuche::Enthalten);
     QCOMPARE(werte(z, QStringLiteral("cboVersandkosten")), QStringList{erwartet});
 }
 
@@ -182,7 +187,8 @@ void TestArtikelText::buchpaare_gekreuzt() {
     f.Verlag2 = QStringLiteral("Verlag wählen");
     int ersetzt = 0;
     const FelderZuweisungen z = FelderAusZeilenSetzen(
-        zurueckgelesen(ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("Buch"), ersetzt)));
+        zurueckgelesen(ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("Buch"), ersetzt)),
+        Schluesselsuche::Enthalten);
     QCOMPARE(werte(z, QStringLiteral("cboFirmawehlen")), QStringList{QStringLiteral("Reclam, Stuttgart")});
     QCOMPARE(werte(z, QStringLiteral("Text2_0")), QStringList{QStringLiteral("Verlag wählen")});
     for (const Zuweisung& zuweisung : z.zuweisungen) {
@@ -195,7 +201,8 @@ void TestArtikelText::buchpaare_gekreuzt() {
 void TestArtikelText::haken_nurGanzeZahl() {
     const FelderZuweisungen z =
         FelderAusZeilenSetzen(zeilen({QStringLiteral("BuchAktiv3=1"), QStringLiteral("BuchAktiv4=ja"),
-                                      QStringLiteral("VersInfJa1=7"), QStringLiteral("Bild2Haken= 0")}));
+                                      QStringLiteral("VersInfJa1=7"), QStringLiteral("Bild2Haken= 0")}),
+                              Schluesselsuche::Enthalten);
     QCOMPARE(z.zuweisungen.size(), 2);
     QCOMPARE(z.zuweisungen[0].element, QStringLiteral("Chk3"));
     QCOMPARE(z.zuweisungen[0].art, Zuweisung::Art::Haken);
@@ -205,8 +212,8 @@ void TestArtikelText::haken_nurGanzeZahl() {
 }
 
 void TestArtikelText::bildpfad_nenntBildzeile() {
-    const FelderZuweisungen z =
-        FelderAusZeilenSetzen(zeilen({QStringLiteral("Bildpfad4=/home/h/Fotos/a__b.jpg")}));
+    const FelderZuweisungen z = FelderAusZeilenSetzen(
+        zeilen({QStringLiteral("Bildpfad4=/home/h/Fotos/a__b.jpg")}), Schluesselsuche::Enthalten);
     QCOMPARE(z.zuweisungen.size(), 1);
     QCOMPARE(z.zuweisungen[0].art, Zuweisung::Art::Bild);
     QCOMPARE(z.zuweisungen[0].element, QStringLiteral("picFoto4"));
@@ -217,14 +224,15 @@ void TestArtikelText::bildpfad_nenntBildzeile() {
 
 void TestArtikelText::reihenfolge_eintragWeiseDannSchluesselWeise() {
     const FelderZuweisungen z = FelderAusZeilenSetzen(
-        zeilen({QStringLiteral("Zustand1=Titel Verlag1"), QString(), QStringLiteral("ArtBez=x")}));
+        zeilen({QStringLiteral("Zustand1=Titel Verlag1"), QString(), QStringLiteral("ArtBez=x")}),
+        Schluesselsuche::Enthalten);
     QStringList reihenfolge;
     for (const Zuweisung& zuweisung : z.zuweisungen) {
         reihenfolge.append(zuweisung.schluessel);
     }
     QCOMPARE(reihenfolge, (QStringList{QStringLiteral("Titel"), QStringLiteral("Verlag1"),
                                        QStringLiteral("Zustand1"), QStringLiteral("ArtBez")}));
-    QVERIFY(!FelderAusZeilenSetzen(zeilen({})).letzteErsetzungen.has_value());
+    QVERIFY(!FelderAusZeilenSetzen(zeilen({}), Schluesselsuche::Enthalten).letzteErsetzungen.has_value());
 }
 
 QTEST_GUILESS_MAIN(TestArtikelText)

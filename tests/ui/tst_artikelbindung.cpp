@@ -121,7 +121,7 @@ void TestArtikelBindung::versandkosten_ladenMitKomma() {
     Programm pr;
     pr.app.zustand().artikelZeilen[0] = QStringLiteral("Versandkosten=") + gespeichert;
 
-    FelderAusZeilenSetzen(pr.app);
+    FelderAusZeilenSetzen(pr.app, Schluesselsuche::Genau);
 
     QCOMPARE(pr.box("cboVersandkosten")->currentText(), QStringLiteral("4,90"));
 }
