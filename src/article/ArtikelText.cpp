@@ -257,21 +257,25 @@ ArtikelDateiInhalt ArtikelDateiAuswerten(const QString& inhalt) {
         zeilen.removeLast();
     }
     std::size_t naechste = 0;
+    QStringList freieZeilen;
     qsizetype i = 0;
-    for (; i < zeilen.size(); ++i) {
+    bool markeGefunden = false;
+    for (; i < zeilen.size() && !markeGefunden; ++i) {
         const QString& z = zeilen.at(i);
-        if (!z.startsWith(QLatin1Char('*'))) {
-            continue;
-        }
         if (z.startsWith(kBeschreibungszeile)) {
-            ++i;
-            break;
-        }
-        if (naechste < datei.zeilen.size()) {
+            markeGefunden = true;
+        } else if (!z.startsWith(QLatin1Char('*'))) {
+            freieZeilen.append(z);
+        } else if (naechste < datei.zeilen.size()) {
             datei.zeilen[naechste++] = z.mid(1);
         }
     }
-    QString beschreibung = zeilen.mid(i).join(QStringLiteral("\r\n"));
+    // A file without the marker was not written by this program; its free text, separator lines
+    // aside, is what the seller wrote, so it becomes the description rather than being lost.
+    if (!markeGefunden) {
+        freieZeilen.removeIf([](const QString& z) { return z.startsWith(kTrennzeile.left(2)); });
+    }
+    QString beschreibung = (markeGefunden ? zeilen.mid(i) : freieZeilen).join(QStringLiteral("\r\n"));
     datei.beschreibung =
         ErsetzeAlle(beschreibung, QStringLiteral("__"), QStringLiteral(","), datei.letzteErsetzungen);
     return datei;

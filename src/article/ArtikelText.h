@@ -101,7 +101,8 @@ FelderZuweisungen FelderAusZeilenSetzen(const std::array<QString, 81>& zeilen, S
 
 // An article file read back as it was written: the key lines ("*" at the start of the line)
 // without their "*", values untouched, and the description after "*ArtBeschreibung=" line for
-// line, without the line end the writer closes the file with.
+// line, without the line end the writer closes the file with. A file without that line gives its
+// other lines, separator lines aside, as the description.
 struct ArtikelDateiInhalt {
     std::array<QString, 81> zeilen;
     QString beschreibung;

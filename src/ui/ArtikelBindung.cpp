@@ -145,7 +145,6 @@ void FelderAusZeilenSetzen(Anwendung& app, Schluesselsuche suche) {
 }
 
 std::optional<ArtikelDateiInhalt> ArtikelDateiLesen(Anwendung& app, const QString& pfad) {
-    app.zustand().artikelZeilen.fill(QString());
     const std::optional<QString> inhalt = textLesen(pfad);
     if (!inhalt) {
         DateiNichtGefunden(app.plattform(), pfad);
