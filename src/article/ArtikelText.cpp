@@ -1,6 +1,7 @@
 #include "article/ArtikelText.h"
 
 #include "article/Texte.h"
+#include "core/TextDatei.h"
 
 namespace {
 
@@ -281,17 +282,10 @@ ArtikelDateiInhalt ArtikelDateiAuswerten(const QString& inhalt) {
     return datei;
 }
 
-QList<BenanntesFeld> GespeicherteFelder(const ArtikelFelder& f) {
-    QList<BenanntesFeld> felder{{QStringLiteral("Artikel Bezeichnung"), f.ArtBez},
-                                {QStringLiteral("Titel"), f.Titel},
-                                {QStringLiteral("Untertitel"), f.UntTite}};
-    for (std::size_t i = 0; i < f.Siebietenauf.size(); ++i) {
-        felder.append({QStringLiteral("Sie bieten auf, Teil %1").arg(i + 1), f.Siebietenauf[i]});
-    }
-    felder.append({{QStringLiteral("Auf was Bieten"), f.SieBietenAuf},
-                   {QStringLiteral("Kaufaufforderung 1"), f.Kaufaufforderung1},
-                   {QStringLiteral("Kaufaufforderung 2"), f.Kaufaufforderung2},
-                   {QStringLiteral("Verlag"), f.Verlag1},
+namespace {
+
+void buchFelderNennen(const ArtikelFelder& f, QList<BenanntesFeld>& felder) {
+    felder.append({{QStringLiteral("Verlag"), f.Verlag1},
                    {QStringLiteral("Verlag (Auswahl)"), f.Verlag2},
                    {QStringLiteral("Autor"), f.Autor1},
                    {QStringLiteral("Autor (Auswahl)"), f.Autor2},
@@ -305,6 +299,9 @@ QList<BenanntesFeld> GespeicherteFelder(const ArtikelFelder& f) {
                    {QStringLiteral("Gewicht"), f.Gewicht1},
                    {QStringLiteral("Zustand 1"), f.Zustand1},
                    {QStringLiteral("Zustand 2"), f.Zustand2}});
+}
+
+void bildFelderNennen(const ArtikelFelder& f, QList<BenanntesFeld>& felder) {
     for (std::size_t i = 0; i < f.Bild.size(); ++i) {
         const BildFelder& b = f.Bild[i];
         const QString bild = QStringLiteral("Bild %1: ").arg(i + 1);
@@ -313,10 +310,38 @@ QList<BenanntesFeld> GespeicherteFelder(const ArtikelFelder& f) {
                        {bild + QStringLiteral("Länge"), b.Breite},
                        {bild + QStringLiteral("Höhe"), b.Hohe}});
     }
+}
+
+} // namespace
+
+QList<BenanntesFeld> GespeicherteFelder(const ArtikelFelder& f, const QString& artikelArt) {
+    QList<BenanntesFeld> felder{{QStringLiteral("Artikel Bezeichnung"), f.ArtBez},
+                                {QStringLiteral("Titel"), f.Titel},
+                                {QStringLiteral("Untertitel"), f.UntTite}};
+    for (std::size_t i = 0; i < f.Siebietenauf.size(); ++i) {
+        felder.append({QStringLiteral("Sie bieten auf, Teil %1").arg(i + 1), f.Siebietenauf[i]});
+    }
+    felder.append({{QStringLiteral("Auf was Bieten"), f.SieBietenAuf},
+                   {QStringLiteral("Kaufaufforderung 1"), f.Kaufaufforderung1},
+                   {QStringLiteral("Kaufaufforderung 2"), f.Kaufaufforderung2}});
+    if (artikelArt == QLatin1String("Buch")) {
+        buchFelderNennen(f, felder);
+    }
+    bildFelderNennen(f, felder);
     felder.append({{QStringLiteral("Versandkosten"), f.Versandkosten},
                    {QStringLiteral("Versandart"), f.Versandart},
                    {QStringLiteral("Beschreibung"), f.ArtBeschreibung}});
     return felder;
+}
+
+std::optional<NichtSpeicherbar> NichtSpeicherbaresFeld(const QList<BenanntesFeld>& felder) {
+    for (const BenanntesFeld& f : felder) {
+        const QString fremde = ZeichenAusserhalbWindows1252(f.text);
+        if (!fremde.isEmpty()) {
+            return NichtSpeicherbar{f.name, fremde};
+        }
+    }
+    return std::nullopt;
 }
 
 QString VersandkostenNormalisieren(const QString& wert) {

@@ -116,8 +116,17 @@ struct BenanntesFeld {
     QString name;
     QString text;
 };
-// Every field the article text holds, for the check that the files can hold them.
-QList<BenanntesFeld> GespeicherteFelder(const ArtikelFelder& felder);
+// Every field the article text holds (the book fields only for a book), for the check that the
+// files can hold them.
+QList<BenanntesFeld> GespeicherteFelder(const ArtikelFelder& felder, const QString& artikelArt);
+
+// The first field holding characters that Windows-1252 files cannot hold, with those characters:
+// saved, they would become "?" and the file name, the article text and the register would disagree.
+struct NichtSpeicherbar {
+    QString feld;
+    QString zeichen;
+};
+std::optional<NichtSpeicherbar> NichtSpeicherbaresFeld(const QList<BenanntesFeld>& felder);
 
 // "4.90", "4__90" and "4,90" all give "4,90".
 QString VersandkostenNormalisieren(const QString& wert);
