@@ -152,9 +152,9 @@ void ArtikelSpeichernLesen(benchmark::State& state) {
             state.SkipWithError("cannot write the article");
             break;
         }
-        const TextDateiInhalt inhalt = textDateiAuswerten(textLesen(pfad).value_or(QString()));
-        benchmark::DoNotOptimize(FelderAusZeilenSetzen(inhalt.zeilen));
-        benchmark::DoNotOptimize(inhalt.text);
+        const ArtikelDateiInhalt inhalt = ArtikelDateiAuswerten(textLesen(pfad).value_or(QString()));
+        benchmark::DoNotOptimize(FelderAusZeilenSetzen(inhalt.zeilen, Schluesselsuche::Genau));
+        benchmark::DoNotOptimize(inhalt.beschreibung);
     }
     state.SetBytesProcessed(state.iterations() * state.range(0) * 2);
 }

@@ -31,10 +31,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     for (const QString& zeile : datei.zeilen) {
         KORI_PRUEFEN(zeile == zeile.trimmed());
     }
-    const FelderZuweisungen felder = FelderAusZeilenSetzen(datei.zeilen);
-    for (const Zuweisung& z : felder.zuweisungen) {
+    for (const Schluesselsuche suche : {Schluesselsuche::Enthalten, Schluesselsuche::Genau}) {
+        for (const Zuweisung& z : FelderAusZeilenSetzen(datei.zeilen, suche).zuweisungen) {
+            zuweisungPruefen(z);
+        }
+    }
+    const ArtikelDateiInhalt artikel = ArtikelDateiAuswerten(alsText(daten, groesse));
+    for (const Zuweisung& z : FelderAusZeilenSetzen(artikel.zeilen, Schluesselsuche::Genau).zuweisungen) {
         zuweisungPruefen(z);
     }
-    KORI_PRUEFEN(!felder.letzteErsetzungen || *felder.letzteErsetzungen >= 0);
     return 0;
 }

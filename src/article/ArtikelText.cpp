@@ -1,12 +1,14 @@
 #include "article/ArtikelText.h"
 
 #include "article/Texte.h"
+#include "core/TextDatei.h"
 
 namespace {
 
 const QString kTrennzeile = QStringLiteral("##-------\r\n");
 const QString kHaupt = QStringLiteral("frmHaupt");
 const QString kBuch = QStringLiteral("frmBuch");
+const QString kBeschreibungszeile = QStringLiteral("*ArtBeschreibung=");
 
 QString zeile(const QString& schluessel, const QString& wert) {
     return QLatin1Char('*') + schluessel + QLatin1Char('=') + wert + QStringLiteral("\r\n");
@@ -199,11 +201,18 @@ std::optional<QString> umwandeln(const QString& wert, Umwandlung umwandlung, Fel
     return entkommen(wert, ergebnis);
 }
 
-void eintragAuswerten(const QString& eintrag, FelderZuweisungen& ergebnis) {
+bool trifft(const QString& eintrag, qsizetype gleich, const QString& schluessel, Schluesselsuche suche) {
+    if (suche == Schluesselsuche::Enthalten) {
+        return eintrag.contains(schluessel);
+    }
+    return gleich >= 0 && QStringView(eintrag).left(gleich) == schluessel;
+}
+
+void eintragAuswerten(const QString& eintrag, Schluesselsuche suche, FelderZuweisungen& ergebnis) {
     const qsizetype gleich = eintrag.indexOf(QLatin1Char('='));
     const QString wert = gleich < 0 ? eintrag : eintrag.mid(gleich + 1);
     for (const Schluessel& s : schluesselTabelle()) {
-        if (!eintrag.contains(s.name)) {
+        if (!trifft(eintrag, gleich, s.name, suche)) {
             continue;
         }
         const std::optional<QString> umgewandelt = umwandeln(wert, s.umwandlung, ergebnis);
@@ -228,12 +237,111 @@ QString ArtikelTextBilden(const ArtikelFelder& felder, const QString& verkaeufer
     return ErsetzeAlle(text, QStringLiteral(","), QStringLiteral("__"), ersetzt);
 }
 
-FelderZuweisungen FelderAusZeilenSetzen(const std::array<QString, 81>& zeilen) {
+FelderZuweisungen FelderAusZeilenSetzen(const std::array<QString, 81>& zeilen, Schluesselsuche suche) {
     FelderZuweisungen ergebnis;
     for (const QString& eintrag : zeilen) {
-        eintragAuswerten(eintrag, ergebnis);
+        eintragAuswerten(eintrag, suche, ergebnis);
     }
     return ergebnis;
+}
+
+ArtikelDateiInhalt ArtikelDateiAuswerten(const QString& inhalt) {
+    ArtikelDateiInhalt datei;
+    QStringList zeilen = inhalt.split(QLatin1Char('\n'));
+    for (QString& z : zeilen) {
+        if (z.endsWith(QLatin1Char('\r'))) {
+            z.chop(1);
+        }
+    }
+    // The writer ends the file with one line end after the description; it is not part of it.
+    if (!zeilen.isEmpty() && zeilen.constLast().isEmpty()) {
+        zeilen.removeLast();
+    }
+    std::size_t naechste = 0;
+    QStringList freieZeilen;
+    qsizetype i = 0;
+    bool markeGefunden = false;
+    for (; i < zeilen.size() && !markeGefunden; ++i) {
+        const QString& z = zeilen.at(i);
+        if (z.startsWith(kBeschreibungszeile)) {
+            markeGefunden = true;
+        } else if (!z.startsWith(QLatin1Char('*'))) {
+            freieZeilen.append(z);
+        } else if (naechste < datei.zeilen.size()) {
+            datei.zeilen[naechste++] = z.mid(1);
+        }
+    }
+    // A file without the marker was not written by this program; its free text, separator lines
+    // aside, is what the seller wrote, so it becomes the description rather than being lost.
+    if (!markeGefunden) {
+        freieZeilen.removeIf([](const QString& z) { return z.startsWith(kTrennzeile.left(2)); });
+    }
+    QString beschreibung = (markeGefunden ? zeilen.mid(i) : freieZeilen).join(QStringLiteral("\r\n"));
+    datei.beschreibung =
+        ErsetzeAlle(beschreibung, QStringLiteral("__"), QStringLiteral(","), datei.letzteErsetzungen);
+    return datei;
+}
+
+namespace {
+
+void buchFelderNennen(const ArtikelFelder& f, QList<BenanntesFeld>& felder) {
+    felder.append({{QStringLiteral("Verlag"), f.Verlag1},
+                   {QStringLiteral("Verlag (Auswahl)"), f.Verlag2},
+                   {QStringLiteral("Autor"), f.Autor1},
+                   {QStringLiteral("Autor (Auswahl)"), f.Autor2},
+                   {QStringLiteral("Sprache"), f.Sprache1},
+                   {QStringLiteral("Sprache (Auswahl)"), f.Sprache2},
+                   {QStringLiteral("Art"), f.Art1},
+                   {QStringLiteral("Art (Auswahl)"), f.Art2},
+                   {QStringLiteral("Genre"), f.Genre1},
+                   {QStringLiteral("Genre (Auswahl)"), f.Genre2},
+                   {QStringLiteral("Seitenanzahl"), f.AnzSeit1},
+                   {QStringLiteral("Gewicht"), f.Gewicht1},
+                   {QStringLiteral("Zustand 1"), f.Zustand1},
+                   {QStringLiteral("Zustand 2"), f.Zustand2}});
+}
+
+void bildFelderNennen(const ArtikelFelder& f, QList<BenanntesFeld>& felder) {
+    for (std::size_t i = 0; i < f.Bild.size(); ++i) {
+        const BildFelder& b = f.Bild[i];
+        const QString bild = QStringLiteral("Bild %1: ").arg(i + 1);
+        felder.append({{bild + QStringLiteral("Dateiname"), b.Pfad},
+                       {bild + QStringLiteral("Datei auf dem Rechner"), b.Bildpfad},
+                       {bild + QStringLiteral("Länge"), b.Breite},
+                       {bild + QStringLiteral("Höhe"), b.Hohe}});
+    }
+}
+
+} // namespace
+
+QList<BenanntesFeld> GespeicherteFelder(const ArtikelFelder& f, const QString& artikelArt) {
+    QList<BenanntesFeld> felder{{QStringLiteral("Artikel Bezeichnung"), f.ArtBez},
+                                {QStringLiteral("Titel"), f.Titel},
+                                {QStringLiteral("Untertitel"), f.UntTite}};
+    for (std::size_t i = 0; i < f.Siebietenauf.size(); ++i) {
+        felder.append({QStringLiteral("Sie bieten auf, Teil %1").arg(i + 1), f.Siebietenauf[i]});
+    }
+    felder.append({{QStringLiteral("Auf was Bieten"), f.SieBietenAuf},
+                   {QStringLiteral("Kaufaufforderung 1"), f.Kaufaufforderung1},
+                   {QStringLiteral("Kaufaufforderung 2"), f.Kaufaufforderung2}});
+    if (artikelArt == QLatin1String("Buch")) {
+        buchFelderNennen(f, felder);
+    }
+    bildFelderNennen(f, felder);
+    felder.append({{QStringLiteral("Versandkosten"), f.Versandkosten},
+                   {QStringLiteral("Versandart"), f.Versandart},
+                   {QStringLiteral("Beschreibung"), f.ArtBeschreibung}});
+    return felder;
+}
+
+std::optional<NichtSpeicherbar> NichtSpeicherbaresFeld(const QList<BenanntesFeld>& felder) {
+    for (const BenanntesFeld& f : felder) {
+        const QString fremde = ZeichenAusserhalbWindows1252(f.text);
+        if (!fremde.isEmpty()) {
+            return NichtSpeicherbar{f.name, fremde};
+        }
+    }
+    return std::nullopt;
 }
 
 QString VersandkostenNormalisieren(const QString& wert) {

@@ -86,10 +86,47 @@ struct FelderZuweisungen {
     std::optional<int> letzteErsetzungen;
 };
 
+// How a line's key is found in the key table.
+enum class Schluesselsuche {
+    // The stored texts are written by hand: every key that occurs anywhere in the line fires.
+    Enthalten,
+    // An article file as the writer leaves it: the text before the first "=" is the key.
+    Genau,
+};
+
 // What the article lines set, in the order it has to be set: entry by entry, and within an entry
-// every key that occurs anywhere in it, in the fixed key order. A check value that is not a
-// whole number from 0 to 2 sets nothing. The caller runs the book window's take-over afterwards.
-FelderZuweisungen FelderAusZeilenSetzen(const std::array<QString, 81>& zeilen);
+// every key that matches, in the fixed key order. A check value that is not a whole number from
+// 0 to 2 sets nothing. The caller runs the book window's take-over afterwards.
+FelderZuweisungen FelderAusZeilenSetzen(const std::array<QString, 81>& zeilen, Schluesselsuche suche);
+
+// An article file read back as it was written: the key lines ("*" at the start of the line)
+// without their "*", values untouched, and the description after "*ArtBeschreibung=" line for
+// line, without the line end the writer closes the file with. A file without that line gives its
+// other lines, separator lines aside, as the description.
+struct ArtikelDateiInhalt {
+    std::array<QString, 81> zeilen;
+    QString beschreibung;
+    // Replacements of "__" by "," in the description.
+    int letzteErsetzungen = 0;
+};
+ArtikelDateiInhalt ArtikelDateiAuswerten(const QString& inhalt);
+
+// A saved field by the name the seller knows it by.
+struct BenanntesFeld {
+    QString name;
+    QString text;
+};
+// Every field the article text holds (the book fields only for a book), for the check that the
+// files can hold them.
+QList<BenanntesFeld> GespeicherteFelder(const ArtikelFelder& felder, const QString& artikelArt);
+
+// The first field holding characters that Windows-1252 files cannot hold, with those characters:
+// saved, they would become "?" and the file name, the article text and the register would disagree.
+struct NichtSpeicherbar {
+    QString feld;
+    QString zeichen;
+};
+std::optional<NichtSpeicherbar> NichtSpeicherbaresFeld(const QList<BenanntesFeld>& felder);
 
 // "4.90", "4__90" and "4,90" all give "4,90".
 QString VersandkostenNormalisieren(const QString& wert);

@@ -54,6 +54,20 @@ qsizetype nameBeginn(const QString& pfad) {
     return pfad.size() - DateinameAusPfad(pfad).size();
 }
 
+// The "#" before the seller: the first one in the file name, since the save name never holds one.
+qsizetype rauteVorVerkaeufer(const QString& rest) {
+    return rest.indexOf(QLatin1Char('#'), nameBeginn(rest));
+}
+
+// The "~" before the shipping cost: the last one before the seller's "#", since the shipping cost
+// never holds one while the save name may ("!" becomes "~").
+qsizetype tildeVorPreis(const QString& rest) {
+    const qsizetype raute = rauteVorVerkaeufer(rest);
+    const qsizetype bis = raute < 0 ? rest.size() : raute;
+    const qsizetype tilde = bis > 0 ? rest.lastIndexOf(QLatin1Char('~'), bis - 1) : -1;
+    return tilde < nameBeginn(rest) ? -1 : tilde;
+}
+
 } // namespace
 
 QString VerboteneZeichenErsetzen(const QString& name) {
@@ -70,7 +84,7 @@ QString TitelAusDateiname(const QString& pfad) {
         return {};
     }
     const QString rest = ohneEndung(name);
-    const qsizetype tilde = rest.indexOf(QLatin1Char('~'));
+    const qsizetype tilde = tildeVorPreis(rest);
     return VerboteneZeichenZurueck(tilde < 0 ? rest : rest.left(tilde));
 }
 
@@ -79,9 +93,9 @@ QString PreisAusDateiname(const QString& pfad) {
         return {};
     }
     const QString rest = ohneEndung(pfad);
-    const qsizetype tilde = rest.indexOf(QLatin1Char('~'), nameBeginn(rest));
+    const qsizetype tilde = tildeVorPreis(rest);
     const qsizetype anfang = tilde < 0 ? 0 : tilde + 1;
-    const qsizetype raute = rest.indexOf(QLatin1Char('#'), std::max(anfang, nameBeginn(rest)));
+    const qsizetype raute = rauteVorVerkaeufer(rest);
     return raute < 0 ? rest.mid(anfang) : rest.mid(anfang, raute - anfang);
 }
 
@@ -90,6 +104,6 @@ QString VerkaeuferAusDateiname(const QString& pfad) {
         return {};
     }
     const QString rest = ohneEndung(pfad);
-    const qsizetype raute = rest.indexOf(QLatin1Char('#'), nameBeginn(rest));
+    const qsizetype raute = rauteVorVerkaeufer(rest);
     return raute < 0 ? rest : rest.mid(raute + 1);
 }

@@ -12,8 +12,12 @@ QString VerboteneZeichenErsetzen(const QString& name);
 // as "/", "?" and "#" stay "-".
 QString VerboteneZeichenZurueck(const QString& speichername);
 
-// The designation encoded in the file path: the name before the first "~" (the whole name
-// without ".ebay" when there is none), reversed. Empty for a path without a file name.
+// The parts are found from the end: the seller follows the file name's first "#" (a save name
+// holds none), the shipping cost the last "~" before it (a save name may hold "~").
+
+// The designation encoded in the file path: the name before the shipping cost's "~" (the whole
+// name without ".ebay" when there is none), reversed; its own "~" stay. Empty for a path without
+// a file name.
 QString TitelAusDateiname(const QString& pfad);
 
 // The shipping cost between the "~" and the "#" of the path.

@@ -7,11 +7,12 @@
 
 namespace {
 
-// 0x80 to 0x9F; the five undefined bytes map to the C1 controls as Windows does, so they survive a round trip.
-constexpr std::array<char16_t, 32> kBereich80{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+// 0x80 to 0x9F; the five undefined bytes map to the C1 controls as Windows does, so they survive a round
+// trip.
+constexpr std::array<char16_t, 32> kBereich80{0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                              0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                              0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                              0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 char nachByte(char16_t zeichen) {
     if (zeichen < 0x80 || (zeichen >= 0xA0 && zeichen <= 0xFF)) {
@@ -44,6 +45,21 @@ QByteArray nachWindows1252(const QString& text) {
         *ziel++ = nachByte(zeichen.unicode());
     }
     return bytes;
+}
+
+QString ZeichenAusserhalbWindows1252(const QString& text) {
+    QString fremde;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const bool paar = c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const QStringView zeichen = QStringView(text).mid(i, paar ? 2 : 1);
+        const bool fremd = paar || (c != QLatin1Char('?') && nachByte(c.unicode()) == '?');
+        if (fremd && !fremde.contains(zeichen)) {
+            fremde += zeichen;
+        }
+        i += paar ? 1 : 0;
+    }
+    return fremde;
 }
 
 std::optional<QString> textLesen(const QString& pfad) {

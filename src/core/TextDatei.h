@@ -9,6 +9,8 @@
 QString ausWindows1252(const QByteArray& bytes);
 // A character outside the code page becomes "?".
 QByteArray nachWindows1252(const QString& text);
+// The characters of the text the code page cannot hold, each once, in the order they first occur.
+QString ZeichenAusserhalbWindows1252(const QString& text);
 
 // The whole file, or nothing when it cannot be read.
 std::optional<QString> textLesen(const QString& pfad);

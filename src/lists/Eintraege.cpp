@@ -61,14 +61,9 @@ QStringList eintraegeLesen(const QString& inhalt) {
 
 ListenInhalt listeAuswerten(const QString& inhalt) {
     ListenInhalt liste;
-    bool erster = true;
     for (const QString& roh : eintraegeLesen(inhalt)) {
         if (roh.isEmpty() || roh.contains(QLatin1Char('#'))) {
             continue;
-        }
-        if (erster) {
-            liste.ersterRoh = roh;
-            erster = false;
         }
         QString eintrag = roh;
         eintrag.replace(QLatin1Char('?'), QLatin1Char('#'));

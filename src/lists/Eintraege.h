@@ -11,10 +11,9 @@
 // quote up to the next comma or line end is ignored).
 QStringList eintraegeLesen(const QString& inhalt);
 
-// What a list file gives a box: the decoded entries and the first entry as it was read.
+// What a list file gives a box: the decoded entries.
 struct ListenInhalt {
     QStringList eintraege;
-    QString ersterRoh;
     // Replacements of "__" by "," in the last entry decoded.
     int letzteErsetzungen = 0;
 };

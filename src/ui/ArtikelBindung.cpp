@@ -1,6 +1,7 @@
 #include "ui/ArtikelBindung.h"
 
 #include "article/ArtikelText.h"
+#include "core/TextDatei.h"
 #include "ui/Anwendung.h"
 #include "ui/BildFeld.h"
 #include "ui/Bildzeilen.h"
@@ -115,19 +116,24 @@ void zuweisen(Anwendung& app, const Zuweisung& z) {
 
 } // namespace
 
-QString ArtikelTextBilden(Anwendung& app) {
+ArtikelFelder ArtikelFelderLesen(Anwendung& app) {
     ArtikelFelder felder;
     hauptFelderLesen(app, felder);
     buchFelderLesen(app, felder);
+    return felder;
+}
+
+QString ArtikelTextBilden(Anwendung& app) {
     const QString artikelArt = element<QLabel>(&app.frmHaupt(), QStringLiteral("lblArtikelArt"))->text();
     int ersetzt = 0;
-    QString text = ArtikelTextBilden(felder, app.zustand().verkaeuferName, artikelArt, ersetzt);
+    QString text =
+        ArtikelTextBilden(ArtikelFelderLesen(app), app.zustand().verkaeuferName, artikelArt, ersetzt);
     app.zustand().ErsetztAnzahl = ersetzt;
     return text;
 }
 
-void FelderAusZeilenSetzen(Anwendung& app) {
-    const FelderZuweisungen ergebnis = FelderAusZeilenSetzen(app.zustand().artikelZeilen);
+void FelderAusZeilenSetzen(Anwendung& app, Schluesselsuche suche) {
+    const FelderZuweisungen ergebnis = FelderAusZeilenSetzen(app.zustand().artikelZeilen, suche);
     for (const Zuweisung& z : ergebnis.zuweisungen) {
         zuweisen(app, z);
     }
@@ -138,15 +144,31 @@ void FelderAusZeilenSetzen(Anwendung& app) {
     app.frmBuch().cmdubernehmen_Click();
 }
 
+std::optional<ArtikelDateiInhalt> ArtikelDateiLesen(Anwendung& app, const QString& pfad) {
+    const std::optional<QString> inhalt = textLesen(pfad);
+    if (!inhalt) {
+        DateiNichtGefunden(app.plattform(), pfad);
+        return std::nullopt;
+    }
+    return ArtikelDateiAuswerten(*inhalt);
+}
+
+void ArtikelEinsetzen(Anwendung& app, const ArtikelDateiInhalt& datei) {
+    Zustand& z = app.zustand();
+    z.artikelZeilen = datei.zeilen;
+    z.ErsetztAnzahl = datei.letzteErsetzungen;
+    element<RichTextFeld>(&app.frmHaupt(), QStringLiteral("rtfInhalt"))->setText(datei.beschreibung);
+    FelderAusZeilenSetzen(app, Schluesselsuche::Genau);
+}
+
 void ArtikelDateiOeffnen(Anwendung& app, const QString& pfad) {
     QString name = pfad;
     if (name.isEmpty()) {
         name = app.plattform().dateiWaehlen(QString(), app.daten().pfad(QStringLiteral("Artikeln-txt\\")),
                                             QStringLiteral("K.O.R.I-Dateien(*.ebay)|*.ebay|Ale Dateien|*.*"));
     }
-    // A cancelled choice still runs both steps: the reader reports the missing file and the
-    // fields stay as they are.
-    TextDateiLesen(app.plattform(), app.zustand(), name,
-                   element<RichTextFeld>(&app.frmHaupt(), QStringLiteral("rtfInhalt")));
-    FelderAusZeilenSetzen(app);
+    // A file that cannot be read leaves the article being edited as it is.
+    if (const std::optional<ArtikelDateiInhalt> datei = ArtikelDateiLesen(app, name)) {
+        ArtikelEinsetzen(app, *datei);
+    }
 }

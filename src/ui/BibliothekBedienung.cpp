@@ -143,6 +143,8 @@ void BibliothekBedienung::cmdSuchen_Click() {
     QListWidget* l = liste();
     const Suchergebnis ergebnis =
         EintraegeSuchen(texte(l), element<QLineEdit>(&m_app.frmHaupt(), QStringLiteral("txtSuchen"))->text());
+    // Only the matches of this search are to be read, not what an earlier one marked.
+    l->clearSelection();
     for (const int i : ergebnis.treffer) {
         l->item(i)->setSelected(true);
     }
@@ -155,17 +157,22 @@ void BibliothekBedienung::cmdSuchen_Click() {
 }
 
 void BibliothekBedienung::cmdDateiEinlesen_Click() {
-    m_app.frmHaupt().cmdNeu_Click();
     const int index = ersterGewaehlter();
     if (index < 0) {
         keineDateiGewaehlt();
         return;
     }
     Zustand& z = m_app.zustand();
-    z.GewaehlterEintrag = index;
     const QString pfad =
         EintragPfad(z.ListenArt, z.ListenOrdner, z.AndererOrdner, liste()->item(index)->text());
-    ArtikelDateiOeffnen(m_app, pfad);
+    // The article being edited is given up only for one that could really be read.
+    const std::optional<ArtikelDateiInhalt> datei = ArtikelDateiLesen(m_app, pfad);
+    if (!datei) {
+        return;
+    }
+    m_app.frmHaupt().cmdNeu_Click();
+    z.GewaehlterEintrag = index;
+    ArtikelEinsetzen(m_app, *datei);
 }
 
 void BibliothekBedienung::cmdDateiAlsTextOpen_Click() {

@@ -1,10 +1,12 @@
 #include "ui/FertigBedienung.h"
 
+#include "article/ArtikelText.h"
 #include "compose/Listing.h"
 #include "compose/Pruefungen.h"
 #include "compose/Vorschau.h"
 #include "core/Version.h"
 #include "ui/Anwendung.h"
+#include "ui/ArtikelBindung.h"
 #include "ui/Bildzeilen.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
@@ -17,6 +19,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -83,6 +86,9 @@ void FertigBedienung::cdmFertigstellen_Click() {
         Meldung(m_app.plattform(), pruefung.verweigerung->nummer, pruefung.verweigerung->text);
         return;
     }
+    if (!felderSpeicherbar()) {
+        return;
+    }
     z.shopLinkFehler = false;
     Texte_Verbinden();
     if (!z.shopLinkFehler) {
@@ -127,6 +133,20 @@ void FertigBedienung::browserStarten(const QString& browser, const QString& pfad
     if (!gestartet) {
         Meldung(p, 999, kTestNichtMoeglich, {}, startFehler(browser.isEmpty() ? pfad : browser));
     }
+}
+
+bool FertigBedienung::felderSpeicherbar() {
+    const QString artikelArt = element<QLabel>(&m_app.frmHaupt(), QStringLiteral("lblArtikelArt"))->text();
+    QList<BenanntesFeld> felder = GespeicherteFelder(ArtikelFelderLesen(m_app), artikelArt);
+    felder.append({QStringLiteral("Zusatztext"), haupt("rtfInhaltAuto")});
+    felder.append({QStringLiteral("Verkäufername (Einstellungen)"), m_app.zustand().verkaeuferName});
+    const std::optional<NichtSpeicherbar> fremd = NichtSpeicherbaresFeld(felder);
+    if (!fremd) {
+        return true;
+    }
+    Meldung(m_app.plattform(), 12, fremd->feld,
+            QStringLiteral("Diese Zeichen können nicht gespeichert werden: ") + fremd->zeichen);
+    return false;
 }
 
 PruefEingabe FertigBedienung::pruefEingabe() const {

@@ -36,6 +36,8 @@ signals:
 
 private:
     PruefEingabe pruefEingabe() const;
+    // Refuses, with a message naming field and characters, what the files could not hold.
+    bool felderSpeicherbar();
     void hauptfensterLesen(ListingEingabe& e) const;
     void vorlageLesen(ListingEingabe& e) const;
     void einstellungenLesen(ListingEingabe& e) const;

@@ -42,7 +42,8 @@ bool listeEinsetzen(Plattform& plattform, Zustand& zustand, const QString& pfad,
     }
     box->clear();
     box->addItems(liste->eintraege);
-    zeigen(box, angezeigt == QLatin1String("-") ? liste->ersterRoh : angezeigt);
+    // The box shows what the list holds, so an escape never reaches a listing through it.
+    zeigen(box, angezeigt == QLatin1String("-") ? liste->eintraege.value(0) : angezeigt);
     return true;
 }
 

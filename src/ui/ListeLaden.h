@@ -9,7 +9,7 @@ class RichTextFeld;
 struct Zustand;
 
 // Fills a box from a list file. A missing file shows the file-not-found box and leaves the box
-// as it was. With the shown text "-" the box's text becomes the first entry as it was read.
+// as it was. With the shown text "-" the box's text becomes the first entry, decoded.
 // Returns false when the file could not be read.
 bool ListeLaden(Plattform& plattform, Zustand& zustand, const QString& pfad, QComboBox* box,
                 const QString& angezeigt);

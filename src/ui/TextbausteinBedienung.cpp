@@ -81,7 +81,7 @@ void TextbausteinBedienung::BTNamenSetzen() {
 void TextbausteinBedienung::cmdBeschrTextVor_Click(int n) {
     TextDateiLesen(m_app.plattform(), m_app.zustand(), m_app.daten().ausProgrammordner(textDatei(n)),
                    rtfInhalt());
-    FelderAusZeilenSetzen(m_app);
+    FelderAusZeilenSetzen(m_app, Schluesselsuche::Enthalten);
     const QString beschriftung = textKnopf(n)->text();
     if (n == 1 && beschriftung == QLatin1String("Merian")) {
         element<QCheckBox>(&m_app.frmHaupt(), QStringLiteral("chkBil3JaNEin"))->setChecked(false);

@@ -5,9 +5,9 @@
 
 namespace {
 
-// The article lines a written text gives when it is read back from its file.
-std::array<QString, 81> zurueckgelesen(const QString& artikelText) {
-    return textDateiAuswerten(artikelText + QStringLiteral("\r\n")).zeilen;
+// A written text read back from its file; the save window closes the file with one line end.
+ArtikelDateiInhalt zurueckgelesen(const QString& artikelText) {
+    return ArtikelDateiAuswerten(artikelText + QStringLiteral("\r\n"));
 }
 
 std::array<QString, 81> zeilen(std::initializer_list<QString> eintraege) {
@@ -35,9 +35,13 @@ private slots:
     void buch_bytegenau();
     void andereArt_ohneBuchblock();
     void komma_wirdUnterstricheUndZurueck();
-    void doppelpunktSchraegstriche_schneidenWert();
+    void doppelpunktSchraegstriche_bleibenImWert();
     void beschreibungMitRauteOderStern();
     void schluesselImWert_feuertAuch();
+    void artikeldatei_data();
+    void artikeldatei();
+    void speichernUndLesen_gleicheBeschreibung_data();
+    void speichernUndLesen_gleicheBeschreibung();
     void untertitel_setztTitelNicht();
     void leereAngebotsfelder();
     void versandkosten_data();
@@ -108,20 +112,23 @@ void TestArtikelText::komma_wirdUnterstricheUndZurueck() {
     const QString text = ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("Buch"), ersetzt);
     QVERIFY(!text.contains(QLatin1Char(',')));
     QVERIFY(text.contains(QStringLiteral("*Titel=Rot__ blau__ grün\r\n")));
-    const TextDateiInhalt datei = textDateiAuswerten(text + QStringLiteral("\r\n"));
-    QCOMPARE(datei.text, QStringLiteral("Eins, zwei\r\n\r\n"));
-    const FelderZuweisungen z = FelderAusZeilenSetzen(datei.zeilen);
+    const ArtikelDateiInhalt datei = zurueckgelesen(text);
+    QCOMPARE(datei.beschreibung, QStringLiteral("Eins, zwei\r\n"));
+    QCOMPARE(datei.letzteErsetzungen, 1);
+    const FelderZuweisungen z = FelderAusZeilenSetzen(datei.zeilen, Schluesselsuche::Genau);
     QCOMPARE(werte(z, QStringLiteral("txtTitel")), QStringList{QStringLiteral("Rot, blau, grün")});
     QCOMPARE(werte(z, QStringLiteral("txtUntertittel")), QStringList{QStringLiteral("schon,da")});
 }
 
-void TestArtikelText::doppelpunktSchraegstriche_schneidenWert() {
+void TestArtikelText::doppelpunktSchraegstriche_bleibenImWert() {
     ArtikelFelder f;
     f.Bild[0].Pfad = QStringLiteral("https://www.example.com/bild.jpg");
     int ersetzt = 0;
     const FelderZuweisungen z = FelderAusZeilenSetzen(
-        zurueckgelesen(ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("Buch"), ersetzt)));
-    QCOMPARE(werte(z, QStringLiteral("txtEbayBildPfad")), QStringList{QStringLiteral("https:")});
+        zurueckgelesen(ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("Buch"), ersetzt)).zeilen,
+        Schluesselsuche::Genau);
+    QCOMPARE(werte(z, QStringLiteral("txtEbayBildPfad")),
+             QStringList{QStringLiteral("https://www.example.com/bild.jpg")});
 }
 
 void TestArtikelText::beschreibungMitRauteOderStern() {
@@ -129,22 +136,108 @@ void TestArtikelText::beschreibungMitRauteOderStern() {
     f.ArtBeschreibung = QStringLiteral("Zeile eins\r\nNr. #5 fehlt\r\n*Titel=Sternchen\r\nEnde\r\n");
     int ersetzt = 0;
     const QString text = ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("Buch"), ersetzt);
-    const TextDateiInhalt datei = textDateiAuswerten(text + QStringLiteral("\r\n"));
-    QCOMPARE(datei.text, QStringLiteral("Zeile eins\r\nEnde\r\n\r\n"));
-    const FelderZuweisungen z = FelderAusZeilenSetzen(datei.zeilen);
-    QCOMPARE(werte(z, QStringLiteral("txtTitel")), (QStringList{QString(), QStringLiteral("Sternchen")}));
+    const ArtikelDateiInhalt datei = zurueckgelesen(text);
+    QCOMPARE(datei.beschreibung, f.ArtBeschreibung);
+    // The "*" line belongs to the description and sets no field.
+    const FelderZuweisungen z = FelderAusZeilenSetzen(datei.zeilen, Schluesselsuche::Genau);
+    QCOMPARE(werte(z, QStringLiteral("txtTitel")), QStringList{QString()});
 }
 
 void TestArtikelText::schluesselImWert_feuertAuch() {
     const FelderZuweisungen z = FelderAusZeilenSetzen(
-        zeilen({QStringLiteral("ArtBez=Der Titel im Schuber"), QStringLiteral("Titel=Der Schuber")}));
+        zeilen({QStringLiteral("ArtBez=Der Titel im Schuber"), QStringLiteral("Titel=Der Schuber")}),
+        Schluesselsuche::Enthalten);
     QCOMPARE(werte(z, QStringLiteral("txtArtikelBez")), QStringList{QStringLiteral("Der Titel im Schuber")});
     QCOMPARE(werte(z, QStringLiteral("txtTitel")),
              (QStringList{QStringLiteral("Der Titel im Schuber"), QStringLiteral("Der Schuber")}));
 }
 
+void TestArtikelText::artikeldatei_data() {
+    QTest::addColumn<QString>("inhalt");
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QStringList>("erwartet");
+    QTest::addColumn<QString>("beschreibung");
+    const QString text = QStringLiteral("*ArtBeschreibung=\r\nText\r\n");
+    const QString titel = QStringLiteral("txtTitel");
+    QTest::newRow("Bilddatei mit Titel im Namen") << QStringLiteral("*Bild1Pfad=Titelbild.jpg\r\n") + text
+                                                  << titel << QStringList{} << QStringLiteral("Text");
+    QTest::newRow("Zustand mit Titel im Wert") << QStringLiteral("*Zustand1=Titelblatt lose\r\n") + text
+                                               << titel << QStringList{} << QStringLiteral("Text");
+    QTest::newRow("Webadresse im Titel")
+        << QStringLiteral("*Titel=Siehe https://example.com/a\r\n") + text << titel
+        << QStringList{QStringLiteral("Siehe https://example.com/a")} << QStringLiteral("Text");
+    QTest::newRow("Raute und Blanks im Wert")
+        << QStringLiteral("*Titel=  Nr. #3  \r\n") + text << titel
+        << QStringList{QStringLiteral("  Nr. #3  ")} << QStringLiteral("Text");
+    QTest::newRow("Anfuehrungszeichen im Wert")
+        << QStringLiteral("*Titel=\"Momo\" von Ende__ Michael\r\n") + text << titel
+        << QStringList{QStringLiteral("\"Momo\" von Ende, Michael")} << QStringLiteral("Text");
+    QTest::newRow("Stern mitten in der Zeile ist kein Schluessel")
+        << QStringLiteral("Note *Titel=Falsch\r\n*Titel=Richtig\r\n") + text << titel
+        << QStringList{QStringLiteral("Richtig")} << QStringLiteral("Text");
+    // The layout of older versions: keys that are read but set nothing, no book block, a
+    // description with HTML colours, "#" numbers, "*" lines, quotes and indented lines.
+    const QString altBeschreibung = QStringLiteral(
+        "<font color=\"#FF0000\">Rot</font>\r\n  eingerückt\r\nNr. #3 von 5\r\n*Titel=Kein Schlüssel\r\n"
+        "\"Zitat\" mit__ Komma\r\n// kein Kommentar\r\n##-------\r\n");
+    const QString alt =
+        QStringLiteral("##-------\r\n*EbayName=Hans\r\n*ArtBez=Alter Atlas\r\n*Titel=Atlas 1900\r\n"
+                       "*UntTite=\r\n##-------\r\n*VersInfJa1=1\r\n*VersInfJa2=0\r\n*Versandkosten=4__90\r\n"
+                       "*Kostenlos ab=50\r\n*Versandart=Hermes\r\n##-------\r\n*ArtBeschreibung=\r\n") +
+        altBeschreibung + QStringLiteral("\r\n");
+    const QString altGelesen =
+        QString(altBeschreibung).replace(QStringLiteral("mit__"), QStringLiteral("mit,"));
+    QTest::newRow("alte Datei Titel")
+        << alt << titel << QStringList{QStringLiteral("Atlas 1900")} << altGelesen;
+    QTest::newRow("alte Datei Versandkosten")
+        << alt << QStringLiteral("cboVersandkosten") << QStringList{QStringLiteral("4,90")} << altGelesen;
+    QTest::newRow("alte Datei Versandart")
+        << alt << QStringLiteral("cboPostHermes2") << QStringList{QStringLiteral("Hermes")} << altGelesen;
+    QTest::newRow("ohne Zeilenende am Schluss")
+        << QStringLiteral("*Titel=T\r\n*ArtBeschreibung=\r\nA\r\nB") << titel
+        << QStringList{QStringLiteral("T")} << QStringLiteral("A\r\nB");
+    QTest::newRow("nur Zeilenvorschuebe") << QStringLiteral("*Titel=T\n*ArtBeschreibung=\nA\n\nB\n") << titel
+                                          << QStringList{QStringLiteral("T")} << QStringLiteral("A\r\n\r\nB");
+    QTest::newRow("ohne Beschreibungszeile")
+        << QStringLiteral("##-------\r\n*Titel=T\r\nFreier Text\r\nzweite Zeile\r\n") << titel
+        << QStringList{QStringLiteral("T")} << QStringLiteral("Freier Text\r\nzweite Zeile");
+}
+
+void TestArtikelText::artikeldatei() {
+    QFETCH(QString, inhalt);
+    QFETCH(QString, element);
+    QFETCH(QStringList, erwartet);
+    QFETCH(QString, beschreibung);
+    const ArtikelDateiInhalt datei = ArtikelDateiAuswerten(inhalt);
+    QCOMPARE(datei.beschreibung, beschreibung);
+    QCOMPARE(werte(FelderAusZeilenSetzen(datei.zeilen, Schluesselsuche::Genau), element), erwartet);
+}
+
+void TestArtikelText::speichernUndLesen_gleicheBeschreibung_data() {
+    QTest::addColumn<QString>("beschreibung");
+    QTest::newRow("leer") << QString();
+    QTest::newRow("eine Zeile") << QStringLiteral("Gut erhalten.");
+    QTest::newRow("mit Zeilenende") << QStringLiteral("Eins\r\nZwei\r\n");
+    QTest::newRow("Leerzeilen am Schluss") << QStringLiteral("Eins\r\n\r\n\r\n");
+    QTest::newRow("Leerzeile am Anfang") << QStringLiteral("\r\nEins");
+    QTest::newRow("Raute Stern Komma") << QStringLiteral("#1, *2*\r\n*Titel=x\r\n  \"a\" // b");
+}
+
+void TestArtikelText::speichernUndLesen_gleicheBeschreibung() {
+    QFETCH(QString, beschreibung);
+    ArtikelFelder f;
+    f.ArtBeschreibung = beschreibung;
+    for (int runde = 0; runde < 3; ++runde) {
+        int ersetzt = 0;
+        const QString text = ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("Buch"), ersetzt);
+        f.ArtBeschreibung = zurueckgelesen(text).beschreibung;
+        QCOMPARE(f.ArtBeschreibung, beschreibung);
+    }
+}
+
 void TestArtikelText::untertitel_setztTitelNicht() {
-    const FelderZuweisungen z = FelderAusZeilenSetzen(zeilen({QStringLiteral("UntTite=Band 2")}));
+    const FelderZuweisungen z =
+        FelderAusZeilenSetzen(zeilen({QStringLiteral("UntTite=Band 2")}), Schluesselsuche::Enthalten);
     QCOMPARE(z.zuweisungen.size(), 1);
     QCOMPARE(z.zuweisungen[0].element, QStringLiteral("txtUntertittel"));
 }
@@ -152,7 +245,8 @@ void TestArtikelText::untertitel_setztTitelNicht() {
 void TestArtikelText::leereAngebotsfelder() {
     const FelderZuweisungen z =
         FelderAusZeilenSetzen(zeilen({QStringLiteral("Siebietenauf5="), QStringLiteral("Siebietenauf6="),
-                                      QStringLiteral("Siebietenauf7="), QStringLiteral("Siebietenauf4=")}));
+                                      QStringLiteral("Siebietenauf7="), QStringLiteral("Siebietenauf4=")}),
+                              Schluesselsuche::Enthalten);
     QCOMPARE(werte(z, QStringLiteral("cboAufWasBiten")), QStringList{QStringLiteral("Buch")});
     QCOMPARE(werte(z, QStringLiteral("cboAufWasBiten2")), QStringList{QStringLiteral(" ")});
     QCOMPARE(werte(z, QStringLiteral("cboAufWasBiten3")), QStringList{QStringLiteral(" ")});
@@ -172,7 +266,8 @@ void TestArtikelText::versandkosten_data() {
 void TestArtikelText::versandkosten() {
     QFETCH(QString, gelesen);
     QFETCH(QString, erwartet);
-    const FelderZuweisungen z = FelderAusZeilenSetzen(zeilen({QStringLiteral("Versandkosten=") + gelesen}));
+    const FelderZuweisungen z = FelderAusZeilenSetzen(zeilen({QStringLiteral("Versandkosten=") + gelesen}),
+                                                      Schluesselsuche::Enthalten);
     QCOMPARE(werte(z, QStringLiteral("cboVersandkosten")), QStringList{erwartet});
 }
 
@@ -182,7 +277,8 @@ void TestArtikelText::buchpaare_gekreuzt() {
     f.Verlag2 = QStringLiteral("Verlag wählen");
     int ersetzt = 0;
     const FelderZuweisungen z = FelderAusZeilenSetzen(
-        zurueckgelesen(ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("Buch"), ersetzt)));
+        zurueckgelesen(ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("Buch"), ersetzt)).zeilen,
+        Schluesselsuche::Genau);
     QCOMPARE(werte(z, QStringLiteral("cboFirmawehlen")), QStringList{QStringLiteral("Reclam, Stuttgart")});
     QCOMPARE(werte(z, QStringLiteral("Text2_0")), QStringList{QStringLiteral("Verlag wählen")});
     for (const Zuweisung& zuweisung : z.zuweisungen) {
@@ -195,7 +291,8 @@ void TestArtikelText::buchpaare_gekreuzt() {
 void TestArtikelText::haken_nurGanzeZahl() {
     const FelderZuweisungen z =
         FelderAusZeilenSetzen(zeilen({QStringLiteral("BuchAktiv3=1"), QStringLiteral("BuchAktiv4=ja"),
-                                      QStringLiteral("VersInfJa1=7"), QStringLiteral("Bild2Haken= 0")}));
+                                      QStringLiteral("VersInfJa1=7"), QStringLiteral("Bild2Haken= 0")}),
+                              Schluesselsuche::Enthalten);
     QCOMPARE(z.zuweisungen.size(), 2);
     QCOMPARE(z.zuweisungen[0].element, QStringLiteral("Chk3"));
     QCOMPARE(z.zuweisungen[0].art, Zuweisung::Art::Haken);
@@ -205,8 +302,8 @@ void TestArtikelText::haken_nurGanzeZahl() {
 }
 
 void TestArtikelText::bildpfad_nenntBildzeile() {
-    const FelderZuweisungen z =
-        FelderAusZeilenSetzen(zeilen({QStringLiteral("Bildpfad4=/home/h/Fotos/a__b.jpg")}));
+    const FelderZuweisungen z = FelderAusZeilenSetzen(
+        zeilen({QStringLiteral("Bildpfad4=/home/h/Fotos/a__b.jpg")}), Schluesselsuche::Enthalten);
     QCOMPARE(z.zuweisungen.size(), 1);
     QCOMPARE(z.zuweisungen[0].art, Zuweisung::Art::Bild);
     QCOMPARE(z.zuweisungen[0].element, QStringLiteral("picFoto4"));
@@ -217,14 +314,15 @@ void TestArtikelText::bildpfad_nenntBildzeile() {
 
 void TestArtikelText::reihenfolge_eintragWeiseDannSchluesselWeise() {
     const FelderZuweisungen z = FelderAusZeilenSetzen(
-        zeilen({QStringLiteral("Zustand1=Titel Verlag1"), QString(), QStringLiteral("ArtBez=x")}));
+        zeilen({QStringLiteral("Zustand1=Titel Verlag1"), QString(), QStringLiteral("ArtBez=x")}),
+        Schluesselsuche::Enthalten);
     QStringList reihenfolge;
     for (const Zuweisung& zuweisung : z.zuweisungen) {
         reihenfolge.append(zuweisung.schluessel);
     }
     QCOMPARE(reihenfolge, (QStringList{QStringLiteral("Titel"), QStringLiteral("Verlag1"),
                                        QStringLiteral("Zustand1"), QStringLiteral("ArtBez")}));
-    QVERIFY(!FelderAusZeilenSetzen(zeilen({})).letzteErsetzungen.has_value());
+    QVERIFY(!FelderAusZeilenSetzen(zeilen({}), Schluesselsuche::Enthalten).letzteErsetzungen.has_value());
 }
 
 QTEST_GUILESS_MAIN(TestArtikelText)

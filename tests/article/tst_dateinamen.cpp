@@ -80,7 +80,9 @@ void TestDateinamen::rundreise_data() {
     QTest::newRow("Frage") << QStringLiteral("Was?") << QStringLiteral("Was-");
     QTest::newRow("Stern") << QStringLiteral("5*") << QStringLiteral("5*");
     QTest::newRow("Anfuehrung") << QStringLiteral("\"Titel\"") << QStringLiteral("\"Titel\"");
-    QTest::newRow("Ausrufezeichen") << QStringLiteral("Neu! Top") << QStringLiteral("Neu");
+    // "!" becomes "~" one way; the shipping cost's "~" is the last one, so the name stays whole.
+    QTest::newRow("Ausrufezeichen") << QStringLiteral("Neu! Top") << QStringLiteral("Neu~ Top");
+    QTest::newRow("Ausrufezeichen am Schluss") << QStringLiteral("Top!!") << QStringLiteral("Top~~");
 }
 
 void TestDateinamen::rundreise() {
@@ -106,6 +108,17 @@ void TestDateinamen::dateiname_zerlegt_data() {
                                 << QStringLiteral("/a/Buch") << QStringLiteral("/a/Buch");
     QTest::newRow("nurName") << QStringLiteral("Buch~3#X.ebay") << QStringLiteral("Buch")
                              << QStringLiteral("3") << QStringLiteral("X");
+    QTest::newRow("Tilde im Namen") << QStringLiteral("/a/Neu~ Top~4,90#Hans.ebay")
+                                    << QStringLiteral("Neu~ Top") << QStringLiteral("4,90")
+                                    << QStringLiteral("Hans");
+    QTest::newRow("Tilden im Namen ohneRaute")
+        << QStringLiteral("/a/A~B~C~1,85.ebay") << QStringLiteral("A~B~C") << QStringLiteral("1,85")
+        << QStringLiteral("/a/A~B~C~1,85");
+    QTest::newRow("Raute und Tilde im Verkaeufer")
+        << QStringLiteral("/a/Neu~~2#Ha#n~s.ebay") << QStringLiteral("Neu~") << QStringLiteral("2")
+        << QStringLiteral("Ha#n~s");
+    QTest::newRow("Name nur Tilde") << QStringLiteral("~~4,90#H.ebay") << QStringLiteral("~")
+                                    << QStringLiteral("4,90") << QStringLiteral("H");
 }
 
 void TestDateinamen::dateiname_zerlegt() {

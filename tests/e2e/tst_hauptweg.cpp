@@ -54,13 +54,6 @@ struct Artikelbild {
     QStringList buchwerte;
 };
 
-QString ohneZeilenendenAmSchluss(QString text) {
-    while (text.endsWith(QStringLiteral("\r\n"))) {
-        text.chop(2);
-    }
-    return text;
-}
-
 } // namespace
 
 class TestHauptweg : public QObject {
@@ -298,12 +291,10 @@ void TestHauptweg::register_einlesen_bringtDieFelderZurueck() {
     const Artikelbild nachher = artikelbild();
     QCOMPARE(nachher.bezeichnung, m_vorher.bezeichnung);
     QCOMPARE(nachher.titel, m_vorher.titel);
-    // Key lines of an article file are read without their outer blanks; the bidding line built
-    // from empty list parts ends in blanks that do not come back.
-    QCOMPARE(nachher.gebotszeile, m_vorher.gebotszeile.trimmed());
-    // The file holds the description plus the closing line end, and every line after the marker
-    // is read back as a line: a description ending in a line break comes back with an empty line more.
-    QCOMPARE(ohneZeilenendenAmSchluss(nachher.beschreibung), ohneZeilenendenAmSchluss(m_vorher.beschreibung));
+    // Values come back as they were written, blanks at the end of the bidding line included, and
+    // the description without the line end that closes the file.
+    QCOMPARE(nachher.gebotszeile, m_vorher.gebotszeile);
+    QCOMPARE(nachher.beschreibung, m_vorher.beschreibung);
     QCOMPARE(nachher.bilddatei, m_vorher.bilddatei);
     QCOMPARE(nachher.bildbreite, m_vorher.bildbreite);
     QCOMPARE(nachher.bildhoehe, m_vorher.bildhoehe);

@@ -6,6 +6,7 @@
 #include "ui/frmHaupt.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -77,12 +78,13 @@ private slots:
     void programmordnerMitTrenner_gibtGleichenListenordner();
     void suchen_data();
     void suchen();
-    void suchen_behaeltFruehereAuswahl();
+    void suchen_loeschtFruehereAuswahl();
     void weitereDateien_zeigtAnderenOrdner();
     void weitereDateienAbgebrochen_laesstListeUndArt();
     void andererOrdner_zweiEintraege_oeffnenJeweilsIhreDatei();
     void registerEintrag_wirdAusHauptordnerGelesen();
     void einlesenOhneAuswahl_meldet();
+    void einlesenUnlesbar_laesstArtikel();
     void alsText_oeffnetImOrdnerDerListe();
     void ordnerOeffnen_oeffnetListenordner();
     void einlesenKomplett_bietetDialogAn();
@@ -155,14 +157,19 @@ void TstBibliothekBedienung::suchen() {
     QCOMPARE(pr.z().GewaehlterEintrag, 3);
 }
 
-void TstBibliothekBedienung::suchen_behaeltFruehereAuswahl() {
+void TstBibliothekBedienung::suchen_loeschtFruehereAuswahl() {
     Programm pr;
-    pr.liste()->addItems({QStringLiteral("A.ebay"), QStringLiteral("B.ebay")});
-    pr.liste()->item(0)->setSelected(true);
+    pr.ordner.schreiben(kTexte + QStringLiteral("A.ebay"), artikel(QStringLiteral("A")));
+    pr.ordner.schreiben(kTexte + QStringLiteral("B.ebay"), artikel(QStringLiteral("B")));
+    pr.klick("cmdHauptliste");
+    pr.waehlen(0);
     pr.el<QLineEdit>(QStringLiteral("txtSuchen"))->setText(QStringLiteral("b."));
     pr.klick("cmdSuchen");
-    QCOMPARE(pr.gewaehlt(), (QList<int>{0, 1}));
+    QCOMPARE(pr.gewaehlt(), (QList<int>{1}));
     QCOMPARE(pr.el<QLabel>(QStringLiteral("lblwieviel"))->text(), QStringLiteral("( 1 )"));
+    // What is read is the match of this search, not the line marked before it.
+    pr.klick("cmdDateiEinlesen");
+    QCOMPARE(pr.bezeichnung(), QStringLiteral("B"));
 }
 
 void TstBibliothekBedienung::weitereDateien_zeigtAnderenOrdner() {
@@ -228,7 +235,25 @@ void TstBibliothekBedienung::einlesenOhneAuswahl_meldet() {
     pr.el<QLineEdit>(QStringLiteral("txtArtikelBez"))->setText(QStringLiteral("alt"));
     pr.klick("cmdDateiEinlesen");
     QCOMPARE(pr.p.meldungstexte(), QStringList{QStringLiteral("Sie haben keine Datei ausgewält")});
-    QCOMPARE(pr.bezeichnung(), QString());
+    // Nothing was read, so the article being edited stays.
+    QCOMPARE(pr.bezeichnung(), QStringLiteral("alt"));
+}
+
+void TstBibliothekBedienung::einlesenUnlesbar_laesstArtikel() {
+    Programm pr;
+    pr.ordner.schreiben(kTexte + QStringLiteral("A.ebay"), artikel(QStringLiteral("A")));
+    pr.klick("cmdHauptliste");
+    QVERIFY(QFile::remove(pr.ordner.daten(kTexte + QStringLiteral("A.ebay"))));
+    pr.el<QLineEdit>(QStringLiteral("txtArtikelBez"))->setText(QStringLiteral("alt"));
+    pr.el<RichTextFeld>(QStringLiteral("rtfInhalt"))->setText(QStringLiteral("alter Text"));
+    pr.z().GewaehlterEintrag = 7;
+    pr.waehlen(0);
+    pr.klick("cmdDateiEinlesen");
+    QCOMPARE(pr.p.fenster.size(), 1);
+    QVERIFY(pr.p.fenster.first().text.endsWith(QStringLiteral("  wurde nicht gefunden!")));
+    QCOMPARE(pr.bezeichnung(), QStringLiteral("alt"));
+    QCOMPARE(pr.el<RichTextFeld>(QStringLiteral("rtfInhalt"))->text(), QStringLiteral("alter Text"));
+    QCOMPARE(pr.z().GewaehlterEintrag, 7);
 }
 
 void TstBibliothekBedienung::alsText_oeffnetImOrdnerDerListe() {

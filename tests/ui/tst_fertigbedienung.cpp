@@ -3,6 +3,7 @@
 #include "ui/Anwendung.h"
 #include "ui/FertigBedienung.h"
 #include "ui/RichTextFeld.h"
+#include "ui/frmBuch.h"
 #include "ui/frmEinstell.h"
 #include "ui/frmHaupt.h"
 #include "ui/frmVorlIni.h"
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -126,6 +128,10 @@ class TestFertigBedienung : public QObject {
 private slots:
     void pruefung_verweigertMitGenauEinerMeldung_data();
     void pruefung_verweigertMitGenauEinerMeldung();
+    void fremdeZeichen_verweigertMitFeldUndZeichen_data();
+    void fremdeZeichen_verweigertMitFeldUndZeichen();
+    void zeichenDerCodeseite_werdenAngenommen();
+    void nichtGespeicherteBuchfelder_werdenNichtGeprueft();
     void nichtAngehakteZeile_wirdNichtGeprueft();
     void zeile3OhneDateiname_giltNichtAlsVorhanden();
     void angehakteUntereZeilen_kommenInsListing();
@@ -219,6 +225,73 @@ void TestFertigBedienung::pruefung_verweigertMitGenauEinerMeldung() {
     QCOMPARE(pr.p.meldungstexte(), QStringList{meldung});
     QCOMPARE(spy.count(), 0);
     QCOMPARE(pr.z().listingText, QStringLiteral("vorher"));
+}
+
+QString nichtSpeicherbar(const QString& feld, const QString& zeichen) {
+    return QStringLiteral("ACHTUNG\r\nBitte Angaben im Feld \"") + feld +
+           QStringLiteral("\" Korriegieren!\r\nDiese Zeichen können nicht gespeichert werden: ") + zeichen;
+}
+
+void TestFertigBedienung::fremdeZeichen_verweigertMitFeldUndZeichen_data() {
+    QTest::addColumn<QString>("feld");
+    QTest::addColumn<QString>("wert");
+    QTest::addColumn<QString>("meldung");
+    QTest::newRow("Bezeichnung") << QStringLiteral("txtArtikelBez") << QStringLiteral("Dvořák Sinfonie")
+                                 << nichtSpeicherbar(QStringLiteral("Artikel Bezeichnung"),
+                                                     QStringLiteral("ř"));
+    QTest::newRow("jedes Zeichen einmal")
+        << QStringLiteral("txtTitel") << QStringLiteral("Dvořák, Łódź – Dvořák")
+        << nichtSpeicherbar(QStringLiteral("Titel"), QStringLiteral("řŁź"));
+    QTest::newRow("Zeichen ausserhalb der Grundebene")
+        << QStringLiteral("rtfInhalt") << QStringLiteral("Toll \U0001F600!")
+        << nichtSpeicherbar(QStringLiteral("Beschreibung"), QStringLiteral("\U0001F600"));
+    QTest::newRow("Zusatztext") << QStringLiteral("rtfInhaltAuto") << QStringLiteral("Ω")
+                                << nichtSpeicherbar(QStringLiteral("Zusatztext"), QStringLiteral("Ω"));
+    QTest::newRow("Kaufaufforderung")
+        << QStringLiteral("cboAuforderung1") << QStringLiteral("Jetzt → bieten")
+        << nichtSpeicherbar(QStringLiteral("Kaufaufforderung 1"), QStringLiteral("→"));
+}
+
+void TestFertigBedienung::fremdeZeichen_verweigertMitFeldUndZeichen() {
+    QFETCH(QString, feld);
+    QFETCH(QString, wert);
+    QFETCH(QString, meldung);
+    Programm pr;
+    pr.haupt(feld, wert);
+    pr.z().listingText = QStringLiteral("vorher");
+    QSignalSpy spy(&pr.fertig(), &FertigBedienung::speicherfensterZeigen);
+
+    pr.fertigstellen();
+
+    QCOMPARE(pr.p.meldungstexte(), QStringList{meldung});
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(pr.z().listingText, QStringLiteral("vorher"));
+}
+
+void TestFertigBedienung::zeichenDerCodeseite_werdenAngenommen() {
+    Programm pr;
+    pr.haupt(QStringLiteral("txtArtikelBez"), QStringLiteral("Dvorák – „Aus der Neuen Welt“ für 5 € … ?"));
+    QSignalSpy spy(&pr.fertig(), &FertigBedienung::speicherfensterZeigen);
+
+    pr.fertigstellen();
+
+    QCOMPARE(pr.p.meldungstexte(), QStringList{});
+    QCOMPARE(spy.count(), 1);
+}
+
+void TestFertigBedienung::nichtGespeicherteBuchfelder_werdenNichtGeprueft() {
+    Programm pr;
+    pr.app->frmBuch().findChild<QLineEdit*>(QStringLiteral("Text2_1"))->setText(QStringLiteral("Dvořák"));
+    pr.app->frmHaupt().findChild<QLabel*>(QStringLiteral("lblArtikelArt"))->setText(QStringLiteral("CD_MC"));
+    QSignalSpy spy(&pr.fertig(), &FertigBedienung::speicherfensterZeigen);
+    pr.fertigstellen();
+    QCOMPARE(spy.count(), 1);
+
+    pr.app->frmHaupt().findChild<QLabel*>(QStringLiteral("lblArtikelArt"))->setText(QStringLiteral("Buch"));
+    pr.fertigstellen();
+    QCOMPARE(pr.p.meldungstexte(),
+             QStringList{nichtSpeicherbar(QStringLiteral("Autor"), QStringLiteral("ř"))});
+    QCOMPARE(spy.count(), 1);
 }
 
 void TestFertigBedienung::nichtAngehakteZeile_wirdNichtGeprueft() {

@@ -368,7 +368,8 @@ void TestFrmHaupt::start_listendateien_fuellenDieDreiListen() {
     QComboBox* auf1 = prog.cbo(QStringLiteral("cboAuforderung1"));
     QCOMPARE(eintraege(auf1),
              (QStringList{QStringLiteral("Jetzt, bieten!"), QStringLiteral("Noch Fragen#")}));
-    QCOMPARE(auf1->currentText(), QStringLiteral("Jetzt__ bieten!"));
+    // The box shows its first entry decoded, so the escape never reaches the listing.
+    QCOMPARE(auf1->currentText(), QStringLiteral("Jetzt, bieten!"));
     QCOMPARE(eintraege(prog.cbo(QStringLiteral("cboAuforderung2"))),
              QStringList{QStringLiteral("Viel Spaß")});
     QComboBox* zusatz = prog.cbo(QStringLiteral("cboZusatzTexte"));

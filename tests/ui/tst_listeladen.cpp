@@ -11,7 +11,7 @@
 class TestListeLaden : public QObject {
     Q_OBJECT
 private slots:
-    void combo_strichZeigtErstenEintragUndekodiert();
+    void combo_strichZeigtErstenEintragDekodiert();
     void combo_vorgegebenerText();
     void liste_waehltEintragMitText();
     void fehlendeListe_meldetUndLaesstBox();
@@ -20,7 +20,7 @@ private slots:
     void fehlendeTextDatei_leertZeilenUndBehaeltText();
 };
 
-void TestListeLaden::combo_strichZeigtErstenEintragUndekodiert() {
+void TestListeLaden::combo_strichZeigtErstenEintragDekodiert() {
     TestOrdner ordner(false);
     ordner.schreiben(QStringLiteral("l.str"), w1252(QStringLiteral("#Kopf\r\nSofort__ bitte\r\nJetzt?\r\n")));
     SkriptPlattform plattform;
@@ -32,7 +32,7 @@ void TestListeLaden::combo_strichZeigtErstenEintragUndekodiert() {
     QCOMPARE(box.count(), 2);
     QCOMPARE(box.itemText(0), QStringLiteral("Sofort, bitte"));
     QCOMPARE(box.itemText(1), QStringLiteral("Jetzt#"));
-    QCOMPARE(box.currentText(), QStringLiteral("Sofort__ bitte"));
+    QCOMPARE(box.currentText(), QStringLiteral("Sofort, bitte"));
     QVERIFY(plattform.fenster.isEmpty());
 }
 
