@@ -104,7 +104,11 @@ void FrmVorlSpeichern::showEvent(QShowEvent* ereignis) {
 }
 
 void FrmVorlSpeichern::Form_Activate() {
+    // The window is kept between articles: nothing of the last one may carry over.
     ui->lblClip->hide();
+    ui->lblok2->hide();
+    ui->txtStartPreis->clear();
+    cmdHTMLBearb_Click();
     ui->rtfText->setText(QString());
     ui->lblEbajName->setText(m_app.zustand().verkaeuferName);
     const QPoint haupt = m_app.frmHaupt().pos();
@@ -124,6 +128,8 @@ bool FrmVorlSpeichern::cmdSpeichern_Click() {
     z.Speichername = SpeichernameBilden(ui->txtArtikelBez->text(), z.verkaeuferName);
     const QString dateiname = DateinameBilden(z.Speichername, ui->lblVersandKosten->text(), z.verkaeuferName);
     z.Registername = RegisternameBilden(dateiname);
+    // The article text is built from the article shown now, never left over from an earlier one.
+    ui->rtfSpeichern->setText(ArtikelTextBilden(m_app));
     const SpeicherPfade pfade = SpeicherPfadeBilden(m_app.daten(), dateiname);
     bool gespeichert = TextInDateiSchreiben(pfade.html, ui->rtfText->text());
     gespeichert = TextInDateiSchreiben(pfade.text, ui->rtfSpeichern->text()) && gespeichert;
@@ -149,7 +155,6 @@ void FrmVorlSpeichern::cmdSchliesen_Click() {
         schliessenFrage(), Plattform::Symbol::Keins, Plattform::Knoepfe::JaNeinAbbrechen,
         QStringLiteral("Artikel speichern"));
     if (antwort == Plattform::Antwort::Ja || antwort == Plattform::Antwort::Nein) {
-        ui->rtfSpeichern->setText(ArtikelTextBilden(m_app));
         // An article whose files were not written must not enter the register, which would
         // then list a file that is not there; the window stays open to correct the name.
         if (!cmdSpeichern_Click()) {
@@ -277,7 +282,14 @@ void FrmVorlSpeichern::cmdVorschauGoogle_Click() {
 
 void FrmVorlSpeichern::vorschau(const QString& browserFeld) {
     const QString datei = m_app.daten().pfad(QStringLiteral("Vorschau.html"));
-    VorschauSchreiben(datei, ui->rtfText->text());
+    const QString fehler = VorschauSchreiben(datei, ui->rtfText->text());
+    if (!fehler.isEmpty()) {
+        // A browser on the old file would show a different article than the seller asked for.
+        Meldung(m_app.plattform(), 99,
+                QStringLiteral("Die Vorschau-Datei kann nicht geschrieben werden:\r\n") + datei +
+                    QStringLiteral("\r\n") + fehler);
+        return;
+    }
     cmdSpeichern_Click();
     const QString browser = element<QLineEdit>(&m_app.frmEinstell(), browserFeld)->text();
     // Without a configured browser the desktop's own program for HTML files shows the preview.

@@ -8,10 +8,12 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -83,6 +85,10 @@ private slots:
     void speichern_hausverkaeufer_ohnePlusPraefix_data();
     void speichern_hausverkaeufer_ohnePlusPraefix();
     void speichern_leererZusatz_keineZusDatei();
+    void speichern_schreibtGezeigtenArtikel_data();
+    void speichern_schreibtGezeigtenArtikel();
+    void anzeigen_nachLetztemArtikel_sauber();
+    void vorschau_schreibfehler_meldetOhneBrowser();
     void speichern_schreibfehler_meldetUndSchreibtWeiter();
     void speichern_schreibfehler_behaeltAlteDatei();
     void schliessen_frageMitDreiKnoepfen();
@@ -122,7 +128,6 @@ void TestFrmVorlSpeichern::anzeigen_fuelltFelder() {
 void TestFrmVorlSpeichern::speichern_verboteneZeichen_inAllenDreiDateien() {
     Programm pr;
     pr.name()->setText(QStringLiteral("Frage? Nr#1: a\\b/c|d*e<f>g!\"h\" + Heft, neu"));
-    pr.rtf("rtfSpeichern")->setText(QStringLiteral("*ArtBez=x"));
     pr.inhaltAuto(QStringLiteral("<table>"));
 
     pr.fenster().cmdSpeichern_Click();
@@ -131,8 +136,8 @@ void TestFrmVorlSpeichern::speichern_verboteneZeichen_inAllenDreiDateien() {
     QCOMPARE(pr.dateien(QStringLiteral("Artikeln")), QStringList{n + QStringLiteral(".ebay")});
     QCOMPARE(pr.ordner.lesen(QStringLiteral("Artikeln/") + n + QStringLiteral(".ebay")),
              w1252(kListing + "\r\n"));
-    QCOMPARE(pr.ordner.lesen(QStringLiteral("Artikeln-Txt/") + n + QStringLiteral(".ebay")),
-             QByteArray("*ArtBez=x\r\n"));
+    QVERIFY(pr.ordner.lesen(QStringLiteral("Artikeln-Txt/") + n + QStringLiteral(".ebay"))
+                .startsWith("##-------\r\n*EbayName=Kori\r\n*ArtBez=Mankell Brandmauer\r\n"));
     QCOMPARE(pr.ordner.lesen(QStringLiteral("Artikeln-Zusatz-html/") + n + QStringLiteral("-Zus.ebay")),
              QByteArray("<table>\r\n"));
     QCOMPARE(pr.name()->text(), QStringLiteral("Frage? Nr#1: a\\b/c|d*e<f>g!\"h\" * Heft/ neu"));
@@ -172,6 +177,59 @@ void TestFrmVorlSpeichern::speichern_leererZusatz_keineZusDatei() {
     pr.fenster().cmdSpeichern_Click();
     QCOMPARE(pr.dateien(QStringLiteral("Artikeln")).size(), 1);
     QVERIFY(pr.dateien(QStringLiteral("Artikeln-Zusatz-html")).isEmpty());
+}
+
+void TestFrmVorlSpeichern::speichern_schreibtGezeigtenArtikel_data() {
+    QTest::addColumn<QString>("knopf");
+    QTest::newRow("Speichern") << QStringLiteral("cmdSpeichern");
+    QTest::newRow("Vorschau") << QStringLiteral("cmdVorschau");
+    QTest::newRow("Vorschau Chrome") << QStringLiteral("cmdVorschauGoogle");
+}
+
+void TestFrmVorlSpeichern::speichern_schreibtGezeigtenArtikel() {
+    QFETCH(QString, knopf);
+    Programm pr;
+    // A first article closed with "Nein", then a second one shown in the kept window.
+    pr.schliessen(Plattform::Antwort::Nein);
+    pr.haupt<QLineEdit>(QStringLiteral("txtArtikelBez"))->setText(QStringLiteral("Zweites Buch"));
+    pr.fenster().anzeigen();
+
+    pr.feld<QPushButton>(knopf)->click();
+
+    const QByteArray artikel = pr.ordner.lesen(QStringLiteral("Artikeln-Txt/Zweites Buch~1,85#Kori.ebay"));
+    QVERIFY(artikel.contains("*ArtBez=Zweites Buch\r\n"));
+    QVERIFY(!artikel.contains("Mankell"));
+}
+
+void TestFrmVorlSpeichern::anzeigen_nachLetztemArtikel_sauber() {
+    Programm pr;
+    pr.fenster().cmdTextAmEndeUbernehmen_Click();
+    pr.feld<QLineEdit>(QStringLiteral("txtStartPreis"))->setText(QStringLiteral("9,99"));
+    pr.fenster().cmdHtml_Speren_Click();
+    pr.schliessen(Plattform::Antwort::Nein);
+
+    pr.fenster().anzeigen();
+
+    QVERIFY(pr.feld<QLabel>(QStringLiteral("lblok2"))->isHidden());
+    QVERIFY(pr.feld<QLineEdit>(QStringLiteral("txtStartPreis"))->text().isEmpty());
+    QVERIFY(!pr.rtf("rtfText")->isReadOnly());
+}
+
+void TestFrmVorlSpeichern::vorschau_schreibfehler_meldetOhneBrowser() {
+    Programm pr;
+    // A folder in the place of the preview file: it cannot be written.
+    QFile::remove(pr.ordner.daten(QStringLiteral("Vorschau.html")));
+    QVERIFY(QDir(pr.ordner.daten(QStringLiteral("Vorschau.html"))).mkpath(QStringLiteral("belegt")));
+
+    pr.fenster().cmdVorschau_Click();
+
+    QCOMPARE(pr.p.fenster.size(), 1);
+    QCOMPARE(pr.p.fenster.first().titel, QStringLiteral("ACHTUNG!"));
+    QVERIFY(
+        pr.p.fenster.first().text.startsWith(QStringLiteral("Die Vorschau-Datei kann nicht geschrieben")));
+    for (const SkriptPlattform::Aufruf& aufruf : pr.p.aufrufe) {
+        QVERIFY(aufruf.art != QStringLiteral("oeffnen") && aufruf.art != QStringLiteral("programmStarten"));
+    }
 }
 
 void TestFrmVorlSpeichern::speichern_schreibfehler_meldetUndSchreibtWeiter() {
