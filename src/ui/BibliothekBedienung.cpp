@@ -166,6 +166,7 @@ void BibliothekBedienung::cmdDateiEinlesen_Click() {
     const QString pfad =
         EintragPfad(z.ListenArt, z.ListenOrdner, z.AndererOrdner, liste()->item(index)->text());
     ArtikelDateiOeffnen(m_app, pfad);
+    z.RegisterEintrag = z.RegisterAngezeigt ? liste()->item(index)->text() : QString();
 }
 
 void BibliothekBedienung::cmdDateiAlsTextOpen_Click() {
@@ -186,6 +187,7 @@ void BibliothekBedienung::cmdDateiAlsTextOpen_Click() {
 }
 
 void BibliothekBedienung::mnuArtEinlesenkompl_Click() {
+    m_app.zustand().RegisterEintrag.clear();
     ArtikelDateiOeffnen(m_app, QString());
 }
 

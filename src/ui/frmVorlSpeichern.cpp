@@ -7,6 +7,7 @@
 #include "core/TextDatei.h"
 #include "ui/Anwendung.h"
 #include "ui/ArtikelBindung.h"
+#include "ui/BibliothekBedienung.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
 #include "ui/Steuerelemente.h"
@@ -16,7 +17,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QShowEvent>
 
 namespace {
@@ -160,12 +160,13 @@ void FrmVorlSpeichern::cmdSchliesen_Click() {
         if (!cmdSpeichern_Click()) {
             return;
         }
+        Zustand& z = m_app.zustand();
         if (antwort == Plattform::Antwort::Nein) {
             RegisterAnhaengen(registerPfad());
-        } else if (m_app.zustand().RegisterAngezeigt) {
-            auto* liste = element<QListWidget>(&m_app.frmHaupt(), QStringLiteral("lstDateien"));
-            delete liste->takeItem(m_app.zustand().GewaehlterEintrag);
-            RegisterNeuSchreiben();
+        } else if (!z.RegisterEintrag.isEmpty()) {
+            // Only the entry this article was read from has been listed now.
+            RegisterNeuSchreiben(Registerzeile(z.RegisterEintrag));
+            z.RegisterEintrag.clear();
         }
         hide();
     }
@@ -191,19 +192,25 @@ void FrmVorlSpeichern::RegisterAnhaengen(const QString& pfad) {
     }
 }
 
-void FrmVorlSpeichern::RegisterNeuSchreiben() {
-    const auto* liste = element<QListWidget>(&m_app.frmHaupt(), QStringLiteral("lstDateien"));
-    QStringList eintraege;
-    for (int i = 0; i < liste->count(); ++i) {
-        eintraege.append(liste->item(i)->text());
+void FrmVorlSpeichern::RegisterNeuSchreiben(const QString& zeile) {
+    // The file, not the list, is the register: it also holds lines added since the list was
+    // loaded, and comments the list does not show.
+    const std::optional<QString> inhalt = textLesen(registerPfad());
+    const std::optional<QString> neu = inhalt ? RegisterOhneZeile(*inhalt, zeile) : std::nullopt;
+    if (!neu) {
+        return;
     }
-    ui->rtf_nochnichteingestellte->setText(RegisterTextOhne(eintraege, -1));
-    const QString fehler = textSchreiben(registerPfad(), ui->rtf_nochnichteingestellte->text() + kCrLf);
+    ui->rtf_nochnichteingestellte->setText(*neu);
+    const QString fehler = textSchreiben(registerPfad(), *neu);
     if (!fehler.isEmpty()) {
         Meldung(m_app.plattform(), 99,
                 QStringLiteral("Die Liste der noch nicht eingestellten Artikel konnte nicht gespeichert "
                                "werden; sie bleibt, wie sie war.") +
                     kCrLf + kCrLf + fehler);
+        return;
+    }
+    if (m_app.zustand().RegisterAngezeigt) {
+        m_app.bibliothek().cmdnochnichtAnzeig_Click();
     }
 }
 

@@ -44,7 +44,8 @@ public:
 
     bool TextInDateiSchreiben(const QString& pfad, const QString& text);
     void RegisterAnhaengen(const QString& pfad);
-    void RegisterNeuSchreiben();
+    // Strikes the register line (its first exact occurrence) and keeps every other line.
+    void RegisterNeuSchreiben(const QString& zeile);
     void HtmlArtikelOeffnen();
     void AuswahlKopieren(int welches);
 

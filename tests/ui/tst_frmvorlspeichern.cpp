@@ -20,6 +20,8 @@ namespace {
 
 const QString kListing = QStringLiteral("<html>\r\n<b>Brandmauer</b>\r\n</html>");
 const QString kRegister = QStringLiteral("vorlagen/NochNichtEingestellt.txt");
+const QByteArray
+    kRegisterDrei("# Noch einzustellen\r\nA~1__00?Kori.ebay\r\nB~2__00?Kori.ebay\r\nC~3__00?Kori.ebay\r\n");
 const QString kFrage =
     QStringLiteral("Ja   = Artikel wurde bei Ebay eingestellt\r\n\r\nNein = Artikel soll für später "
                    "gespeichert werden.\r\n\r\nAbbrechen = Nicht speichern");
@@ -73,6 +75,34 @@ struct Programm {
         p.antworten.enqueue(antwort);
         fenster().cmdSchliesen_Click();
     }
+    void klick(const char* name) { haupt<QPushButton>(QLatin1String(name))->click(); }
+    // A register of three articles, whose files are saved, shown in the main window's list.
+    void registerZeigen() {
+        ordner.schreiben(kRegister, kRegisterDrei);
+        for (const char* name : {"A~1,00#Kori.ebay", "B~2,00#Kori.ebay", "C~3,00#Kori.ebay"}) {
+            ordner.schreiben(QStringLiteral("Artikeln-Txt/") + QLatin1String(name),
+                             "##-------\r\n*ArtBez=" + QByteArray(name).left(1) +
+                                 "\r\n##-------\r\n*ArtBeschreibung=\r\nText\r\n");
+        }
+        klick("cmdnochnichtAnzeig");
+    }
+    // Reads the list's entry into the main window and shows the save window for it.
+    void einlesen(int zeile) {
+        auto* liste = haupt<QListWidget>(QStringLiteral("lstDateien"));
+        liste->clearSelection();
+        liste->item(zeile)->setSelected(true);
+        klick("cmdDateiEinlesen");
+        fenster().hide();
+        fenster().anzeigen();
+    }
+    QStringList eintraege() {
+        const auto* liste = haupt<QListWidget>(QStringLiteral("lstDateien"));
+        QStringList texte;
+        for (int i = 0; i < liste->count(); ++i) {
+            texte.append(liste->item(i)->text());
+        }
+        return texte;
+    }
 };
 
 } // namespace
@@ -96,6 +126,10 @@ private slots:
     void schliessen_neinZweimal_zweiZeilen();
     void schliessen_jaMitHauptliste_laesstRegister();
     void schliessen_jaMitRegister_entferntEintrag();
+    void schliessen_ja_striktNurGelesenenArtikel_data();
+    void schliessen_ja_striktNurGelesenenArtikel();
+    void registerNeuSchreiben_behaeltNeueZeilen();
+    void registerNeuSchreiben_fehler_laesstDatei();
     void schliessen_abbrechen_schreibtNichts();
     void oeffnen_ladeListingAusDatei();
     void oeffnen_fehler_meldetUndBleibtImOeffnenModus();
@@ -320,16 +354,88 @@ void TestFrmVorlSpeichern::schliessen_jaMitHauptliste_laesstRegister() {
 
 void TestFrmVorlSpeichern::schliessen_jaMitRegister_entferntEintrag() {
     Programm pr;
-    auto* liste = pr.haupt<QListWidget>(QStringLiteral("lstDateien"));
-    liste->addItems({QStringLiteral("A~1,00#Kori.ebay"), QStringLiteral("B~2,00#Kori.ebay"),
-                     QStringLiteral("C~3,00#Kori.ebay")});
-    pr.app.zustand().RegisterAngezeigt = true;
-    pr.app.zustand().GewaehlterEintrag = 1;
+    pr.registerZeigen();
+    pr.einlesen(1);
+    // The search moves the chosen entry; the article read stays the one to strike.
+    pr.klick("cmdSuchen");
 
     pr.schliessen(Plattform::Antwort::Ja);
 
-    QCOMPARE(liste->count(), 2);
-    QCOMPARE(pr.ordner.lesen(kRegister), QByteArray("A~1__00?Kori.ebay\r\nC~3__00?Kori.ebay\r\n\r\n"));
+    QCOMPARE(pr.eintraege(),
+             (QStringList{QStringLiteral("A~1,00#Kori.ebay"), QStringLiteral("C~3,00#Kori.ebay")}));
+    QCOMPARE(pr.ordner.lesen(kRegister),
+             QByteArray("# Noch einzustellen\r\nA~1__00?Kori.ebay\r\nC~3__00?Kori.ebay\r\n"));
+    QVERIFY(pr.app.zustand().RegisterEintrag.isEmpty());
+}
+
+void TestFrmVorlSpeichern::schliessen_ja_striktNurGelesenenArtikel_data() {
+    QTest::addColumn<QString>("weg");
+    QTest::newRow("neuer Artikel") << QStringLiteral("neu");
+    QTest::newRow("nach Neu") << QStringLiteral("Neu geklickt");
+    QTest::newRow("aus anderer Liste") << QStringLiteral("Hauptliste");
+    QTest::newRow("zweites Ja") << QStringLiteral("zweimal");
+}
+
+void TestFrmVorlSpeichern::schliessen_ja_striktNurGelesenenArtikel() {
+    QFETCH(QString, weg);
+    Programm pr;
+    pr.registerZeigen();
+    if (weg == QLatin1String("Neu geklickt")) {
+        pr.einlesen(0);
+        pr.klick("cmdNeu");
+    } else if (weg == QLatin1String("Hauptliste")) {
+        pr.klick("cmdHauptliste");
+        pr.einlesen(0);
+        pr.klick("cmdnochnichtAnzeig");
+    } else if (weg == QLatin1String("zweimal")) {
+        pr.ordner.schreiben(kRegister, kRegisterDrei + "B~2__00?Kori.ebay\r\n");
+        pr.einlesen(1);
+        pr.schliessen(Plattform::Antwort::Ja);
+        pr.fenster().anzeigen();
+    }
+    const QByteArray vorher = pr.ordner.lesen(kRegister);
+
+    pr.schliessen(Plattform::Antwort::Ja);
+
+    QCOMPARE(pr.ordner.lesen(kRegister), vorher);
+    QVERIFY(!pr.fenster().isVisible());
+}
+
+void TestFrmVorlSpeichern::registerNeuSchreiben_behaeltNeueZeilen() {
+    Programm pr;
+    pr.registerZeigen();
+    pr.einlesen(0);
+    // Kept for later: the register gets a line the list does not show yet.
+    pr.schliessen(Plattform::Antwort::Nein);
+    pr.fenster().anzeigen();
+
+    pr.schliessen(Plattform::Antwort::Ja);
+
+    QCOMPARE(pr.ordner.lesen(kRegister), QByteArray("# Noch einzustellen\r\nB~2__00?Kori.ebay\r\n"
+                                                    "C~3__00?Kori.ebay\r\nA~1__85?Kori.ebay\r\n"));
+    QCOMPARE(pr.eintraege(),
+             (QStringList{QStringLiteral("B~2,00#Kori.ebay"), QStringLiteral("C~3,00#Kori.ebay"),
+                          QStringLiteral("A~1,85#Kori.ebay")}));
+}
+
+void TestFrmVorlSpeichern::registerNeuSchreiben_fehler_laesstDatei() {
+    Programm pr;
+    pr.registerZeigen();
+    pr.einlesen(1);
+    Unveraenderlich schutz(pr.ordner.daten(QStringLiteral("vorlagen")));
+    if (!schutz.aktiv()) {
+        QSKIP("The folder cannot be made unwritable here.");
+    }
+    pr.p.vergessen();
+
+    pr.schliessen(Plattform::Antwort::Ja);
+
+    QCOMPARE(pr.ordner.lesen(kRegister), kRegisterDrei);
+    // The close question, then the failure.
+    QCOMPARE(pr.p.meldungstexte().size(), 2);
+    QVERIFY(pr.p.meldungstexte().last().startsWith(
+        QStringLiteral("Die Liste der noch nicht eingestellten Artikel konnte nicht gespeichert werden")));
+    QCOMPARE(pr.eintraege().size(), 3);
 }
 
 void TestFrmVorlSpeichern::schliessen_abbrechen_schreibtNichts() {
