@@ -16,6 +16,7 @@
 #include "ui_frmVorlSpeichern.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QShowEvent>
 
@@ -88,6 +89,8 @@ void FrmVorlSpeichern::nachFertigstellenZeigen(const QString& versandkosten, con
     ui->lblOk->hide();
     ui->lblVersandKosten->setText(versandkosten);
     ui->lblVersandArt->setText(versandart);
+    // A finished article is saved, whatever an earlier open left behind.
+    m_app.zustand().OeffnenModus = false;
     anzeigen();
 }
 
@@ -113,7 +116,11 @@ void FrmVorlSpeichern::Form_Activate() {
     ui->lblEbajName->setText(m_app.zustand().verkaeuferName);
     const QPoint haupt = m_app.frmHaupt().pos();
     move(haupt.x() + pixelAusTwips(kVersatzRechts), haupt.y() + pixelAusTwips(kVersatzUnten));
-    if (m_app.zustand().OeffnenModus) {
+    m_ansicht = m_app.zustand().OeffnenModus;
+    m_geoeffnet.clear();
+    schreibknoepfeFreigeben();
+    if (m_ansicht) {
+        ui->txtArtikelBez->clear();
         mnuDatOpen_Click();
     } else {
         ui->txtArtikelBez->setText(
@@ -124,6 +131,9 @@ void FrmVorlSpeichern::Form_Activate() {
 }
 
 bool FrmVorlSpeichern::cmdSpeichern_Click() {
+    if (m_ansicht) {
+        return listingZurueckschreiben();
+    }
     Zustand& z = m_app.zustand();
     z.Speichername = SpeichernameBilden(ui->txtArtikelBez->text(), z.verkaeuferName);
     const QString dateiname = DateinameBilden(z.Speichername, ui->lblVersandKosten->text(), z.verkaeuferName);
@@ -141,6 +151,26 @@ bool FrmVorlSpeichern::cmdSpeichern_Click() {
     return gespeichert;
 }
 
+bool FrmVorlSpeichern::listingZurueckschreiben() {
+    // Written as it is shown, so a listing saved unchanged stays byte for byte the same.
+    const QString fehler = textSchreiben(m_geoeffnet, ui->rtfText->text());
+    if (!fehler.isEmpty()) {
+        Meldung(m_app.plattform(), 99, SpeicherFehlertext(fehler, QFileInfo(m_geoeffnet).fileName()));
+        return false;
+    }
+    return true;
+}
+
+void FrmVorlSpeichern::schreibknoepfeFreigeben() {
+    // Without a loaded listing there is nothing of its own to write.
+    const bool frei = !m_ansicht || !m_geoeffnet.isEmpty();
+    for (QWidget* knopf : {static_cast<QWidget*>(ui->cmdSpeichern), static_cast<QWidget*>(ui->cmdVorschau),
+                           static_cast<QWidget*>(ui->cmdVorschauGoogle)}) {
+        knopf->setEnabled(frei);
+    }
+    ui->mnuDatSpeichern->setEnabled(frei);
+}
+
 bool FrmVorlSpeichern::TextInDateiSchreiben(const QString& pfad, const QString& text) {
     const QString fehler = textSchreiben(pfad, text + kCrLf);
     if (!fehler.isEmpty()) {
@@ -154,6 +184,10 @@ void FrmVorlSpeichern::cmdSchliesen_Click() {
     const Plattform::Antwort antwort = m_app.plattform().meldungsfenster(
         schliessenFrage(), Plattform::Symbol::Keins, Plattform::Knoepfe::JaNeinAbbrechen,
         QStringLiteral("Artikel speichern"));
+    if (m_ansicht) {
+        ansichtSchliessen(antwort);
+        return;
+    }
     if (antwort == Plattform::Antwort::Ja || antwort == Plattform::Antwort::Nein) {
         // An article whose files were not written must not enter the register, which would
         // then list a file that is not there; the window stays open to correct the name.
@@ -171,6 +205,18 @@ void FrmVorlSpeichern::cmdSchliesen_Click() {
         hide();
     }
     zuletztGespeichertZeigen();
+}
+
+void FrmVorlSpeichern::ansichtSchliessen(Plattform::Antwort antwort) {
+    if (antwort == Plattform::Antwort::Abbrechen) {
+        return;
+    }
+    // The opened listing is the saved article itself: "Ja" says it has been listed now. Nothing
+    // of the main window's article is saved from here.
+    if (antwort == Plattform::Antwort::Ja && !m_geoeffnet.isEmpty()) {
+        RegisterNeuSchreiben(Registerzeile(QFileInfo(m_geoeffnet).fileName()));
+    }
+    hide();
 }
 
 void FrmVorlSpeichern::zuletztGespeichertZeigen() {
@@ -236,6 +282,9 @@ void FrmVorlSpeichern::HtmlArtikelOeffnen() {
     ui->lblEbajName->setText(VerkaeuferAusDateiname(pfad));
     if (ui->rtfText->dateiLaden(pfad)) {
         m_app.zustand().OeffnenModus = false;
+        m_ansicht = true;
+        m_geoeffnet = pfad;
+        schreibknoepfeFreigeben();
     } else {
         Meldung(m_app.plattform(), 999, QStringLiteral("Fehler beim ladender Datei"));
     }
@@ -297,7 +346,9 @@ void FrmVorlSpeichern::vorschau(const QString& browserFeld) {
                     QStringLiteral("\r\n") + fehler);
         return;
     }
-    cmdSpeichern_Click();
+    if (!m_ansicht) {
+        cmdSpeichern_Click();
+    }
     const QString browser = element<QLineEdit>(&m_app.frmEinstell(), browserFeld)->text();
     // Without a configured browser the desktop's own program for HTML files shows the preview.
     const bool gestartet = browser.isEmpty() ? m_app.plattform().oeffnen(datei)

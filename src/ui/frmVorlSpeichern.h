@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Plattform.h"
+
 #include <QMainWindow>
 
 #include <memory>
@@ -58,7 +60,14 @@ private:
     void zuletztGespeichertZeigen();
     void vorschau(const QString& browserFeld);
     QString registerPfad() const;
+    bool listingZurueckschreiben();
+    void schreibknoepfeFreigeben();
+    void ansichtSchliessen(Plattform::Antwort antwort);
 
     Anwendung& m_app;
     std::unique_ptr<Ui::frmVorlSpeichern> ui;
+    // The window shows a saved listing for copying and previewing, not the article to save.
+    bool m_ansicht = false;
+    // The file of the listing shown in that case; empty while none is loaded.
+    QString m_geoeffnet;
 };

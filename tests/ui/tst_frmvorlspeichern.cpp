@@ -22,6 +22,10 @@ const QString kListing = QStringLiteral("<html>\r\n<b>Brandmauer</b>\r\n</html>"
 const QString kRegister = QStringLiteral("vorlagen/NochNichtEingestellt.txt");
 const QByteArray
     kRegisterDrei("# Noch einzustellen\r\nA~1__00?Kori.ebay\r\nB~2__00?Kori.ebay\r\nC~3__00?Kori.ebay\r\n");
+const QString kGeoeffnet = QStringLiteral("Artikeln/X~4,90#Kori.ebay");
+// No line break at the end: written back as it is, nothing is added.
+const QByteArray kGeoeffnetInhalt("<p>gespeichert</p>\r\n<p>Ende</p>");
+const QByteArray kRegisterMitGeoeffnetem("A~1__00?Kori.ebay\r\nX~4__90?Kori.ebay\r\n");
 const QString kFrage =
     QStringLiteral("Ja   = Artikel wurde bei Ebay eingestellt\r\n\r\nNein = Artikel soll für später "
                    "gespeichert werden.\r\n\r\nAbbrechen = Nicht speichern");
@@ -133,6 +137,10 @@ private slots:
     void schliessen_abbrechen_schreibtNichts();
     void oeffnen_ladeListingAusDatei();
     void oeffnen_fehler_meldetUndBleibtImOeffnenModus();
+    void oeffnen_speichernUndVorschau_schreibenNurListing();
+    void oeffnen_schliessen_data();
+    void oeffnen_schliessen();
+    void oeffnen_abgebrochen_schreibtNichts();
     void kopieren_hausverkaeufer_ohneErstesZeichen_data();
     void kopieren_hausverkaeufer_ohneErstesZeichen();
     void kopieren_listingUndSchlusstext();
@@ -484,6 +492,76 @@ void TestFrmVorlSpeichern::oeffnen_fehler_meldetUndBleibtImOeffnenModus() {
     QCOMPARE(pr.p.fenster.size(), 1);
     QVERIFY(pr.p.fenster.first().text.startsWith(QStringLiteral("Fehler beim ladender Datei")));
     QVERIFY(pr.app.zustand().OeffnenModus);
+}
+
+void TestFrmVorlSpeichern::oeffnen_speichernUndVorschau_schreibenNurListing() {
+    Programm pr;
+    pr.fenster().hide();
+    pr.ordner.schreiben(kGeoeffnet, kGeoeffnetInhalt);
+    pr.p.dateien.enqueue(pr.ordner.daten(kGeoeffnet));
+    pr.app.frmVorlSpeichern().artikelEinlesenMenue();
+
+    pr.feld<QPushButton>(QStringLiteral("cmdSpeichern"))->click();
+    pr.feld<QPushButton>(QStringLiteral("cmdSpeichern"))->click();
+    pr.feld<QPushButton>(QStringLiteral("cmdVorschau"))->click();
+
+    QCOMPARE(pr.ordner.lesen(kGeoeffnet), kGeoeffnetInhalt);
+    QCOMPARE(pr.dateien(QStringLiteral("Artikeln")), QStringList{QStringLiteral("X~4,90#Kori.ebay")});
+    QVERIFY(pr.dateien(QStringLiteral("Artikeln-Txt")).isEmpty());
+    QCOMPARE(pr.ordner.lesen(QStringLiteral("Vorschau.html")), kGeoeffnetInhalt + "\r\n");
+}
+
+void TestFrmVorlSpeichern::oeffnen_schliessen_data() {
+    QTest::addColumn<Plattform::Antwort>("antwort");
+    QTest::addColumn<QByteArray>("registerNachher");
+    QTest::addColumn<bool>("offen");
+    QTest::newRow("Ja") << Plattform::Antwort::Ja << QByteArray("A~1__00?Kori.ebay\r\n") << false;
+    QTest::newRow("Nein") << Plattform::Antwort::Nein << kRegisterMitGeoeffnetem << false;
+    QTest::newRow("Abbrechen") << Plattform::Antwort::Abbrechen << kRegisterMitGeoeffnetem << true;
+}
+
+void TestFrmVorlSpeichern::oeffnen_schliessen() {
+    QFETCH(Plattform::Antwort, antwort);
+    QFETCH(QByteArray, registerNachher);
+    QFETCH(bool, offen);
+    Programm pr;
+    pr.fenster().hide();
+    pr.ordner.schreiben(kRegister, kRegisterMitGeoeffnetem);
+    pr.ordner.schreiben(kGeoeffnet, kGeoeffnetInhalt);
+    pr.p.dateien.enqueue(pr.ordner.daten(kGeoeffnet));
+    pr.app.frmVorlSpeichern().artikelEinlesenMenue();
+
+    pr.schliessen(antwort);
+
+    QCOMPARE(pr.ordner.lesen(kRegister), registerNachher);
+    QCOMPARE(pr.ordner.lesen(kGeoeffnet), kGeoeffnetInhalt);
+    QCOMPARE(pr.dateien(QStringLiteral("Artikeln")).size(), 1);
+    QVERIFY(pr.dateien(QStringLiteral("Artikeln-Txt")).isEmpty());
+    QCOMPARE(pr.fenster().isVisible(), offen);
+}
+
+void TestFrmVorlSpeichern::oeffnen_abgebrochen_schreibtNichts() {
+    Programm pr;
+    pr.fenster().hide();
+    pr.ordner.schreiben(kRegister, kRegisterMitGeoeffnetem);
+    pr.p.dateien.enqueue(QString());
+    pr.app.frmVorlSpeichern().artikelEinlesenMenue();
+
+    for (const char* knopf : {"cmdSpeichern", "cmdVorschau", "cmdVorschauGoogle"}) {
+        QVERIFY2(!pr.feld<QPushButton>(QLatin1String(knopf))->isEnabled(), knopf);
+    }
+    QVERIFY(!pr.feld<QAction>(QStringLiteral("mnuDatSpeichern"))->isEnabled());
+    pr.schliessen(Plattform::Antwort::Ja);
+    QCOMPARE(pr.ordner.lesen(kRegister), kRegisterMitGeoeffnetem);
+    QVERIFY(pr.dateien(QStringLiteral("Artikeln")).isEmpty());
+    QVERIFY(pr.dateien(QStringLiteral("Artikeln-Txt")).isEmpty());
+
+    // The next finished article is saved as usual.
+    pr.fenster().nachFertigstellenZeigen(QStringLiteral("1,85"), QString());
+    QVERIFY(pr.feld<QPushButton>(QStringLiteral("cmdSpeichern"))->isEnabled());
+    pr.feld<QPushButton>(QStringLiteral("cmdSpeichern"))->click();
+    QCOMPARE(pr.dateien(QStringLiteral("Artikeln-Txt")),
+             QStringList{QStringLiteral("Mankell Brandmauer~1,85#Kori.ebay")});
 }
 
 void TestFrmVorlSpeichern::kopieren_hausverkaeufer_ohneErstesZeichen_data() {
