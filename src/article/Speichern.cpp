@@ -33,14 +33,16 @@ SpeicherPfade SpeicherPfadeBilden(const Datenordner& daten, const QString& datei
             daten.pfad(QStringLiteral("Artikeln-Zusatz-html\\") + dateiname + QStringLiteral("-Zus.ebay"))};
 }
 
-QString RegisterTextOhne(const QStringList& eintraege, int index) {
-    QString text;
-    for (qsizetype i = 0; i < eintraege.size(); ++i) {
-        if (i != index) {
-            text += Registerzeile(eintraege[i]) + QStringLiteral("\r\n");
-        }
+std::optional<QString> RegisterOhneZeile(const QString& inhalt, const QString& zeile) {
+    const QString trenner = QStringLiteral("\r\n");
+    QStringList zeilen = inhalt.split(trenner);
+    // An empty line would match the piece after the final line break, which is no line at all.
+    const qsizetype stelle = zeile.isEmpty() ? -1 : zeilen.indexOf(zeile);
+    if (stelle < 0) {
+        return std::nullopt;
     }
-    return text;
+    zeilen.removeAt(stelle);
+    return zeilen.join(trenner);
 }
 
 QString NameNachSpeichern(const QString& artikelBez) {

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class Datenordner;
 
 // The save name: the designation with the forbidden file-name characters replaced; for a house
@@ -27,9 +29,9 @@ struct SpeicherPfade {
 };
 SpeicherPfade SpeicherPfadeBilden(const Datenordner& daten, const QString& dateiname);
 
-// The register text after the entry at index was removed (an index outside the list removes
-// nothing): one register line and CR LF per entry, in list order.
-QString RegisterTextOhne(const QStringList& eintraege, int index);
+// The register text without the first line that is exactly zeile; every other line, comments
+// and blank lines included, stays as it was. Nothing when the register does not hold the line.
+std::optional<QString> RegisterOhneZeile(const QString& inhalt, const QString& zeile);
 
 // What the name field shows after a save: every "+" as "*" and every "," as "/".
 QString NameNachSpeichern(const QString& artikelBez);

@@ -35,6 +35,8 @@ struct Zustand {
     bool ListeGefuellt = false;
     bool RegisterAngezeigt = false;
     int GewaehlterEintrag = 0;
+    // The register entry the article in the main window was read from; empty for any other article.
+    QString RegisterEintrag;
     bool LadenAusstehend = false;
 
     // Save state

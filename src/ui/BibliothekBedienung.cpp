@@ -173,6 +173,7 @@ void BibliothekBedienung::cmdDateiEinlesen_Click() {
     m_app.frmHaupt().cmdNeu_Click();
     z.GewaehlterEintrag = index;
     ArtikelEinsetzen(m_app, *datei);
+    z.RegisterEintrag = z.RegisterAngezeigt ? liste()->item(index)->text() : QString();
 }
 
 void BibliothekBedienung::cmdDateiAlsTextOpen_Click() {
@@ -193,6 +194,7 @@ void BibliothekBedienung::cmdDateiAlsTextOpen_Click() {
 }
 
 void BibliothekBedienung::mnuArtEinlesenkompl_Click() {
+    m_app.zustand().RegisterEintrag.clear();
     ArtikelDateiOeffnen(m_app, QString());
 }
 

@@ -152,6 +152,7 @@ void FrmHaupt::cmdNeu_Click() {
     z.letzteBilddatei = element<QLineEdit>(&einstell, QStringLiteral("txtPfadZuMeinenArtikel"))->text();
     // A book read from a file skips the book checks once; a new article must not inherit that.
     z.pruefungUeberspringen = false;
+    z.RegisterEintrag.clear();
     m_app.frmVorlSpeichern().cmdHtml_Speren_Click();
 }
 

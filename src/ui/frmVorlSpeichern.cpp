@@ -7,6 +7,7 @@
 #include "core/TextDatei.h"
 #include "ui/Anwendung.h"
 #include "ui/ArtikelBindung.h"
+#include "ui/BibliothekBedienung.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
 #include "ui/Steuerelemente.h"
@@ -15,8 +16,8 @@
 #include "ui_frmVorlSpeichern.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
-#include <QListWidget>
 #include <QShowEvent>
 
 namespace {
@@ -88,6 +89,8 @@ void FrmVorlSpeichern::nachFertigstellenZeigen(const QString& versandkosten, con
     ui->lblOk->hide();
     ui->lblVersandKosten->setText(versandkosten);
     ui->lblVersandArt->setText(versandart);
+    // A finished article is saved, whatever an earlier open left behind.
+    m_app.zustand().OeffnenModus = false;
     anzeigen();
 }
 
@@ -104,12 +107,20 @@ void FrmVorlSpeichern::showEvent(QShowEvent* ereignis) {
 }
 
 void FrmVorlSpeichern::Form_Activate() {
+    // The window is kept between articles: nothing of the last one may carry over.
     ui->lblClip->hide();
+    ui->lblok2->hide();
+    ui->txtStartPreis->clear();
+    cmdHTMLBearb_Click();
     ui->rtfText->setText(QString());
     ui->lblEbajName->setText(m_app.zustand().verkaeuferName);
     const QPoint haupt = m_app.frmHaupt().pos();
     move(haupt.x() + pixelAusTwips(kVersatzRechts), haupt.y() + pixelAusTwips(kVersatzUnten));
-    if (m_app.zustand().OeffnenModus) {
+    m_ansicht = m_app.zustand().OeffnenModus;
+    m_geoeffnet.clear();
+    schreibknoepfeFreigeben();
+    if (m_ansicht) {
+        ui->txtArtikelBez->clear();
         mnuDatOpen_Click();
     } else {
         ui->txtArtikelBez->setText(
@@ -120,10 +131,15 @@ void FrmVorlSpeichern::Form_Activate() {
 }
 
 bool FrmVorlSpeichern::cmdSpeichern_Click() {
+    if (m_ansicht) {
+        return listingZurueckschreiben();
+    }
     Zustand& z = m_app.zustand();
     z.Speichername = SpeichernameBilden(ui->txtArtikelBez->text(), z.verkaeuferName);
     const QString dateiname = DateinameBilden(z.Speichername, ui->lblVersandKosten->text(), z.verkaeuferName);
     z.Registername = RegisternameBilden(dateiname);
+    // The article text is built from the article shown now, never left over from an earlier one.
+    ui->rtfSpeichern->setText(ArtikelTextBilden(m_app));
     const SpeicherPfade pfade = SpeicherPfadeBilden(m_app.daten(), dateiname);
     bool gespeichert = TextInDateiSchreiben(pfade.html, ui->rtfText->text());
     gespeichert = TextInDateiSchreiben(pfade.text, ui->rtfSpeichern->text()) && gespeichert;
@@ -135,7 +151,43 @@ bool FrmVorlSpeichern::cmdSpeichern_Click() {
     return gespeichert;
 }
 
+bool FrmVorlSpeichern::listingZurueckschreiben() {
+    if (leerUeberVorhandene(m_geoeffnet, ui->rtfText->text())) {
+        return false;
+    }
+    // Written as it is shown, so a listing saved unchanged stays byte for byte the same.
+    const QString fehler = textSchreiben(m_geoeffnet, ui->rtfText->text());
+    if (!fehler.isEmpty()) {
+        Meldung(m_app.plattform(), 99, SpeicherFehlertext(fehler, QFileInfo(m_geoeffnet).fileName()));
+        return false;
+    }
+    return true;
+}
+
+void FrmVorlSpeichern::schreibknoepfeFreigeben() {
+    // Without a loaded listing there is nothing of its own to write.
+    const bool frei = !m_ansicht || !m_geoeffnet.isEmpty();
+    for (QWidget* knopf : {static_cast<QWidget*>(ui->cmdSpeichern), static_cast<QWidget*>(ui->cmdVorschau),
+                           static_cast<QWidget*>(ui->cmdVorschauGoogle)}) {
+        knopf->setEnabled(frei);
+    }
+    ui->mnuDatSpeichern->setEnabled(frei);
+}
+
+bool FrmVorlSpeichern::leerUeberVorhandene(const QString& pfad, const QString& text) {
+    // A saved article is never replaced by nothing.
+    if (!text.isEmpty() || !QFileInfo::exists(pfad)) {
+        return false;
+    }
+    Meldung(m_app.plattform(), 99,
+            QStringLiteral("Der Text ist leer; die gespeicherte Datei bleibt, wie sie war:") + kCrLf + pfad);
+    return true;
+}
+
 bool FrmVorlSpeichern::TextInDateiSchreiben(const QString& pfad, const QString& text) {
+    if (leerUeberVorhandene(pfad, text)) {
+        return false;
+    }
     const QString fehler = textSchreiben(pfad, text + kCrLf);
     if (!fehler.isEmpty()) {
         Meldung(m_app.plattform(), 99, SpeicherFehlertext(fehler, m_app.zustand().Speichername));
@@ -148,23 +200,39 @@ void FrmVorlSpeichern::cmdSchliesen_Click() {
     const Plattform::Antwort antwort = m_app.plattform().meldungsfenster(
         schliessenFrage(), Plattform::Symbol::Keins, Plattform::Knoepfe::JaNeinAbbrechen,
         QStringLiteral("Artikel speichern"));
+    if (m_ansicht) {
+        ansichtSchliessen(antwort);
+        return;
+    }
     if (antwort == Plattform::Antwort::Ja || antwort == Plattform::Antwort::Nein) {
-        ui->rtfSpeichern->setText(ArtikelTextBilden(m_app));
         // An article whose files were not written must not enter the register, which would
         // then list a file that is not there; the window stays open to correct the name.
         if (!cmdSpeichern_Click()) {
             return;
         }
+        Zustand& z = m_app.zustand();
         if (antwort == Plattform::Antwort::Nein) {
             RegisterAnhaengen(registerPfad());
-        } else if (m_app.zustand().RegisterAngezeigt) {
-            auto* liste = element<QListWidget>(&m_app.frmHaupt(), QStringLiteral("lstDateien"));
-            delete liste->takeItem(m_app.zustand().GewaehlterEintrag);
-            RegisterNeuSchreiben();
+        } else if (!z.RegisterEintrag.isEmpty()) {
+            // Only the entry this article was read from has been listed now.
+            RegisterNeuSchreiben(Registerzeile(z.RegisterEintrag));
+            z.RegisterEintrag.clear();
         }
         hide();
     }
     zuletztGespeichertZeigen();
+}
+
+void FrmVorlSpeichern::ansichtSchliessen(Plattform::Antwort antwort) {
+    if (antwort == Plattform::Antwort::Abbrechen) {
+        return;
+    }
+    // The opened listing is the saved article itself: "Ja" says it has been listed now. Nothing
+    // of the main window's article is saved from here.
+    if (antwort == Plattform::Antwort::Ja && !m_geoeffnet.isEmpty()) {
+        RegisterNeuSchreiben(Registerzeile(QFileInfo(m_geoeffnet).fileName()));
+    }
+    hide();
 }
 
 void FrmVorlSpeichern::zuletztGespeichertZeigen() {
@@ -186,19 +254,25 @@ void FrmVorlSpeichern::RegisterAnhaengen(const QString& pfad) {
     }
 }
 
-void FrmVorlSpeichern::RegisterNeuSchreiben() {
-    const auto* liste = element<QListWidget>(&m_app.frmHaupt(), QStringLiteral("lstDateien"));
-    QStringList eintraege;
-    for (int i = 0; i < liste->count(); ++i) {
-        eintraege.append(liste->item(i)->text());
+void FrmVorlSpeichern::RegisterNeuSchreiben(const QString& zeile) {
+    // The file, not the list, is the register: it also holds lines added since the list was
+    // loaded, and comments the list does not show.
+    const std::optional<QString> inhalt = textLesen(registerPfad());
+    const std::optional<QString> neu = inhalt ? RegisterOhneZeile(*inhalt, zeile) : std::nullopt;
+    if (!neu) {
+        return;
     }
-    ui->rtf_nochnichteingestellte->setText(RegisterTextOhne(eintraege, -1));
-    const QString fehler = textSchreiben(registerPfad(), ui->rtf_nochnichteingestellte->text() + kCrLf);
+    ui->rtf_nochnichteingestellte->setText(*neu);
+    const QString fehler = textSchreiben(registerPfad(), *neu);
     if (!fehler.isEmpty()) {
         Meldung(m_app.plattform(), 99,
                 QStringLiteral("Die Liste der noch nicht eingestellten Artikel konnte nicht gespeichert "
                                "werden; sie bleibt, wie sie war.") +
                     kCrLf + kCrLf + fehler);
+        return;
+    }
+    if (m_app.zustand().RegisterAngezeigt) {
+        m_app.bibliothek().cmdnochnichtAnzeig_Click();
     }
 }
 
@@ -224,6 +298,9 @@ void FrmVorlSpeichern::HtmlArtikelOeffnen() {
     ui->lblEbajName->setText(VerkaeuferAusDateiname(pfad));
     if (ui->rtfText->dateiLaden(pfad)) {
         m_app.zustand().OeffnenModus = false;
+        m_ansicht = true;
+        m_geoeffnet = pfad;
+        schreibknoepfeFreigeben();
     } else {
         Meldung(m_app.plattform(), 999, QStringLiteral("Fehler beim ladender Datei"));
     }
@@ -277,8 +354,17 @@ void FrmVorlSpeichern::cmdVorschauGoogle_Click() {
 
 void FrmVorlSpeichern::vorschau(const QString& browserFeld) {
     const QString datei = m_app.daten().pfad(QStringLiteral("Vorschau.html"));
-    VorschauSchreiben(datei, ui->rtfText->text());
-    cmdSpeichern_Click();
+    const QString fehler = VorschauSchreiben(datei, ui->rtfText->text());
+    if (!fehler.isEmpty()) {
+        // A browser on the old file would show a different article than the seller asked for.
+        Meldung(m_app.plattform(), 99,
+                QStringLiteral("Die Vorschau-Datei kann nicht geschrieben werden:\r\n") + datei +
+                    QStringLiteral("\r\n") + fehler);
+        return;
+    }
+    if (!m_ansicht) {
+        cmdSpeichern_Click();
+    }
     const QString browser = element<QLineEdit>(&m_app.frmEinstell(), browserFeld)->text();
     // Without a configured browser the desktop's own program for HTML files shows the preview.
     const bool gestartet = browser.isEmpty() ? m_app.plattform().oeffnen(datei)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Plattform.h"
+
 #include <QMainWindow>
 
 #include <memory>
@@ -44,7 +46,8 @@ public:
 
     bool TextInDateiSchreiben(const QString& pfad, const QString& text);
     void RegisterAnhaengen(const QString& pfad);
-    void RegisterNeuSchreiben();
+    // Strikes the register line (its first exact occurrence) and keeps every other line.
+    void RegisterNeuSchreiben(const QString& zeile);
     void HtmlArtikelOeffnen();
     void AuswahlKopieren(int welches);
 
@@ -57,7 +60,16 @@ private:
     void zuletztGespeichertZeigen();
     void vorschau(const QString& browserFeld);
     QString registerPfad() const;
+    bool listingZurueckschreiben();
+    // Reports and returns true when an empty text would replace an existing file.
+    bool leerUeberVorhandene(const QString& pfad, const QString& text);
+    void schreibknoepfeFreigeben();
+    void ansichtSchliessen(Plattform::Antwort antwort);
 
     Anwendung& m_app;
     std::unique_ptr<Ui::frmVorlSpeichern> ui;
+    // The window shows a saved listing for copying and previewing, not the article to save.
+    bool m_ansicht = false;
+    // The file of the listing shown in that case; empty while none is loaded.
+    QString m_geoeffnet;
 };

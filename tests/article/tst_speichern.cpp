@@ -14,8 +14,8 @@ private slots:
     void registername_fragezeichenUndUnterstriche();
     void registerzeile_zurueckgelesenIstDateiname();
     void pfade_inDenDreiOrdnern();
-    void registerTextOhne_data();
-    void registerTextOhne();
+    void registerOhneZeile_data();
+    void registerOhneZeile();
     void nameNachSpeichern();
     void fehlertext();
 };
@@ -76,20 +76,31 @@ void TestSpeichern::pfade_inDenDreiOrdnern() {
     QCOMPARE(pfade.zusatz, ordner.daten(QStringLiteral("Artikeln-Zusatz-html/Buch~4,90#Hans-Zus.ebay")));
 }
 
-void TestSpeichern::registerTextOhne_data() {
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("erwartet");
-    QTest::newRow("mitte") << 1 << QStringLiteral("A~1?X.ebay\r\nC~3__5?X.ebay\r\n");
-    QTest::newRow("ausserhalb") << 7 << QStringLiteral("A~1?X.ebay\r\nB~2?X.ebay\r\nC~3__5?X.ebay\r\n");
-    QTest::newRow("negativ") << -1 << QStringLiteral("A~1?X.ebay\r\nB~2?X.ebay\r\nC~3__5?X.ebay\r\n");
+void TestSpeichern::registerOhneZeile_data() {
+    QTest::addColumn<QString>("inhalt");
+    QTest::addColumn<QString>("zeile");
+    QTest::addColumn<std::optional<QString>>("erwartet");
+    const QString drei = QStringLiteral("A~1?X.ebay\r\nB~2?X.ebay\r\nC~3__5?X.ebay\r\n");
+    QTest::newRow("mitte") << drei << QStringLiteral("B~2?X.ebay")
+                           << std::optional(QStringLiteral("A~1?X.ebay\r\nC~3__5?X.ebay\r\n"));
+    QTest::newRow("letzte") << drei << QStringLiteral("C~3__5?X.ebay")
+                            << std::optional(QStringLiteral("A~1?X.ebay\r\nB~2?X.ebay\r\n"));
+    QTest::newRow("fehlt") << drei << QStringLiteral("D~4?X.ebay") << std::optional<QString>();
+    QTest::newRow("nur Teil einer Zeile") << drei << QStringLiteral("B~2") << std::optional<QString>();
+    QTest::newRow("leer") << drei << QString() << std::optional<QString>();
+    QTest::newRow("doppelt nur erste")
+        << QStringLiteral("A.ebay\r\nB.ebay\r\nA.ebay\r\n") << QStringLiteral("A.ebay")
+        << std::optional(QStringLiteral("B.ebay\r\nA.ebay\r\n"));
+    QTest::newRow("kommentare und leerzeilen bleiben")
+        << QStringLiteral("# Register\r\n\r\nA.ebay\r\n// alt\r\nB.ebay") << QStringLiteral("A.ebay")
+        << std::optional(QStringLiteral("# Register\r\n\r\n// alt\r\nB.ebay"));
 }
 
-void TestSpeichern::registerTextOhne() {
-    QFETCH(int, index);
-    QFETCH(QString, erwartet);
-    const QStringList liste{QStringLiteral("A~1#X.ebay"), QStringLiteral("B~2#X.ebay"),
-                            QStringLiteral("C~3,5#X.ebay")};
-    QCOMPARE(RegisterTextOhne(liste, index), erwartet);
+void TestSpeichern::registerOhneZeile() {
+    QFETCH(QString, inhalt);
+    QFETCH(QString, zeile);
+    QFETCH(std::optional<QString>, erwartet);
+    QCOMPARE(RegisterOhneZeile(inhalt, zeile), erwartet);
 }
 
 void TestSpeichern::nameNachSpeichern() {

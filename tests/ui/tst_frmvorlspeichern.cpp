@@ -8,16 +8,24 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
 
 const QString kListing = QStringLiteral("<html>\r\n<b>Brandmauer</b>\r\n</html>");
 const QString kRegister = QStringLiteral("vorlagen/NochNichtEingestellt.txt");
+const QByteArray
+    kRegisterDrei("# Noch einzustellen\r\nA~1__00?Kori.ebay\r\nB~2__00?Kori.ebay\r\nC~3__00?Kori.ebay\r\n");
+const QString kGeoeffnet = QStringLiteral("Artikeln/X~4,90#Kori.ebay");
+// No line break at the end: written back as it is, nothing is added.
+const QByteArray kGeoeffnetInhalt("<p>gespeichert</p>\r\n<p>Ende</p>");
+const QByteArray kRegisterMitGeoeffnetem("A~1__00?Kori.ebay\r\nX~4__90?Kori.ebay\r\n");
 const QString kFrage =
     QStringLiteral("Ja   = Artikel wurde bei Ebay eingestellt\r\n\r\nNein = Artikel soll für später "
                    "gespeichert werden.\r\n\r\nAbbrechen = Nicht speichern");
@@ -71,6 +79,34 @@ struct Programm {
         p.antworten.enqueue(antwort);
         fenster().cmdSchliesen_Click();
     }
+    void klick(const char* name) { haupt<QPushButton>(QLatin1String(name))->click(); }
+    // A register of three articles, whose files are saved, shown in the main window's list.
+    void registerZeigen() {
+        ordner.schreiben(kRegister, kRegisterDrei);
+        for (const char* name : {"A~1,00#Kori.ebay", "B~2,00#Kori.ebay", "C~3,00#Kori.ebay"}) {
+            ordner.schreiben(QStringLiteral("Artikeln-Txt/") + QLatin1String(name),
+                             "##-------\r\n*ArtBez=" + QByteArray(name).left(1) +
+                                 "\r\n##-------\r\n*ArtBeschreibung=\r\nText\r\n");
+        }
+        klick("cmdnochnichtAnzeig");
+    }
+    // Reads the list's entry into the main window and shows the save window for it.
+    void einlesen(int zeile) {
+        auto* liste = haupt<QListWidget>(QStringLiteral("lstDateien"));
+        liste->clearSelection();
+        liste->item(zeile)->setSelected(true);
+        klick("cmdDateiEinlesen");
+        fenster().hide();
+        fenster().anzeigen();
+    }
+    QStringList eintraege() {
+        const auto* liste = haupt<QListWidget>(QStringLiteral("lstDateien"));
+        QStringList texte;
+        for (int i = 0; i < liste->count(); ++i) {
+            texte.append(liste->item(i)->text());
+        }
+        return texte;
+    }
 };
 
 } // namespace
@@ -83,16 +119,30 @@ private slots:
     void speichern_hausverkaeufer_ohnePlusPraefix_data();
     void speichern_hausverkaeufer_ohnePlusPraefix();
     void speichern_leererZusatz_keineZusDatei();
+    void speichern_schreibtGezeigtenArtikel_data();
+    void speichern_schreibtGezeigtenArtikel();
+    void anzeigen_nachLetztemArtikel_sauber();
+    void vorschau_schreibfehler_meldetOhneBrowser();
     void speichern_schreibfehler_meldetUndSchreibtWeiter();
     void speichern_schreibfehler_behaeltAlteDatei();
+    void speichern_leererText_behaeltVorhandeneDatei_data();
+    void speichern_leererText_behaeltVorhandeneDatei();
     void schliessen_frageMitDreiKnoepfen();
     void schliessen_nein_registerzeile();
     void schliessen_neinZweimal_zweiZeilen();
     void schliessen_jaMitHauptliste_laesstRegister();
     void schliessen_jaMitRegister_entferntEintrag();
+    void schliessen_ja_striktNurGelesenenArtikel_data();
+    void schliessen_ja_striktNurGelesenenArtikel();
+    void registerNeuSchreiben_behaeltNeueZeilen();
+    void registerNeuSchreiben_fehler_laesstDatei();
     void schliessen_abbrechen_schreibtNichts();
     void oeffnen_ladeListingAusDatei();
     void oeffnen_fehler_meldetUndBleibtImOeffnenModus();
+    void oeffnen_speichernUndVorschau_schreibenNurListing();
+    void oeffnen_schliessen_data();
+    void oeffnen_schliessen();
+    void oeffnen_abgebrochen_schreibtNichts();
     void kopieren_hausverkaeufer_ohneErstesZeichen_data();
     void kopieren_hausverkaeufer_ohneErstesZeichen();
     void kopieren_listingUndSchlusstext();
@@ -122,7 +172,6 @@ void TestFrmVorlSpeichern::anzeigen_fuelltFelder() {
 void TestFrmVorlSpeichern::speichern_verboteneZeichen_inAllenDreiDateien() {
     Programm pr;
     pr.name()->setText(QStringLiteral("Frage? Nr#1: a\\b/c|d*e<f>g!\"h\" + Heft, neu"));
-    pr.rtf("rtfSpeichern")->setText(QStringLiteral("*ArtBez=x"));
     pr.inhaltAuto(QStringLiteral("<table>"));
 
     pr.fenster().cmdSpeichern_Click();
@@ -131,8 +180,8 @@ void TestFrmVorlSpeichern::speichern_verboteneZeichen_inAllenDreiDateien() {
     QCOMPARE(pr.dateien(QStringLiteral("Artikeln")), QStringList{n + QStringLiteral(".ebay")});
     QCOMPARE(pr.ordner.lesen(QStringLiteral("Artikeln/") + n + QStringLiteral(".ebay")),
              w1252(kListing + "\r\n"));
-    QCOMPARE(pr.ordner.lesen(QStringLiteral("Artikeln-Txt/") + n + QStringLiteral(".ebay")),
-             QByteArray("*ArtBez=x\r\n"));
+    QVERIFY(pr.ordner.lesen(QStringLiteral("Artikeln-Txt/") + n + QStringLiteral(".ebay"))
+                .startsWith("##-------\r\n*EbayName=Kori\r\n*ArtBez=Mankell Brandmauer\r\n"));
     QCOMPARE(pr.ordner.lesen(QStringLiteral("Artikeln-Zusatz-html/") + n + QStringLiteral("-Zus.ebay")),
              QByteArray("<table>\r\n"));
     QCOMPARE(pr.name()->text(), QStringLiteral("Frage? Nr#1: a\\b/c|d*e<f>g!\"h\" * Heft/ neu"));
@@ -174,6 +223,59 @@ void TestFrmVorlSpeichern::speichern_leererZusatz_keineZusDatei() {
     QVERIFY(pr.dateien(QStringLiteral("Artikeln-Zusatz-html")).isEmpty());
 }
 
+void TestFrmVorlSpeichern::speichern_schreibtGezeigtenArtikel_data() {
+    QTest::addColumn<QString>("knopf");
+    QTest::newRow("Speichern") << QStringLiteral("cmdSpeichern");
+    QTest::newRow("Vorschau") << QStringLiteral("cmdVorschau");
+    QTest::newRow("Vorschau Chrome") << QStringLiteral("cmdVorschauGoogle");
+}
+
+void TestFrmVorlSpeichern::speichern_schreibtGezeigtenArtikel() {
+    QFETCH(QString, knopf);
+    Programm pr;
+    // A first article closed with "Nein", then a second one shown in the kept window.
+    pr.schliessen(Plattform::Antwort::Nein);
+    pr.haupt<QLineEdit>(QStringLiteral("txtArtikelBez"))->setText(QStringLiteral("Zweites Buch"));
+    pr.fenster().anzeigen();
+
+    pr.feld<QPushButton>(knopf)->click();
+
+    const QByteArray artikel = pr.ordner.lesen(QStringLiteral("Artikeln-Txt/Zweites Buch~1,85#Kori.ebay"));
+    QVERIFY(artikel.contains("*ArtBez=Zweites Buch\r\n"));
+    QVERIFY(!artikel.contains("Mankell"));
+}
+
+void TestFrmVorlSpeichern::anzeigen_nachLetztemArtikel_sauber() {
+    Programm pr;
+    pr.fenster().cmdTextAmEndeUbernehmen_Click();
+    pr.feld<QLineEdit>(QStringLiteral("txtStartPreis"))->setText(QStringLiteral("9,99"));
+    pr.fenster().cmdHtml_Speren_Click();
+    pr.schliessen(Plattform::Antwort::Nein);
+
+    pr.fenster().anzeigen();
+
+    QVERIFY(pr.feld<QLabel>(QStringLiteral("lblok2"))->isHidden());
+    QVERIFY(pr.feld<QLineEdit>(QStringLiteral("txtStartPreis"))->text().isEmpty());
+    QVERIFY(!pr.rtf("rtfText")->isReadOnly());
+}
+
+void TestFrmVorlSpeichern::vorschau_schreibfehler_meldetOhneBrowser() {
+    Programm pr;
+    // A folder in the place of the preview file: it cannot be written.
+    QFile::remove(pr.ordner.daten(QStringLiteral("Vorschau.html")));
+    QVERIFY(QDir(pr.ordner.daten(QStringLiteral("Vorschau.html"))).mkpath(QStringLiteral("belegt")));
+
+    pr.fenster().cmdVorschau_Click();
+
+    QCOMPARE(pr.p.fenster.size(), 1);
+    QCOMPARE(pr.p.fenster.first().titel, QStringLiteral("ACHTUNG!"));
+    QVERIFY(
+        pr.p.fenster.first().text.startsWith(QStringLiteral("Die Vorschau-Datei kann nicht geschrieben")));
+    for (const SkriptPlattform::Aufruf& aufruf : pr.p.aufrufe) {
+        QVERIFY(aufruf.art != QStringLiteral("oeffnen") && aufruf.art != QStringLiteral("programmStarten"));
+    }
+}
+
 void TestFrmVorlSpeichern::speichern_schreibfehler_meldetUndSchreibtWeiter() {
     Programm pr;
     pr.inhaltAuto(QStringLiteral("<table>"));
@@ -208,6 +310,33 @@ void TestFrmVorlSpeichern::speichern_schreibfehler_behaeltAlteDatei() {
     QCOMPARE(pr.ordner.lesen(n), QByteArray("alt\r\n"));
     QCOMPARE(pr.p.fenster.size(), 1);
     QCOMPARE(pr.dateien(QStringLiteral("Artikeln")).size(), 1);
+}
+
+void TestFrmVorlSpeichern::speichern_leererText_behaeltVorhandeneDatei_data() {
+    QTest::addColumn<bool>("geoeffnet");
+    QTest::newRow("Artikel") << false;
+    QTest::newRow("geoeffnetes Listing") << true;
+}
+
+void TestFrmVorlSpeichern::speichern_leererText_behaeltVorhandeneDatei() {
+    QFETCH(bool, geoeffnet);
+    Programm pr;
+    const QString html =
+        geoeffnet ? kGeoeffnet : QStringLiteral("Artikeln/Mankell Brandmauer~1,85#Kori.ebay");
+    pr.ordner.schreiben(html, kGeoeffnetInhalt);
+    if (geoeffnet) {
+        pr.fenster().hide();
+        pr.p.dateien.enqueue(pr.ordner.daten(kGeoeffnet));
+        pr.fenster().artikelEinlesenMenue();
+    }
+    pr.rtf("rtfText")->setText(QString());
+    pr.p.vergessen();
+
+    pr.feld<QPushButton>(QStringLiteral("cmdSpeichern"))->click();
+
+    QCOMPARE(pr.ordner.lesen(html), kGeoeffnetInhalt);
+    QCOMPARE(pr.p.meldungstexte().size(), 1);
+    QVERIFY(pr.p.meldungstexte().first().startsWith(QStringLiteral("Der Text ist leer")));
 }
 
 void TestFrmVorlSpeichern::schliessen_frageMitDreiKnoepfen() {
@@ -262,16 +391,88 @@ void TestFrmVorlSpeichern::schliessen_jaMitHauptliste_laesstRegister() {
 
 void TestFrmVorlSpeichern::schliessen_jaMitRegister_entferntEintrag() {
     Programm pr;
-    auto* liste = pr.haupt<QListWidget>(QStringLiteral("lstDateien"));
-    liste->addItems({QStringLiteral("A~1,00#Kori.ebay"), QStringLiteral("B~2,00#Kori.ebay"),
-                     QStringLiteral("C~3,00#Kori.ebay")});
-    pr.app.zustand().RegisterAngezeigt = true;
-    pr.app.zustand().GewaehlterEintrag = 1;
+    pr.registerZeigen();
+    pr.einlesen(1);
+    // The search moves the chosen entry; the article read stays the one to strike.
+    pr.klick("cmdSuchen");
 
     pr.schliessen(Plattform::Antwort::Ja);
 
-    QCOMPARE(liste->count(), 2);
-    QCOMPARE(pr.ordner.lesen(kRegister), QByteArray("A~1__00?Kori.ebay\r\nC~3__00?Kori.ebay\r\n\r\n"));
+    QCOMPARE(pr.eintraege(),
+             (QStringList{QStringLiteral("A~1,00#Kori.ebay"), QStringLiteral("C~3,00#Kori.ebay")}));
+    QCOMPARE(pr.ordner.lesen(kRegister),
+             QByteArray("# Noch einzustellen\r\nA~1__00?Kori.ebay\r\nC~3__00?Kori.ebay\r\n"));
+    QVERIFY(pr.app.zustand().RegisterEintrag.isEmpty());
+}
+
+void TestFrmVorlSpeichern::schliessen_ja_striktNurGelesenenArtikel_data() {
+    QTest::addColumn<QString>("weg");
+    QTest::newRow("neuer Artikel") << QStringLiteral("neu");
+    QTest::newRow("nach Neu") << QStringLiteral("Neu geklickt");
+    QTest::newRow("aus anderer Liste") << QStringLiteral("Hauptliste");
+    QTest::newRow("zweites Ja") << QStringLiteral("zweimal");
+}
+
+void TestFrmVorlSpeichern::schliessen_ja_striktNurGelesenenArtikel() {
+    QFETCH(QString, weg);
+    Programm pr;
+    pr.registerZeigen();
+    if (weg == QLatin1String("Neu geklickt")) {
+        pr.einlesen(0);
+        pr.klick("cmdNeu");
+    } else if (weg == QLatin1String("Hauptliste")) {
+        pr.klick("cmdHauptliste");
+        pr.einlesen(0);
+        pr.klick("cmdnochnichtAnzeig");
+    } else if (weg == QLatin1String("zweimal")) {
+        pr.ordner.schreiben(kRegister, kRegisterDrei + "B~2__00?Kori.ebay\r\n");
+        pr.einlesen(1);
+        pr.schliessen(Plattform::Antwort::Ja);
+        pr.fenster().anzeigen();
+    }
+    const QByteArray vorher = pr.ordner.lesen(kRegister);
+
+    pr.schliessen(Plattform::Antwort::Ja);
+
+    QCOMPARE(pr.ordner.lesen(kRegister), vorher);
+    QVERIFY(!pr.fenster().isVisible());
+}
+
+void TestFrmVorlSpeichern::registerNeuSchreiben_behaeltNeueZeilen() {
+    Programm pr;
+    pr.registerZeigen();
+    pr.einlesen(0);
+    // Kept for later: the register gets a line the list does not show yet.
+    pr.schliessen(Plattform::Antwort::Nein);
+    pr.fenster().anzeigen();
+
+    pr.schliessen(Plattform::Antwort::Ja);
+
+    QCOMPARE(pr.ordner.lesen(kRegister), QByteArray("# Noch einzustellen\r\nB~2__00?Kori.ebay\r\n"
+                                                    "C~3__00?Kori.ebay\r\nA~1__85?Kori.ebay\r\n"));
+    QCOMPARE(pr.eintraege(),
+             (QStringList{QStringLiteral("B~2,00#Kori.ebay"), QStringLiteral("C~3,00#Kori.ebay"),
+                          QStringLiteral("A~1,85#Kori.ebay")}));
+}
+
+void TestFrmVorlSpeichern::registerNeuSchreiben_fehler_laesstDatei() {
+    Programm pr;
+    pr.registerZeigen();
+    pr.einlesen(1);
+    Unveraenderlich schutz(pr.ordner.daten(QStringLiteral("vorlagen")));
+    if (!schutz.aktiv()) {
+        QSKIP("The folder cannot be made unwritable here.");
+    }
+    pr.p.vergessen();
+
+    pr.schliessen(Plattform::Antwort::Ja);
+
+    QCOMPARE(pr.ordner.lesen(kRegister), kRegisterDrei);
+    // The close question, then the failure.
+    QCOMPARE(pr.p.meldungstexte().size(), 2);
+    QVERIFY(pr.p.meldungstexte().last().startsWith(
+        QStringLiteral("Die Liste der noch nicht eingestellten Artikel konnte nicht gespeichert werden")));
+    QCOMPARE(pr.eintraege().size(), 3);
 }
 
 void TestFrmVorlSpeichern::schliessen_abbrechen_schreibtNichts() {
@@ -320,6 +521,76 @@ void TestFrmVorlSpeichern::oeffnen_fehler_meldetUndBleibtImOeffnenModus() {
     QCOMPARE(pr.p.fenster.size(), 1);
     QVERIFY(pr.p.fenster.first().text.startsWith(QStringLiteral("Fehler beim ladender Datei")));
     QVERIFY(pr.app.zustand().OeffnenModus);
+}
+
+void TestFrmVorlSpeichern::oeffnen_speichernUndVorschau_schreibenNurListing() {
+    Programm pr;
+    pr.fenster().hide();
+    pr.ordner.schreiben(kGeoeffnet, kGeoeffnetInhalt);
+    pr.p.dateien.enqueue(pr.ordner.daten(kGeoeffnet));
+    pr.app.frmVorlSpeichern().artikelEinlesenMenue();
+
+    pr.feld<QPushButton>(QStringLiteral("cmdSpeichern"))->click();
+    pr.feld<QPushButton>(QStringLiteral("cmdSpeichern"))->click();
+    pr.feld<QPushButton>(QStringLiteral("cmdVorschau"))->click();
+
+    QCOMPARE(pr.ordner.lesen(kGeoeffnet), kGeoeffnetInhalt);
+    QCOMPARE(pr.dateien(QStringLiteral("Artikeln")), QStringList{QStringLiteral("X~4,90#Kori.ebay")});
+    QVERIFY(pr.dateien(QStringLiteral("Artikeln-Txt")).isEmpty());
+    QCOMPARE(pr.ordner.lesen(QStringLiteral("Vorschau.html")), kGeoeffnetInhalt + "\r\n");
+}
+
+void TestFrmVorlSpeichern::oeffnen_schliessen_data() {
+    QTest::addColumn<Plattform::Antwort>("antwort");
+    QTest::addColumn<QByteArray>("registerNachher");
+    QTest::addColumn<bool>("offen");
+    QTest::newRow("Ja") << Plattform::Antwort::Ja << QByteArray("A~1__00?Kori.ebay\r\n") << false;
+    QTest::newRow("Nein") << Plattform::Antwort::Nein << kRegisterMitGeoeffnetem << false;
+    QTest::newRow("Abbrechen") << Plattform::Antwort::Abbrechen << kRegisterMitGeoeffnetem << true;
+}
+
+void TestFrmVorlSpeichern::oeffnen_schliessen() {
+    QFETCH(Plattform::Antwort, antwort);
+    QFETCH(QByteArray, registerNachher);
+    QFETCH(bool, offen);
+    Programm pr;
+    pr.fenster().hide();
+    pr.ordner.schreiben(kRegister, kRegisterMitGeoeffnetem);
+    pr.ordner.schreiben(kGeoeffnet, kGeoeffnetInhalt);
+    pr.p.dateien.enqueue(pr.ordner.daten(kGeoeffnet));
+    pr.app.frmVorlSpeichern().artikelEinlesenMenue();
+
+    pr.schliessen(antwort);
+
+    QCOMPARE(pr.ordner.lesen(kRegister), registerNachher);
+    QCOMPARE(pr.ordner.lesen(kGeoeffnet), kGeoeffnetInhalt);
+    QCOMPARE(pr.dateien(QStringLiteral("Artikeln")).size(), 1);
+    QVERIFY(pr.dateien(QStringLiteral("Artikeln-Txt")).isEmpty());
+    QCOMPARE(pr.fenster().isVisible(), offen);
+}
+
+void TestFrmVorlSpeichern::oeffnen_abgebrochen_schreibtNichts() {
+    Programm pr;
+    pr.fenster().hide();
+    pr.ordner.schreiben(kRegister, kRegisterMitGeoeffnetem);
+    pr.p.dateien.enqueue(QString());
+    pr.app.frmVorlSpeichern().artikelEinlesenMenue();
+
+    for (const char* knopf : {"cmdSpeichern", "cmdVorschau", "cmdVorschauGoogle"}) {
+        QVERIFY2(!pr.feld<QPushButton>(QLatin1String(knopf))->isEnabled(), knopf);
+    }
+    QVERIFY(!pr.feld<QAction>(QStringLiteral("mnuDatSpeichern"))->isEnabled());
+    pr.schliessen(Plattform::Antwort::Ja);
+    QCOMPARE(pr.ordner.lesen(kRegister), kRegisterMitGeoeffnetem);
+    QVERIFY(pr.dateien(QStringLiteral("Artikeln")).isEmpty());
+    QVERIFY(pr.dateien(QStringLiteral("Artikeln-Txt")).isEmpty());
+
+    // The next finished article is saved as usual.
+    pr.fenster().nachFertigstellenZeigen(QStringLiteral("1,85"), QString());
+    QVERIFY(pr.feld<QPushButton>(QStringLiteral("cmdSpeichern"))->isEnabled());
+    pr.feld<QPushButton>(QStringLiteral("cmdSpeichern"))->click();
+    QCOMPARE(pr.dateien(QStringLiteral("Artikeln-Txt")),
+             QStringList{QStringLiteral("Mankell Brandmauer~1,85#Kori.ebay")});
 }
 
 void TestFrmVorlSpeichern::kopieren_hausverkaeufer_ohneErstesZeichen_data() {
