@@ -42,12 +42,7 @@ void TestFrmLink::init() {
     m_ordner = std::make_unique<TestOrdner>(false);
     m_p = std::make_unique<SkriptPlattform>();
     m_app = std::make_unique<Anwendung>(m_ordner->programmordner(), *m_p);
-    // The main window's link field; a stand-in while the main window does not carry one.
     m_rtfLink = m_app->frmHaupt().findChild<RichTextFeld*>(QStringLiteral("rtfLink"));
-    if (m_rtfLink == nullptr) {
-        m_rtfLink = new RichTextFeld(&m_app->frmHaupt());
-        m_rtfLink->setObjectName(QStringLiteral("rtfLink"));
-    }
     m_fenster = &m_app->frmLink();
     m_fenster->oeffnen(QStringLiteral("1"));
 }
