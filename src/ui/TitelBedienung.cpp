@@ -25,6 +25,8 @@
 namespace {
 
 const QString kKeineAuswahl = QStringLiteral("Bitte vorher ein oder mehrere Wörter markieren");
+const QString kBeschreibungLeeren =
+    QStringLiteral("Die Beschreibung wird beim Wechsel der Artikelart geleert. Fortfahren?");
 
 void listeSetzen(QComboBox* box, const QStringList& eintraege, const QString& text) {
     box->clear();
@@ -95,9 +97,9 @@ void TitelBedienung::cmdArtBezBilden_Click() {
     if (e.bild3Aus) {
         element<QCheckBox>(&m_app.frmHaupt(), QStringLiteral("chkBil3JaNEin"))->setChecked(false);
     }
-    if (e.zuLang) {
-        m_app.plattform().meldungsfenster(kBezeichnungZuLang, Plattform::Symbol::Keins,
-                                          Plattform::Knoepfe::Ok, kProgrammTitel);
+    if (!e.meldung.isEmpty()) {
+        m_app.plattform().meldungsfenster(e.meldung, Plattform::Symbol::Keins, Plattform::Knoepfe::Ok,
+                                          kProgrammTitel);
     }
 }
 
@@ -149,7 +151,7 @@ void TitelBedienung::cmdWasBitenFett_Click() {
 
 void TitelBedienung::cmdBeschreibungFett_Click() {
     RichTextFeld* feld = rtfInhalt();
-    const auto neu = fettMarkieren(feld->text(), feld->selText());
+    const auto neu = fettMarkieren(feld->text(), feld->selStart(), feld->selText());
     if (!neu) {
         Meldung(m_app.plattform(), 99, kKeineAuswahl);
         return;
@@ -164,15 +166,15 @@ void TitelBedienung::lblLoeschenArtBezTitelUnter_Click() {
 }
 
 void TitelBedienung::mnuVorlBuch_Click() {
-    kategorieAnwenden(QStringLiteral("Buch"));
+    kategorieWechseln(QStringLiteral("Buch"));
 }
 
 void TitelBedienung::mnuVorlCD_MC_Click() {
-    kategorieAnwenden(QStringLiteral("CD_MC"));
+    kategorieWechseln(QStringLiteral("CD_MC"));
 }
 
 void TitelBedienung::mnuVorlKleid_Click() {
-    kategorieAnwenden(QStringLiteral("Kleidung"));
+    kategorieWechseln(QStringLiteral("Kleidung"));
 }
 
 // The entry is offered in the menu but has no template of its own.
@@ -207,7 +209,20 @@ void TitelBedienung::startKategorieWaehlen(const QString& startenMit) {
     }
 }
 
+// The seller's description is emptied only when the seller agrees.
+void TitelBedienung::kategorieWechseln(const QString& artikelArt) {
+    const bool leeren = rtfInhalt()->text().isEmpty() ||
+                        m_app.plattform().meldungsfenster(
+                            kBeschreibungLeeren, Plattform::Symbol::Ausrufezeichen,
+                            Plattform::Knoepfe::JaNein, kProgrammTitel) == Plattform::Antwort::Ja;
+    vorlageAnwenden(artikelArt, leeren);
+}
+
 void TitelBedienung::kategorieAnwenden(const QString& artikelArt) {
+    vorlageAnwenden(artikelArt, true);
+}
+
+void TitelBedienung::vorlageAnwenden(const QString& artikelArt, bool beschreibungLeeren) {
     const std::optional<KategorieVorlage> v = kategorieVorlage(artikelArt);
     if (!v) {
         return;
@@ -216,7 +231,9 @@ void TitelBedienung::kategorieAnwenden(const QString& artikelArt) {
     for (const QString& name : kategorieVersteckt()) {
         steuerelement(name)->hide();
     }
-    rtfInhalt()->setText(QString());
+    if (beschreibungLeeren) {
+        rtfInhalt()->setText(QString());
+    }
     element<QLabel>(&m_app.frmHaupt(), QStringLiteral("lblArtikelArt"))->setText(v->lblArtikelArt);
     box("cboEinZwei")->setCurrentText(v->einZwei);
     box("cboEinEineEinen")->setCurrentText(v->einEineEinen);
@@ -232,7 +249,7 @@ void TitelBedienung::kategorieAnwenden(const QString& artikelArt) {
     if (!v->buchArt.isEmpty()) {
         emit buchArtGesetzt(v->buchArt);
     }
-    if (!v->inhaltDatei.isEmpty()) {
+    if (beschreibungLeeren && !v->inhaltDatei.isEmpty()) {
         beschreibungVorlageLaden(v->inhaltDatei);
     }
     box("cboGutErhalten")->setCurrentText(v->gutErhalten);
@@ -248,7 +265,7 @@ void TitelBedienung::beschreibungVorlageLaden(const QString& datei) {
 }
 
 void TitelBedienung::fettMarkierenIn(QLineEdit* feld) {
-    const auto neu = fettMarkieren(feld->text(), feld->selectedText());
+    const auto neu = fettMarkieren(feld->text(), feld->selectionStart(), feld->selectedText());
     if (!neu) {
         Meldung(m_app.plattform(), 99, kKeineAuswahl);
         return;
