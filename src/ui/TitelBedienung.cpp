@@ -1,6 +1,5 @@
 #include "ui/TitelBedienung.h"
 
-#include "core/Datenordner.h"
 #include "core/Hausverkaeufer.h"
 #include "core/Meldungen.h"
 #include "title/Gebotszeile.h"
@@ -8,12 +7,12 @@
 #include "title/Titel.h"
 #include "ui/Anwendung.h"
 #include "ui/KlickLabel.h"
-#include "ui/ListeLaden.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
 #include "ui/Steuerelemente.h"
 #include "ui/frmHaupt.h"
+#include "ui/frmVorlIni.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -257,11 +256,9 @@ void TitelBedienung::vorlageAnwenden(const QString& artikelArt, bool beschreibun
     emit kategorieGewechselt();
 }
 
+// A missing template lets the seller pick another file, as every template part does.
 void TitelBedienung::beschreibungVorlageLaden(const QString& datei) {
-    const QString pfad = pfadAufloesen(m_app.programmordner() + datei);
-    if (!rtfInhalt()->dateiLaden(pfad)) {
-        DateiNichtGefunden(m_app.plattform(), pfad);
-    }
+    m_app.frmVorlIni().DateiInFeldLaden(datei, rtfInhalt());
 }
 
 void TitelBedienung::fettMarkierenIn(QLineEdit* feld) {

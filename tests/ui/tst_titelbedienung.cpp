@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -68,6 +69,8 @@ private slots:
     void fett_markiertDieGewaehlteStelle_data();
     void fett_markiertDieGewaehlteStelle();
     void bildnameVorne_ueber80Zeichen_meldetUndLaesstStehen();
+    void kleidung_fehlendeVorlage_waehlenLassen_data();
+    void kleidung_fehlendeVorlage_waehlenLassen();
     void gebotszeile_buchVorgaben_zeileUndBuchart();
     void gebotszeile_gebundeneAusgabe_buchartImBuchfenster();
     void autorZufuegen_setztAutorImBuchfenster();
@@ -265,6 +268,33 @@ void TestTitelBedienung::bildnameVorne_ueber80Zeichen_meldetUndLaesstStehen() {
     QCOMPARE(prog.p.meldungstexte(), QStringList{QStringLiteral("Einfügen ist nicht möglich weil \r\n"
                                                                 "die Artikelbezeichnung dann länger als 80 "
                                                                 "Zeichen wäre!")});
+}
+
+void TestTitelBedienung::kleidung_fehlendeVorlage_waehlenLassen_data() {
+    QTest::addColumn<bool>("gewaehlt");
+    QTest::newRow("andere Datei gewählt") << true;
+    QTest::newRow("abgebrochen") << false;
+}
+
+void TestTitelBedienung::kleidung_fehlendeVorlage_waehlenLassen() {
+    QFETCH(bool, gewaehlt);
+    Programm prog;
+    prog.ordner.entfernen(QStringLiteral("vorlagen/Vorlagetext-kleidung.txt"));
+    prog.ordner.schreiben(QStringLiteral("anders.txt"), w1252(QStringLiteral("Kleid aus Leinen\r\n")));
+    prog.p.dateien.enqueue(gewaehlt ? prog.ordner.daten(QStringLiteral("anders.txt")) : QString());
+    prog.el<QAction>("mnuVorlKleid")->trigger();
+    QCOMPARE(prog.p.aufrufe.size(), gewaehlt ? 1 : 2);
+    QCOMPARE(prog.p.aufrufe[0].art, QStringLiteral("dateiWaehlen"));
+    QCOMPARE(prog.p.aufrufe[0].argumente.at(0), QStringLiteral("Vorlagetext-kleidung.txt"));
+    QCOMPARE(QDir(prog.p.aufrufe[0].argumente.at(1)), QDir(prog.ordner.daten(QStringLiteral("vorlagen"))));
+    if (gewaehlt) {
+        QVERIFY(prog.p.fenster.isEmpty());
+        QCOMPARE(prog.el<RichTextFeld>("rtfInhalt")->text(), QStringLiteral("Kleid aus Leinen\r\n"));
+    } else {
+        QCOMPARE(prog.p.fenster.size(), 1);
+        QVERIFY(prog.p.fenster[0].text.contains(QStringLiteral("Datei kann nicht eigelesen werden")));
+        QVERIFY(prog.p.fenster[0].text.contains(QStringLiteral("Vorlagetext-kleidung.txt")));
+    }
 }
 
 void TestTitelBedienung::gebotszeile_buchVorgaben_zeileUndBuchart() {
