@@ -128,7 +128,10 @@ BildnameErgebnis bezeichnungAusBildname(const BildnameEingabe& eingabe) {
         return ergebnis;
     }
     if (eingabe.bezeichnung.size() > kEinfuegenMax) {
-        ergebnis.zuLang = true;
+        ergebnis.meldung = kBezeichnungZuLang;
+    } else if (name.size() + eingabe.bezeichnung.size() > kBezeichnungMax) {
+        // The cap would cut the seller's own words from the end.
+        ergebnis.meldung = kBezeichnungUeberMax;
     } else {
         ergebnis.bezeichnung = name + eingabe.bezeichnung;
     }
@@ -163,12 +166,8 @@ ZufuegenErgebnis zusaetzeZufuegen(const QString& bezeichnung, const QString& aut
     return ergebnis;
 }
 
-std::optional<QString> fettMarkieren(const QString& text, const QString& auswahl) {
-    if (auswahl.isEmpty()) {
-        return std::nullopt;
-    }
-    const qsizetype stelle = text.indexOf(auswahl);
-    if (stelle < 0) {
+std::optional<QString> fettMarkieren(const QString& text, qsizetype stelle, const QString& auswahl) {
+    if (auswahl.isEmpty() || stelle < 0 || QStringView(text).mid(stelle, auswahl.size()) != auswahl) {
         return std::nullopt;
     }
     return text.left(stelle) + QStringLiteral("<b>") + auswahl + QStringLiteral("</b>") +

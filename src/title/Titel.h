@@ -39,12 +39,14 @@ struct BildnameErgebnis {
     // House-seller names also set the title and untick picture 3.
     std::optional<QString> titel;
     bool bild3Aus = false;
-    // The designation was already too long to put the name in front: show kBezeichnungZuLang.
-    bool zuLang = false;
+    // Why the name was not put in front (kBezeichnungZuLang or kBezeichnungUeberMax); empty otherwise.
+    QString meldung;
 };
 
 inline const QString kBezeichnungZuLang = QStringLiteral(
     "Einfügen ist nicht möglich weil \r\ndie Artikelbezeichnung bereits länger als 50 Zeichen ist!.");
+inline const QString kBezeichnungUeberMax = QStringLiteral(
+    "Einfügen ist nicht möglich weil \r\ndie Artikelbezeichnung dann länger als 80 Zeichen wäre!");
 
 // The picture name, decorated for house sellers, put before the designation.
 BildnameErgebnis bezeichnungAusBildname(const BildnameEingabe& eingabe);
@@ -64,9 +66,9 @@ struct ZufuegenErgebnis {
 ZufuegenErgebnis zusaetzeZufuegen(const QString& bezeichnung, const QString& autor, const QString& zus1,
                                   const QString& zus2, bool hausverkaeufer);
 
-// The first occurrence of the selection in the text wrapped in "<b>" and "</b>"; nothing for an
-// empty selection or one the text does not hold.
-std::optional<QString> fettMarkieren(const QString& text, const QString& auswahl);
+// The selection, starting at position `stelle` (from 0) of the text, wrapped in "<b>" and "</b>";
+// nothing for an empty selection or one the text does not hold at that position.
+std::optional<QString> fettMarkieren(const QString& text, qsizetype stelle, const QString& auswahl);
 
 // Keyword phrases, each with the number of characters it adds (its leading blank included).
 const QStringList& zusatzListe1();

@@ -134,26 +134,27 @@ void BilderBedienung::cmdSuchenBild_Click(int nummer) {
         zustand.letzteBilddatei.isEmpty() ? einstellText("txtPfadZuMeinenArtikel") : zustand.letzteBilddatei;
     const QString pfad = m_app.plattform().dateiWaehlen(QString(), start, kFilter);
     if (pfad.isEmpty()) {
+        // The last picked picture may belong to another row: a cancel leaves this row as it was.
         m_app.plattform().meldungsfenster(kKeineDatei, Plattform::Symbol::Kritisch, Plattform::Knoepfe::Ok,
                                           QStringLiteral("ACHTUNG"));
-    } else {
-        zustand.letzteBilddatei = pfad;
-        zustand.bildPfade.at(static_cast<std::size_t>(nummer - 1)) = pfad;
-        const qsizetype trenner = letzterTrenner(pfad);
-        text(z.datei)->setText(pfad.mid(trenner + 1));
-        if (nummer == 1) {
-            text("txtAktuellePfad")->setText(pfad.left(trenner + 1));
-        }
-        if (!QFileInfo(pfad).isFile()) {
-            text(z.datei)->clear();
-            if (nummer == 1) {
-                text("txtAktuellePfad")->clear();
-            }
-            return;
-        }
-        vorschauLaden(nummer, pfad);
+        return;
     }
-    text("txtBild")->setText(zustand.letzteBilddatei);
+    zustand.letzteBilddatei = pfad;
+    zustand.bildPfade.at(static_cast<std::size_t>(nummer - 1)) = pfad;
+    const qsizetype trenner = letzterTrenner(pfad);
+    text(z.datei)->setText(pfad.mid(trenner + 1));
+    if (nummer == 1) {
+        text("txtAktuellePfad")->setText(pfad.left(trenner + 1));
+    }
+    if (!QFileInfo(pfad).isFile()) {
+        text(z.datei)->clear();
+        if (nummer == 1) {
+            text("txtAktuellePfad")->clear();
+        }
+        return;
+    }
+    vorschauLaden(nummer, pfad);
+    text("txtBild")->setText(pfad);
     if (nummer == 1) {
         hausverkaufUndBezeichnung();
     }

@@ -139,7 +139,7 @@ void MenueBedienung::inhaltAutoSetzen(const InhaltAutoZustand& zustand) {
 }
 
 void MenueBedienung::mnuDatenTest_Click() {
-    m_app.titel().mnuVorlBuch_Click();
+    m_app.titel().kategorieAnwenden(QStringLiteral("Buch"));
     text("txtArtikelBez")->setText(QStringLiteral("Dream Dance Vol. 7 Original + mp3 TOP! anschauen!"));
     text("txtTitel")->setText(QStringLiteral("Test Dream Dance Vol. 7  Test"));
     text("txtUntertittel")->setText(QStringLiteral("Musik die begeistert!"));
@@ -154,7 +154,7 @@ void MenueBedienung::mnuDatenTest_Click() {
 }
 
 void MenueBedienung::mnutestDatenohne_Click() {
-    m_app.titel().mnuVorlBuch_Click();
+    m_app.titel().kategorieAnwenden(QStringLiteral("Buch"));
     text("txtArtikelBez")->setText(QStringLiteral("Power für die Jugend Motivation Selbstvertrauen TOP!"));
     rich("rtfInhaltAuto")->setText(QString());
     rich("rtfInhalt")->setText(QString());

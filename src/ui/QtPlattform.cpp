@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -26,6 +27,17 @@ QMessageBox::Icon qtSymbol(Plattform::Symbol symbol) {
 
 QString anzeigeText(QString text) {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+// A bare file name stands in the start folder; Qt would take it relative to the working folder.
+QString dialogStart(const QString& dateiname, const QString& startordner) {
+    if (dateiname.isEmpty()) {
+        return startordner;
+    }
+    if (startordner.isEmpty() || QDir::isAbsolutePath(dateiname)) {
+        return dateiname;
+    }
+    return QDir(startordner).filePath(dateiname);
 }
 
 } // namespace
@@ -75,8 +87,8 @@ QString filterNachQt(const QString& filter) {
 
 QString QtPlattform::dateiWaehlen(const QString& dateiname, const QString& startordner,
                                   const QString& filter) {
-    const QString start = dateiname.isEmpty() ? startordner : dateiname;
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), start, filterNachQt(filter));
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
+                                        dialogStart(dateiname, startordner), filterNachQt(filter));
 }
 
 QString QtPlattform::eingabefenster(const QString& frage, const QString& titel, const QString& vorgabe) {

@@ -1,6 +1,5 @@
 #include "ui/TitelBedienung.h"
 
-#include "core/Datenordner.h"
 #include "core/Hausverkaeufer.h"
 #include "core/Meldungen.h"
 #include "title/Gebotszeile.h"
@@ -8,12 +7,12 @@
 #include "title/Titel.h"
 #include "ui/Anwendung.h"
 #include "ui/KlickLabel.h"
-#include "ui/ListeLaden.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
 #include "ui/Steuerelemente.h"
 #include "ui/frmHaupt.h"
+#include "ui/frmVorlIni.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,6 +24,8 @@
 namespace {
 
 const QString kKeineAuswahl = QStringLiteral("Bitte vorher ein oder mehrere Wörter markieren");
+const QString kBeschreibungLeeren =
+    QStringLiteral("Die Beschreibung wird beim Wechsel der Artikelart geleert. Fortfahren?");
 
 void listeSetzen(QComboBox* box, const QStringList& eintraege, const QString& text) {
     box->clear();
@@ -95,9 +96,9 @@ void TitelBedienung::cmdArtBezBilden_Click() {
     if (e.bild3Aus) {
         element<QCheckBox>(&m_app.frmHaupt(), QStringLiteral("chkBil3JaNEin"))->setChecked(false);
     }
-    if (e.zuLang) {
-        m_app.plattform().meldungsfenster(kBezeichnungZuLang, Plattform::Symbol::Keins,
-                                          Plattform::Knoepfe::Ok, kProgrammTitel);
+    if (!e.meldung.isEmpty()) {
+        m_app.plattform().meldungsfenster(e.meldung, Plattform::Symbol::Keins, Plattform::Knoepfe::Ok,
+                                          kProgrammTitel);
     }
 }
 
@@ -149,7 +150,7 @@ void TitelBedienung::cmdWasBitenFett_Click() {
 
 void TitelBedienung::cmdBeschreibungFett_Click() {
     RichTextFeld* feld = rtfInhalt();
-    const auto neu = fettMarkieren(feld->text(), feld->selText());
+    const auto neu = fettMarkieren(feld->text(), feld->selStart(), feld->selText());
     if (!neu) {
         Meldung(m_app.plattform(), 99, kKeineAuswahl);
         return;
@@ -164,15 +165,15 @@ void TitelBedienung::lblLoeschenArtBezTitelUnter_Click() {
 }
 
 void TitelBedienung::mnuVorlBuch_Click() {
-    kategorieAnwenden(QStringLiteral("Buch"));
+    kategorieWechseln(QStringLiteral("Buch"));
 }
 
 void TitelBedienung::mnuVorlCD_MC_Click() {
-    kategorieAnwenden(QStringLiteral("CD_MC"));
+    kategorieWechseln(QStringLiteral("CD_MC"));
 }
 
 void TitelBedienung::mnuVorlKleid_Click() {
-    kategorieAnwenden(QStringLiteral("Kleidung"));
+    kategorieWechseln(QStringLiteral("Kleidung"));
 }
 
 // The entry is offered in the menu but has no template of its own.
@@ -207,7 +208,20 @@ void TitelBedienung::startKategorieWaehlen(const QString& startenMit) {
     }
 }
 
+// The seller's description is emptied only when the seller agrees.
+void TitelBedienung::kategorieWechseln(const QString& artikelArt) {
+    const bool leeren = rtfInhalt()->text().isEmpty() ||
+                        m_app.plattform().meldungsfenster(
+                            kBeschreibungLeeren, Plattform::Symbol::Ausrufezeichen,
+                            Plattform::Knoepfe::JaNein, kProgrammTitel) == Plattform::Antwort::Ja;
+    vorlageAnwenden(artikelArt, leeren);
+}
+
 void TitelBedienung::kategorieAnwenden(const QString& artikelArt) {
+    vorlageAnwenden(artikelArt, true);
+}
+
+void TitelBedienung::vorlageAnwenden(const QString& artikelArt, bool beschreibungLeeren) {
     const std::optional<KategorieVorlage> v = kategorieVorlage(artikelArt);
     if (!v) {
         return;
@@ -216,7 +230,9 @@ void TitelBedienung::kategorieAnwenden(const QString& artikelArt) {
     for (const QString& name : kategorieVersteckt()) {
         steuerelement(name)->hide();
     }
-    rtfInhalt()->setText(QString());
+    if (beschreibungLeeren) {
+        rtfInhalt()->setText(QString());
+    }
     element<QLabel>(&m_app.frmHaupt(), QStringLiteral("lblArtikelArt"))->setText(v->lblArtikelArt);
     box("cboEinZwei")->setCurrentText(v->einZwei);
     box("cboEinEineEinen")->setCurrentText(v->einEineEinen);
@@ -232,7 +248,7 @@ void TitelBedienung::kategorieAnwenden(const QString& artikelArt) {
     if (!v->buchArt.isEmpty()) {
         emit buchArtGesetzt(v->buchArt);
     }
-    if (!v->inhaltDatei.isEmpty()) {
+    if (beschreibungLeeren && !v->inhaltDatei.isEmpty()) {
         beschreibungVorlageLaden(v->inhaltDatei);
     }
     box("cboGutErhalten")->setCurrentText(v->gutErhalten);
@@ -240,15 +256,13 @@ void TitelBedienung::kategorieAnwenden(const QString& artikelArt) {
     emit kategorieGewechselt();
 }
 
+// A missing template lets the seller pick another file, as every template part does.
 void TitelBedienung::beschreibungVorlageLaden(const QString& datei) {
-    const QString pfad = pfadAufloesen(m_app.programmordner() + datei);
-    if (!rtfInhalt()->dateiLaden(pfad)) {
-        DateiNichtGefunden(m_app.plattform(), pfad);
-    }
+    m_app.frmVorlIni().DateiInFeldLaden(datei, rtfInhalt());
 }
 
 void TitelBedienung::fettMarkierenIn(QLineEdit* feld) {
-    const auto neu = fettMarkieren(feld->text(), feld->selectedText());
+    const auto neu = fettMarkieren(feld->text(), feld->selectionStart(), feld->selectedText());
     if (!neu) {
         Meldung(m_app.plattform(), 99, kKeineAuswahl);
         return;

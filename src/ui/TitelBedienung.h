@@ -38,6 +38,9 @@ public:
 
     // Start-up: runs the category menu entry the configured start category names, if any.
     void startKategorieWaehlen(const QString& startenMit);
+    // The category template without a question, for a new article and the test data, which set
+    // the description themselves.
+    void kategorieAnwenden(const QString& artikelArt);
 
 signals:
     // The book window's author box cboBuchAutor is to show this text.
@@ -49,7 +52,8 @@ signals:
 
 private:
     void verbinden();
-    void kategorieAnwenden(const QString& artikelArt);
+    void kategorieWechseln(const QString& artikelArt);
+    void vorlageAnwenden(const QString& artikelArt, bool beschreibungLeeren);
     void beschreibungVorlageLaden(const QString& datei);
     void fettMarkierenIn(QLineEdit* feld);
     bool istHausverkaeufer() const;

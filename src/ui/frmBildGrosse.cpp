@@ -5,10 +5,12 @@
 #include "ui/ExterneProgramme.h"
 #include "ui/Meldung.h"
 #include "ui/Steuerelemente.h"
+#include "ui/frmEinstell.h"
 #include "ui/frmHaupt.h"
 #include "ui_frmBildGrosse.h"
 
-#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 
 namespace {
 
@@ -22,18 +24,13 @@ const std::array<QString, 4> kHoehenFelder{QStringLiteral("txtBildHohe"), QStrin
                                            QStringLiteral("txtBildHohe2"), QStringLiteral("txtBildHohe2_b")};
 const QString kAnfangsText = QStringLiteral("txtAktuellePfad");
 
-// The other windows' fields this window reads and writes, all by name.
 QLineEdit* hauptFeld(Anwendung& app, const QString& name) {
     return element<QLineEdit>(&app.frmHaupt(), name);
 }
 
-QString einstellText(const QString& name) {
-    for (QWidget* fenster : QApplication::topLevelWidgets()) {
-        if (fenster->objectName() == QLatin1String("frmEinstell")) {
-            return element<QLineEdit>(fenster, name)->text();
-        }
-    }
-    return {};
+// The main window's width and height fields are combo boxes whose text is the number.
+QComboBox* groessenFeld(Anwendung& app, const QString& name) {
+    return element<QComboBox>(&app.frmHaupt(), name);
 }
 
 } // namespace
@@ -126,8 +123,8 @@ void FrmBildGrosse::cmdEinfugen_Click() {
     }
     for (std::size_t i = 0; i < boxen().size(); ++i) {
         if (boxen()[i]->isChecked()) {
-            hauptFeld(m_app, kBreitenFelder[i])->setText(ui->txtBildLaengeSoll->currentText());
-            hauptFeld(m_app, kHoehenFelder[i])->setText(ui->txtHoheSoll->text());
+            groessenFeld(m_app, kBreitenFelder[i])->setCurrentText(ui->txtBildLaengeSoll->currentText());
+            groessenFeld(m_app, kHoehenFelder[i])->setCurrentText(ui->txtHoheSoll->text());
         }
     }
     for (QCheckBox* box : boxen()) {
@@ -141,8 +138,9 @@ void FrmBildGrosse::cmdEinfugen_Click() {
 void FrmBildGrosse::cmdSuchenBildOben1_Click() {
     const QString aktuell = hauptFeld(m_app, kAnfangsText)->text();
     const bool hatPfad = !aktuell.isEmpty() && aktuell != kAnfangsText;
-    OrdnerOeffnen(m_app.plattform(),
-                  hatPfad ? aktuell : einstellText(QStringLiteral("txtPfadZuMeinenArtikel")));
+    const QString fotos =
+        element<QLineEdit>(&m_app.frmEinstell(), QStringLiteral("txtPfadZuMeinenArtikel"))->text();
+    OrdnerOeffnen(m_app.plattform(), hatPfad ? aktuell : fotos);
 }
 
 std::array<QCheckBox*, 4> FrmBildGrosse::boxen() const {

@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QShowEvent>
 
 namespace {
 
@@ -101,11 +102,13 @@ void FrmBuch::Form_Activate() {
     ui->cboSprache->setCurrentText(QStringLiteral("Deutsch"));
 }
 
-bool FrmBuch::event(QEvent* ereignis) {
-    if (ereignis->type() == QEvent::WindowActivate) {
+// Bound to showing: Qt also activates the window on the return from a message box or another
+// program, which must not reset the seller's choices.
+void FrmBuch::showEvent(QShowEvent* ereignis) {
+    QWidget::showEvent(ereignis);
+    if (!ereignis->spontaneous()) {
         Form_Activate();
     }
-    return QWidget::event(ereignis);
 }
 
 void FrmBuch::closeEvent(QCloseEvent* ereignis) {

@@ -40,7 +40,7 @@ public:
     void GenreAusTextblockSetzen(const QString& beschriftung);
 
 protected:
-    bool event(QEvent* ereignis) override;
+    void showEvent(QShowEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:

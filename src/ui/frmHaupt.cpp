@@ -181,11 +181,11 @@ void FrmHaupt::kategorieErneutAnwenden() {
     TitelBedienung& titel = m_app.titel();
     const QString art = m_ui->lblArtikelArt->text();
     if (art == QLatin1String("Buch")) {
-        titel.mnuVorlBuch_Click();
+        titel.kategorieAnwenden(QStringLiteral("Buch"));
     } else if (art == QLatin1String("Kleidung")) {
-        titel.mnuVorlKleid_Click();
+        titel.kategorieAnwenden(QStringLiteral("Kleidung"));
     } else {
-        titel.mnuVorlCD_MC_Click();
+        titel.kategorieAnwenden(QStringLiteral("CD_MC"));
     }
 }
 

@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QShowEvent>
 
 namespace {
 
@@ -109,17 +110,15 @@ void FrmKleidung::Form_Activate() {
     ui->cmdSpeichKleidBeschr->setEnabled(false);
 }
 
-bool FrmKleidung::event(QEvent* ereignis) {
-    if (ereignis->type() == QEvent::WindowActivate) {
-        Form_Activate();
-    }
-    return QWidget::event(ereignis);
-}
-
+// Bound to showing: Qt also activates the window on the return from a message box or another
+// program, which must not take back an "Übernehmen" of this showing.
 void FrmKleidung::showEvent(QShowEvent* ereignis) {
     // The description file is named after this field, so it follows the article being edited.
     ui->txtArtikelBez->setText(hauptBezeichnung());
     QWidget::showEvent(ereignis);
+    if (!ereignis->spontaneous()) {
+        Form_Activate();
+    }
 }
 
 void FrmKleidung::closeEvent(QCloseEvent* ereignis) {

@@ -33,7 +33,6 @@ public:
     void cmdSpeichKleidBeschr_Click();
 
 protected:
-    bool event(QEvent* ereignis) override;
     void showEvent(QShowEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
 

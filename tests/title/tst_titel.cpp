@@ -38,7 +38,9 @@ private slots:
 
     void bildname_wirdVorangestellt_data();
     void bildname_wirdVorangestellt();
-    void bildname_ueber50Zeichen_meldetUndLaesstStehen();
+    void bildname_zuLang_meldetUndLaesstStehen_data();
+    void bildname_zuLang_meldetUndLaesstStehen();
+    void bildname_meldungstexte();
     void merian_endungJeNachLaenge_data();
     void merian_endungJeNachLaenge();
     void merian_setztTitelVorHeftUndBild3Aus();
@@ -53,8 +55,8 @@ private slots:
     void zusatzlisten_zahlIstPhrasenlaenge_data();
     void zusatzlisten_zahlIstPhrasenlaenge();
 
-    void fett_markiertErstesVorkommen_data();
-    void fett_markiertErstesVorkommen();
+    void fett_markiertAuswahlAnIhrerStelle_data();
+    void fett_markiertAuswahlAnIhrerStelle();
 
     void gebotszeile_ausVorgaben_data();
     void gebotszeile_ausVorgaben();
@@ -130,6 +132,8 @@ void TestTitel::bildname_wirdVorangestellt_data() {
     QTest::newRow("keine Bilder") << leer << leer << QStringLiteral("abc") << false << kKeine;
     QTest::newRow("genau 50 Zeichen")
         << QStringLiteral("A.jpg") << leer << zeichen(50) << false << QStringLiteral("A") + zeichen(50);
+    QTest::newRow("genau 80 Zeichen mit Namen")
+        << zeichen(30) + QStringLiteral(".jpg") << leer << zeichen(50) << false << zeichen(80);
     QTest::newRow("Merian ohne Hausverkauf")
         << QStringLiteral("Merian-Rom-V.jpg") << leer << leer << false << kKeine;
     QTest::newRow("Lyrik Hausverkauf") << QStringLiteral("Lyrik-V.JPG") << leer << QStringLiteral("abc")
@@ -143,18 +147,37 @@ void TestTitel::bildname_wirdVorangestellt() {
                                   feld<QString>("bezeichnung"), feld<bool>("haus")};
     const BildnameErgebnis e = bezeichnungAusBildname(eingabe);
     QCOMPARE(oderKeine(e.bezeichnung), feld<QString>("erwartet"));
-    QVERIFY(!e.zuLang);
+    QVERIFY(e.meldung.isEmpty());
     QVERIFY(!e.titel);
     QVERIFY(!e.bild3Aus);
 }
 
-void TestTitel::bildname_ueber50Zeichen_meldetUndLaesstStehen() {
-    const BildnameErgebnis e = bezeichnungAusBildname({QStringLiteral("A.jpg"), {}, zeichen(51), false});
-    QVERIFY(e.zuLang);
+void TestTitel::bildname_zuLang_meldetUndLaesstStehen_data() {
+    QTest::addColumn<QString>("bild");
+    QTest::addColumn<QString>("bezeichnung");
+    QTest::addColumn<bool>("haus");
+    QTest::addColumn<QString>("meldung");
+    QTest::newRow("Bezeichnung über 50")
+        << QStringLiteral("A.jpg") << zeichen(51) << false << kBezeichnungZuLang;
+    QTest::newRow("mit Namen über 80")
+        << zeichen(31) + QStringLiteral(".jpg") << zeichen(50) << false << kBezeichnungUeberMax;
+    QTest::newRow("Hausverkauf mit Sternen über 80")
+        << zeichen(27) + QStringLiteral(".jpg") << zeichen(50) << true << kBezeichnungUeberMax;
+}
+
+void TestTitel::bildname_zuLang_meldetUndLaesstStehen() {
+    const BildnameErgebnis e =
+        bezeichnungAusBildname({feld<QString>("bild"), {}, feld<QString>("bezeichnung"), feld<bool>("haus")});
+    QCOMPARE(e.meldung, feld<QString>("meldung"));
     QVERIFY(!e.bezeichnung);
+}
+
+void TestTitel::bildname_meldungstexte() {
     QCOMPARE(kBezeichnungZuLang,
              QStringLiteral("Einfügen ist nicht möglich weil \r\n"
                             "die Artikelbezeichnung bereits länger als 50 Zeichen ist!."));
+    QCOMPARE(kBezeichnungUeberMax, QStringLiteral("Einfügen ist nicht möglich weil \r\n"
+                                                  "die Artikelbezeichnung dann länger als 80 Zeichen wäre!"));
 }
 
 void TestTitel::merian_endungJeNachLaenge_data() {
@@ -181,7 +204,7 @@ void TestTitel::merian_endungJeNachLaenge() {
     const BildnameErgebnis e =
         bezeichnungAusBildname({feld<QString>("bild"), {}, QStringLiteral("alt"), true});
     QCOMPARE(oderKeine(e.bezeichnung), feld<QString>("erwartet"));
-    QVERIFY(!e.zuLang);
+    QVERIFY(e.meldung.isEmpty());
 }
 
 void TestTitel::merian_setztTitelVorHeftUndBild3Aus() {
@@ -218,7 +241,7 @@ void TestTitel::ewName_schlussschrittEntfaellt() {
     QCOMPARE(oderKeine(e.bezeichnung), feld<QString>("erwartet"));
     QCOMPARE(oderKeine(e.titel), feld<QString>("titel"));
     QVERIFY(e.bild3Aus);
-    QVERIFY(!e.zuLang);
+    QVERIFY(e.meldung.isEmpty());
 }
 
 void TestTitel::label25_haengtBildnameAn_data() {
@@ -294,21 +317,27 @@ void TestTitel::zusatzlisten_zahlIstPhrasenlaenge() {
     QCOMPARE(zusaetzeZufuegen({}, kAutorWaehlen, eintrag, {}, false).bezeichnung, phrase);
 }
 
-void TestTitel::fett_markiertErstesVorkommen_data() {
+void TestTitel::fett_markiertAuswahlAnIhrerStelle_data() {
     QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("stelle");
     QTest::addColumn<QString>("auswahl");
     QTest::addColumn<QString>("erwartet");
-    QTest::newRow("Buch und Buch") << QStringLiteral("Buch und Buch") << QStringLiteral("Buch")
-                                   << QStringLiteral("<b>Buch</b> und Buch");
-    QTest::newRow("Mitte") << QStringLiteral("Buch und Buch") << QStringLiteral("und")
+    QTest::newRow("Buch und Buch, erstes") << QStringLiteral("Buch und Buch") << 0 << QStringLiteral("Buch")
+                                           << QStringLiteral("<b>Buch</b> und Buch");
+    QTest::newRow("Buch und Buch, zweites") << QStringLiteral("Buch und Buch") << 9 << QStringLiteral("Buch")
+                                            << QStringLiteral("Buch und <b>Buch</b>");
+    QTest::newRow("Mitte") << QStringLiteral("Buch und Buch") << 5 << QStringLiteral("und")
                            << QStringLiteral("Buch <b>und</b> Buch");
-    QTest::newRow("über Zeilenende") << QStringLiteral("eins\r\nzwei") << QStringLiteral("s\r\nz")
+    QTest::newRow("über Zeilenende") << QStringLiteral("eins\r\nzwei") << 3 << QStringLiteral("s\r\nz")
                                      << QStringLiteral("ein<b>s\r\nz</b>wei");
-    QTest::newRow("leere Auswahl") << QStringLiteral("Buch") << QString() << kKeine;
+    QTest::newRow("leere Auswahl") << QStringLiteral("Buch") << 0 << QString() << kKeine;
+    QTest::newRow("Stelle passt nicht")
+        << QStringLiteral("Buch und Buch") << 1 << QStringLiteral("Buch") << kKeine;
+    QTest::newRow("Stelle hinter dem Text") << QStringLiteral("Buch") << 3 << QStringLiteral("ch") << kKeine;
 }
 
-void TestTitel::fett_markiertErstesVorkommen() {
-    QCOMPARE(oderKeine(fettMarkieren(feld<QString>("text"), feld<QString>("auswahl"))),
+void TestTitel::fett_markiertAuswahlAnIhrerStelle() {
+    QCOMPARE(oderKeine(fettMarkieren(feld<QString>("text"), feld<int>("stelle"), feld<QString>("auswahl"))),
              feld<QString>("erwartet"));
 }
 

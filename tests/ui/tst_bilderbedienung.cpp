@@ -97,7 +97,8 @@ private slots:
     void suchen_breiteEins_nurZeilen245NehmenStandardbreite();
     void suchen_zeile1_setztDateinameOrdnerUndPfade();
     void suchen_dialogStartetImFotoordnerDannBeimLetztenBild();
-    void suchen_abgebrochen_meldungUndLetztesBildFuerDieZeile();
+    void suchen_abgebrochen_meldungUndZeileBleibt_data();
+    void suchen_abgebrochen_meldungUndZeileBleibt();
     void suchen_fehlendeDatei_leertNameUndOrdner();
     void suchen_keinBild_behaeltMasseUndVorschauOhneMeldung();
     void suchen_hausverkaeufer_leertAutomatischeBeschreibung_data();
@@ -205,19 +206,31 @@ void TestBilderBedienung::suchen_dialogStartetImFotoordnerDannBeimLetztenBild() 
     QCOMPARE(prog.p.aufrufe[1].argumente, (QStringList{QString(), erstes, kFilter}));
 }
 
-void TestBilderBedienung::suchen_abgebrochen_meldungUndLetztesBildFuerDieZeile() {
+void TestBilderBedienung::suchen_abgebrochen_meldungUndZeileBleibt_data() {
+    QTest::addColumn<int>("zeile");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Zeile des letzten Bildes") << 1 << QStringLiteral("a.jpg");
+    QTest::newRow("andere Zeile") << 3 << QString();
+}
+
+void TestBilderBedienung::suchen_abgebrochen_meldungUndZeileBleibt() {
+    QFETCH(int, zeile);
+    QFETCH(QString, name);
     Programm prog;
     prog.suchen(1, prog.foto(QStringLiteral("a.jpg"), 1600, 1200));
-    prog.el<QComboBox>("txtBildLaenge2")->setCurrentText(QStringLiteral("200"));
-    prog.suchen(3, QString());
+    const QString pfad = prog.app->zustand().bildPfade[static_cast<std::size_t>(zeile - 1)];
+    prog.el<QComboBox>(prog.reihe(zeile).breite)->setCurrentText(QStringLiteral("200"));
+    prog.el<QComboBox>(prog.reihe(zeile).hoehe)->setCurrentText(QStringLiteral("77"));
+    prog.suchen(zeile, QString());
     QCOMPARE(prog.p.fenster.size(), 1);
     QCOMPARE(prog.p.fenster[0].text, QStringLiteral("Sie haben keine Datei ausgewählt"));
     QCOMPARE(prog.p.fenster[0].symbol, Plattform::Symbol::Kritisch);
     QCOMPARE(prog.p.fenster[0].knoepfe, Plattform::Knoepfe::Ok);
     QCOMPARE(prog.p.fenster[0].titel, QStringLiteral("ACHTUNG"));
-    QCOMPARE(prog.el<QLineEdit>("txtEbayBildPfad2")->text(), QString());
-    QCOMPARE(prog.hoehe(3), QStringLiteral("150"));
-    QCOMPARE(prog.app->zustand().bildPfade[2], QString());
+    QCOMPARE(prog.el<QLineEdit>(prog.reihe(zeile).datei)->text(), name);
+    QCOMPARE(prog.breite(zeile), QStringLiteral("200"));
+    QCOMPARE(prog.hoehe(zeile), QStringLiteral("77"));
+    QCOMPARE(prog.app->zustand().bildPfade[static_cast<std::size_t>(zeile - 1)], pfad);
 }
 
 void TestBilderBedienung::suchen_fehlendeDatei_leertNameUndOrdner() {

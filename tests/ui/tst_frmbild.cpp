@@ -24,8 +24,7 @@ struct Umgebung {
         QImage bild(1600, 1200, QImage::Format_RGB32);
         bild.fill(Qt::blue);
         bild.save(pfad, "JPG");
-        auto* traeger = new BildFeld(&app.frmHaupt());
-        traeger->setObjectName(QStringLiteral("picFotoAlle"));
+        auto* traeger = app.frmHaupt().findChild<BildFeld*>(QStringLiteral("picFotoAlle"));
         traeger->bildLaden(pfad);
         traeger->resize(87, 65);
         app.frmHaupt().move(100, 200);

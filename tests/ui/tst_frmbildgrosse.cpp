@@ -3,6 +3,7 @@
 #include "ui/Anwendung.h"
 #include "ui/BildFeld.h"
 #include "ui/frmBildGrosse.h"
+#include "ui/frmEinstell.h"
 #include "ui/frmHaupt.h"
 
 #include <QCheckBox>
@@ -17,30 +18,30 @@
 
 namespace {
 
-const QStringList kHauptFelder{QStringLiteral("txtEbayBildPfad"),  QStringLiteral("txtEbayBildPfad_b"),
-                               QStringLiteral("txtEbayBildPfad2"), QStringLiteral("txtEbayBildPfad2_b"),
-                               QStringLiteral("txtBildLaenge"),    QStringLiteral("txtBildLaenge_b"),
-                               QStringLiteral("txtBildLaenge2"),   QStringLiteral("txtBildLaenge2_b"),
-                               QStringLiteral("txtBildHohe"),      QStringLiteral("txtBildHohe_b"),
-                               QStringLiteral("txtBildHohe2"),     QStringLiteral("txtBildHohe2_b"),
-                               QStringLiteral("txtAktuellePfad")};
+const QStringList kDateiFelder{QStringLiteral("txtEbayBildPfad"), QStringLiteral("txtEbayBildPfad_b"),
+                               QStringLiteral("txtEbayBildPfad2"), QStringLiteral("txtEbayBildPfad2_b")};
+const QStringList kGroessenFelder{QStringLiteral("txtBildLaenge"),  QStringLiteral("txtBildLaenge_b"),
+                                  QStringLiteral("txtBildLaenge2"), QStringLiteral("txtBildLaenge2_b"),
+                                  QStringLiteral("txtBildHohe"),    QStringLiteral("txtBildHohe_b"),
+                                  QStringLiteral("txtBildHohe2"),   QStringLiteral("txtBildHohe2_b")};
 
-// The main window's picture rows, as far as this window touches them.
+// The real main window with a picture in rows 1 to 4 and every size at "1".
 struct Umgebung {
     TestOrdner ordner{false};
     SkriptPlattform p;
     Anwendung app{ordner.programmordner(), p};
 
     Umgebung() {
-        for (const QString& name : kHauptFelder) {
-            auto* feld = new QLineEdit(&app.frmHaupt());
-            feld->setObjectName(name);
-            feld->setText(QStringLiteral("1"));
+        for (const QString& name : kDateiFelder) {
+            haupt(name)->setText(QStringLiteral("foto.jpg"));
         }
-        haupt(QStringLiteral("txtAktuellePfad"))->setText(QStringLiteral("txtAktuellePfad"));
+        for (const QString& name : kGroessenFelder) {
+            groesse(name)->setCurrentText(QStringLiteral("1"));
+        }
     }
 
     QLineEdit* haupt(const QString& name) { return app.frmHaupt().findChild<QLineEdit*>(name); }
+    QComboBox* groesse(const QString& name) { return app.frmHaupt().findChild<QComboBox*>(name); }
     FrmBildGrosse& fenster() { return app.frmBildGrosse(); }
     template <class T> T* feld(const QString& name) { return fenster().findChild<T*>(name); }
     QCheckBox* box(int n) { return feld<QCheckBox>(QStringLiteral("Check%1").arg(n)); }
@@ -153,12 +154,12 @@ void TestFrmBildGrosse::einfuegen_schreibtNurAngehakteZeilen() {
     auto* einfuegen = u.feld<QPushButton>(QStringLiteral("cmdEinfugen"));
     QVERIFY(einfuegen->isEnabled());
     einfuegen->click();
-    QCOMPARE(u.haupt(QStringLiteral("txtBildLaenge_b"))->text(), QStringLiteral("400"));
-    QCOMPARE(u.haupt(QStringLiteral("txtBildHohe_b"))->text(), QStringLiteral("300"));
-    QCOMPARE(u.haupt(QStringLiteral("txtBildLaenge2_b"))->text(), QStringLiteral("400"));
-    QCOMPARE(u.haupt(QStringLiteral("txtBildHohe2_b"))->text(), QStringLiteral("300"));
-    QCOMPARE(u.haupt(QStringLiteral("txtBildLaenge"))->text(), QStringLiteral("1"));
-    QCOMPARE(u.haupt(QStringLiteral("txtBildHohe2"))->text(), QStringLiteral("1"));
+    QCOMPARE(u.groesse(QStringLiteral("txtBildLaenge_b"))->currentText(), QStringLiteral("400"));
+    QCOMPARE(u.groesse(QStringLiteral("txtBildHohe_b"))->currentText(), QStringLiteral("300"));
+    QCOMPARE(u.groesse(QStringLiteral("txtBildLaenge2_b"))->currentText(), QStringLiteral("400"));
+    QCOMPARE(u.groesse(QStringLiteral("txtBildHohe2_b"))->currentText(), QStringLiteral("300"));
+    QCOMPARE(u.groesse(QStringLiteral("txtBildLaenge"))->currentText(), QStringLiteral("1"));
+    QCOMPARE(u.groesse(QStringLiteral("txtBildHohe2"))->currentText(), QStringLiteral("1"));
     for (int n = 1; n <= 4; ++n) {
         QVERIFY(!u.box(n)->isChecked());
         QVERIFY(!u.box(n)->isEnabled());
@@ -172,8 +173,8 @@ void TestFrmBildGrosse::einfuegen_ohneBerechnung_meldetUndLaesstZeilen() {
     u.feld<QPushButton>(QStringLiteral("cmdMarkiereAlle"))->click();
     u.feld<QPushButton>(QStringLiteral("cmdEinfugen"))->click();
     QCOMPARE(u.p.fenster.size(), 1);
-    QCOMPARE(u.haupt(QStringLiteral("txtBildHohe"))->text(), QStringLiteral("1"));
-    QCOMPARE(u.haupt(QStringLiteral("txtBildLaenge"))->text(), QStringLiteral("1"));
+    QCOMPARE(u.groesse(QStringLiteral("txtBildHohe"))->currentText(), QStringLiteral("1"));
+    QCOMPARE(u.groesse(QStringLiteral("txtBildLaenge"))->currentText(), QStringLiteral("1"));
 }
 
 void TestFrmBildGrosse::markiereAlle_hakenAlleUndGibtEinfuegenFrei() {
@@ -215,10 +216,9 @@ void TestFrmBildGrosse::oeffnen_verbirgtZeilenOhneBild() {
 
 void TestFrmBildGrosse::ordnerOeffnen_nimmtAktuellenPfadSonstEinstellung() {
     Umgebung u;
-    QWidget einstell;
-    einstell.setObjectName(QStringLiteral("frmEinstell"));
-    auto* fotos = new QLineEdit(QStringLiteral("C:\\Fotos\\"), &einstell);
-    fotos->setObjectName(QStringLiteral("txtPfadZuMeinenArtikel"));
+    u.app.frmEinstell()
+        .findChild<QLineEdit*>(QStringLiteral("txtPfadZuMeinenArtikel"))
+        ->setText(QStringLiteral("C:\\Fotos\\"));
     auto* knopf = u.feld<QPushButton>(QStringLiteral("cmdSuchenBildOben1"));
     knopf->click();
     u.haupt(QStringLiteral("txtAktuellePfad"))->setText(QStringLiteral("D:\\Bilder\\"));

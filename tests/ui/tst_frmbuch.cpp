@@ -69,7 +69,8 @@ private slots:
     void listen_ausIhrenDateien_data();
     void listen_ausIhrenDateien();
     void autorenliste_auchImHauptfenster();
-    void aktivierung_setztSpracheZurueck();
+    void zeigen_setztSpracheZurueck();
+    void rueckkehrVonMeldung_behaeltSpracheUndBreite();
     void breite_mehrUndSchliessen();
     void schliessen_verstecktUndBehaeltFelder();
     void abmasseStandard_angehakt_gemeldet();
@@ -152,17 +153,35 @@ void TestFrmBuch::autorenliste_auchImHauptfenster() {
     QCOMPARE(haupt->currentText(), QStringLiteral("Autor wählen"));
 }
 
-void TestFrmBuch::aktivierung_setztSpracheZurueck() {
+void TestFrmBuch::zeigen_setztSpracheZurueck() {
     Umgebung u;
+    u.fenster().show();
     u.fenster().cmdSpracheEinlesen_Click();
     u.box(QStringLiteral("cboSprache"))->setCurrentText(QStringLiteral("Englisch"));
     u.fenster().cmdubernehmen_Click();
     u.fenster().resize(709, u.fenster().height());
-    QEvent aktiviert(QEvent::WindowActivate);
-    QApplication::sendEvent(&u.fenster(), &aktiviert);
+    u.fenster().hide();
+    u.fenster().show();
     QCOMPARE(u.box(QStringLiteral("cboSprache"))->currentText(), QStringLiteral("Deutsch"));
     QCOMPARE(u.wert(8)->text(), QStringLiteral("Englisch"));
     QCOMPARE(u.fenster().width(), 575);
+}
+
+void TestFrmBuch::rueckkehrVonMeldung_behaeltSpracheUndBreite() {
+    Umgebung u;
+    u.dreiWerte();
+    u.kaestchen(3)->setChecked(true);
+    u.fenster().show();
+    u.fenster().cmdSpracheEinlesen_Click();
+    u.box(QStringLiteral("cboSprache"))->setCurrentText(QStringLiteral("Englisch"));
+    QTest::mouseClick(u.feld<QLabel>(QStringLiteral("Label2")), Qt::LeftButton);
+    u.fenster().cmdSpeichKleidBeschr_Click();
+    QCOMPARE(u.plattform.fenster.size(), 1);
+    // Closing the message box gives the window the focus back.
+    QEvent aktiviert(QEvent::WindowActivate);
+    QApplication::sendEvent(&u.fenster(), &aktiviert);
+    QCOMPARE(u.box(QStringLiteral("cboSprache"))->currentText(), QStringLiteral("Englisch"));
+    QCOMPARE(u.fenster().width(), 709);
 }
 
 void TestFrmBuch::breite_mehrUndSchliessen() {

@@ -17,32 +17,11 @@ namespace {
 
 const QString kPfad = QStringLiteral("Einstell.Ini");
 
-// The main window's controls the settings write to. The main window brings them itself; until
-// then the test gives them to it.
-void hauptfensterElemente(QWidget* haupt) {
-    auto fehlt = [haupt](const QString& name) { return haupt->findChild<QWidget*>(name) == nullptr; };
-    if (fehlt(QStringLiteral("lblEbayName"))) {
-        (new QLabel(haupt))->setObjectName(QStringLiteral("lblEbayName"));
-    }
-    if (fehlt(QStringLiteral("chkVersadInfoJa"))) {
-        (new QCheckBox(haupt))->setObjectName(QStringLiteral("chkVersadInfoJa"));
-    }
-    for (const char* name : {"cboVersandkosten", "cboPostHermes2", "txtBildLaenge", "txtBildLaenge_b",
-                             "txtBildLaenge2", "txtBildLaenge2_b", "txtBildLaenge2_c"}) {
-        if (fehlt(QLatin1String(name))) {
-            auto* box = new QComboBox(haupt);
-            box->setEditable(true);
-            box->setObjectName(QLatin1String(name));
-        }
-    }
-}
-
 struct Umgebung {
     explicit Umgebung(const QString& ini = {}) {
         if (!ini.isNull()) {
             ordner.schreiben(kPfad, w1252(ini));
         }
-        hauptfensterElemente(&app.frmHaupt());
     }
     TestOrdner ordner;
     SkriptPlattform p;

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,6 +63,14 @@ private slots:
     void kategorie_setztListenUndKnoepfe_data();
     void kategorie_setztListenUndKnoepfe();
     void kategorie_letztesBildWirdFotoordner();
+    void kategorie_beschreibungNurNachFrageGeleert_data();
+    void kategorie_beschreibungNurNachFrageGeleert();
+    void kategorie_leereBeschreibung_ohneFrage();
+    void fett_markiertDieGewaehlteStelle_data();
+    void fett_markiertDieGewaehlteStelle();
+    void bildnameVorne_ueber80Zeichen_meldetUndLaesstStehen();
+    void kleidung_fehlendeVorlage_waehlenLassen_data();
+    void kleidung_fehlendeVorlage_waehlenLassen();
     void gebotszeile_buchVorgaben_zeileUndBuchart();
     void gebotszeile_gebundeneAusgabe_buchartImBuchfenster();
     void autorZufuegen_setztAutorImBuchfenster();
@@ -177,6 +186,114 @@ void TestTitelBedienung::kategorie_letztesBildWirdFotoordner() {
         prog.app->zustand().letzteBilddatei = QStringLiteral("/anderswo/bild.jpg");
         prog.el<QAction>(menue)->trigger();
         QCOMPARE(prog.app->zustand().letzteBilddatei, prog.fotoordner);
+    }
+}
+
+void TestTitelBedienung::kategorie_beschreibungNurNachFrageGeleert_data() {
+    QTest::addColumn<QString>("menue");
+    QTest::addColumn<Plattform::Antwort>("antwort");
+    QTest::addColumn<bool>("geleert");
+    QTest::newRow("Buch, Ja") << "mnuVorlBuch" << Plattform::Antwort::Ja << true;
+    QTest::newRow("CD, Ja") << "mnuVorlCD_MC" << Plattform::Antwort::Ja << true;
+    QTest::newRow("CD, Nein") << "mnuVorlCD_MC" << Plattform::Antwort::Nein << false;
+    QTest::newRow("Kleidung, Nein") << "mnuVorlKleid" << Plattform::Antwort::Nein << false;
+}
+
+void TestTitelBedienung::kategorie_beschreibungNurNachFrageGeleert() {
+    QFETCH(QString, menue);
+    QFETCH(Plattform::Antwort, antwort);
+    QFETCH(bool, geleert);
+    Programm prog;
+    const QString eigene = QStringLiteral("Mein Text\r\nzweite Zeile");
+    prog.el<RichTextFeld>("rtfInhalt")->setText(eigene);
+    prog.p.antworten.enqueue(antwort);
+    prog.app->frmHaupt().findChild<QAction*>(menue)->trigger();
+    QCOMPARE(prog.p.fenster.size(), 1);
+    QCOMPARE(prog.p.fenster[0].text,
+             QStringLiteral("Die Beschreibung wird beim Wechsel der Artikelart geleert. Fortfahren?"));
+    QCOMPARE(prog.p.fenster[0].knoepfe, Plattform::Knoepfe::JaNein);
+    QCOMPARE(prog.el<RichTextFeld>("rtfInhalt")->text() == eigene, !geleert);
+    if (geleert) {
+        QCOMPARE(prog.el<RichTextFeld>("rtfInhalt")->text(), QString());
+    }
+    QVERIFY(prog.p.unerwartet.isEmpty());
+}
+
+void TestTitelBedienung::kategorie_leereBeschreibung_ohneFrage() {
+    Programm prog;
+    prog.el<RichTextFeld>("rtfInhalt")->setText(QString());
+    prog.el<QAction>("mnuVorlCD_MC")->trigger();
+    QVERIFY(prog.p.fenster.isEmpty());
+    QCOMPARE(prog.el<QLabel>("lblArtikelArt")->text(), QStringLiteral("CD / MC / DVD"));
+}
+
+void TestTitelBedienung::fett_markiertDieGewaehlteStelle_data() {
+    QTest::addColumn<QString>("knopf");
+    QTest::newRow("Untertitel") << "cmdUntertitelFett";
+    QTest::newRow("Sie bieten auf") << "cmdWasBitenFett";
+    QTest::newRow("Beschreibung") << "cmdBeschreibungFett";
+}
+
+void TestTitelBedienung::fett_markiertDieGewaehlteStelle() {
+    QFETCH(QString, knopf);
+    Programm prog;
+    QString ergebnis;
+    // The selection is the second of two equal words.
+    if (knopf == QLatin1String("cmdBeschreibungFett")) {
+        auto* feld = prog.el<RichTextFeld>("rtfInhalt");
+        feld->setText(QStringLiteral("Buch\r\nund Buch"));
+        feld->setSelStart(10);
+        feld->setSelLength(4);
+        prog.app->frmHaupt().findChild<QPushButton*>(knopf)->click();
+        ergebnis = feld->text().replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    } else {
+        auto* feld = prog.el<QLineEdit>(knopf == QLatin1String("cmdUntertitelFett") ? "txtUntertittel"
+                                                                                    : "txtAufWasBiten");
+        feld->setText(QStringLiteral("Buch und Buch"));
+        feld->setSelection(9, 4);
+        prog.app->frmHaupt().findChild<QPushButton*>(knopf)->click();
+        ergebnis = feld->text();
+    }
+    QCOMPARE(ergebnis, QStringLiteral("Buch und <b>Buch</b>"));
+    QVERIFY(prog.p.fenster.isEmpty());
+}
+
+void TestTitelBedienung::bildnameVorne_ueber80Zeichen_meldetUndLaesstStehen() {
+    Programm prog;
+    const QString eigene = QString(50, QLatin1Char('w'));
+    prog.el<QLineEdit>("txtArtikelBez")->setText(eigene);
+    prog.el<QLineEdit>("txtEbayBildPfad")->setText(QString(31, QLatin1Char('n')) + QStringLiteral("-V.jpg"));
+    prog.el<QPushButton>("cmdArtBezBilden")->click();
+    QCOMPARE(prog.bez(), eigene);
+    QCOMPARE(prog.p.meldungstexte(), QStringList{QStringLiteral("Einfügen ist nicht möglich weil \r\n"
+                                                                "die Artikelbezeichnung dann länger als 80 "
+                                                                "Zeichen wäre!")});
+}
+
+void TestTitelBedienung::kleidung_fehlendeVorlage_waehlenLassen_data() {
+    QTest::addColumn<bool>("gewaehlt");
+    QTest::newRow("andere Datei gewählt") << true;
+    QTest::newRow("abgebrochen") << false;
+}
+
+void TestTitelBedienung::kleidung_fehlendeVorlage_waehlenLassen() {
+    QFETCH(bool, gewaehlt);
+    Programm prog;
+    prog.ordner.entfernen(QStringLiteral("vorlagen/Vorlagetext-kleidung.txt"));
+    prog.ordner.schreiben(QStringLiteral("anders.txt"), w1252(QStringLiteral("Kleid aus Leinen\r\n")));
+    prog.p.dateien.enqueue(gewaehlt ? prog.ordner.daten(QStringLiteral("anders.txt")) : QString());
+    prog.el<QAction>("mnuVorlKleid")->trigger();
+    QCOMPARE(prog.p.aufrufe.size(), gewaehlt ? 1 : 2);
+    QCOMPARE(prog.p.aufrufe[0].art, QStringLiteral("dateiWaehlen"));
+    QCOMPARE(prog.p.aufrufe[0].argumente.at(0), QStringLiteral("Vorlagetext-kleidung.txt"));
+    QCOMPARE(QDir(prog.p.aufrufe[0].argumente.at(1)), QDir(prog.ordner.daten(QStringLiteral("vorlagen"))));
+    if (gewaehlt) {
+        QVERIFY(prog.p.fenster.isEmpty());
+        QCOMPARE(prog.el<RichTextFeld>("rtfInhalt")->text(), QStringLiteral("Kleid aus Leinen\r\n"));
+    } else {
+        QCOMPARE(prog.p.fenster.size(), 1);
+        QVERIFY(prog.p.fenster[0].text.contains(QStringLiteral("Datei kann nicht eigelesen werden")));
+        QVERIFY(prog.p.fenster[0].text.contains(QStringLiteral("Vorlagetext-kleidung.txt")));
     }
 }
 
