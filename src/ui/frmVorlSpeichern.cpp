@@ -152,9 +152,6 @@ bool FrmVorlSpeichern::cmdSpeichern_Click() {
 }
 
 bool FrmVorlSpeichern::listingZurueckschreiben() {
-    if (leerUeberVorhandene(m_geoeffnet, ui->rtfText->text())) {
-        return false;
-    }
     // Written as it is shown, so a listing saved unchanged stays byte for byte the same.
     const QString fehler = textSchreiben(m_geoeffnet, ui->rtfText->text());
     if (!fehler.isEmpty()) {
@@ -174,20 +171,7 @@ void FrmVorlSpeichern::schreibknoepfeFreigeben() {
     ui->mnuDatSpeichern->setEnabled(frei);
 }
 
-bool FrmVorlSpeichern::leerUeberVorhandene(const QString& pfad, const QString& text) {
-    // A saved article is never replaced by nothing.
-    if (!text.isEmpty() || !QFileInfo::exists(pfad)) {
-        return false;
-    }
-    Meldung(m_app.plattform(), 99,
-            QStringLiteral("Der Text ist leer; die gespeicherte Datei bleibt, wie sie war:") + kCrLf + pfad);
-    return true;
-}
-
 bool FrmVorlSpeichern::TextInDateiSchreiben(const QString& pfad, const QString& text) {
-    if (leerUeberVorhandene(pfad, text)) {
-        return false;
-    }
     const QString fehler = textSchreiben(pfad, text + kCrLf);
     if (!fehler.isEmpty()) {
         Meldung(m_app.plattform(), 99, SpeicherFehlertext(fehler, m_app.zustand().Speichername));

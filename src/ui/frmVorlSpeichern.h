@@ -61,8 +61,6 @@ private:
     void vorschau(const QString& browserFeld);
     QString registerPfad() const;
     bool listingZurueckschreiben();
-    // Reports and returns true when an empty text would replace an existing file.
-    bool leerUeberVorhandene(const QString& pfad, const QString& text);
     void schreibknoepfeFreigeben();
     void ansichtSchliessen(Plattform::Antwort antwort);
 

@@ -125,8 +125,6 @@ private slots:
     void vorschau_schreibfehler_meldetOhneBrowser();
     void speichern_schreibfehler_meldetUndSchreibtWeiter();
     void speichern_schreibfehler_behaeltAlteDatei();
-    void speichern_leererText_behaeltVorhandeneDatei_data();
-    void speichern_leererText_behaeltVorhandeneDatei();
     void schliessen_frageMitDreiKnoepfen();
     void schliessen_nein_registerzeile();
     void schliessen_neinZweimal_zweiZeilen();
@@ -310,33 +308,6 @@ void TestFrmVorlSpeichern::speichern_schreibfehler_behaeltAlteDatei() {
     QCOMPARE(pr.ordner.lesen(n), QByteArray("alt\r\n"));
     QCOMPARE(pr.p.fenster.size(), 1);
     QCOMPARE(pr.dateien(QStringLiteral("Artikeln")).size(), 1);
-}
-
-void TestFrmVorlSpeichern::speichern_leererText_behaeltVorhandeneDatei_data() {
-    QTest::addColumn<bool>("geoeffnet");
-    QTest::newRow("Artikel") << false;
-    QTest::newRow("geoeffnetes Listing") << true;
-}
-
-void TestFrmVorlSpeichern::speichern_leererText_behaeltVorhandeneDatei() {
-    QFETCH(bool, geoeffnet);
-    Programm pr;
-    const QString html =
-        geoeffnet ? kGeoeffnet : QStringLiteral("Artikeln/Mankell Brandmauer~1,85#Kori.ebay");
-    pr.ordner.schreiben(html, kGeoeffnetInhalt);
-    if (geoeffnet) {
-        pr.fenster().hide();
-        pr.p.dateien.enqueue(pr.ordner.daten(kGeoeffnet));
-        pr.fenster().artikelEinlesenMenue();
-    }
-    pr.rtf("rtfText")->setText(QString());
-    pr.p.vergessen();
-
-    pr.feld<QPushButton>(QStringLiteral("cmdSpeichern"))->click();
-
-    QCOMPARE(pr.ordner.lesen(html), kGeoeffnetInhalt);
-    QCOMPARE(pr.p.meldungstexte().size(), 1);
-    QVERIFY(pr.p.meldungstexte().first().startsWith(QStringLiteral("Der Text ist leer")));
 }
 
 void TestFrmVorlSpeichern::schliessen_frageMitDreiKnoepfen() {
