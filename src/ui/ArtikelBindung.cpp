@@ -141,7 +141,8 @@ void FelderAusZeilenSetzen(Anwendung& app) {
 void ArtikelDateiOeffnen(Anwendung& app, const QString& pfad) {
     QString name = pfad;
     if (name.isEmpty()) {
-        name = app.plattform().dateiWaehlen(QString(), app.daten().pfad(QStringLiteral("Artikeln-txt\\")),
+        name = app.plattform().dateiWaehlen(QStringLiteral("Artikel einlesen"), QString(),
+                                            app.daten().pfad(QStringLiteral("Artikeln-txt\\")),
                                             QStringLiteral("K.O.R.I-Dateien(*.ebay)|*.ebay|Ale Dateien|*.*"));
     }
     // A cancelled choice still runs both steps: the reader reports the missing file and the

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -66,17 +67,24 @@ QString filterNachQt(const QString& filter) {
     const QStringList teile = filter.split(QLatin1Char('|'));
     QStringList filter_;
     for (qsizetype i = 0; i + 1 < teile.size(); i += 2) {
+        // The stored descriptions often name their pattern already; the dialog shows it once.
+        QString beschreibung = teile.at(i);
+        const qsizetype klammer = beschreibung.indexOf(QLatin1Char('('));
+        if (klammer > 0 && beschreibung.endsWith(QLatin1Char(')'))) {
+            beschreibung.truncate(klammer);
+        }
         QString muster = teile.at(i + 1);
         muster.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filter_ << teile.at(i) + QStringLiteral(" (") + muster + QLatin1Char(')');
+        filter_ << beschreibung.trimmed() + QStringLiteral(" (") + muster + QLatin1Char(')');
     }
     return filter_.join(QStringLiteral(";;"));
 }
 
-QString QtPlattform::dateiWaehlen(const QString& dateiname, const QString& startordner,
+QString QtPlattform::dateiWaehlen(const QString& titel, const QString& dateiname, const QString& startordner,
                                   const QString& filter) {
-    const QString start = dateiname.isEmpty() ? startordner : dateiname;
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), start, filterNachQt(filter));
+    // The dialog opens in the start folder with the asked-for name already entered.
+    const QString start = dateiname.isEmpty() ? startordner : QDir(startordner).filePath(dateiname);
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), titel, start, filterNachQt(filter));
 }
 
 QString QtPlattform::eingabefenster(const QString& frage, const QString& titel, const QString& vorgabe) {
