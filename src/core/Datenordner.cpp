@@ -1,7 +1,10 @@
 #include "core/Datenordner.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace {
 
@@ -19,7 +22,55 @@ QString passenderEintrag(const QString& ordner, const QString& name) {
     return name;
 }
 
+bool dateiKopieren(const QString& quelle, const QString& ziel) {
+    QFile ein(quelle);
+    if (!ein.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    // Raw bytes: the delivered files are Windows-1252 with CR LF and must stay so.
+    QSaveFile aus(ziel);
+    return aus.open(QIODevice::WriteOnly) && aus.write(ein.readAll()) == ein.size() && aus.commit();
+}
+
+bool unterPaketordner(const QString& ordner) {
+    const QString pfad = QDir::cleanPath(ordner);
+    return pfad.startsWith(QLatin1String("/usr/")) || pfad.startsWith(QLatin1String("/opt/"));
+}
+
 } // namespace
+
+QString datenBasisordner(const QString& programmordner, const QString& benutzerdatenordner) {
+    return unterPaketordner(programmordner + QLatin1Char('/')) ? benutzerdatenordner : programmordner;
+}
+
+bool datenordnerErgaenzen(const QString& quelle, const QString& ziel) {
+    bool vollstaendig = QDir().mkpath(ziel);
+    const QDir quellordner(quelle);
+    QDirIterator it(quelle, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString pfad = it.next();
+        const QString neu = ziel + QLatin1Char('/') + quellordner.relativeFilePath(pfad);
+        if (it.fileInfo().isDir()) {
+            vollstaendig = QDir().mkpath(neu) && vollstaendig;
+        } else if (!QFileInfo::exists(neu)) {
+            vollstaendig = dateiKopieren(pfad, neu) && vollstaendig;
+        }
+    }
+    return vollstaendig;
+}
+
+Anlage datenordnerAnlegen(const QString& quelle, const QString& wurzel) {
+    const QString ordner = QDir::cleanPath(wurzel);
+    if (QFileInfo::exists(ordner)) {
+        return Anlage::Vorhanden;
+    }
+    const QString zwischen = ordner + QStringLiteral(".neu");
+    if (!datenordnerErgaenzen(quelle, zwischen) || !QDir().rename(zwischen, ordner)) {
+        return Anlage::Fehlgeschlagen;
+    }
+    return Anlage::Angelegt;
+}
 
 QString pfadAufloesen(const QString& pfad) {
     QString normal = pfad;
@@ -47,7 +98,9 @@ QString pfadAufloesen(const QString& pfad) {
 
 Datenordner::Datenordner(const QString& programmordner) : m_programmordner(programmordner) {}
 
-QString Datenordner::wurzel() const { return pfad(QString()); }
+QString Datenordner::wurzel() const {
+    return pfad(QString());
+}
 
 QString Datenordner::pfad(const QString& relativ) const {
     return ausProgrammordner(QStringLiteral("\\KORI-Vorlage-Dateien\\") + relativ);

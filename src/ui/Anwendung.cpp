@@ -4,6 +4,7 @@
 #include "ui/BilderBedienung.h"
 #include "ui/FertigBedienung.h"
 #include "ui/MenueBedienung.h"
+#include "ui/Plattform.h"
 #include "ui/Steuerelemente.h"
 #include "ui/TextbausteinBedienung.h"
 #include "ui/TitelBedienung.h"
@@ -21,15 +22,98 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLockFile>
+#include <QSysInfo>
+#include <QTranslator>
+
+namespace {
+
+const QString kTitel = QStringLiteral("K.O.R.I");
+// The delivered data folder as the program carries it.
+const QString kVorlage = QStringLiteral(":/KORI-Vorlage-Dateien");
+
+} // namespace
 
 Anwendung::Anwendung(const QString& programmordner, Plattform& plattform)
     : m_plattform(plattform), m_daten(programmordner) {}
 
 Anwendung::~Anwendung() = default;
 
-void Anwendung::starten() {
+bool Anwendung::starten() {
+    qtDeutschLaden();
+    datenordnerBereitstellen();
+    if (!datenordnerSperren()) {
+        return false;
+    }
     frmHaupt().Form_Load();
     frmHaupt().show();
+    return true;
+}
+
+void Anwendung::qtDeutschLaden() {
+    if (m_qtDeutsch) {
+        return;
+    }
+    // Qt's dialogs, buttons and context menus; without the translations they stay English.
+    auto uebersetzung = std::make_unique<QTranslator>();
+    if (uebersetzung->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(uebersetzung.get());
+        m_qtDeutsch = std::move(uebersetzung);
+    }
+}
+
+void Anwendung::datenordnerBereitstellen() {
+    const QString ordner = QDir::toNativeSeparators(QDir::cleanPath(m_daten.wurzel()));
+    switch (datenordnerAnlegen(kVorlage, m_daten.wurzel())) {
+    case Anlage::Angelegt:
+        m_plattform.meldungsfenster(
+            QStringLiteral("Der Datenordner fehlte. K.O.R.I hat ihn mit den "
+                           "mitgelieferten Vorlagen und Einstellungen neu angelegt:\r\n") +
+                ordner,
+            Plattform::Symbol::Keins, Plattform::Knoepfe::Ok, kTitel);
+        break;
+    case Anlage::Fehlgeschlagen:
+        m_plattform.meldungsfenster(
+            QStringLiteral("Der Datenordner fehlt und konnte nicht angelegt werden:\r\n") + ordner,
+            Plattform::Symbol::Kritisch, Plattform::Knoepfe::Ok, kTitel);
+        break;
+    case Anlage::Vorhanden:
+        break;
+    }
+}
+
+bool Anwendung::datenordnerSperren() {
+    const QString ordner = QDir::cleanPath(m_daten.wurzel());
+    m_sperre = std::make_unique<QLockFile>(ordner + QStringLiteral("/.kori-sperre"));
+    // A lock whose process on this machine is gone is taken over at once, however young.
+    m_sperre->setStaleLockTime(0);
+    if (m_sperre->tryLock(0) || m_sperre->error() != QLockFile::LockFailedError) {
+        // A folder that cannot hold the lock cannot hold the register either; the reads and
+        // saves report that on their own.
+        return true;
+    }
+    qint64 prozess = 0;
+    QString rechner;
+    QString programm;
+    const bool fremd =
+        m_sperre->getLockInfo(&prozess, &rechner, &programm) && rechner != QSysInfo::machineHostName();
+    if (fremd && m_plattform.meldungsfenster(
+                     QStringLiteral("Der Datenordner ist auf dem Rechner \"") + rechner +
+                         QStringLiteral("\" geöffnet:\r\n") + QDir::toNativeSeparators(ordner) +
+                         QStringLiteral("\r\nIst K.O.R.I dort beendet? Nur dann mit \"Ja\" hier öffnen."),
+                     Plattform::Symbol::Ausrufezeichen, Plattform::Knoepfe::JaNein,
+                     kTitel) == Plattform::Antwort::Ja) {
+        if (m_sperre->removeStaleLockFile() && m_sperre->tryLock(0)) {
+            return true;
+        }
+    }
+    m_plattform.meldungsfenster(QStringLiteral("K.O.R.I ist mit diesem Datenordner schon geöffnet:\r\n") +
+                                    QDir::toNativeSeparators(ordner) +
+                                    QStringLiteral("\r\nDieser zweite Start endet, ohne etwas zu ändern."),
+                                Plattform::Symbol::Ausrufezeichen, Plattform::Knoepfe::Ok, kTitel);
+    return false;
 }
 
 void Anwendung::ProgrammBeenden() {

@@ -6,6 +6,8 @@
 #include <memory>
 
 class Plattform;
+class QLockFile;
+class QTranslator;
 class FrmHaupt;
 class FrmBild;
 class FrmBildGrosse;
@@ -33,8 +35,10 @@ public:
     Anwendung(const Anwendung&) = delete;
     Anwendung& operator=(const Anwendung&) = delete;
 
-    // Runs the main window's load step and shows it.
-    void starten();
+    // Speaks German in Qt's own dialogs, creates a missing data folder, takes the data folder's
+    // lock, then runs the main window's load step and shows it. False when another program holds
+    // the data folder: then nothing is shown and no file changed, and the program should end.
+    bool starten();
     // Unloads every window and ends the program; nothing is asked and nothing saved.
     void ProgrammBeenden();
 
@@ -63,12 +67,17 @@ public:
     FrmVorlSpeichern& frmVorlSpeichern();
 
 private:
+    void qtDeutschLaden();
+    void datenordnerBereitstellen();
+    bool datenordnerSperren();
     void bedienungenAnlegen();
     void fensterVerbinden();
 
     Plattform& m_plattform;
     Datenordner m_daten;
     Zustand m_zustand;
+    std::unique_ptr<QTranslator> m_qtDeutsch;
+    std::unique_ptr<QLockFile> m_sperre;
     // Windows whose parent is the main window are declared after it, so they go first.
     std::unique_ptr<FrmHaupt> m_frmHaupt;
     std::unique_ptr<FrmVorlSpeichern> m_frmVorlSpeichern;

@@ -164,7 +164,8 @@ void ArtikelEinsetzen(Anwendung& app, const ArtikelDateiInhalt& datei) {
 void ArtikelDateiOeffnen(Anwendung& app, const QString& pfad) {
     QString name = pfad;
     if (name.isEmpty()) {
-        name = app.plattform().dateiWaehlen(QString(), app.daten().pfad(QStringLiteral("Artikeln-txt\\")),
+        name = app.plattform().dateiWaehlen(QStringLiteral("Artikel einlesen"), QString(),
+                                            app.daten().pfad(QStringLiteral("Artikeln-txt\\")),
                                             QStringLiteral("K.O.R.I-Dateien(*.ebay)|*.ebay|Ale Dateien|*.*"));
     }
     // A file that cannot be read leaves the article being edited as it is.

@@ -73,8 +73,9 @@ void BibliothekBedienung::ArtikelListeFuellen() {
 }
 
 bool BibliothekBedienung::WeitereDateienListen() {
-    const QString datei = m_app.plattform().dateiWaehlen(
-        QString(), m_app.daten().pfad(QStringLiteral("Artikeln-Txt\\")), kFilter);
+    const QString datei =
+        m_app.plattform().dateiWaehlen(QStringLiteral("Ordner mit Artikeln wählen"), QString(),
+                                       m_app.daten().pfad(QStringLiteral("Artikeln-Txt\\")), kFilter);
     const QString ordner = OrdnerAusPfad(datei);
     if (ordner.isEmpty()) {
         return false;
@@ -214,7 +215,8 @@ void BibliothekBedienung::mnuArtikAnschau_Click() {
 
 void BibliothekBedienung::HtmlArtikelAnzeigen() {
     const QString pfad =
-        m_app.plattform().dateiWaehlen(QString(), m_app.daten().pfad(QStringLiteral("Artikeln\\")), kFilter);
+        m_app.plattform().dateiWaehlen(QStringLiteral("Artikel zum Anschauen wählen"), QString(),
+                                       m_app.daten().pfad(QStringLiteral("Artikeln\\")), kFilter);
     if (pfad.isEmpty()) {
         return;
     }

@@ -132,7 +132,8 @@ void BilderBedienung::cmdSuchenBild_Click(int nummer) {
 
     const QString start =
         zustand.letzteBilddatei.isEmpty() ? einstellText("txtPfadZuMeinenArtikel") : zustand.letzteBilddatei;
-    const QString pfad = m_app.plattform().dateiWaehlen(QString(), start, kFilter);
+    const QString pfad =
+        m_app.plattform().dateiWaehlen(QStringLiteral("Bild auswählen"), QString(), start, kFilter);
     if (pfad.isEmpty()) {
         // The last picked picture may belong to another row: a cancel leaves this row as it was.
         m_app.plattform().meldungsfenster(kKeineDatei, Plattform::Symbol::Kritisch, Plattform::Knoepfe::Ok,

@@ -1,13 +1,18 @@
 #include "ui/Kombifeld.h"
 
+#include <QAbstractItemView>
 #include <QCompleter>
 #include <QEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 
 #include <functional>
 #include <utility>
 
 namespace {
+
+// The width a box asks for, in characters, when the window does not stretch it.
+constexpr int kZeichen = 12;
 
 // Tells the box when its edit field first gets the focus.
 class FokusFeld : public QLineEdit {
@@ -34,6 +39,14 @@ Kombifeld::Kombifeld(QWidget* parent) : QComboBox(parent) {
     // A completer without a model keeps the box from building its own over the items.
     feld->setCompleter(new QCompleter(feld));
     setLineEdit(feld);
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(kZeichen);
+}
+
+void Kombifeld::showPopup() {
+    view()->setTextElideMode(Qt::ElideNone);
+    view()->setMinimumWidth(view()->sizeHintForColumn(0) + view()->verticalScrollBar()->sizeHint().width());
+    QComboBox::showPopup();
 }
 
 void Kombifeld::vervollstaendigungAnlegen() {

@@ -13,9 +13,10 @@ public:
     // Modal message box; returns the button pressed.
     virtual Antwort meldungsfenster(const QString& text, Symbol symbol, Knoepfe knoepfe,
                                     const QString& titel) = 0;
-    // Common open-file dialog; filter in the "Beschreibung|Muster|Beschreibung|Muster" form.
-    // Returns the chosen full path, or an empty string when cancelled.
-    virtual QString dateiWaehlen(const QString& dateiname, const QString& startordner,
+    // Common open-file dialog titled with what is chosen; filter in the
+    // "Beschreibung|Muster|Beschreibung|Muster" form. Returns the chosen full path, or an empty
+    // string when cancelled.
+    virtual QString dateiWaehlen(const QString& titel, const QString& dateiname, const QString& startordner,
                                  const QString& filter) = 0;
     // Input box; returns the entered text, or an empty string when cancelled.
     virtual QString eingabefenster(const QString& frage, const QString& titel, const QString& vorgabe) = 0;

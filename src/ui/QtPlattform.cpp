@@ -78,16 +78,22 @@ QString filterNachQt(const QString& filter) {
     const QStringList teile = filter.split(QLatin1Char('|'));
     QStringList filter_;
     for (qsizetype i = 0; i + 1 < teile.size(); i += 2) {
+        // The stored descriptions often name their pattern already; the dialog shows it once.
+        QString beschreibung = teile.at(i);
+        const qsizetype klammer = beschreibung.indexOf(QLatin1Char('('));
+        if (klammer > 0 && beschreibung.endsWith(QLatin1Char(')'))) {
+            beschreibung.truncate(klammer);
+        }
         QString muster = teile.at(i + 1);
         muster.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filter_ << teile.at(i) + QStringLiteral(" (") + muster + QLatin1Char(')');
+        filter_ << beschreibung.trimmed() + QStringLiteral(" (") + muster + QLatin1Char(')');
     }
     return filter_.join(QStringLiteral(";;"));
 }
 
-QString QtPlattform::dateiWaehlen(const QString& dateiname, const QString& startordner,
+QString QtPlattform::dateiWaehlen(const QString& titel, const QString& dateiname, const QString& startordner,
                                   const QString& filter) {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), titel,
                                         dialogStart(dateiname, startordner), filterNachQt(filter));
 }
 

@@ -7,7 +7,7 @@ class QtPlattform final : public Plattform {
 public:
     Antwort meldungsfenster(const QString& text, Symbol symbol, Knoepfe knoepfe,
                             const QString& titel) override;
-    QString dateiWaehlen(const QString& dateiname, const QString& startordner,
+    QString dateiWaehlen(const QString& titel, const QString& dateiname, const QString& startordner,
                          const QString& filter) override;
     QString eingabefenster(const QString& frage, const QString& titel, const QString& vorgabe) override;
     void zwischenablageSetzen(const QString& text) override;

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -38,10 +39,22 @@ FrmEinstell::FrmEinstell(Anwendung& anwendung, QWidget* parent)
     connect(ui->cmdPfadGoChr, &QPushButton::clicked, this, &FrmEinstell::cmdPfadGoChr_Click);
     connect(ui->cmdPfadArtikeln, &QPushButton::clicked, this, &FrmEinstell::cmdPfadArtikeln_Click);
     connect(ui->txtTeil1->lineEdit(), &QLineEdit::editingFinished, this, &FrmEinstell::txtTeil1_Validate);
+    datenordnerZeigen();
     Form_Load();
 }
 
 FrmEinstell::~FrmEinstell() = default;
+
+void FrmEinstell::datenordnerZeigen() {
+    // Where the settings, templates and articles live differs between a portable and a packaged
+    // install; the seller finds it here.
+    auto* ordner = new QLabel(QStringLiteral("Datenordner: ") +
+                                  QDir::toNativeSeparators(QDir::cleanPath(m_app.daten().wurzel())),
+                              this);
+    ordner->setObjectName(QStringLiteral("lblDatenordner"));
+    ordner->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ui->layEinstell->addWidget(ordner, ui->layEinstell->rowCount(), 0, 1, ui->layEinstell->columnCount());
+}
 
 QString FrmEinstell::einstellPfad() const {
     return m_app.daten().pfad(kEinstellDatei);
@@ -207,8 +220,8 @@ void FrmEinstell::cmdOpenAutor_Click() {
                          QStringLiteral("\\KORI-Vorlage-Dateien\\vorlagen\\Ebay_Namen.txt"));
 }
 
-void FrmEinstell::pfadWaehlen(QLineEdit* feld, const QString& filter) {
-    const QString gewaehlt = m_app.plattform().dateiWaehlen(QString(), feld->text(), filter);
+void FrmEinstell::pfadWaehlen(const QString& titel, QLineEdit* feld, const QString& filter) {
+    const QString gewaehlt = m_app.plattform().dateiWaehlen(titel, QString(), feld->text(), filter);
     // Cancelling the dialog must not wipe the path the user had.
     if (!gewaehlt.isEmpty()) {
         feld->setText(gewaehlt);
@@ -216,15 +229,16 @@ void FrmEinstell::pfadWaehlen(QLineEdit* feld, const QString& filter) {
 }
 
 void FrmEinstell::cmdPfadIE_Click() {
-    pfadWaehlen(ui->txtPfadIE, kExeFilter);
+    pfadWaehlen(QStringLiteral("Internet Explorer auswählen"), ui->txtPfadIE, kExeFilter);
 }
 
 void FrmEinstell::cmdPfadGoChr_Click() {
-    pfadWaehlen(ui->txtPfadGoChr, kExeFilter);
+    pfadWaehlen(QStringLiteral("Google Chrome auswählen"), ui->txtPfadGoChr, kExeFilter);
 }
 
 void FrmEinstell::cmdPfadArtikeln_Click() {
-    pfadWaehlen(ui->txtPfadZuMeinenArtikel, QString());
+    pfadWaehlen(QStringLiteral("Datei im Ordner meiner Artikel auswählen"), ui->txtPfadZuMeinenArtikel,
+                QString());
 }
 
 void FrmEinstell::txtTeil1_Validate() {

@@ -53,7 +53,8 @@ private:
     QString einstellPfad() const;
     // The only place that writes the main window's controls.
     void hauptfensterSetzen(const Hauptfensterwerte& werte);
-    void pfadWaehlen(class QLineEdit* feld, const QString& filter);
+    void datenordnerZeigen();
+    void pfadWaehlen(const QString& titel, class QLineEdit* feld, const QString& filter);
 
     Anwendung& m_app;
     std::unique_ptr<Ui::FrmEinstell> ui;

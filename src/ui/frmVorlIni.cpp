@@ -135,7 +135,8 @@ bool FrmVorlIni::DateiInFeldLaden(const QString& relativ, RichTextFeld* feld) {
     QString datei = vollerPfad;
     if (!QFileInfo(vollerPfad).isFile()) {
         const QFileInfo fehlt(vollerPfad);
-        datei = m_app.plattform().dateiWaehlen(fehlt.fileName(), fehlt.path(),
+        datei = m_app.plattform().dateiWaehlen(QStringLiteral("Vorlagenteil auswählen"), fehlt.fileName(),
+                                               fehlt.path(),
                                                QStringLiteral("Text-Dateien(*.txt)|*.txt|Ale Dateien|*.*"));
         if (!datei.isEmpty()) {
             m_app.zustand().letzteBilddatei = datei;

@@ -271,7 +271,8 @@ void FrmVorlSpeichern::mnuDatOpen_Click() {
 
 void FrmVorlSpeichern::HtmlArtikelOeffnen() {
     const QString pfad =
-        m_app.plattform().dateiWaehlen(QString(), m_app.daten().pfad(QStringLiteral("Artikeln\\")), kFilter);
+        m_app.plattform().dateiWaehlen(QStringLiteral("Gespeicherten Artikel öffnen"), QString(),
+                                       m_app.daten().pfad(QStringLiteral("Artikeln\\")), kFilter);
     // A cancelled choice leaves the window as it was.
     if (pfad.isEmpty()) {
         return;

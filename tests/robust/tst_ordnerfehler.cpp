@@ -64,7 +64,11 @@ bool nurDateidialoge(const QStringList& unerwartet) {
 
 void TestOrdnerfehler::fehlenderOrdner_startetUndMeldetJedesSpeichern() {
     Lauf l(false);
-    // Each missing template part offers a file dialog; cancelling it is reported.
+    // A file where the data folder belongs: the folder can neither be found nor created, so
+    // each missing template part offers a file dialog; cancelling it is reported.
+    QFile versperrt(l.ordner.daten());
+    QVERIFY(versperrt.open(QIODevice::WriteOnly));
+    versperrt.close();
     l.starten();
     QVERIFY(nurDateidialoge(l.p.unerwartet));
     QVERIFY(l.meldungEnthaelt(kNichtGefunden));
@@ -78,6 +82,7 @@ void TestOrdnerfehler::fehlenderOrdner_startetUndMeldetJedesSpeichern() {
     QVERIFY(nurDateidialoge(l.p.unerwartet));
     QVERIFY(l.alleMeldungenSagenEtwas());
     QVERIFY(!QDir(l.ordner.daten()).exists());
+    QCOMPARE(QFileInfo(l.ordner.daten()).size(), 0);
     QVERIFY(element<QLabel>(&l.app->frmEinstell(), QStringLiteral("lblgespeichert"))->text().isEmpty());
 }
 

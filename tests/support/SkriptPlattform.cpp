@@ -17,8 +17,9 @@ Plattform::Antwort SkriptPlattform::meldungsfenster(const QString& text, Symbol 
     return Antwort::Abbrechen;
 }
 
-QString SkriptPlattform::dateiWaehlen(const QString& dateiname, const QString& startordner, const QString& filter) {
-    aufrufe.append({QStringLiteral("dateiWaehlen"), {dateiname, startordner, filter}});
+QString SkriptPlattform::dateiWaehlen(const QString& titel, const QString& dateiname,
+                                      const QString& startordner, const QString& filter) {
+    aufrufe.append({QStringLiteral("dateiWaehlen"), {dateiname, startordner, filter, titel}});
     if (dateien.isEmpty()) {
         unerwartet.append(QStringLiteral("dateiWaehlen ") + filter);
         qWarning() << "unerwarteter Dateidialog:" << filter;

@@ -20,14 +20,16 @@ public:
         QString titel;
     };
 
-    Antwort meldungsfenster(const QString& text, Symbol symbol, Knoepfe knoepfe, const QString& titel) override;
-    QString dateiWaehlen(const QString& dateiname, const QString& startordner, const QString& filter) override;
+    Antwort meldungsfenster(const QString& text, Symbol symbol, Knoepfe knoepfe,
+                            const QString& titel) override;
+    QString dateiWaehlen(const QString& titel, const QString& dateiname, const QString& startordner,
+                         const QString& filter) override;
     QString eingabefenster(const QString& frage, const QString& titel, const QString& vorgabe) override;
     void zwischenablageSetzen(const QString& text) override;
     bool programmStarten(const QString& programm, const QStringList& argumente) override;
     bool oeffnen(const QString& pfad) override;
 
-    // Every call in order, with all its arguments.
+    // Every call in order, with all its arguments; a file dialog's title comes last.
     QList<Aufruf> aufrufe;
     // Every message box shown.
     QList<Fenster> fenster;

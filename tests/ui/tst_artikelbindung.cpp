@@ -184,7 +184,7 @@ void TestArtikelBindung::leererName_fragtNachDatei() {
     ArtikelDateiOeffnen(pr.app, QString());
 
     QCOMPARE(pr.p.aufrufe.first().art, QStringLiteral("dateiWaehlen"));
-    QCOMPARE(pr.p.aufrufe.first().argumente.last(),
+    QCOMPARE(pr.p.aufrufe.first().argumente.at(2),
              QStringLiteral("K.O.R.I-Dateien(*.ebay)|*.ebay|Ale Dateien|*.*"));
     QCOMPARE(pr.text("txtTitel")->text(), QStringLiteral("Gewählt"));
 }

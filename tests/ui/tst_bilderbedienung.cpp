@@ -201,9 +201,10 @@ void TestBilderBedienung::suchen_dialogStartetImFotoordnerDannBeimLetztenBild() 
     prog.suchen(1, erstes);
     prog.suchen(3, prog.foto(QStringLiteral("b.jpg"), 40, 30));
     QCOMPARE(prog.p.aufrufe.size(), 2);
-    QCOMPARE(prog.p.aufrufe[0].argumente,
-             (QStringList{QString(), prog.ordner.daten(QStringLiteral("fotos/")), kFilter}));
-    QCOMPARE(prog.p.aufrufe[1].argumente, (QStringList{QString(), erstes, kFilter}));
+    QCOMPARE(prog.p.aufrufe[0].argumente, (QStringList{QString(), prog.ordner.daten(QStringLiteral("fotos/")),
+                                                       kFilter, QStringLiteral("Bild auswählen")}));
+    QCOMPARE(prog.p.aufrufe[1].argumente,
+             (QStringList{QString(), erstes, kFilter, QStringLiteral("Bild auswählen")}));
 }
 
 void TestBilderBedienung::suchen_abgebrochen_meldungUndZeileBleibt_data() {

@@ -472,7 +472,7 @@ void TestFrmVorlSpeichern::oeffnen_ladeListingAusDatei() {
     pr.fenster().anzeigen();
 
     QCOMPARE(pr.p.aufrufe.first().art, QStringLiteral("dateiWaehlen"));
-    QCOMPARE(pr.p.aufrufe.first().argumente.last(),
+    QCOMPARE(pr.p.aufrufe.first().argumente.at(2),
              QStringLiteral("K.O.R.I-Dateien(*.ebay)|*.ebay|Ale Dateien|*.*"));
     QCOMPARE(pr.rtf("rtfText")->text(), QStringLiteral("<p>gespeichert</p>\r\n"));
     QCOMPARE(pr.name()->text(), QStringLiteral("Frage- a/b"));

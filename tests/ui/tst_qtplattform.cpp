@@ -31,8 +31,8 @@ Gesehen dialogAnsehen(const QString& dateiname, const QString& startordner) {
     });
     warten.start(10);
     QtPlattform plattform;
-    const QString gewaehlt =
-        plattform.dateiWaehlen(dateiname, startordner, QStringLiteral("Text-Dateien(*.txt)|*.txt"));
+    const QString gewaehlt = plattform.dateiWaehlen(QStringLiteral("Datei auswählen"), dateiname, startordner,
+                                                    QStringLiteral("Text-Dateien(*.txt)|*.txt"));
     if (!gewaehlt.isEmpty()) {
         gesehen.name = QStringLiteral("gewählt: ") + gewaehlt;
     }
