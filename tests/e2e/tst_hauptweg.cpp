@@ -28,7 +28,8 @@
 namespace {
 
 const QString kVerkaeufer = QStringLiteral("Leseratte");
-const QString kBezeichnung = QStringLiteral("Anna Beispiel Der stille See Roman");
+// Letters of the code page beyond ASCII, so file name, article text and register line must agree on them.
+const QString kBezeichnung = QStringLiteral("Anna Beispiel Der stille See Roman über Café");
 const QString kTitel = QStringLiteral("Der stille See");
 const QString kVerlag = QStringLiteral("Diogenes");
 const QString kAutor = QStringLiteral("Anna Beispiel");
