@@ -202,6 +202,18 @@ void TestFertigBedienung::pruefung_verweigertMitGenauEinerMeldung_data() {
                                                   << "Gut\r\n+*+*+*+" << leer << leer << marke;
 }
 
+// A refused finish shows its one message, opens no save window and leaves the listing as it was.
+void verweigertOhneListing(Programm& pr, const QString& meldung) {
+    pr.z().listingText = QStringLiteral("vorher");
+    QSignalSpy spy(&pr.fertig(), &FertigBedienung::speicherfensterZeigen);
+
+    pr.fertigstellen();
+
+    QCOMPARE(pr.p.meldungstexte(), QStringList{meldung});
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(pr.z().listingText, QStringLiteral("vorher"));
+}
+
 void TestFertigBedienung::pruefung_verweigertMitGenauEinerMeldung() {
     QFETCH(int, zeile);
     QFETCH(QString, feld);
@@ -217,14 +229,7 @@ void TestFertigBedienung::pruefung_verweigertMitGenauEinerMeldung() {
     if (!feld2.isEmpty()) {
         pr.haupt(feld2, wert2);
     }
-    pr.z().listingText = QStringLiteral("vorher");
-    QSignalSpy spy(&pr.fertig(), &FertigBedienung::speicherfensterZeigen);
-
-    pr.fertigstellen();
-
-    QCOMPARE(pr.p.meldungstexte(), QStringList{meldung});
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(pr.z().listingText, QStringLiteral("vorher"));
+    verweigertOhneListing(pr, meldung);
 }
 
 QString nichtSpeicherbar(const QString& feld, const QString& zeichen) {
@@ -258,14 +263,7 @@ void TestFertigBedienung::fremdeZeichen_verweigertMitFeldUndZeichen() {
     QFETCH(QString, meldung);
     Programm pr;
     pr.haupt(feld, wert);
-    pr.z().listingText = QStringLiteral("vorher");
-    QSignalSpy spy(&pr.fertig(), &FertigBedienung::speicherfensterZeigen);
-
-    pr.fertigstellen();
-
-    QCOMPARE(pr.p.meldungstexte(), QStringList{meldung});
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(pr.z().listingText, QStringLiteral("vorher"));
+    verweigertOhneListing(pr, meldung);
 }
 
 void TestFertigBedienung::zeichenDerCodeseite_werdenAngenommen() {
