@@ -4,16 +4,23 @@
 #include "ui/Anwendung.h"
 #include "ui/Meldung.h"
 
-void BeschreibungsdateiSchreiben(Anwendung& app, const QString& bezeichnung,
+bool BeschreibungsdateiSchreiben(Anwendung& app, const QString& bezeichnung,
                                  const std::function<bool(const QString& pfad)>& schreiben) {
+    // Without a name every description would land in one hidden file ".ini" and overwrite the last.
+    if (bezeichnung.trimmed().isEmpty()) {
+        Meldung(app.plattform(), 99, kBeschreibungsnameFehlt);
+        return false;
+    }
     const std::optional<QString> name = Beschreibungsdateiname(bezeichnung);
     if (!name) {
         Meldung(app.plattform(), 99, kBeschreibungsnameUngueltig);
-        return;
+        return false;
     }
     const QString pfad = app.daten().pfad(QStringLiteral("Artikel-Beschreibung\\") + *name);
-    app.zustand().beschreibungsDateiPfad = pfad;
     if (!schreiben(pfad)) {
-        Meldung(app.plattform(), 99, QStringLiteral("Fehler beim Speichern der Vorlage"));
+        Meldung(app.plattform(), 99, BeschreibungNichtGespeichert(pfad));
+        return false;
     }
+    app.zustand().beschreibungsDateiPfad = pfad;
+    return true;
 }

@@ -7,7 +7,7 @@
 class Anwendung;
 
 // Writes a book's or a garment's description into its file in the data folder, named after the
-// article designation, and keeps the path for the finish command. An unusable name is reported
-// and nothing is written; so is a failed write.
-void BeschreibungsdateiSchreiben(Anwendung& app, const QString& bezeichnung,
+// article designation, and keeps the path for the finish command. A missing or unusable name is
+// reported and nothing is written; so is a failed write. True when the file was written.
+bool BeschreibungsdateiSchreiben(Anwendung& app, const QString& bezeichnung,
                                  const std::function<bool(const QString& pfad)>& schreiben);

@@ -191,9 +191,11 @@ void FrmBuch::cmdSpeichKleidBeschr_Click() {
     }
     // A read article may be saved once without the checks; later saves are checked again.
     zustand.pruefungUeberspringen = false;
-    const QString tabelle = BuchTabelle(werte);
-    beschreibungSpeichern();
-    hauptTabelleSetzen(tabelle);
+    // A description that was not saved keeps the window open, so the seller can mend and save again.
+    if (!beschreibungSpeichern()) {
+        return;
+    }
+    hauptTabelleSetzen(BuchTabelle(werte));
     hide();
 }
 
@@ -213,13 +215,14 @@ BuchEingaben FrmBuch::eingaben() const {
     return e;
 }
 
-void FrmBuch::beschreibungSpeichern() {
+bool FrmBuch::beschreibungSpeichern() {
     std::array<QString, kBuchZeilen> werte;
     for (int i = 0; i < kBuchZeilen; ++i) {
         werte[i] = text2(i)->text();
     }
-    BeschreibungsdateiSchreiben(m_app, ui->txtArtikelBez->text(),
-                                [&werte](const QString& pfad) { return BuchBeschrSpeichern(pfad, werte); });
+    return BeschreibungsdateiSchreiben(m_app, ui->txtArtikelBez->text(), [&werte](const QString& pfad) {
+        return BuchBeschrSpeichern(pfad, werte);
+    });
 }
 
 QString FrmBuch::hauptBezeichnung() const {

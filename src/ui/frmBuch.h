@@ -49,7 +49,7 @@ private:
     void listeOeffnen(const QString& datei);
     void breiteSetzen(int twips);
     BuchEingaben eingaben() const;
-    void beschreibungSpeichern();
+    bool beschreibungSpeichern();
     QString hauptBezeichnung() const;
     QComboBox* hauptAutor() const;
     void hauptTabelleSetzen(const QString& tabelle);

@@ -204,9 +204,11 @@ void FrmKleidung::cmdSpeichKleidBeschr_Click() {
     for (int k = 2; k <= kMaterialien; ++k) {
         weitereAktiv[k - 2] = materialKaestchen(k)->isChecked();
     }
-    const QString tabelle = KleidungTabelle(beschriftungen, werte(), weitereAktiv);
-    beschreibungSpeichern();
-    hauptTabelleAnhaengen(tabelle);
+    // A description that was not saved keeps the window open; the table is appended only once.
+    if (!beschreibungSpeichern()) {
+        return;
+    }
+    hauptTabelleAnhaengen(KleidungTabelle(beschriftungen, werte(), weitereAktiv));
     hide();
 }
 
@@ -230,12 +232,12 @@ void FrmKleidung::werteSetzen(const KleidungWerte& w) {
     }
 }
 
-void FrmKleidung::beschreibungSpeichern() {
+bool FrmKleidung::beschreibungSpeichern() {
     QStringList zeilen;
     for (int i = 0; i < kKleidungZeilen; ++i) {
         zeilen.append(text2(i)->text());
     }
-    BeschreibungsdateiSchreiben(m_app, ui->txtArtikelBez->text(), [&zeilen](const QString& pfad) {
+    return BeschreibungsdateiSchreiben(m_app, ui->txtArtikelBez->text(), [&zeilen](const QString& pfad) {
         return KleidBeschrSpeichern(pfad, zeilen);
     });
 }

@@ -43,7 +43,7 @@ private:
     void breiteSetzen(int twips);
     KleidungWerte werte() const;
     void werteSetzen(const KleidungWerte& werte);
-    void beschreibungSpeichern();
+    bool beschreibungSpeichern();
     QString hauptBezeichnung() const;
     void hauptTabelleAnhaengen(const QString& tabelle);
 
