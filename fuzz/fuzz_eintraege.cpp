@@ -21,7 +21,9 @@ public:
         KORI_PRUEFEN(!"ListeLaden zeigte ein Meldungsfenster");
         return Antwort::Ok;
     }
-    QString dateiWaehlen(const QString&, const QString&, const QString&) override { return {}; }
+    QString dateiWaehlen(const QString&, const QString&, const QString&, const QString&) override {
+        return {};
+    }
     QString eingabefenster(const QString&, const QString&, const QString&) override { return {}; }
     void zwischenablageSetzen(const QString&) override {}
     bool programmStarten(const QString&, const QStringList&) override { return false; }
