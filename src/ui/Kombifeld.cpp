@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStyleOptionComboBox>
+#include <QtMath>
 
 #include <functional>
 #include <utility>
@@ -39,8 +41,21 @@ Kombifeld::Kombifeld(QWidget* parent) : QComboBox(parent) {
     // A completer without a model keeps the box from building its own over the items.
     feld->setCompleter(new QCompleter(feld));
     setLineEdit(feld);
-    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    setMinimumContentsLength(kZeichen);
+}
+
+// The size Qt gives a box of kZeichen characters with room for an icon, computed here because
+// asking Qt for that policy builds every box's drop-down list at once.
+QSize Kombifeld::minimumSizeHint() const {
+    const QFontMetrics& masse = fontMetrics();
+    const QSize inhalt(kZeichen * masse.horizontalAdvance(QLatin1Char('X')) + iconSize().width() + 4,
+                       qMax(qMax(qCeil(QFontMetricsF(masse).height()), 14) + 2, iconSize().height() + 2));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    return style()->sizeFromContents(QStyle::CT_ComboBox, &option, inhalt, this);
+}
+
+QSize Kombifeld::sizeHint() const {
+    return minimumSizeHint();
 }
 
 void Kombifeld::showPopup() {

@@ -14,6 +14,8 @@ public:
     explicit Kombifeld(QWidget* parent = nullptr);
 
     void showPopup() override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 private:
     void vervollstaendigungAnlegen();
