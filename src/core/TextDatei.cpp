@@ -33,7 +33,7 @@ QString ausWindows1252(const QByteArray& bytes) {
     QChar* ziel = text.data();
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
-        *ziel++ = (b >= 0x80 && b < 0xA0) ? QChar(kBereich80[b - 0x80]) : QChar(b);
+        *ziel++ = (b >= 0x80 && b < 0xA0) ? QChar(kBereich80[b - 0x80]) : QChar(char16_t{b});
     }
     return text;
 }

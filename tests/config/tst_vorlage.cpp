@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestVorlage : public QObject {
     Q_OBJECT
 private slots:
@@ -56,7 +58,7 @@ void TestVorlage::dateien_inLadefolge() {
             imVergleich.append(v.teil);
         }
     }
-    QCOMPARE(imVergleich, (QStringList{"1", "3b", "3c", "5", "6", "6b"}));
+    QCOMPARE(imVergleich, (QStringList{u"1"_s, u"3b"_s, u"3c"_s, u"5"_s, u"6"_s, u"6b"_s}));
 }
 
 void TestVorlage::variante_data() {
@@ -121,7 +123,8 @@ void TestVorlage::speichern_schreibtSiebenTeile() {
     QTemporaryDir dir;
     const QString pfad = dir.filePath(QStringLiteral("Vorlage.Ini"));
     QVERIFY(textSchreiben(pfad, QStringLiteral("[VORLAGEBuch]\r\nTEIL1=bleibt\r\nTEIL8=acht\r\n")).isEmpty());
-    QVERIFY(vorlageTeileSchreiben(pfad, QStringLiteral("CD_MC"), {"1", "2", "3", "4", "5", "6", "7"}));
+    QVERIFY(vorlageTeileSchreiben(pfad, QStringLiteral("CD_MC"),
+                                  {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s}));
     QCOMPARE(IniLesen(pfad, QStringLiteral("VORLAGECD_MC"), QStringLiteral("TEIL7")), QStringLiteral("7"));
     QCOMPARE(IniLesen(pfad, QStringLiteral("VORLAGECD_MC"), QStringLiteral("TEIL8")), QString());
     QCOMPARE(IniLesen(pfad, QStringLiteral("VORLAGEBuch"), QStringLiteral("TEIL1")),
@@ -141,7 +144,8 @@ void TestVorlage::langerTeil_kommtGanzZurueck() {
 void TestVorlage::mehrzeiligerTeil_bleibtEineZeile() {
     QTemporaryDir dir;
     const QString pfad = dir.filePath(QStringLiteral("Vorlage.Ini"));
-    const QStringList teile{"1", "<div>\r\n[VORLAGEBuch]\r\nTEIL3=fremd\r\n</div>", "3", "4", "5", "6", "7"};
+    const QStringList teile{
+        u"1"_s, u"<div>\r\n[VORLAGEBuch]\r\nTEIL3=fremd\r\n</div>"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s};
     QVERIFY(vorlageTeileSchreiben(pfad, QStringLiteral("Buch"), teile));
     const std::array<QString, 8> gelesen = vorlageTeileLesen(pfad, QStringLiteral("Buch"));
     QCOMPARE(gelesen.at(1), QStringLiteral("<div> [VORLAGEBuch] TEIL3=fremd </div>"));
@@ -150,9 +154,10 @@ void TestVorlage::mehrzeiligerTeil_bleibtEineZeile() {
 }
 
 void TestVorlage::signatur_vergleichtTexte() {
-    QVERIFY(vorlageSignatur({"ab", "c"}, {"\r\n"}) != vorlageSignatur({"xy", "c"}, {"\r\n"}));
-    QVERIFY(vorlageSignatur({"ab", "c"}, {"d"}) != vorlageSignatur({"a", "bc"}, {"d"}));
-    QCOMPARE(vorlageSignatur({"ab", "c"}, {"d"}), vorlageSignatur({"ab", "c"}, {"d"}));
+    QVERIFY(vorlageSignatur({u"ab"_s, u"c"_s}, {u"\r\n"_s}) !=
+            vorlageSignatur({u"xy"_s, u"c"_s}, {u"\r\n"_s}));
+    QVERIFY(vorlageSignatur({u"ab"_s, u"c"_s}, {u"d"_s}) != vorlageSignatur({u"a"_s, u"bc"_s}, {u"d"_s}));
+    QCOMPARE(vorlageSignatur({u"ab"_s, u"c"_s}, {u"d"_s}), vorlageSignatur({u"ab"_s, u"c"_s}, {u"d"_s}));
 }
 
 QTEST_GUILESS_MAIN(TestVorlage)
