@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QImage>
 #include <QProcess>
+#include <QTabWidget>
 #include <QWidget>
 
 namespace {
@@ -74,6 +75,17 @@ void FensterTest::menue(const QObject& fenster, const QString& name, std::source
         return;
     }
     aktion->trigger();
+}
+
+void FensterTest::seite(const QString& reiter, std::source_location ort) const {
+    auto* seiten = element<QTabWidget>(app().frmHaupt(), QStringLiteral("SSTab1"), ort);
+    for (int i = 0; i < seiten->count(); ++i) {
+        if (seiten->tabText(i) == reiter) {
+            seiten->setCurrentIndex(i);
+            return;
+        }
+    }
+    scheitern(QStringLiteral("frmHaupt hat keine Seite ") + reiter, ort);
 }
 
 QString foto(const TestOrdner& ordner, const QString& name, int breite, int hoehe) {

@@ -60,6 +60,9 @@ protected:
     void klicken(const QString& name, std::source_location ort = std::source_location::current()) const;
     void menue(const QObject& fenster, const QString& name,
                std::source_location ort = std::source_location::current()) const;
+    // Brings the main window's tab page with that caption to the front, as a click on its tab
+    // does; the controls of the other pages are out of a user's reach.
+    void seite(const QString& reiter, std::source_location ort = std::source_location::current()) const;
 
 private:
     [[noreturn]] static void fehlt(const QObject& fenster, const QString& name, const char* art,
