@@ -88,6 +88,18 @@ void FensterTest::seite(const QString& reiter, std::source_location ort) const {
     scheitern(QStringLiteral("frmHaupt hat keine Seite ") + reiter, ort);
 }
 
+void FensterTest::seiteMit(const QString& name, std::source_location ort) const {
+    auto* seiten = element<QTabWidget>(app().frmHaupt(), QStringLiteral("SSTab1"), ort);
+    const QWidget* steuerelement = element<QWidget>(app().frmHaupt(), name, ort);
+    for (int i = 0; i < seiten->count(); ++i) {
+        if (seiten->widget(i)->isAncestorOf(steuerelement)) {
+            seiten->setCurrentIndex(i);
+            return;
+        }
+    }
+    scheitern(name + QStringLiteral(" liegt auf keiner Seite von frmHaupt"), ort);
+}
+
 QString foto(const TestOrdner& ordner, const QString& name, int breite, int hoehe) {
     QImage bild(breite, hoehe, QImage::Format_RGB32);
     bild.fill(QColor(40 * static_cast<int>(name.size()) % 255, 120, 200));

@@ -63,6 +63,8 @@ protected:
     // Brings the main window's tab page with that caption to the front, as a click on its tab
     // does; the controls of the other pages are out of a user's reach.
     void seite(const QString& reiter, std::source_location ort = std::source_location::current()) const;
+    // Brings the tab page holding the main window's control `name` to the front.
+    void seiteMit(const QString& name, std::source_location ort = std::source_location::current()) const;
 
 private:
     [[noreturn]] static void fehlt(const QObject& fenster, const QString& name, const char* art,
