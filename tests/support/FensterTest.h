@@ -18,11 +18,15 @@
 struct FensterAufbau {
     bool mitDaten = true;
     bool starten = false;
+    // The test functions are the steps of one road through one program, built before the first
+    // step and taken down after the last; the dialog check still runs after every step.
+    bool einWeg = false;
 };
 
 // The one base of window tests: before every test a fresh program folder, scripted platform and
 // application; after every test a failure when a dialog came up that the test did not script.
-// A test class derives from it; its own init()/cleanup() call these first when it has them.
+// A test class derives from it; its own init()/cleanup()/cleanupTestCase() call these first
+// when it has them.
 class FensterTest : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +35,7 @@ public:
 protected slots:
     void init();
     void cleanup();
+    void cleanupTestCase();
 
 protected:
     TestOrdner& ordner() const { return *m_ordner; }
@@ -67,6 +72,7 @@ protected:
     void seiteMit(const QString& name, std::source_location ort = std::source_location::current()) const;
 
 private:
+    void abbauen();
     [[noreturn]] static void fehlt(const QObject& fenster, const QString& name, const char* art,
                                    const std::source_location& ort);
 
