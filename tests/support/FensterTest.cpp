@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QColor>
 #include <QImage>
 #include <QProcess>
 #include <QTabWidget>
@@ -123,9 +122,9 @@ void FensterTest::seiteMit(const QString& name, std::source_location ort) const 
     scheitern(name + QStringLiteral(" liegt auf keiner Seite von frmHaupt"), ort);
 }
 
-QString foto(const TestOrdner& ordner, const QString& name, int breite, int hoehe) {
+QString foto(const TestOrdner& ordner, const QString& name, int breite, int hoehe, QColor farbe) {
     QImage bild(breite, hoehe, QImage::Format_RGB32);
-    bild.fill(QColor(40 * static_cast<int>(name.size()) % 255, 120, 200));
+    bild.fill(farbe.isValid() ? farbe : QColor(40 * static_cast<int>(name.size()) % 255, 120, 200));
     const QString relativ = QStringLiteral("fotos/") + name;
     ordner.schreiben(relativ, {});
     const QString pfad = ordner.daten(relativ);

@@ -5,6 +5,7 @@
 #include "ui/Anwendung.h"
 #include "ui/frmHaupt.h"
 
+#include <QColor>
 #include <QComboBox>
 #include <QObject>
 #include <QStringList>
@@ -82,8 +83,9 @@ private:
     std::unique_ptr<Anwendung> m_app;
 };
 
-// A JPEG of the given size below the data folder's "fotos" folder; returns its path.
-QString foto(const TestOrdner& ordner, const QString& name, int breite, int hoehe);
+// A JPEG of the given size below the data folder's "fotos" folder; returns its path. Without a
+// colour, pictures of different names differ in colour.
+QString foto(const TestOrdner& ordner, const QString& name, int breite, int hoehe, QColor farbe = {});
 
 // The texts of a combo box's entries, in order.
 QStringList eintraege(const QComboBox& box);
