@@ -64,8 +64,8 @@ void FensterTest::abbauen() {
     m_ordner.reset();
 }
 
-void FensterTest::fehlt(const QObject& fenster, const QString& name, const char* art,
-                        const std::source_location& ort) {
+void FensterTest::nichtGefunden(const QObject& fenster, const QString& name, const char* art,
+                                const std::source_location& ort) {
     const QObject* anders = fenster.findChild<QObject*>(name);
     const QString text =
         anders == nullptr

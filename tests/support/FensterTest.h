@@ -50,7 +50,7 @@ protected:
                std::source_location ort = std::source_location::current()) const {
         T* gefunden = fenster.findChild<T*>(name);
         if (gefunden == nullptr) {
-            fehlt(fenster, name, T::staticMetaObject.className(), ort);
+            nichtGefunden(fenster, name, T::staticMetaObject.className(), ort);
         }
         return gefunden;
     }
@@ -74,8 +74,8 @@ protected:
 
 private:
     void abbauen();
-    [[noreturn]] static void fehlt(const QObject& fenster, const QString& name, const char* art,
-                                   const std::source_location& ort);
+    [[noreturn]] static void nichtGefunden(const QObject& fenster, const QString& name, const char* art,
+                                           const std::source_location& ort);
 
     FensterAufbau m_aufbau;
     std::unique_ptr<TestOrdner> m_ordner;
