@@ -74,7 +74,7 @@ private:
     QStringList buchwerte() const;
     Artikelbild artikelbild() const;
     QStringList dateienIn(const char* ordnerName) const {
-        return QDir(ordner().daten(QLatin1String(ordnerName))).entryList(QDir::Files, QDir::Name);
+        return ordner().dateien(QLatin1String(ordnerName));
     }
 
     Artikelbild m_vorher;

@@ -145,8 +145,7 @@ void TestSchlechteEingaben::artikeldateiAusBibliothek() {
     klicken(QStringLiteral("cmdHauptliste"));
     auto* liste = haupt<QListWidget>(QStringLiteral("lstDateien"));
     QCOMPARE(liste->count(), 1);
-    liste->item(0)->setSelected(true);
-    liste->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    zeileWaehlen(*liste, 0);
     klicken(QStringLiteral("cmdDateiEinlesen"));
     QVERIFY(plattform().unerwartet.isEmpty());
     QVERIFY(plattform().fenster.isEmpty());

@@ -142,6 +142,20 @@ QStringList eintraege(const QComboBox& box) {
     return liste;
 }
 
+QStringList eintraege(const QListWidget& liste) {
+    QStringList texte;
+    for (int i = 0; i < liste.count(); ++i) {
+        texte.append(liste.item(i)->text());
+    }
+    return texte;
+}
+
+void zeileWaehlen(QListWidget& liste, int zeile) {
+    liste.clearSelection();
+    liste.item(zeile)->setSelected(true);
+    liste.setCurrentRow(zeile, QItemSelectionModel::NoUpdate);
+}
+
 Unveraenderlich::Unveraenderlich(const QStringList& ordner) {
     for (const QString& o : ordner) {
         if (QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), o}) != 0) {

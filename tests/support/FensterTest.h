@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QComboBox>
+#include <QListWidget>
 #include <QObject>
 #include <QStringList>
 #include <QTest>
@@ -87,8 +88,12 @@ private:
 // colour, pictures of different names differ in colour.
 QString foto(const TestOrdner& ordner, const QString& name, int breite, int hoehe, QColor farbe = {});
 
-// The texts of a combo box's entries, in order.
+// The texts of a combo box's or a list's entries, in order.
 QStringList eintraege(const QComboBox& box);
+QStringList eintraege(const QListWidget& liste);
+
+// Marks one row of a list as the only choice, as a click on it does.
+void zeileWaehlen(QListWidget& liste, int zeile);
 
 // Makes folders immutable for the lifetime of the object; root ignores mere permissions.
 class Unveraenderlich {

@@ -56,19 +56,11 @@ private:
         klicken(QLatin1String(name));
     }
     QString bezeichnung() const { return haupt<QLineEdit>(QStringLiteral("txtArtikelBez"))->text(); }
-    QStringList zeilen() const;
+    QStringList zeilen() const { return eintraege(*liste()); }
     QList<int> gewaehlt() const;
-    void waehlen(int zeile) const;
-    int dialoge() const;
+    void waehlen(int zeile) const { zeileWaehlen(*liste(), zeile); }
+    int dialoge() const { return plattform().anzahl(QStringLiteral("dateiWaehlen")); }
 };
-
-QStringList TstBibliothekBedienung::zeilen() const {
-    QStringList texte;
-    for (int i = 0; i < liste()->count(); ++i) {
-        texte.append(liste()->item(i)->text());
-    }
-    return texte;
-}
 
 QList<int> TstBibliothekBedienung::gewaehlt() const {
     QList<int> nummern;
@@ -78,20 +70,6 @@ QList<int> TstBibliothekBedienung::gewaehlt() const {
         }
     }
     return nummern;
-}
-
-void TstBibliothekBedienung::waehlen(int zeile) const {
-    liste()->clearSelection();
-    liste()->item(zeile)->setSelected(true);
-    liste()->setCurrentRow(zeile, QItemSelectionModel::NoUpdate);
-}
-
-int TstBibliothekBedienung::dialoge() const {
-    int anzahl = 0;
-    for (const SkriptPlattform::Aufruf& a : plattform().aufrufe) {
-        anzahl += a.art == QLatin1String("dateiWaehlen") ? 1 : 0;
-    }
-    return anzahl;
 }
 
 void TstBibliothekBedienung::ebayDateien_jederSchreibweise_werdenGelistet() {

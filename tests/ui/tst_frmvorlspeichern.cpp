@@ -80,9 +80,7 @@ private:
     void inhaltAuto(const QString& text) const {
         haupt<RichTextFeld>(QStringLiteral("rtfInhaltAuto"))->setText(text);
     }
-    QStringList dateien(const QString& ordnerName) const {
-        return QDir(ordner().daten(ordnerName)).entryList(QDir::Files, QDir::Name);
-    }
+    QStringList dateien(const QString& ordnerName) const { return ordner().dateien(ordnerName); }
     void druecken(const QString& knopf) const { klicken(fenster(), knopf); }
     void schliessen(Plattform::Antwort antwort) const {
         plattform().antworten.enqueue(antwort);
@@ -92,7 +90,7 @@ private:
     void zeigen(const QString& verkaeufer = QStringLiteral("Kori")) const;
     void registerZeigen() const;
     void einlesen(int zeile) const;
-    QStringList zeilen() const;
+    QStringList zeilen() const { return eintraege(*haupt<QListWidget>(QStringLiteral("lstDateien"))); }
 };
 
 // The listing of a finished article by `verkaeufer`, shown in the save window.
@@ -118,21 +116,10 @@ void TestFrmVorlSpeichern::registerZeigen() const {
 
 // Reads the list's entry into the main window and shows the save window for it.
 void TestFrmVorlSpeichern::einlesen(int zeile) const {
-    auto* liste = haupt<QListWidget>(QStringLiteral("lstDateien"));
-    liste->clearSelection();
-    liste->item(zeile)->setSelected(true);
+    zeileWaehlen(*haupt<QListWidget>(QStringLiteral("lstDateien")), zeile);
     klick("cmdDateiEinlesen");
     fenster().hide();
     fenster().anzeigen();
-}
-
-QStringList TestFrmVorlSpeichern::zeilen() const {
-    const auto* liste = haupt<QListWidget>(QStringLiteral("lstDateien"));
-    QStringList texte;
-    for (int i = 0; i < liste->count(); ++i) {
-        texte.append(liste->item(i)->text());
-    }
-    return texte;
 }
 
 void TestFrmVorlSpeichern::anzeigen_fuelltFelder() {
