@@ -127,7 +127,7 @@ QString foto(const TestOrdner& ordner, const QString& name, int breite, int hoeh
     bild.fill(farbe.isValid() ? farbe : QColor(40 * static_cast<int>(name.size()) % 255, 120, 200));
     const QString relativ = QStringLiteral("fotos/") + name;
     ordner.schreiben(relativ, {});
-    const QString pfad = ordner.daten(relativ);
+    QString pfad = ordner.daten(relativ);
     if (!bild.save(pfad, "JPG")) {
         qFatal("JPEG nicht geschrieben: %s", qPrintable(pfad));
     }
