@@ -1,9 +1,7 @@
 // The main road of one article, driven through the windows as a seller does it: compose a book,
 // finish, save for later, start anew, and read the article back from the register.
 
-#include "support/SkriptPlattform.h"
-#include "support/TestOrdner.h"
-#include "ui/Anwendung.h"
+#include "support/FensterTest.h"
 #include "ui/RichTextFeld.h"
 #include "ui/frmBuch.h"
 #include "ui/frmEinstell.h"
@@ -15,15 +13,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 
@@ -57,10 +51,12 @@ struct Artikelbild {
 
 } // namespace
 
-class TestHauptweg : public QObject {
+class TestHauptweg : public FensterTest {
     Q_OBJECT
+public:
+    TestHauptweg() : FensterTest({.mitDaten = true, .starten = false, .einWeg = true}) {}
+
 private slots:
-    void initTestCase();
     void einstellungen_verkaeufernameGespeichert();
     void buchartikel_zusammenstellen();
     void buchfenster_tabelleInsHauptfenster();
@@ -71,223 +67,187 @@ private slots:
     void cleanupTestCase();
 
 private:
-    template <class T> T* haupt(const char* name) {
-        T* el = m_app->frmHaupt().findChild<T*>(QLatin1String(name));
-        if (el == nullptr) {
-            qFatal("Hauptfenster ohne %s", name);
-        }
-        return el;
+    template <class T> T* buch(const QString& name) const { return element<T>(app().frmBuch(), name); }
+    template <class T> T* speichern(const QString& name) const {
+        return element<T>(app().frmVorlSpeichern(), name);
     }
-    template <class T> T* buch(const char* name) {
-        T* el = m_app->frmBuch().findChild<T*>(QLatin1String(name));
-        if (el == nullptr) {
-            qFatal("Buchfenster ohne %s", name);
-        }
-        return el;
-    }
-    template <class T> T* speichern(const char* name) {
-        T* el = m_app->frmVorlSpeichern().findChild<T*>(QLatin1String(name));
-        if (el == nullptr) {
-            qFatal("Speicherfenster ohne %s", name);
-        }
-        return el;
-    }
-    void druecken(QWidget* fenster, const char* knopf) {
-        auto* k = fenster->findChild<QPushButton*>(QLatin1String(knopf));
-        QVERIFY2(k != nullptr, knopf);
-        QVERIFY2(k->isEnabled(), knopf);
-        k->click();
-    }
-    QString foto(const QString& name, int breite, int hoehe);
-    QStringList buchwerte();
-    Artikelbild artikelbild();
-    QStringList dateienIn(const char* ordner) const {
-        return QDir(m_ordner.daten(QLatin1String(ordner))).entryList(QDir::Files, QDir::Name);
+    QStringList buchwerte() const;
+    Artikelbild artikelbild() const;
+    QStringList dateienIn(const char* ordnerName) const {
+        return ordner().dateien(QLatin1String(ordnerName));
     }
 
-    TestOrdner m_ordner;
-    SkriptPlattform m_p;
-    std::unique_ptr<Anwendung> m_app;
     Artikelbild m_vorher;
     QString m_listing;
 };
 
-QString TestHauptweg::foto(const QString& name, int breite, int hoehe) {
-    QImage bild(breite, hoehe, QImage::Format_RGB32);
-    bild.fill(QColor(90, 140, 60));
-    m_ordner.schreiben(QStringLiteral("fotos/") + name, {});
-    const QString pfad = m_ordner.daten(QStringLiteral("fotos/") + name);
-    if (!bild.save(pfad, "JPG")) {
-        qFatal("JPEG nicht geschrieben");
-    }
-    return pfad;
-}
-
 // The values of the rows that go into the table (size and weight stay at their unticked defaults).
-QStringList TestHauptweg::buchwerte() {
+QStringList TestHauptweg::buchwerte() const {
     QStringList werte;
     for (int i : {0, 1, 2, 4, 5, 7, 8}) {
-        werte << m_app->frmBuch().findChild<QLineEdit*>(QStringLiteral("Text2_%1").arg(i))->text();
+        werte << buch<QLineEdit>(QStringLiteral("Text2_%1").arg(i))->text();
     }
     return werte;
 }
 
-Artikelbild TestHauptweg::artikelbild() {
-    return {haupt<QLineEdit>("txtArtikelBez")->text(),      haupt<QLineEdit>("txtTitel")->text(),
-            haupt<QLineEdit>("txtAufWasBiten")->text(),     haupt<RichTextFeld>("rtfInhalt")->text(),
-            haupt<QLineEdit>("txtEbayBildPfad")->text(),    haupt<QComboBox>("txtBildLaenge")->currentText(),
-            haupt<QComboBox>("txtBildHohe")->currentText(), buchwerte()};
-}
-
-void TestHauptweg::initTestCase() {
-    m_app = std::make_unique<Anwendung>(m_ordner.programmordner(), m_p);
-    m_app->starten();
-    QVERIFY(m_app->frmHaupt().isVisible());
+Artikelbild TestHauptweg::artikelbild() const {
+    return {haupt<QLineEdit>(QStringLiteral("txtArtikelBez"))->text(),
+            haupt<QLineEdit>(QStringLiteral("txtTitel"))->text(),
+            haupt<QLineEdit>(QStringLiteral("txtAufWasBiten"))->text(),
+            haupt<RichTextFeld>(QStringLiteral("rtfInhalt"))->text(),
+            haupt<QLineEdit>(QStringLiteral("txtEbayBildPfad"))->text(),
+            haupt<QComboBox>(QStringLiteral("txtBildLaenge"))->currentText(),
+            haupt<QComboBox>(QStringLiteral("txtBildHohe"))->currentText(),
+            buchwerte()};
 }
 
 void TestHauptweg::einstellungen_verkaeufernameGespeichert() {
-    FrmEinstell& einstell = m_app->frmEinstell();
-    einstell.findChild<QComboBox*>(QStringLiteral("txtTeil1"))->setCurrentText(kVerkaeufer);
-    druecken(&einstell, "cmdEinstelSpeichern");
-    QVERIFY(QString::fromLatin1(m_ordner.lesen(QStringLiteral("Einstell.Ini")))
+    QVERIFY(app().starten());
+    QVERIFY(app().frmHaupt().isVisible());
+    FrmEinstell& einstell = app().frmEinstell();
+    element<QComboBox>(einstell, QStringLiteral("txtTeil1"))->setCurrentText(kVerkaeufer);
+    klicken(einstell, QStringLiteral("cmdEinstelSpeichern"));
+    QVERIFY(QString::fromLatin1(ordner().lesen(QStringLiteral("Einstell.Ini")))
                 .contains(QStringLiteral("EBAYNAME=") + kVerkaeufer));
-    QCOMPARE(m_app->zustand().verkaeuferName, kVerkaeufer);
+    QCOMPARE(app().zustand().verkaeuferName, kVerkaeufer);
 }
 
 void TestHauptweg::buchartikel_zusammenstellen() {
-    auto* buchMenue = m_app->frmHaupt().findChild<QAction*>(QStringLiteral("mnuVorlBuch"));
-    QVERIFY(buchMenue != nullptr);
-    buchMenue->trigger();
+    menue(app().frmHaupt(), QStringLiteral("mnuVorlBuch"));
 
     // The picture first: with "automatisch" ticked, picking picture 1 rebuilds the designation.
-    haupt<QCheckBox>("chkArtBezAutom")->setChecked(false);
-    QVERIFY(haupt<QCheckBox>("chkBil1JaNEin")->isChecked());
-    m_p.dateien.enqueue(foto(QStringLiteral("stiller-see.jpg"), 1600, 1200));
-    druecken(&m_app->frmHaupt(), "cmdSuchenBildOben1");
-    QCOMPARE(haupt<QLineEdit>("txtEbayBildPfad")->text(), QStringLiteral("stiller-see.jpg"));
-    QCOMPARE(haupt<QComboBox>("txtBildLaenge")->currentText(), QStringLiteral("400"));
-    QCOMPARE(haupt<QComboBox>("txtBildHohe")->currentText(), QStringLiteral("300"));
+    seite(QStringLiteral("Bilder"));
+    haupt<QCheckBox>(QStringLiteral("chkArtBezAutom"))->setChecked(false);
+    QVERIFY(haupt<QCheckBox>(QStringLiteral("chkBil1JaNEin"))->isChecked());
+    plattform().dateien.enqueue(foto(ordner(), QStringLiteral("stiller-see.jpg"), 1600, 1200));
+    klicken(app().frmHaupt(), QStringLiteral("cmdSuchenBildOben1"));
+    QCOMPARE(haupt<QLineEdit>(QStringLiteral("txtEbayBildPfad"))->text(), QStringLiteral("stiller-see.jpg"));
+    QCOMPARE(haupt<QComboBox>(QStringLiteral("txtBildLaenge"))->currentText(), QStringLiteral("400"));
+    QCOMPARE(haupt<QComboBox>(QStringLiteral("txtBildHohe"))->currentText(), QStringLiteral("300"));
     // Row 3 starts ticked, rows 2, 4 and 5 unticked: an article with one picture unticks row 3.
-    QVERIFY(haupt<QCheckBox>("chkBil3JaNEin")->isChecked());
-    haupt<QCheckBox>("chkBil3JaNEin")->setChecked(false);
+    QVERIFY(haupt<QCheckBox>(QStringLiteral("chkBil3JaNEin"))->isChecked());
+    haupt<QCheckBox>(QStringLiteral("chkBil3JaNEin"))->setChecked(false);
 
-    haupt<QLineEdit>("txtArtikelBez")->setText(kBezeichnung);
-    haupt<QLineEdit>("txtTitel")->setText(kTitel);
-    druecken(&m_app->frmHaupt(), "cmdAufWasUbername");
-    QVERIFY2(!haupt<QLineEdit>("txtAufWasBiten")->text().isEmpty(), "keine Gebotszeile");
+    seite(QStringLiteral("Beschreibung"));
+    haupt<QLineEdit>(QStringLiteral("txtArtikelBez"))->setText(kBezeichnung);
+    haupt<QLineEdit>(QStringLiteral("txtTitel"))->setText(kTitel);
+    klicken(app().frmHaupt(), QStringLiteral("cmdAufWasUbername"));
+    QVERIFY2(!haupt<QLineEdit>(QStringLiteral("txtAufWasBiten"))->text().isEmpty(), "keine Gebotszeile");
 
-    const QString knopfText = haupt<QPushButton>("cmdBeschrTextVor1")->text();
+    const QString knopfText = haupt<QPushButton>(QStringLiteral("cmdBeschrTextVor1"))->text();
     QCOMPARE(knopfText, QStringLiteral("Krimi"));
-    druecken(&m_app->frmHaupt(), "cmdBeschrTextVor1");
-    QVERIFY2(!haupt<RichTextFeld>("rtfInhalt")->text().isEmpty(), "kein gespeicherter Text");
+    klicken(app().frmHaupt(), QStringLiteral("cmdBeschrTextVor1"));
+    QVERIFY2(!haupt<RichTextFeld>(QStringLiteral("rtfInhalt"))->text().isEmpty(), "kein gespeicherter Text");
 }
 
 void TestHauptweg::buchfenster_tabelleInsHauptfenster() {
-    druecken(&m_app->frmHaupt(), "cmdBuchBeschr");
-    FrmBuch& buchfenster = m_app->frmBuch();
+    klicken(app().frmHaupt(), QStringLiteral("cmdBuchBeschr"));
+    FrmBuch& buchfenster = app().frmBuch();
     QVERIFY(buchfenster.isVisible());
-    QCOMPARE(buch<QLineEdit>("txtArtikelBez")->text(), kBezeichnung);
+    QCOMPARE(buch<QLineEdit>(QStringLiteral("txtArtikelBez"))->text(), kBezeichnung);
 
-    buch<QComboBox>("cboFirmawehlen")->setCurrentText(kVerlag);
-    buch<QComboBox>("cboBuchAutor")->setCurrentText(kAutor);
-    buch<QComboBox>("cboZustandWehlen1")->setCurrentText(kZustand);
-    buch<QLineEdit>("Text2_5")->setText(kSeiten);
-    druecken(&buchfenster, "cmdubernehmen");
-    QCOMPARE(buch<QLineEdit>("Text2_0")->text(), kVerlag);
-    QCOMPARE(buch<QLineEdit>("Text2_1")->text(), kAutor);
-    QCOMPARE(buch<QLineEdit>("Text2_8")->text(), QStringLiteral("Deutsch"));
+    buch<QComboBox>(QStringLiteral("cboFirmawehlen"))->setCurrentText(kVerlag);
+    buch<QComboBox>(QStringLiteral("cboBuchAutor"))->setCurrentText(kAutor);
+    buch<QComboBox>(QStringLiteral("cboZustandWehlen1"))->setCurrentText(kZustand);
+    buch<QLineEdit>(QStringLiteral("Text2_5"))->setText(kSeiten);
+    klicken(buchfenster, QStringLiteral("cmdubernehmen"));
+    QCOMPARE(buch<QLineEdit>(QStringLiteral("Text2_0"))->text(), kVerlag);
+    QCOMPARE(buch<QLineEdit>(QStringLiteral("Text2_1"))->text(), kAutor);
+    QCOMPARE(buch<QLineEdit>(QStringLiteral("Text2_8"))->text(), QStringLiteral("Deutsch"));
     // The stored text "Krimi" chose the genre.
-    QCOMPARE(buch<QLineEdit>("Text2_4")->text(), QStringLiteral("Krimi - Thriller"));
-    QVERIFY(buch<QLineEdit>("Text2_7")->text().startsWith(kZustand));
+    QCOMPARE(buch<QLineEdit>(QStringLiteral("Text2_4"))->text(), QStringLiteral("Krimi - Thriller"));
+    QVERIFY(buch<QLineEdit>(QStringLiteral("Text2_7"))->text().startsWith(kZustand));
 
     // Only the rows with a value go into the table; the defaults of size and weight would fail.
     for (const char* box : {"Chk1", "Chk2", "Chk3", "Chk5", "Chk6", "Chk8", "Chk9"}) {
         buch<QCheckBox>(box)->setChecked(true);
     }
-    buch<QCheckBox>("Chk4")->setChecked(false);
-    buch<QCheckBox>("Chk7")->setChecked(false);
-    druecken(&buchfenster, "cmdSpeichKleidBeschr");
-    QVERIFY2(m_p.meldungstexte().isEmpty(), qPrintable(m_p.meldungstexte().join(QLatin1Char('|'))));
+    buch<QCheckBox>(QStringLiteral("Chk4"))->setChecked(false);
+    buch<QCheckBox>(QStringLiteral("Chk7"))->setChecked(false);
+    klicken(buchfenster, QStringLiteral("cmdSpeichKleidBeschr"));
+    QVERIFY2(plattform().meldungstexte().isEmpty(),
+             qPrintable(plattform().meldungstexte().join(QLatin1Char('|'))));
     QVERIFY(!buchfenster.isVisible());
 
-    const QString tabelle = haupt<RichTextFeld>("rtfInhaltAuto")->text();
+    const QString tabelle = haupt<RichTextFeld>(QStringLiteral("rtfInhaltAuto"))->text();
     QVERIFY(tabelle.startsWith(QStringLiteral("<table width=\"50%\" border=\"0\">")));
     QVERIFY(tabelle.contains(kVerlag));
     QVERIFY(tabelle.contains(QStringLiteral("<!---7--->\r\nAnzahl Seiten:")));
     QVERIFY(!tabelle.contains(QStringLiteral("<!---5--->")));
     QVERIFY(QFileInfo::exists(
-        m_ordner.daten(QStringLiteral("Artikel-Beschreibung/") + kBezeichnung + QStringLiteral(".ini"))));
+        ordner().daten(QStringLiteral("Artikel-Beschreibung/") + kBezeichnung + QStringLiteral(".ini"))));
 }
 
 void TestHauptweg::fertigstellen_zeigtListingImSpeicherfenster() {
     m_vorher = artikelbild();
-    druecken(&m_app->frmHaupt(), "cdmFertigstellen");
-    QVERIFY2(m_p.meldungstexte().isEmpty(), qPrintable(m_p.meldungstexte().join(QLatin1Char('|'))));
+    klicken(app().frmHaupt(), QStringLiteral("cdmFertigstellen"));
+    QVERIFY2(plattform().meldungstexte().isEmpty(),
+             qPrintable(plattform().meldungstexte().join(QLatin1Char('|'))));
 
-    FrmVorlSpeichern& fenster = m_app->frmVorlSpeichern();
+    FrmVorlSpeichern& fenster = app().frmVorlSpeichern();
     QVERIFY(fenster.isVisible());
-    m_listing = speichern<RichTextFeld>("rtfText")->text();
-    QCOMPARE(m_listing, m_app->zustand().listingText);
+    m_listing = speichern<RichTextFeld>(QStringLiteral("rtfText"))->text();
+    QCOMPARE(m_listing, app().zustand().listingText);
     for (const QString& teil : {kTitel, m_vorher.gebotszeile, kVerlag, QStringLiteral("stiller-see.jpg")}) {
         QVERIFY2(m_listing.contains(teil), qPrintable(teil));
     }
-    QCOMPARE(speichern<QLineEdit>("txtArtikelBez")->text(), kBezeichnung);
-    QCOMPARE(speichern<QLabel>("lblEbajName")->text(), kVerkaeufer);
-    QCOMPARE(speichern<QLabel>("lblVersandKosten")->text(), QStringLiteral("1,85"));
+    QCOMPARE(speichern<QLineEdit>(QStringLiteral("txtArtikelBez"))->text(), kBezeichnung);
+    QCOMPARE(speichern<QLabel>(QStringLiteral("lblEbajName"))->text(), kVerkaeufer);
+    QCOMPARE(speichern<QLabel>(QStringLiteral("lblVersandKosten"))->text(), QStringLiteral("1,85"));
 }
 
 void TestHauptweg::schliessenMitNein_dreiDateienUndRegisterzeile() {
-    m_p.antworten.enqueue(Plattform::Antwort::Nein);
-    druecken(&m_app->frmVorlSpeichern(), "cmdSchliesen");
+    plattform().antworten.enqueue(Plattform::Antwort::Nein);
+    klicken(app().frmVorlSpeichern(), QStringLiteral("cmdSchliesen"));
 
     // The close question is the one message box of the whole road.
-    QCOMPARE(m_p.fenster.size(), 1);
-    QCOMPARE(m_p.fenster.first().text, kFrage);
-    QCOMPARE(m_p.fenster.first().titel, QStringLiteral("Artikel speichern"));
-    QVERIFY(m_p.antworten.isEmpty());
-    QVERIFY(!m_app->frmVorlSpeichern().isVisible());
+    QCOMPARE(plattform().fenster.size(), 1);
+    QCOMPARE(plattform().fenster.first().text, kFrage);
+    QCOMPARE(plattform().fenster.first().titel, QStringLiteral("Artikel speichern"));
+    QVERIFY(plattform().antworten.isEmpty());
+    QVERIFY(!app().frmVorlSpeichern().isVisible());
 
     QCOMPARE(dateienIn("Artikeln"), QStringList{kDateiname});
     QCOMPARE(dateienIn("Artikeln-Txt"), QStringList{kDateiname});
     QCOMPARE(dateienIn("Artikeln-Zusatz-html"), QStringList{kBezeichnung + QStringLiteral("~1,85#") +
                                                             kVerkaeufer + QStringLiteral("-Zus.ebay")});
-    QCOMPARE(m_ordner.lesen(QStringLiteral("Artikeln/") + kDateiname),
+    QCOMPARE(ordner().lesen(QStringLiteral("Artikeln/") + kDateiname),
              w1252(m_listing + QStringLiteral("\r\n")));
-    const QByteArray artikeltext = m_ordner.lesen(QStringLiteral("Artikeln-Txt/") + kDateiname);
+    const QByteArray artikeltext = ordner().lesen(QStringLiteral("Artikeln-Txt/") + kDateiname);
     QVERIFY(artikeltext.contains(w1252(QStringLiteral("*ArtBeschreibung="))));
 
-    const QByteArray register_ = m_ordner.lesen(QStringLiteral("vorlagen/NochNichtEingestellt.txt"));
+    const QByteArray register_ = ordner().lesen(QStringLiteral("vorlagen/NochNichtEingestellt.txt"));
     QVERIFY2(register_.endsWith(w1252(kRegisterzeile + QStringLiteral("\r\n"))), register_.constData());
-    QCOMPARE(haupt<QLabel>("lblZuletztGespeichert")->text(),
+    QCOMPARE(haupt<QLabel>(QStringLiteral("lblZuletztGespeichert"))->text(),
              QStringLiteral("Zuletzt gespeichert:\r\n") + kBezeichnung);
 }
 
 void TestHauptweg::neu_leertDenArtikel() {
-    druecken(&m_app->frmHaupt(), "cmdNeu");
-    QVERIFY(haupt<QLineEdit>("txtArtikelBez")->text().isEmpty());
-    QVERIFY(haupt<QLineEdit>("txtTitel")->text().isEmpty());
-    QVERIFY(haupt<RichTextFeld>("rtfInhaltAuto")->text().isEmpty());
-    QVERIFY(haupt<QLineEdit>("txtEbayBildPfad")->text().isEmpty());
+    klicken(app().frmHaupt(), QStringLiteral("cmdNeu"));
+    QVERIFY(haupt<QLineEdit>(QStringLiteral("txtArtikelBez"))->text().isEmpty());
+    QVERIFY(haupt<QLineEdit>(QStringLiteral("txtTitel"))->text().isEmpty());
+    QVERIFY(haupt<RichTextFeld>(QStringLiteral("rtfInhaltAuto"))->text().isEmpty());
+    QVERIFY(haupt<QLineEdit>(QStringLiteral("txtEbayBildPfad"))->text().isEmpty());
 
     // "Neu" keeps the bidding line, the description, the picture height and the book values; the
     // seller overwrites them for the next article, so reading back must bring each of them again.
-    haupt<QLineEdit>("txtAufWasBiten")->setText(QStringLiteral("ein Hut"));
-    haupt<RichTextFeld>("rtfInhalt")->setText(QStringLiteral("Ein anderer Artikel."));
-    haupt<QComboBox>("txtBildHohe")->setCurrentText(QStringLiteral("1"));
+    haupt<QLineEdit>(QStringLiteral("txtAufWasBiten"))->setText(QStringLiteral("ein Hut"));
+    haupt<RichTextFeld>(QStringLiteral("rtfInhalt"))->setText(QStringLiteral("Ein anderer Artikel."));
+    haupt<QComboBox>(QStringLiteral("txtBildHohe"))->setCurrentText(QStringLiteral("1"));
     for (int i = 0; i <= 8; ++i) {
-        m_app->frmBuch().findChild<QLineEdit*>(QStringLiteral("Text2_%1").arg(i))->clear();
+        buch<QLineEdit>(QStringLiteral("Text2_%1").arg(i))->clear();
     }
 }
 
 void TestHauptweg::register_einlesen_bringtDieFelderZurueck() {
-    haupt<QTabWidget>("SSTab1")->setCurrentIndex(3);
-    druecken(&m_app->frmHaupt(), "cmdnochnichtAnzeig");
-    auto* liste = haupt<QListWidget>("lstDateien");
+    seite(QStringLiteral("Dateiliste"));
+    klicken(app().frmHaupt(), QStringLiteral("cmdnochnichtAnzeig"));
+    auto* liste = haupt<QListWidget>(QStringLiteral("lstDateien"));
     const auto treffer = liste->findItems(kDateiname, Qt::MatchExactly);
     QCOMPARE(treffer.size(), 1);
     liste->clearSelection();
     treffer.first()->setSelected(true);
-    druecken(&m_app->frmHaupt(), "cmdDateiEinlesen");
+    klicken(app().frmHaupt(), QStringLiteral("cmdDateiEinlesen"));
 
     const Artikelbild nachher = artikelbild();
     QCOMPARE(nachher.bezeichnung, m_vorher.bezeichnung);
@@ -303,9 +263,8 @@ void TestHauptweg::register_einlesen_bringtDieFelderZurueck() {
 }
 
 void TestHauptweg::cleanupTestCase() {
-    QVERIFY2(m_p.unerwartet.isEmpty(), qPrintable(m_p.unerwartet.join(QLatin1Char('|'))));
-    QCOMPARE(m_p.meldungstexte(), QStringList{kFrage});
-    m_app.reset();
+    QCOMPARE(plattform().meldungstexte(), QStringList{kFrage});
+    FensterTest::cleanupTestCase();
 }
 
 QTEST_MAIN(TestHauptweg)

@@ -1,4 +1,6 @@
-#include "robust/Lauf.h"
+#include "config/Vorlage.h"
+#include "robust/Stoerfaelle.h"
+#include "support/FensterTest.h"
 #include "ui/RichTextFeld.h"
 #include "ui/frmEinstell.h"
 #include "ui/frmVorlIni.h"
@@ -15,7 +17,7 @@
 
 // A data folder that is missing, locked or taken away while the program runs: every write ends
 // in a message, no file is left half-written and no earlier file is changed.
-class TestOrdnerfehler : public QObject {
+class TestOrdnerfehler : public FensterTest {
     Q_OBJECT
 private slots:
     void fehlenderOrdner_startetUndMeldetJedesSpeichern();
@@ -24,6 +26,13 @@ private slots:
     void gesperrtesRegister_meldetUndLaesstRegisterStehen();
     void zuLangerName_meldetUndTraegtNichtsEin_data();
     void zuLangerName_meldetUndTraegtNichtsEin();
+
+private:
+    void artikelSpeichern(const QString& name) const;
+    void einstellungenSpeichern() const;
+    void vorlageSpeichern() const { klicken(app().frmVorlIni(), QStringLiteral("cmdAendSpeich")); }
+    void fuerSpaeterSchliessen() const;
+    bool meldungEnthaelt(const QString& teil) const { return ::meldungEnthaelt(plattform(), teil); }
 };
 
 namespace {
@@ -34,139 +43,130 @@ const QString kEinstellFehler = QStringLiteral("Fehler beim Speichern der Einste
 const QString kVorlageFehler = QStringLiteral("Fehler beim Speichern der Vorlage");
 const QString kRegister = QStringLiteral("vorlagen/NochNichtEingestellt.txt");
 
-void artikelSpeichern(Lauf& l, const QString& name) {
-    FrmVorlSpeichern& speichern = l.app->frmVorlSpeichern();
-    element<QLineEdit>(&speichern, QStringLiteral("txtArtikelBez"))->setText(name);
-    element<QPushButton>(&speichern, QStringLiteral("cmdSpeichern"))->click();
+} // namespace
+
+void TestOrdnerfehler::artikelSpeichern(const QString& name) const {
+    element<QLineEdit>(app().frmVorlSpeichern(), QStringLiteral("txtArtikelBez"))->setText(name);
+    klicken(app().frmVorlSpeichern(), QStringLiteral("cmdSpeichern"));
 }
 
-void einstellungenSpeichern(Lauf& l) {
-    l.haupt<QAction>("mnuEinstBearb")->trigger();
-    element<QPushButton>(&l.app->frmEinstell(), QStringLiteral("cmdEinstelSpeichern"))->click();
-}
-
-void vorlageSpeichern(Lauf& l) {
-    element<QPushButton>(&l.app->frmVorlIni(), QStringLiteral("cmdAendSpeich"))->click();
+void TestOrdnerfehler::einstellungenSpeichern() const {
+    menue(app().frmHaupt(), QStringLiteral("mnuEinstBearb"));
+    klicken(app().frmEinstell(), QStringLiteral("cmdEinstelSpeichern"));
 }
 
 // The close question answered "Nein": save and enter the article into the register.
-void fuerSpaeterSchliessen(Lauf& l) {
-    l.p.antworten.enqueue(Plattform::Antwort::Nein);
-    element<QPushButton>(&l.app->frmVorlSpeichern(), QStringLiteral("cmdSchliesen"))->click();
+void TestOrdnerfehler::fuerSpaeterSchliessen() const {
+    plattform().antworten.enqueue(Plattform::Antwort::Nein);
+    klicken(app().frmVorlSpeichern(), QStringLiteral("cmdSchliesen"));
 }
-
-bool nurDateidialoge(const QStringList& unerwartet) {
-    return std::all_of(unerwartet.cbegin(), unerwartet.cend(),
-                       [](const QString& u) { return u.startsWith(QStringLiteral("dateiWaehlen")); });
-}
-
-} // namespace
 
 void TestOrdnerfehler::fehlenderOrdner_startetUndMeldetJedesSpeichern() {
-    Lauf l(false);
+    QVERIFY(QDir(ordner().daten()).removeRecursively());
     // A file where the data folder belongs: the folder can neither be found nor created, so
-    // each missing template part offers a file dialog; cancelling it is reported.
-    QFile versperrt(l.ordner.daten());
+    // each missing template part offers a file dialog; the seller cancels each, which is reported.
+    QFile versperrt(ordner().daten());
     QVERIFY(versperrt.open(QIODevice::WriteOnly));
     versperrt.close();
-    l.starten();
-    QVERIFY(nurDateidialoge(l.p.unerwartet));
-    QVERIFY(l.meldungEnthaelt(kNichtGefunden));
-    l.p.vergessen();
-    artikelSpeichern(l, QStringLiteral("Buch"));
-    QVERIFY(l.meldungEnthaelt(kSpeicherFehler));
-    einstellungenSpeichern(l);
-    QVERIFY(l.meldungEnthaelt(kEinstellFehler));
-    vorlageSpeichern(l);
-    QVERIFY(l.meldungEnthaelt(kVorlageFehler));
-    QVERIFY(nurDateidialoge(l.p.unerwartet));
-    QVERIFY(l.alleMeldungenSagenEtwas());
-    QVERIFY(!QDir(l.ordner.daten()).exists());
-    QCOMPARE(QFileInfo(l.ordner.daten()).size(), 0);
-    QVERIFY(element<QLabel>(&l.app->frmEinstell(), QStringLiteral("lblgespeichert"))->text().isEmpty());
+    const int teile = static_cast<int>(vorlageDateien().size());
+    for (int i = 0; i < teile; ++i) {
+        plattform().dateien.enqueue(QString());
+    }
+    app().starten();
+    QCOMPARE(plattform().anzahl(QStringLiteral("dateiWaehlen")), teile);
+    QVERIFY(meldungEnthaelt(kNichtGefunden));
+    plattform().vergessen();
+    artikelSpeichern(QStringLiteral("Buch"));
+    QVERIFY(meldungEnthaelt(kSpeicherFehler));
+    einstellungenSpeichern();
+    QVERIFY(meldungEnthaelt(kEinstellFehler));
+    vorlageSpeichern();
+    QVERIFY(meldungEnthaelt(kVorlageFehler));
+    QCOMPARE(plattform().anzahl(QStringLiteral("dateiWaehlen")), 0);
+    QVERIFY(alleMeldungenSagenEtwas(plattform()));
+    QVERIFY(!QDir(ordner().daten()).exists());
+    QCOMPARE(QFileInfo(ordner().daten()).size(), 0);
+    QVERIFY(element<QLabel>(app().frmEinstell(), QStringLiteral("lblgespeichert"))->text().isEmpty());
 }
 
 void TestOrdnerfehler::entfernterOrdner_meldetUndLegtNichtsAn() {
-    Lauf l;
-    l.starten();
-    auto* aufforderung = l.haupt<QComboBox>("cboAuforderung1");
+    app().starten();
+    auto* aufforderung = haupt<QComboBox>(QStringLiteral("cboAuforderung1"));
     const int eintraege = aufforderung->count();
     QVERIFY(eintraege > 0);
-    QVERIFY(QDir(l.ordner.daten()).removeRecursively());
+    QVERIFY(QDir(ordner().daten()).removeRecursively());
 
-    artikelSpeichern(l, QStringLiteral("Buch"));
-    QVERIFY(l.meldungEnthaelt(kSpeicherFehler));
-    fuerSpaeterSchliessen(l);
-    l.haupt<QPushButton>("cmdAuforderung1Aktalisieren")->click();
-    QVERIFY(l.meldungEnthaelt(kNichtGefunden));
+    artikelSpeichern(QStringLiteral("Buch"));
+    QVERIFY(meldungEnthaelt(kSpeicherFehler));
+    fuerSpaeterSchliessen();
+    klicken(QStringLiteral("cmdAuforderung1Aktalisieren"));
+    QVERIFY(meldungEnthaelt(kNichtGefunden));
     QCOMPARE(aufforderung->count(), eintraege);
-    einstellungenSpeichern(l);
-    QVERIFY(l.meldungEnthaelt(kEinstellFehler));
-    vorlageSpeichern(l);
-    QVERIFY(l.meldungEnthaelt(kVorlageFehler));
+    einstellungenSpeichern();
+    QVERIFY(meldungEnthaelt(kEinstellFehler));
+    vorlageSpeichern();
+    QVERIFY(meldungEnthaelt(kVorlageFehler));
 
-    QVERIFY(l.p.unerwartet.isEmpty());
-    QVERIFY(l.alleMeldungenSagenEtwas());
-    QVERIFY(!QDir(l.ordner.daten()).exists());
+    QVERIFY(plattform().unerwartet.isEmpty());
+    QVERIFY(alleMeldungenSagenEtwas(plattform()));
+    QVERIFY(!QDir(ordner().daten()).exists());
 }
 
 void TestOrdnerfehler::gesperrterOrdner_meldetUndLaesstDateienStehen() {
-    Lauf l;
-    l.starten();
-    auto* listing = element<RichTextFeld>(&l.app->frmVorlSpeichern(), QStringLiteral("rtfText"));
+    app().starten();
+    auto* listing = element<RichTextFeld>(app().frmVorlSpeichern(), QStringLiteral("rtfText"));
     listing->setText(QStringLiteral("<p>alt</p>"));
-    artikelSpeichern(l, QStringLiteral("Alt"));
-    QVERIFY(l.p.fenster.isEmpty());
-    const QStringList gespeichert = QDir(l.ordner.daten(QStringLiteral("Artikeln"))).entryList(QDir::Files);
+    artikelSpeichern(QStringLiteral("Alt"));
+    QVERIFY(plattform().fenster.isEmpty());
+    const QStringList gespeichert = QDir(ordner().daten(QStringLiteral("Artikeln"))).entryList(QDir::Files);
     QCOMPARE(gespeichert.size(), 1);
     const QStringList dateien{QStringLiteral("Artikeln/") + gespeichert.first(), kRegister,
                               QStringLiteral("Einstell.Ini"), QStringLiteral("HTML_Code/Vorlage.Ini")};
     QList<QByteArray> vorher;
     for (const QString& d : dateien) {
-        QVERIFY(QFile::exists(l.ordner.daten(d)));
-        vorher.append(l.ordner.lesen(d));
+        QVERIFY(QFile::exists(ordner().daten(d)));
+        vorher.append(ordner().lesen(d));
     }
-    QStringList ordner{l.ordner.daten()};
-    for (const QString& sub : QDir(l.ordner.daten()).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        ordner.append(l.ordner.daten(sub));
+    QStringList gesperrt{ordner().daten()};
+    for (const QString& sub : QDir(ordner().daten()).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        gesperrt.append(ordner().daten(sub));
     }
-    const Unveraenderlich sperre(ordner);
-    if (!sperre.ok()) {
+    const Unveraenderlich sperre(gesperrt);
+    if (!sperre.aktiv()) {
         QSKIP("this file system cannot lock a folder");
     }
 
     listing->setText(QStringLiteral("<p>neu</p>"));
-    artikelSpeichern(l, QStringLiteral("Alt"));
-    QVERIFY(l.meldungEnthaelt(kSpeicherFehler));
-    fuerSpaeterSchliessen(l);
-    einstellungenSpeichern(l);
-    QVERIFY(l.meldungEnthaelt(kEinstellFehler));
-    vorlageSpeichern(l);
-    QVERIFY(l.meldungEnthaelt(kVorlageFehler));
+    artikelSpeichern(QStringLiteral("Alt"));
+    QVERIFY(meldungEnthaelt(kSpeicherFehler));
+    fuerSpaeterSchliessen();
+    einstellungenSpeichern();
+    QVERIFY(meldungEnthaelt(kEinstellFehler));
+    vorlageSpeichern();
+    QVERIFY(meldungEnthaelt(kVorlageFehler));
 
-    QVERIFY(l.p.unerwartet.isEmpty());
-    QVERIFY(l.alleMeldungenSagenEtwas());
+    QVERIFY(plattform().unerwartet.isEmpty());
+    QVERIFY(alleMeldungenSagenEtwas(plattform()));
     for (qsizetype i = 0; i < dateien.size(); ++i) {
-        QCOMPARE(l.ordner.lesen(dateien.at(i)), vorher.at(i));
+        QCOMPARE(ordner().lesen(dateien.at(i)), vorher.at(i));
     }
 }
 
 void TestOrdnerfehler::gesperrtesRegister_meldetUndLaesstRegisterStehen() {
-    Lauf l;
-    l.ordner.schreiben(kRegister, QByteArrayLiteral("Frueher~1,85#Hausverkauf-1.ebay\r\n"));
-    l.starten();
-    const QByteArray vorher = l.ordner.lesen(kRegister);
-    const Unveraenderlich sperre({l.ordner.daten(QStringLiteral("vorlagen"))});
-    if (!sperre.ok()) {
+    ordner().schreiben(kRegister, QByteArrayLiteral("Frueher~1,85#Hausverkauf-1.ebay\r\n"));
+    app().starten();
+    const QByteArray vorher = ordner().lesen(kRegister);
+    const Unveraenderlich sperre({ordner().daten(QStringLiteral("vorlagen"))});
+    if (!sperre.aktiv()) {
         QSKIP("this file system cannot lock a folder");
     }
-    artikelSpeichern(l, QStringLiteral("Spaeter"));
-    fuerSpaeterSchliessen(l);
-    QVERIFY(l.meldungEnthaelt(QStringLiteral("nicht eingestellten Artikel")));
-    QVERIFY(l.p.unerwartet.isEmpty());
-    QCOMPARE(l.ordner.lesen(kRegister), vorher);
+    artikelSpeichern(QStringLiteral("Spaeter"));
+    fuerSpaeterSchliessen();
+    QVERIFY(meldungEnthaelt(QStringLiteral("nicht eingestellten Artikel")));
+    QVERIFY(plattform().unerwartet.isEmpty());
+    QCOMPARE(ordner().lesen(kRegister), vorher);
     // The article's own files were written; only the register entry failed.
-    QVERIFY(!QDir(l.ordner.daten(QStringLiteral("Artikeln"))).isEmpty());
+    QVERIFY(!QDir(ordner().daten(QStringLiteral("Artikeln"))).isEmpty());
 }
 
 void TestOrdnerfehler::zuLangerName_meldetUndTraegtNichtsEin_data() {
@@ -178,17 +178,16 @@ void TestOrdnerfehler::zuLangerName_meldetUndTraegtNichtsEin_data() {
 
 void TestOrdnerfehler::zuLangerName_meldetUndTraegtNichtsEin() {
     QFETCH(QString, name);
-    Lauf l;
-    l.starten();
-    const QByteArray register_ = l.ordner.lesen(kRegister);
-    artikelSpeichern(l, name);
-    QVERIFY(l.meldungEnthaelt(kSpeicherFehler));
-    fuerSpaeterSchliessen(l);
-    QVERIFY(l.p.unerwartet.isEmpty());
-    QVERIFY(l.alleMeldungenSagenEtwas());
-    QVERIFY(QDir(l.ordner.daten(QStringLiteral("Artikeln"))).isEmpty());
-    QVERIFY(QDir(l.ordner.daten(QStringLiteral("Artikeln-Txt"))).isEmpty());
-    QCOMPARE(l.ordner.lesen(kRegister), register_);
+    app().starten();
+    const QByteArray register_ = ordner().lesen(kRegister);
+    artikelSpeichern(name);
+    QVERIFY(meldungEnthaelt(kSpeicherFehler));
+    fuerSpaeterSchliessen();
+    QVERIFY(plattform().unerwartet.isEmpty());
+    QVERIFY(alleMeldungenSagenEtwas(plattform()));
+    QVERIFY(QDir(ordner().daten(QStringLiteral("Artikeln"))).isEmpty());
+    QVERIFY(QDir(ordner().daten(QStringLiteral("Artikeln-Txt"))).isEmpty());
+    QCOMPARE(ordner().lesen(kRegister), register_);
 }
 
 QTEST_MAIN(TestOrdnerfehler)

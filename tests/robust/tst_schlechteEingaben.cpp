@@ -1,6 +1,7 @@
 #include "config/Einstellungen.h"
 #include "config/Vorlage.h"
-#include "robust/Lauf.h"
+#include "robust/Stoerfaelle.h"
+#include "support/FensterTest.h"
 #include "ui/ArtikelBindung.h"
 #include "ui/RichTextFeld.h"
 #include "ui/frmBuch.h"
@@ -16,7 +17,7 @@
 
 // Files the program only reads are never changed by reading them, and whatever they hold ends
 // in entries, texts or empty values, never in a crash or a question nobody expected.
-class TestSchlechteEingaben : public QObject {
+class TestSchlechteEingaben : public FensterTest {
     Q_OBJECT
 private slots:
     void listendatei_data();
@@ -33,6 +34,12 @@ private slots:
     void einstellungen();
     void vorlageIni_data();
     void vorlageIni();
+
+private:
+    QComboBox* listenBox(const QString& fenster, const QString& box) const {
+        return fenster == QLatin1String("frmBuch") ? element<QComboBox>(app().frmBuch(), box)
+                                                   : haupt<QComboBox>(box);
+    }
 };
 
 namespace {
@@ -46,13 +53,6 @@ void inhaltSpalten() {
 void inhaltZeilen(const char* vorsilbe) {
     QTest::newRow(QByteArray(vorsilbe).append("muell").constData()) << muell();
     QTest::newRow(QByteArray(vorsilbe).append("zehnMegabyte").constData()) << zehnMegabyteEineZeile();
-}
-
-QComboBox* listenBox(Lauf& l, const QString& fenster, const QString& box) {
-    if (fenster == QLatin1String("frmBuch")) {
-        return element<QComboBox>(&l.app->frmBuch(), box);
-    }
-    return element<QComboBox>(&l.app->frmHaupt(), box);
 }
 
 } // namespace
@@ -85,12 +85,11 @@ void TestSchlechteEingaben::listendatei() {
     QFETCH(QString, box);
     QFETCH(QByteArray, inhalt);
     QFETCH(int, anzahl);
-    Lauf l;
-    l.ordner.schreiben(datei, inhalt);
-    l.starten();
-    const QComboBox* liste = listenBox(l, fenster, box);
-    QVERIFY(l.p.unerwartet.isEmpty());
-    QCOMPARE(l.ordner.lesen(datei), inhalt);
+    ordner().schreiben(datei, inhalt);
+    app().starten();
+    const QComboBox* liste = listenBox(fenster, box);
+    QVERIFY(plattform().unerwartet.isEmpty());
+    QCOMPARE(ordner().lesen(datei), inhalt);
     if (anzahl < 0) {
         QVERIFY(liste->count() > 0);
     } else {
@@ -108,14 +107,13 @@ void TestSchlechteEingaben::gespeicherterText_data() {
 
 void TestSchlechteEingaben::gespeicherterText() {
     QFETCH(QByteArray, inhalt);
-    Lauf l;
-    l.ordner.schreiben(QStringLiteral("vorlagen/BT1.Str"), inhalt);
-    l.starten();
-    l.haupt<QPushButton>("cmdBeschrTextVor1")->click();
-    QVERIFY(l.p.unerwartet.isEmpty());
-    QVERIFY(l.p.fenster.isEmpty());
-    QCOMPARE(l.ordner.lesen(QStringLiteral("vorlagen/BT1.Str")), inhalt);
-    QVERIFY(!l.haupt<RichTextFeld>("rtfInhalt")->text().isEmpty());
+    ordner().schreiben(QStringLiteral("vorlagen/BT1.Str"), inhalt);
+    app().starten();
+    klicken(QStringLiteral("cmdBeschrTextVor1"));
+    QVERIFY(plattform().unerwartet.isEmpty());
+    QVERIFY(plattform().fenster.isEmpty());
+    QCOMPARE(ordner().lesen(QStringLiteral("vorlagen/BT1.Str")), inhalt);
+    QVERIFY(!haupt<RichTextFeld>(QStringLiteral("rtfInhalt"))->text().isEmpty());
 }
 
 void TestSchlechteEingaben::artikeldateiDirekt_data() {
@@ -125,14 +123,13 @@ void TestSchlechteEingaben::artikeldateiDirekt_data() {
 
 void TestSchlechteEingaben::artikeldateiDirekt() {
     QFETCH(QByteArray, inhalt);
-    Lauf l;
-    l.ordner.schreiben(kArtikel, inhalt);
-    l.starten();
-    ArtikelDateiOeffnen(*l.app, l.ordner.daten(kArtikel));
-    QVERIFY(l.p.unerwartet.isEmpty());
-    QVERIFY(l.p.fenster.isEmpty());
-    QCOMPARE(l.ordner.lesen(kArtikel), inhalt);
-    QVERIFY(!l.haupt<RichTextFeld>("rtfInhalt")->text().isEmpty());
+    ordner().schreiben(kArtikel, inhalt);
+    app().starten();
+    ArtikelDateiOeffnen(app(), ordner().daten(kArtikel));
+    QVERIFY(plattform().unerwartet.isEmpty());
+    QVERIFY(plattform().fenster.isEmpty());
+    QCOMPARE(ordner().lesen(kArtikel), inhalt);
+    QVERIFY(!haupt<RichTextFeld>(QStringLiteral("rtfInhalt"))->text().isEmpty());
 }
 
 void TestSchlechteEingaben::artikeldateiAusBibliothek_data() {
@@ -142,19 +139,18 @@ void TestSchlechteEingaben::artikeldateiAusBibliothek_data() {
 
 void TestSchlechteEingaben::artikeldateiAusBibliothek() {
     QFETCH(QByteArray, inhalt);
-    Lauf l;
-    l.ordner.schreiben(kArtikel, inhalt);
-    l.starten();
-    l.haupt<QPushButton>("cmdHauptliste")->click();
-    auto* liste = l.haupt<QListWidget>("lstDateien");
+    ordner().schreiben(kArtikel, inhalt);
+    app().starten();
+    seite(QStringLiteral("Dateiliste"));
+    klicken(QStringLiteral("cmdHauptliste"));
+    auto* liste = haupt<QListWidget>(QStringLiteral("lstDateien"));
     QCOMPARE(liste->count(), 1);
-    liste->item(0)->setSelected(true);
-    liste->setCurrentRow(0, QItemSelectionModel::NoUpdate);
-    l.haupt<QPushButton>("cmdDateiEinlesen")->click();
-    QVERIFY(l.p.unerwartet.isEmpty());
-    QVERIFY(l.p.fenster.isEmpty());
-    QCOMPARE(l.ordner.lesen(kArtikel), inhalt);
-    QVERIFY(!l.haupt<RichTextFeld>("rtfInhalt")->text().isEmpty());
+    zeileWaehlen(*liste, 0);
+    klicken(QStringLiteral("cmdDateiEinlesen"));
+    QVERIFY(plattform().unerwartet.isEmpty());
+    QVERIFY(plattform().fenster.isEmpty());
+    QCOMPARE(ordner().lesen(kArtikel), inhalt);
+    QVERIFY(!haupt<RichTextFeld>(QStringLiteral("rtfInhalt"))->text().isEmpty());
 }
 
 void TestSchlechteEingaben::vorlagenteil_data() {
@@ -165,13 +161,12 @@ void TestSchlechteEingaben::vorlagenteil_data() {
 void TestSchlechteEingaben::vorlagenteil() {
     QFETCH(QByteArray, inhalt);
     const QString teil = QStringLiteral("HTML_Code/HTML_text-1.txt");
-    Lauf l;
-    l.ordner.schreiben(teil, inhalt);
-    l.starten();
-    element<QPushButton>(&l.app->frmVorlIni(), QStringLiteral("cmdAendSpeich"))->click();
-    QVERIFY(l.p.unerwartet.isEmpty());
-    QVERIFY(l.p.fenster.isEmpty());
-    QCOMPARE(l.ordner.lesen(teil), inhalt);
+    ordner().schreiben(teil, inhalt);
+    app().starten();
+    klicken(app().frmVorlIni(), QStringLiteral("cmdAendSpeich"));
+    QVERIFY(plattform().unerwartet.isEmpty());
+    QVERIFY(plattform().fenster.isEmpty());
+    QCOMPARE(ordner().lesen(teil), inhalt);
 }
 
 void TestSchlechteEingaben::einstellungen_data() {
@@ -184,18 +179,17 @@ void TestSchlechteEingaben::einstellungen_data() {
 void TestSchlechteEingaben::einstellungen() {
     QFETCH(QByteArray, inhalt);
     const QString ini = QStringLiteral("Einstell.Ini");
-    Lauf l;
-    l.ordner.schreiben(ini, inhalt);
-    l.starten();
-    QCOMPARE(l.ordner.lesen(ini), inhalt);
-    l.haupt<QAction>("mnuEinstBearb")->trigger();
-    element<QComboBox>(&l.app->frmEinstell(), QStringLiteral("txtTeil1"))
+    ordner().schreiben(ini, inhalt);
+    app().starten();
+    QCOMPARE(ordner().lesen(ini), inhalt);
+    menue(app().frmHaupt(), QStringLiteral("mnuEinstBearb"));
+    element<QComboBox>(app().frmEinstell(), QStringLiteral("txtTeil1"))
         ->setCurrentText(QStringLiteral("Neu"));
-    element<QPushButton>(&l.app->frmEinstell(), QStringLiteral("cmdEinstelSpeichern"))->click();
-    QVERIFY(l.p.unerwartet.isEmpty());
-    QVERIFY(l.alleMeldungenSagenEtwas());
-    QCOMPARE(einstellungenLesen(l.ordner.daten(ini)).ebayName, QStringLiteral("Neu"));
-    QVERIFY(l.ordner.lesen(ini).size() > inhalt.size());
+    klicken(app().frmEinstell(), QStringLiteral("cmdEinstelSpeichern"));
+    QVERIFY(plattform().unerwartet.isEmpty());
+    QVERIFY(alleMeldungenSagenEtwas(plattform()));
+    QCOMPARE(einstellungenLesen(ordner().daten(ini)).ebayName, QStringLiteral("Neu"));
+    QVERIFY(ordner().lesen(ini).size() > inhalt.size());
 }
 
 void TestSchlechteEingaben::vorlageIni_data() {
@@ -206,18 +200,16 @@ void TestSchlechteEingaben::vorlageIni_data() {
 void TestSchlechteEingaben::vorlageIni() {
     QFETCH(QByteArray, inhalt);
     const QString ini = QStringLiteral("HTML_Code/Vorlage.Ini");
-    Lauf l;
-    l.ordner.schreiben(ini, inhalt);
-    l.starten();
-    QCOMPARE(l.ordner.lesen(ini), inhalt);
-    element<QLineEdit>(&l.app->frmVorlIni(), QStringLiteral("txtTeil1"))
-        ->setText(QStringLiteral("Teil eins"));
-    element<QPushButton>(&l.app->frmVorlIni(), QStringLiteral("cmdAendSpeich"))->click();
-    QVERIFY(l.p.unerwartet.isEmpty());
-    QVERIFY(l.p.fenster.isEmpty());
-    QCOMPARE(vorlageTeileLesen(l.ordner.daten(ini), vorlageVariante(QStringLiteral("Buch"))).at(0),
+    ordner().schreiben(ini, inhalt);
+    app().starten();
+    QCOMPARE(ordner().lesen(ini), inhalt);
+    element<QLineEdit>(app().frmVorlIni(), QStringLiteral("txtTeil1"))->setText(QStringLiteral("Teil eins"));
+    klicken(app().frmVorlIni(), QStringLiteral("cmdAendSpeich"));
+    QVERIFY(plattform().unerwartet.isEmpty());
+    QVERIFY(plattform().fenster.isEmpty());
+    QCOMPARE(vorlageTeileLesen(ordner().daten(ini), vorlageVariante(QStringLiteral("Buch"))).at(0),
              QStringLiteral("Teil eins"));
-    QVERIFY(l.ordner.lesen(ini).size() > inhalt.size());
+    QVERIFY(ordner().lesen(ini).size() > inhalt.size());
 }
 
 QTEST_MAIN(TestSchlechteEingaben)

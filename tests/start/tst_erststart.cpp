@@ -1,6 +1,5 @@
 #include "core/Datenordner.h"
-#include "support/SkriptPlattform.h"
-#include "support/TestOrdner.h"
+#include "support/FensterTest.h"
 #include "ui/Anwendung.h"
 #include "ui/QtPlattform.h"
 
@@ -47,7 +46,7 @@ QMap<QString, QDateTime> zeiten(const QString& ordner) {
 
 } // namespace
 
-class TestErststart : public QObject {
+class TestErststart : public FensterTest {
     Q_OBJECT
 private slots:
     void basisordner_data();
@@ -86,31 +85,24 @@ void TestErststart::basisordner() {
 }
 
 void TestErststart::fehlenderOrdner_wirdVollstaendigAngelegtUndGemeldet() {
-    TestOrdner ordner(false);
-    SkriptPlattform p;
-    Anwendung app(ordner.programmordner(), p);
-    QVERIFY(app.starten());
-    auto angelegt = inhalt(ordner.daten());
+    QVERIFY(QDir(ordner().daten()).removeRecursively());
+    QVERIFY(app().starten());
+    auto angelegt = inhalt(ordner().daten());
     angelegt.remove(kSperre);
     const TestOrdner geliefert;
     QCOMPARE(angelegt, inhalt(geliefert.daten()));
-    QVERIFY(!QFileInfo::exists(ordner.daten() + QStringLiteral(".neu")));
-    QVERIFY(p.unerwartet.isEmpty());
+    QVERIFY(!QFileInfo::exists(ordner().daten() + QStringLiteral(".neu")));
     // The message comes before anything else is asked.
-    QVERIFY(!p.fenster.isEmpty());
-    QVERIFY(p.fenster.first().text.startsWith(QStringLiteral("Der Datenordner fehlte.")));
-    QVERIFY(p.fenster.first().text.contains(ordner.daten()));
+    QVERIFY(!plattform().fenster.isEmpty());
+    QVERIFY(plattform().fenster.first().text.startsWith(QStringLiteral("Der Datenordner fehlte.")));
+    QVERIFY(plattform().fenster.first().text.contains(ordner().daten()));
 }
 
 void TestErststart::vorhandenerOrdner_bleibtUnberuehrt() {
-    TestOrdner ordner;
-    ordner.entfernen(QStringLiteral("vorlagen/BuchVerlag.txt"));
-    SkriptPlattform p;
-    p.dateien.enqueue(QString());
-    Anwendung app(ordner.programmordner(), p);
-    app.starten();
-    QVERIFY(!QFileInfo::exists(ordner.daten(QStringLiteral("vorlagen/BuchVerlag.txt"))));
-    QVERIFY(!p.meldungstexte().join(QString()).contains(QStringLiteral("Datenordner")));
+    ordner().entfernen(QStringLiteral("vorlagen/BuchVerlag.txt"));
+    app().starten();
+    QVERIFY(!QFileInfo::exists(ordner().daten(QStringLiteral("vorlagen/BuchVerlag.txt"))));
+    QVERIFY(!plattform().meldungstexte().join(QString()).contains(QStringLiteral("Datenordner")));
 }
 
 void TestErststart::unvollstaendigerOrdner_wirdErgaenztOhneUeberschreiben() {
@@ -137,32 +129,26 @@ void TestErststart::abgebrochenerErststart_wirdVollendet() {
 }
 
 void TestErststart::zweiterStart_endetMitMeldungUndAendertNichts() {
-    TestOrdner ordner;
-    SkriptPlattform erster;
-    Anwendung laufend(ordner.programmordner(), erster);
-    QVERIFY(laufend.starten());
-    const auto vorher = inhalt(ordner.daten());
-    const auto stand = zeiten(ordner.daten());
+    QVERIFY(app().starten());
+    const auto vorher = inhalt(ordner().daten());
+    const auto stand = zeiten(ordner().daten());
 
     SkriptPlattform zweiter;
-    Anwendung doppelt(ordner.programmordner(), zweiter);
+    Anwendung doppelt(ordner().programmordner(), zweiter);
     QVERIFY(!doppelt.starten());
     QCOMPARE(zweiter.meldungstexte().size(), 1);
     QVERIFY(zweiter.meldungstexte().first().startsWith(
         QStringLiteral("K.O.R.I ist mit diesem Datenordner schon geöffnet:")));
     QVERIFY(zweiter.unerwartet.isEmpty());
-    QCOMPARE(inhalt(ordner.daten()), vorher);
-    QCOMPARE(zeiten(ordner.daten()), stand);
+    QCOMPARE(inhalt(ordner().daten()), vorher);
+    QCOMPARE(zeiten(ordner().daten()), stand);
 }
 
 void TestErststart::verwaisteSperre_wirdUebernommen() {
-    TestOrdner ordner;
     // A process number that cannot be running; written as the program's lock would be.
-    ordner.schreiben(kSperre, "2147483600\nkori\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    SkriptPlattform p;
-    Anwendung app(ordner.programmordner(), p);
-    QVERIFY(app.starten());
-    QVERIFY(!p.meldungstexte().join(QString()).contains(QStringLiteral("geöffnet")));
+    ordner().schreiben(kSperre, "2147483600\nkori\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    QVERIFY(app().starten());
+    QVERIFY(!plattform().meldungstexte().join(QString()).contains(QStringLiteral("geöffnet")));
 }
 
 void TestErststart::fremderRechner_fragtErst_data() {
@@ -175,15 +161,12 @@ void TestErststart::fremderRechner_fragtErst_data() {
 void TestErststart::fremderRechner_fragtErst() {
     QFETCH(int, antwort);
     QFETCH(bool, gestartet);
-    TestOrdner ordner;
-    ordner.schreiben(kSperre, "4242\nkori\nanderer-rechner\n");
-    SkriptPlattform p;
-    p.antworten.enqueue(static_cast<Plattform::Antwort>(antwort));
-    Anwendung app(ordner.programmordner(), p);
-    QCOMPARE(app.starten(), gestartet);
-    QVERIFY(p.fenster.first().text.contains(QStringLiteral("\"anderer-rechner\"")));
-    QCOMPARE(p.fenster.first().knoepfe, Plattform::Knoepfe::JaNein);
-    QCOMPARE(ordner.lesen(kSperre).contains("anderer-rechner"), !gestartet);
+    ordner().schreiben(kSperre, "4242\nkori\nanderer-rechner\n");
+    plattform().antworten.enqueue(static_cast<Plattform::Antwort>(antwort));
+    QCOMPARE(app().starten(), gestartet);
+    QVERIFY(plattform().fenster.first().text.contains(QStringLiteral("\"anderer-rechner\"")));
+    QCOMPARE(plattform().fenster.first().knoepfe, Plattform::Knoepfe::JaNein);
+    QCOMPARE(ordner().lesen(kSperre).contains("anderer-rechner"), !gestartet);
 }
 
 void TestErststart::qtSprichtDeutsch() {
@@ -191,10 +174,7 @@ void TestErststart::qtSprichtDeutsch() {
                            QStringLiteral("/qtbase_de.qm"))) {
         QSKIP("Qt's German translations are not installed");
     }
-    TestOrdner ordner;
-    SkriptPlattform p;
-    Anwendung app(ordner.programmordner(), p);
-    app.starten();
+    app().starten();
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Suchen in:"));
 }

@@ -2,10 +2,12 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QColor>
 #include <QImage>
 #include <QProcess>
+#include <QTabWidget>
 #include <QWidget>
+
+#include <utility>
 
 namespace {
 
@@ -20,6 +22,9 @@ void scheitern(const QString& text, const std::source_location& ort) {
 } // namespace
 
 void FensterTest::init() {
+    if (m_app) {
+        return;
+    }
     m_ordner = std::make_unique<TestOrdner>(m_aufbau.mitDaten);
     m_plattform = std::make_unique<SkriptPlattform>();
     m_app = std::make_unique<Anwendung>(m_ordner->programmordner(), *m_plattform);
@@ -30,19 +35,37 @@ void FensterTest::init() {
 }
 
 void FensterTest::cleanup() {
-    const QStringList unerwartet = m_plattform->unerwartet;
+    // A test that skipped before the base's init() has nothing to check.
+    if (!m_plattform) {
+        return;
+    }
+    const QStringList unerwartet = std::exchange(m_plattform->unerwartet, {});
     const bool unbenutzt = !m_plattform->antworten.isEmpty() || !m_plattform->dateien.isEmpty() ||
                            !m_plattform->eingaben.isEmpty();
-    m_app.reset();
-    m_plattform.reset();
-    m_ordner.reset();
+    if (m_aufbau.einWeg) {
+        m_plattform->antworten.clear();
+        m_plattform->dateien.clear();
+        m_plattform->eingaben.clear();
+    } else {
+        abbauen();
+    }
     QVERIFY2(unerwartet.isEmpty(), qPrintable(QStringLiteral("nicht vorgesehene Dialoge: ") +
                                               unerwartet.join(QStringLiteral(" | "))));
     QVERIFY2(!unbenutzt, "vorgesehene Antworten blieben unbenutzt: ein erwarteter Dialog kam nicht");
 }
 
-void FensterTest::fehlt(const QObject& fenster, const QString& name, const char* art,
-                        const std::source_location& ort) {
+void FensterTest::cleanupTestCase() {
+    abbauen();
+}
+
+void FensterTest::abbauen() {
+    m_app.reset();
+    m_plattform.reset();
+    m_ordner.reset();
+}
+
+void FensterTest::nichtGefunden(const QObject& fenster, const QString& name, const char* art,
+                                const std::source_location& ort) {
     const QObject* anders = fenster.findChild<QObject*>(name);
     const QString text =
         anders == nullptr
@@ -76,12 +99,35 @@ void FensterTest::menue(const QObject& fenster, const QString& name, std::source
     aktion->trigger();
 }
 
-QString foto(const TestOrdner& ordner, const QString& name, int breite, int hoehe) {
+void FensterTest::seite(const QString& reiter, std::source_location ort) const {
+    auto* seiten = element<QTabWidget>(app().frmHaupt(), QStringLiteral("SSTab1"), ort);
+    for (int i = 0; i < seiten->count(); ++i) {
+        if (seiten->tabText(i) == reiter) {
+            seiten->setCurrentIndex(i);
+            return;
+        }
+    }
+    scheitern(QStringLiteral("frmHaupt hat keine Seite ") + reiter, ort);
+}
+
+void FensterTest::seiteMit(const QString& name, std::source_location ort) const {
+    auto* seiten = element<QTabWidget>(app().frmHaupt(), QStringLiteral("SSTab1"), ort);
+    const QWidget* steuerelement = element<QWidget>(app().frmHaupt(), name, ort);
+    for (int i = 0; i < seiten->count(); ++i) {
+        if (seiten->widget(i)->isAncestorOf(steuerelement)) {
+            seiten->setCurrentIndex(i);
+            return;
+        }
+    }
+    scheitern(name + QStringLiteral(" liegt auf keiner Seite von frmHaupt"), ort);
+}
+
+QString foto(const TestOrdner& ordner, const QString& name, int breite, int hoehe, QColor farbe) {
     QImage bild(breite, hoehe, QImage::Format_RGB32);
-    bild.fill(QColor(40 * static_cast<int>(name.size()) % 255, 120, 200));
+    bild.fill(farbe.isValid() ? farbe : QColor(40 * static_cast<int>(name.size()) % 255, 120, 200));
     const QString relativ = QStringLiteral("fotos/") + name;
     ordner.schreiben(relativ, {});
-    const QString pfad = ordner.daten(relativ);
+    QString pfad = ordner.daten(relativ);
     if (!bild.save(pfad, "JPG")) {
         qFatal("JPEG nicht geschrieben: %s", qPrintable(pfad));
     }
@@ -94,6 +140,20 @@ QStringList eintraege(const QComboBox& box) {
         liste.append(box.itemText(i));
     }
     return liste;
+}
+
+QStringList eintraege(const QListWidget& liste) {
+    QStringList texte;
+    for (int i = 0; i < liste.count(); ++i) {
+        texte.append(liste.item(i)->text());
+    }
+    return texte;
+}
+
+void zeileWaehlen(QListWidget& liste, int zeile) {
+    liste.clearSelection();
+    liste.item(zeile)->setSelected(true);
+    liste.setCurrentRow(zeile, QItemSelectionModel::NoUpdate);
 }
 
 Unveraenderlich::Unveraenderlich(const QStringList& ordner) {

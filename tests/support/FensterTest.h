@@ -5,7 +5,9 @@
 #include "ui/Anwendung.h"
 #include "ui/frmHaupt.h"
 
+#include <QColor>
 #include <QComboBox>
+#include <QListWidget>
 #include <QObject>
 #include <QStringList>
 #include <QTest>
@@ -18,11 +20,15 @@
 struct FensterAufbau {
     bool mitDaten = true;
     bool starten = false;
+    // The test functions are the steps of one road through one program, built before the first
+    // step and taken down after the last; the dialog check still runs after every step.
+    bool einWeg = false;
 };
 
 // The one base of window tests: before every test a fresh program folder, scripted platform and
 // application; after every test a failure when a dialog came up that the test did not script.
-// A test class derives from it; its own init()/cleanup() call these first when it has them.
+// A test class derives from it; its own init()/cleanup()/cleanupTestCase() call these first
+// when it has them.
 class FensterTest : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +37,7 @@ public:
 protected slots:
     void init();
     void cleanup();
+    void cleanupTestCase();
 
 protected:
     TestOrdner& ordner() const { return *m_ordner; }
@@ -44,7 +51,7 @@ protected:
                std::source_location ort = std::source_location::current()) const {
         T* gefunden = fenster.findChild<T*>(name);
         if (gefunden == nullptr) {
-            fehlt(fenster, name, T::staticMetaObject.className(), ort);
+            nichtGefunden(fenster, name, T::staticMetaObject.className(), ort);
         }
         return gefunden;
     }
@@ -60,10 +67,16 @@ protected:
     void klicken(const QString& name, std::source_location ort = std::source_location::current()) const;
     void menue(const QObject& fenster, const QString& name,
                std::source_location ort = std::source_location::current()) const;
+    // Brings the main window's tab page with that caption to the front, as a click on its tab
+    // does; the controls of the other pages are out of a user's reach.
+    void seite(const QString& reiter, std::source_location ort = std::source_location::current()) const;
+    // Brings the tab page holding the main window's control `name` to the front.
+    void seiteMit(const QString& name, std::source_location ort = std::source_location::current()) const;
 
 private:
-    [[noreturn]] static void fehlt(const QObject& fenster, const QString& name, const char* art,
-                                   const std::source_location& ort);
+    void abbauen();
+    [[noreturn]] static void nichtGefunden(const QObject& fenster, const QString& name, const char* art,
+                                           const std::source_location& ort);
 
     FensterAufbau m_aufbau;
     std::unique_ptr<TestOrdner> m_ordner;
@@ -71,11 +84,16 @@ private:
     std::unique_ptr<Anwendung> m_app;
 };
 
-// A JPEG of the given size below the data folder's "fotos" folder; returns its path.
-QString foto(const TestOrdner& ordner, const QString& name, int breite, int hoehe);
+// A JPEG of the given size below the data folder's "fotos" folder; returns its path. Without a
+// colour, pictures of different names differ in colour.
+QString foto(const TestOrdner& ordner, const QString& name, int breite, int hoehe, QColor farbe = {});
 
-// The texts of a combo box's entries, in order.
+// The texts of a combo box's or a list's entries, in order.
 QStringList eintraege(const QComboBox& box);
+QStringList eintraege(const QListWidget& liste);
+
+// Marks one row of a list as the only choice, as a click on it does.
+void zeileWaehlen(QListWidget& liste, int zeile);
 
 // Makes folders immutable for the lifetime of the object; root ignores mere permissions.
 class Unveraenderlich {

@@ -2,6 +2,8 @@
 
 #include <QDebug>
 
+#include <algorithm>
+
 Plattform::Antwort SkriptPlattform::meldungsfenster(const QString& text, Symbol symbol, Knoepfe knoepfe,
                                                     const QString& titel) {
     aufrufe.append({QStringLiteral("meldungsfenster"), {text, titel}});
@@ -59,6 +61,11 @@ QStringList SkriptPlattform::meldungstexte() const {
         texte.append(f.text);
     }
     return texte;
+}
+
+int SkriptPlattform::anzahl(const QString& art) const {
+    return static_cast<int>(
+        std::count_if(aufrufe.cbegin(), aufrufe.cend(), [&art](const Aufruf& a) { return a.art == art; }));
 }
 
 void SkriptPlattform::vergessen() {

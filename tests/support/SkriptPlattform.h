@@ -44,5 +44,7 @@ public:
 
     // The texts of all message boxes shown, in order.
     QStringList meldungstexte() const;
+    // How many calls of the kind `art` ("dateiWaehlen", "oeffnen", ...) came.
+    int anzahl(const QString& art) const;
     void vergessen();
 };

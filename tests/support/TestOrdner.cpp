@@ -11,7 +11,8 @@ namespace {
 
 void kopieren(const QString& quelle, const QString& ziel) {
     QDir().mkpath(ziel);
-    QDirIterator it(quelle, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    QDirIterator it(quelle, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString pfad = it.next();
         const QString relativ = QDir(quelle).relativeFilePath(pfad);
@@ -53,6 +54,14 @@ QByteArray TestOrdner::lesen(const QString& relativ) const {
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
 }
 
-void TestOrdner::entfernen(const QString& relativ) const { QFile::remove(daten(relativ)); }
+QStringList TestOrdner::dateien(const QString& relativ) const {
+    return QDir(daten(relativ)).entryList(QDir::Files, QDir::Name);
+}
 
-QByteArray w1252(const QString& text) { return nachWindows1252(text); }
+void TestOrdner::entfernen(const QString& relativ) const {
+    QFile::remove(daten(relativ));
+}
+
+QByteArray w1252(const QString& text) {
+    return nachWindows1252(text);
+}

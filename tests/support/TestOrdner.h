@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A temporary program folder. With `mitDaten` it holds a copy of the delivered data folder.
@@ -14,6 +15,8 @@ public:
     // Writes raw bytes below the data folder, creating folders as needed.
     void schreiben(const QString& relativ, const QByteArray& bytes) const;
     QByteArray lesen(const QString& relativ) const;
+    // The names of the files in a folder below the data folder, sorted.
+    QStringList dateien(const QString& relativ) const;
     void entfernen(const QString& relativ) const;
 
 private:

@@ -1,6 +1,4 @@
-#include "support/SkriptPlattform.h"
-#include "support/TestOrdner.h"
-#include "ui/Anwendung.h"
+#include "support/FensterTest.h"
 #include "ui/BildFeld.h"
 #include "ui/BilderBedienung.h"
 #include "ui/RichTextFeld.h"
@@ -11,14 +9,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 
@@ -48,48 +43,17 @@ const Reihe kReihen[5] = {
      "cmdUmrechnenB5", "picFoto5"},
 };
 
-// A started program with a photo folder and a standard width of 400.
-struct Programm {
-    Programm() {
-        app->starten();
-        einstell("txtPfadZuMeinenArtikel")->setText(ordner.daten(QStringLiteral("fotos/")));
-        einstell("txtBildLaengeEinstellWert")->setText(QStringLiteral("400"));
-        p.vergessen();
-    }
-    TestOrdner ordner;
-    SkriptPlattform p;
-    std::unique_ptr<Anwendung> app = std::make_unique<Anwendung>(ordner.programmordner(), p);
-
-    template <class T> T* el(const QString& name) { return app->frmHaupt().findChild<T*>(name); }
-    template <class T> T* el(const char* name) { return el<T>(QLatin1String(name)); }
-    QLineEdit* einstell(const char* name) {
-        return app->frmEinstell().findChild<QLineEdit*>(QLatin1String(name));
-    }
-    const Reihe& reihe(int n) const { return kReihen[n - 1]; }
-
-    // A JPEG of the given size in the photo folder.
-    QString foto(const QString& name, int breite, int hoehe) {
-        QImage bild(breite, hoehe, QImage::Format_RGB32);
-        bild.fill(QColor(40 * name.size() % 255, 120, 200));
-        ordner.schreiben(QStringLiteral("fotos/") + name, {});
-        const QString pfad = ordner.daten(QStringLiteral("fotos/") + name);
-        bild.save(pfad, "JPG");
-        return pfad;
-    }
-    void zeileAn(int n) { el<QCheckBox>(reihe(n).schalter)->setChecked(true); }
-    void suchen(int n, const QString& pfad) {
-        p.dateien.enqueue(pfad);
-        el<QPushButton>(reihe(n).suchen)->click();
-    }
-    QString breite(int n) { return el<QComboBox>(reihe(n).breite)->currentText(); }
-    QString hoehe(int n) { return el<QComboBox>(reihe(n).hoehe)->currentText(); }
-};
-
 } // namespace
 
-class TestBilderBedienung : public QObject {
+// A started program with a photo folder and a standard width of 400, showing its picture page.
+class TestBilderBedienung : public FensterTest {
     Q_OBJECT
+public:
+    TestBilderBedienung() : FensterTest({.mitDaten = true, .starten = true}) {}
+
 private slots:
+    void init();
+
     void suchen_1600x1200_vorschau975hoch1300breit();
     void suchen_hoeheAusBreite_data();
     void suchen_hoeheAusBreite();
@@ -118,17 +82,41 @@ private slots:
     void vorschauKlick_oeffnetAnsichtMitDemBild();
     void vorschauKlick_ohneDateiname_nichts();
     void neu_setztVorschaumasseZurueckUndLeertBilder();
+
+private:
+    template <class T> T* el(const char* name) const { return haupt<T>(QLatin1String(name)); }
+    QLineEdit* einstell(const char* name) const {
+        return element<QLineEdit>(app().frmEinstell(), QLatin1String(name));
+    }
+    static const Reihe& reihe(int n) { return kReihen[n - 1]; }
+    QString jpeg(const QString& name, int breite, int hoehe) const {
+        return foto(ordner(), name, breite, hoehe);
+    }
+    void zeileAn(int n) const { el<QCheckBox>(reihe(n).schalter)->setChecked(true); }
+    void suchen(int n, const QString& pfad) const {
+        plattform().dateien.enqueue(pfad);
+        klicken(QLatin1String(reihe(n).suchen));
+    }
+    QString breiteVon(int n) const { return el<QComboBox>(reihe(n).breite)->currentText(); }
+    QString hoeheVon(int n) const { return el<QComboBox>(reihe(n).hoehe)->currentText(); }
 };
 
+void TestBilderBedienung::init() {
+    FensterTest::init();
+    einstell("txtPfadZuMeinenArtikel")->setText(ordner().daten(QStringLiteral("fotos/")));
+    einstell("txtBildLaengeEinstellWert")->setText(QStringLiteral("400"));
+    seite(QStringLiteral("Bilder"));
+    plattform().vergessen();
+}
+
 void TestBilderBedienung::suchen_1600x1200_vorschau975hoch1300breit() {
-    Programm prog;
-    prog.suchen(1, prog.foto(QStringLiteral("gross.jpg"), 1600, 1200));
-    QCOMPARE(prog.app->zustand().vorschauHoehe[0], 975);
-    QCOMPARE(prog.app->zustand().vorschauBreite[0], 1300);
-    const BildFeld* vorschau = prog.el<BildFeld>("picFoto1");
+    suchen(1, jpeg(QStringLiteral("gross.jpg"), 1600, 1200));
+    QCOMPARE(app().zustand().vorschauHoehe[0], 975);
+    QCOMPARE(app().zustand().vorschauBreite[0], 1300);
+    const BildFeld* vorschau = el<BildFeld>("picFoto1");
     QVERIFY(vorschau->hatBild());
     QCOMPARE(vorschau->size(), QSize(87, 65));
-    QVERIFY(prog.p.unerwartet.isEmpty());
+    QVERIFY(plattform().unerwartet.isEmpty());
 }
 
 void TestBilderBedienung::suchen_hoeheAusBreite_data() {
@@ -147,12 +135,11 @@ void TestBilderBedienung::suchen_hoeheAusBreite() {
     QFETCH(QString, breite);
     QFETCH(QSize, bild);
     QFETCH(QString, hoehe);
-    Programm prog;
-    prog.zeileAn(zeile);
-    prog.el<QComboBox>(prog.reihe(zeile).breite)->setCurrentText(breite);
-    prog.suchen(zeile, prog.foto(QStringLiteral("b.jpg"), bild.width(), bild.height()));
-    QCOMPARE(prog.breite(zeile), breite);
-    QCOMPARE(prog.hoehe(zeile), hoehe);
+    zeileAn(zeile);
+    el<QComboBox>(reihe(zeile).breite)->setCurrentText(breite);
+    suchen(zeile, jpeg(QStringLiteral("b.jpg"), bild.width(), bild.height()));
+    QCOMPARE(breiteVon(zeile), breite);
+    QCOMPARE(hoeheVon(zeile), hoehe);
 }
 
 void TestBilderBedienung::suchen_breiteEins_nurZeilen245NehmenStandardbreite_data() {
@@ -175,35 +162,33 @@ void TestBilderBedienung::suchen_breiteEins_nurZeilen245NehmenStandardbreite() {
     QFETCH(int, zeile);
     QFETCH(QString, breite);
     QFETCH(QString, hoehe);
-    Programm prog;
-    prog.zeileAn(zeile);
-    prog.el<QComboBox>(prog.reihe(zeile).breite)->setCurrentText(QStringLiteral("1"));
-    prog.suchen(zeile, prog.foto(QStringLiteral("b.jpg"), 1600, 1200));
-    QCOMPARE(prog.breite(zeile), breite);
-    QCOMPARE(prog.hoehe(zeile), hoehe);
+    zeileAn(zeile);
+    el<QComboBox>(reihe(zeile).breite)->setCurrentText(QStringLiteral("1"));
+    suchen(zeile, jpeg(QStringLiteral("b.jpg"), 1600, 1200));
+    QCOMPARE(breiteVon(zeile), breite);
+    QCOMPARE(hoeheVon(zeile), hoehe);
 }
 
 void TestBilderBedienung::suchen_zeile1_setztDateinameOrdnerUndPfade() {
-    Programm prog;
-    const QString pfad = prog.foto(QStringLiteral("Paris-V.jpg"), 400, 300);
-    prog.suchen(1, pfad);
-    QCOMPARE(prog.el<QLineEdit>("txtEbayBildPfad")->text(), QStringLiteral("Paris-V.jpg"));
-    QCOMPARE(prog.el<QLineEdit>("txtAktuellePfad")->text(), prog.ordner.daten(QStringLiteral("fotos/")));
-    QCOMPARE(prog.el<QLineEdit>("txtBild")->text(), pfad);
-    QCOMPARE(prog.app->zustand().letzteBilddatei, pfad);
-    QCOMPARE(prog.app->zustand().bildPfade[0], pfad);
-    QCOMPARE(prog.app->zustand().aktuelleBildzeile, 1);
+    const QString pfad = jpeg(QStringLiteral("Paris-V.jpg"), 400, 300);
+    suchen(1, pfad);
+    QCOMPARE(el<QLineEdit>("txtEbayBildPfad")->text(), QStringLiteral("Paris-V.jpg"));
+    QCOMPARE(el<QLineEdit>("txtAktuellePfad")->text(), ordner().daten(QStringLiteral("fotos/")));
+    QCOMPARE(el<QLineEdit>("txtBild")->text(), pfad);
+    QCOMPARE(app().zustand().letzteBilddatei, pfad);
+    QCOMPARE(app().zustand().bildPfade[0], pfad);
+    QCOMPARE(app().zustand().aktuelleBildzeile, 1);
 }
 
 void TestBilderBedienung::suchen_dialogStartetImFotoordnerDannBeimLetztenBild() {
-    Programm prog;
-    const QString erstes = prog.foto(QStringLiteral("a.jpg"), 40, 30);
-    prog.suchen(1, erstes);
-    prog.suchen(3, prog.foto(QStringLiteral("b.jpg"), 40, 30));
-    QCOMPARE(prog.p.aufrufe.size(), 2);
-    QCOMPARE(prog.p.aufrufe[0].argumente, (QStringList{QString(), prog.ordner.daten(QStringLiteral("fotos/")),
-                                                       kFilter, QStringLiteral("Bild auswählen")}));
-    QCOMPARE(prog.p.aufrufe[1].argumente,
+    const QString erstes = jpeg(QStringLiteral("a.jpg"), 40, 30);
+    suchen(1, erstes);
+    suchen(3, jpeg(QStringLiteral("b.jpg"), 40, 30));
+    QCOMPARE(plattform().aufrufe.size(), 2);
+    QCOMPARE(plattform().aufrufe[0].argumente,
+             (QStringList{QString(), ordner().daten(QStringLiteral("fotos/")), kFilter,
+                          QStringLiteral("Bild auswählen")}));
+    QCOMPARE(plattform().aufrufe[1].argumente,
              (QStringList{QString(), erstes, kFilter, QStringLiteral("Bild auswählen")}));
 }
 
@@ -217,46 +202,43 @@ void TestBilderBedienung::suchen_abgebrochen_meldungUndZeileBleibt_data() {
 void TestBilderBedienung::suchen_abgebrochen_meldungUndZeileBleibt() {
     QFETCH(int, zeile);
     QFETCH(QString, name);
-    Programm prog;
-    prog.suchen(1, prog.foto(QStringLiteral("a.jpg"), 1600, 1200));
-    const QString pfad = prog.app->zustand().bildPfade[static_cast<std::size_t>(zeile - 1)];
-    prog.el<QComboBox>(prog.reihe(zeile).breite)->setCurrentText(QStringLiteral("200"));
-    prog.el<QComboBox>(prog.reihe(zeile).hoehe)->setCurrentText(QStringLiteral("77"));
-    prog.suchen(zeile, QString());
-    QCOMPARE(prog.p.fenster.size(), 1);
-    QCOMPARE(prog.p.fenster[0].text, QStringLiteral("Sie haben keine Datei ausgewählt"));
-    QCOMPARE(prog.p.fenster[0].symbol, Plattform::Symbol::Kritisch);
-    QCOMPARE(prog.p.fenster[0].knoepfe, Plattform::Knoepfe::Ok);
-    QCOMPARE(prog.p.fenster[0].titel, QStringLiteral("ACHTUNG"));
-    QCOMPARE(prog.el<QLineEdit>(prog.reihe(zeile).datei)->text(), name);
-    QCOMPARE(prog.breite(zeile), QStringLiteral("200"));
-    QCOMPARE(prog.hoehe(zeile), QStringLiteral("77"));
-    QCOMPARE(prog.app->zustand().bildPfade[static_cast<std::size_t>(zeile - 1)], pfad);
+    suchen(1, jpeg(QStringLiteral("a.jpg"), 1600, 1200));
+    const QString pfad = app().zustand().bildPfade[static_cast<std::size_t>(zeile - 1)];
+    el<QComboBox>(reihe(zeile).breite)->setCurrentText(QStringLiteral("200"));
+    el<QComboBox>(reihe(zeile).hoehe)->setCurrentText(QStringLiteral("77"));
+    suchen(zeile, QString());
+    QCOMPARE(plattform().fenster.size(), 1);
+    QCOMPARE(plattform().fenster[0].text, QStringLiteral("Sie haben keine Datei ausgewählt"));
+    QCOMPARE(plattform().fenster[0].symbol, Plattform::Symbol::Kritisch);
+    QCOMPARE(plattform().fenster[0].knoepfe, Plattform::Knoepfe::Ok);
+    QCOMPARE(plattform().fenster[0].titel, QStringLiteral("ACHTUNG"));
+    QCOMPARE(el<QLineEdit>(reihe(zeile).datei)->text(), name);
+    QCOMPARE(breiteVon(zeile), QStringLiteral("200"));
+    QCOMPARE(hoeheVon(zeile), QStringLiteral("77"));
+    QCOMPARE(app().zustand().bildPfade[static_cast<std::size_t>(zeile - 1)], pfad);
 }
 
 void TestBilderBedienung::suchen_fehlendeDatei_leertNameUndOrdner() {
-    Programm prog;
-    const QString fehlt = prog.ordner.daten(QStringLiteral("fotos/weg.jpg"));
-    prog.suchen(1, fehlt);
-    QCOMPARE(prog.el<QLineEdit>("txtEbayBildPfad")->text(), QString());
-    QCOMPARE(prog.el<QLineEdit>("txtAktuellePfad")->text(), QString());
-    QCOMPARE(prog.el<QLineEdit>("txtBild")->text(), QString());
-    QCOMPARE(prog.app->zustand().letzteBilddatei, fehlt);
-    QVERIFY(prog.p.fenster.isEmpty());
+    const QString fehlt = ordner().daten(QStringLiteral("fotos/weg.jpg"));
+    suchen(1, fehlt);
+    QCOMPARE(el<QLineEdit>("txtEbayBildPfad")->text(), QString());
+    QCOMPARE(el<QLineEdit>("txtAktuellePfad")->text(), QString());
+    QCOMPARE(el<QLineEdit>("txtBild")->text(), QString());
+    QCOMPARE(app().zustand().letzteBilddatei, fehlt);
+    QVERIFY(plattform().fenster.isEmpty());
 }
 
 void TestBilderBedienung::suchen_keinBild_behaeltMasseUndVorschauOhneMeldung() {
-    Programm prog;
-    prog.el<QComboBox>("txtBildLaenge")->setCurrentText(QStringLiteral("400"));
-    prog.suchen(1, prog.foto(QStringLiteral("gut.jpg"), 1600, 1200));
-    prog.ordner.schreiben(QStringLiteral("fotos/kaputt.jpg"), QByteArray("kein Bild"));
-    prog.el<QComboBox>("txtBildLaenge")->setCurrentText(QStringLiteral("500"));
-    prog.suchen(1, prog.ordner.daten(QStringLiteral("fotos/kaputt.jpg")));
-    QCOMPARE(prog.el<QLineEdit>("txtEbayBildPfad")->text(), QStringLiteral("kaputt.jpg"));
-    QCOMPARE(prog.hoehe(1), QStringLiteral("300"));
-    QCOMPARE(prog.app->zustand().vorschauBreite[0], 1300);
-    QCOMPARE(prog.el<BildFeld>("picFoto1")->natuerlicheBreite(), 1600);
-    QVERIFY(prog.p.fenster.isEmpty());
+    el<QComboBox>("txtBildLaenge")->setCurrentText(QStringLiteral("400"));
+    suchen(1, jpeg(QStringLiteral("gut.jpg"), 1600, 1200));
+    ordner().schreiben(QStringLiteral("fotos/kaputt.jpg"), QByteArray("kein Bild"));
+    el<QComboBox>("txtBildLaenge")->setCurrentText(QStringLiteral("500"));
+    suchen(1, ordner().daten(QStringLiteral("fotos/kaputt.jpg")));
+    QCOMPARE(el<QLineEdit>("txtEbayBildPfad")->text(), QStringLiteral("kaputt.jpg"));
+    QCOMPARE(hoeheVon(1), QStringLiteral("300"));
+    QCOMPARE(app().zustand().vorschauBreite[0], 1300);
+    QCOMPARE(el<BildFeld>("picFoto1")->natuerlicheBreite(), 1600);
+    QVERIFY(plattform().fenster.isEmpty());
 }
 
 void TestBilderBedienung::suchen_hausverkaeufer_leertAutomatischeBeschreibung_data() {
@@ -274,57 +256,51 @@ void TestBilderBedienung::suchen_hausverkaeufer_leertAutomatischeBeschreibung() 
     QFETCH(QString, verkaeufer);
     QFETCH(int, zeile);
     QFETCH(QString, danach);
-    Programm prog;
-    prog.el<QLabel>("lblEbayName")->setText(verkaeufer);
-    prog.el<RichTextFeld>("rtfInhaltAuto")->setText(QStringLiteral("<table>"));
-    prog.suchen(zeile, prog.foto(QStringLiteral("a.jpg"), 40, 30));
-    QCOMPARE(prog.el<RichTextFeld>("rtfInhaltAuto")->text(), danach);
+    el<QLabel>("lblEbayName")->setText(verkaeufer);
+    el<RichTextFeld>("rtfInhaltAuto")->setText(QStringLiteral("<table>"));
+    suchen(zeile, jpeg(QStringLiteral("a.jpg"), 40, 30));
+    QCOMPARE(el<RichTextFeld>("rtfInhaltAuto")->text(), danach);
 }
 
 void TestBilderBedienung::bildFeld_breiteKeineZahl_ohneAenderung() {
-    Programm prog;
-    prog.el<QComboBox>("txtBildLaenge")->setCurrentText(QStringLiteral("breit"));
-    prog.el<QComboBox>("txtBildHohe")->setCurrentText(QStringLiteral("77"));
-    prog.suchen(1, prog.foto(QStringLiteral("a.jpg"), 1600, 1200));
-    QCOMPARE(prog.breite(1), QStringLiteral("breit"));
-    QCOMPARE(prog.hoehe(1), QStringLiteral("77"));
-    QVERIFY(prog.p.fenster.isEmpty());
+    el<QComboBox>("txtBildLaenge")->setCurrentText(QStringLiteral("breit"));
+    el<QComboBox>("txtBildHohe")->setCurrentText(QStringLiteral("77"));
+    suchen(1, jpeg(QStringLiteral("a.jpg"), 1600, 1200));
+    QCOMPARE(breiteVon(1), QStringLiteral("breit"));
+    QCOMPARE(hoeheVon(1), QStringLiteral("77"));
+    QVERIFY(plattform().fenster.isEmpty());
 }
 
 void TestBilderBedienung::umrechnenB_vorDerSuche_tutNichts() {
-    Programm prog;
     for (int n = 1; n <= 5; ++n) {
-        prog.zeileAn(n);
-        prog.el<QComboBox>(prog.reihe(n).breite)->setCurrentText(QStringLiteral("400"));
-        prog.el<QPushButton>(prog.reihe(n).umrechnen)->click();
-        QCOMPARE(prog.hoehe(n), QStringLiteral("1"));
+        zeileAn(n);
+        el<QComboBox>(reihe(n).breite)->setCurrentText(QStringLiteral("400"));
+        klicken(QLatin1String(reihe(n).umrechnen));
+        QCOMPARE(hoeheVon(n), QStringLiteral("1"));
     }
-    QVERIFY(prog.p.fenster.isEmpty());
+    QVERIFY(plattform().fenster.isEmpty());
 }
 
 void TestBilderBedienung::umrechnenB_nachDerSuche_hoeheAusEigenerBreite() {
-    Programm prog;
-    prog.zeileAn(2);
-    prog.suchen(2, prog.foto(QStringLiteral("a.jpg"), 1600, 1200));
-    prog.el<QComboBox>("txtBildLaenge_b")->setCurrentText(QStringLiteral("800"));
-    prog.el<QPushButton>("cmdUmrechnenB2")->click();
-    QCOMPARE(prog.hoehe(2), QStringLiteral("600"));
-    QCOMPARE(prog.hoehe(1), QStringLiteral("1"));
+    zeileAn(2);
+    suchen(2, jpeg(QStringLiteral("a.jpg"), 1600, 1200));
+    el<QComboBox>("txtBildLaenge_b")->setCurrentText(QStringLiteral("800"));
+    klicken(QStringLiteral("cmdUmrechnenB2"));
+    QCOMPARE(hoeheVon(2), QStringLiteral("600"));
+    QCOMPARE(hoeheVon(1), QStringLiteral("1"));
 }
 
 void TestBilderBedienung::umrechnen_ohneBild_meldung() {
-    Programm prog;
-    prog.el<QPushButton>("cmdUmrechnen")->click();
-    QCOMPARE(prog.p.meldungstexte(), QStringList{QStringLiteral("Sie haben noch kein Bild eingefügt!")});
-    QVERIFY(!prog.app->frmBildGrosse().isVisible());
+    klicken(QStringLiteral("cmdUmrechnen"));
+    QCOMPARE(plattform().meldungstexte(), QStringList{QStringLiteral("Sie haben noch kein Bild eingefügt!")});
+    QVERIFY(!app().frmBildGrosse().isVisible());
 }
 
 void TestBilderBedienung::umrechnen_mitBild_oeffnetGroessenfenster() {
-    Programm prog;
-    prog.suchen(3, prog.foto(QStringLiteral("a.jpg"), 40, 30));
-    prog.el<QPushButton>("cmdUmrechnen")->click();
-    QVERIFY(prog.app->frmBildGrosse().isVisible());
-    QVERIFY(prog.p.fenster.isEmpty());
+    suchen(3, jpeg(QStringLiteral("a.jpg"), 40, 30));
+    klicken(QStringLiteral("cmdUmrechnen"));
+    QVERIFY(app().frmBildGrosse().isVisible());
+    QVERIFY(plattform().fenster.isEmpty());
 }
 
 void TestBilderBedienung::schalter_zeileAus_leertNameUndGraut_data() {
@@ -336,40 +312,37 @@ void TestBilderBedienung::schalter_zeileAus_leertNameUndGraut_data() {
 
 void TestBilderBedienung::schalter_zeileAus_leertNameUndGraut() {
     QFETCH(int, zeile);
-    Programm prog;
-    const Reihe& r = prog.reihe(zeile);
-    prog.zeileAn(zeile);
-    prog.el<QLineEdit>(r.datei)->setText(QStringLiteral("x.jpg"));
-    prog.el<QCheckBox>(r.schalter)->click();
-    QVERIFY(!prog.el<QCheckBox>(r.schalter)->isChecked());
-    QCOMPARE(prog.el<QLineEdit>(r.datei)->text(), QString());
+    const Reihe& r = reihe(zeile);
+    zeileAn(zeile);
+    el<QLineEdit>(r.datei)->setText(QStringLiteral("x.jpg"));
+    el<QCheckBox>(r.schalter)->click();
+    QVERIFY(!el<QCheckBox>(r.schalter)->isChecked());
+    QCOMPARE(el<QLineEdit>(r.datei)->text(), QString());
     for (const char* name : {r.datei, r.breite, r.hoehe}) {
-        QVERIFY(!prog.el<QWidget>(name)->isEnabled());
-        QCOMPARE(prog.el<QWidget>(name)->palette().color(QPalette::Base), kGrau);
+        QVERIFY(!el<QWidget>(name)->isEnabled());
+        QCOMPARE(el<QWidget>(name)->palette().color(QPalette::Base), kGrau);
     }
-    QVERIFY(!prog.el<QWidget>(r.suchen)->isEnabled());
-    QVERIFY(prog.el<BildFeld>(r.bild)->isHidden());
+    QVERIFY(!el<QWidget>(r.suchen)->isEnabled());
+    QVERIFY(el<BildFeld>(r.bild)->isHidden());
 }
 
 void TestBilderBedienung::schalter_zeileAn_gibtFelderFrei() {
-    Programm prog;
-    prog.el<QCheckBox>("chkBil2JaNEin")->click();
+    el<QCheckBox>("chkBil2JaNEin")->click();
     for (const char* name : {"txtEbayBildPfad_b", "txtBildLaenge_b", "txtBildHohe_b"}) {
-        QVERIFY(prog.el<QWidget>(name)->isEnabled());
-        QVERIFY(prog.el<QWidget>(name)->palette().color(QPalette::Base) != kGrau);
+        QVERIFY(el<QWidget>(name)->isEnabled());
+        QVERIFY(el<QWidget>(name)->palette().color(QPalette::Base) != kGrau);
     }
     for (const char* name : {"cmdSuchenBildOben2", "lblBildBreite2", "lblBildHoehe2", "chkMitGrosAnsicht2"}) {
-        QVERIFY(prog.el<QWidget>(name)->isEnabled());
+        QVERIFY(el<QWidget>(name)->isEnabled());
     }
-    QVERIFY(!prog.el<BildFeld>("picFoto2")->isHidden());
+    QVERIFY(!el<BildFeld>("picFoto2")->isHidden());
 }
 
 void TestBilderBedienung::schalter1_bleibtAngehakt_imOhneBildModusLeer() {
-    Programm prog;
-    QCheckBox* schalter = prog.el<QCheckBox>("chkBil1JaNEin");
+    QCheckBox* schalter = el<QCheckBox>("chkBil1JaNEin");
     schalter->click();
     QVERIFY(schalter->isChecked());
-    prog.app->zustand().ohneBildModus = true;
+    app().zustand().ohneBildModus = true;
     schalter->setChecked(false);
     QVERIFY(!schalter->isChecked());
     schalter->click();
@@ -377,32 +350,29 @@ void TestBilderBedienung::schalter1_bleibtAngehakt_imOhneBildModusLeer() {
 }
 
 void TestBilderBedienung::vorschauKlick_oeffnetAnsichtMitDemBild() {
-    Programm prog;
-    prog.suchen(1, prog.foto(QStringLiteral("a.jpg"), 1600, 1200));
-    QTest::mouseClick(prog.el<BildFeld>("picFoto1"), Qt::LeftButton);
-    const BildFeld* traeger = prog.el<BildFeld>("picFotoAlle");
+    suchen(1, jpeg(QStringLiteral("a.jpg"), 1600, 1200));
+    QTest::mouseClick(el<BildFeld>("picFoto1"), Qt::LeftButton);
+    const BildFeld* traeger = el<BildFeld>("picFotoAlle");
     QCOMPARE(traeger->natuerlicheBreite(), 1600);
     QCOMPARE(traeger->size(), QSize(87, 65));
-    QVERIFY(prog.app->frmBild().isVisible());
+    QVERIFY(app().frmBild().isVisible());
 }
 
 void TestBilderBedienung::vorschauKlick_ohneDateiname_nichts() {
-    Programm prog;
-    prog.suchen(3, prog.foto(QStringLiteral("a.jpg"), 40, 30));
-    prog.el<QLineEdit>("txtEbayBildPfad2")->clear();
-    QTest::mouseClick(prog.el<BildFeld>("picFoto3"), Qt::LeftButton);
-    QVERIFY(!prog.app->frmBild().isVisible());
+    suchen(3, jpeg(QStringLiteral("a.jpg"), 40, 30));
+    el<QLineEdit>("txtEbayBildPfad2")->clear();
+    QTest::mouseClick(el<BildFeld>("picFoto3"), Qt::LeftButton);
+    QVERIFY(!app().frmBild().isVisible());
 }
 
 void TestBilderBedienung::neu_setztVorschaumasseZurueckUndLeertBilder() {
-    Programm prog;
-    prog.suchen(1, prog.foto(QStringLiteral("a.jpg"), 1600, 1200));
-    prog.app->bilder().BilderNeuEinrichten();
+    suchen(1, jpeg(QStringLiteral("a.jpg"), 1600, 1200));
+    app().bilder().BilderNeuEinrichten();
     for (int i = 0; i < 5; ++i) {
-        QCOMPARE(prog.app->zustand().vorschauBreite[i], 400);
-        QCOMPARE(prog.app->zustand().vorschauHoehe[i], 1);
+        QCOMPARE(app().zustand().vorschauBreite[i], 400);
+        QCOMPARE(app().zustand().vorschauHoehe[i], 1);
     }
-    QVERIFY(!prog.el<BildFeld>("picFoto1")->hatBild());
+    QVERIFY(!el<BildFeld>("picFoto1")->hatBild());
 }
 
 QTEST_MAIN(TestBilderBedienung)

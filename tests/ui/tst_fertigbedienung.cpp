@@ -1,6 +1,4 @@
-#include "support/SkriptPlattform.h"
-#include "support/TestOrdner.h"
-#include "ui/Anwendung.h"
+#include "support/FensterTest.h"
 #include "ui/FertigBedienung.h"
 #include "ui/RichTextFeld.h"
 #include "ui/frmBuch.h"
@@ -17,8 +15,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 
@@ -42,70 +38,6 @@ const Bildfelder kBildfelder[] = {
      QStringLiteral("txtBildHohe2_c")},
 };
 
-// Sets the text of a text box, combo box or rich-text field of a window.
-void setzen(QWidget* fenster, const QString& name, const QString& wert) {
-    QObject* feld = fenster->findChild<QObject*>(name);
-    QVERIFY2(feld != nullptr, qPrintable(name));
-    if (auto* zeile = qobject_cast<QLineEdit*>(feld)) {
-        zeile->setText(wert);
-    } else if (auto* box = qobject_cast<QComboBox*>(feld)) {
-        box->setCurrentText(wert);
-    } else {
-        auto* rtf = qobject_cast<RichTextFeld*>(feld);
-        QVERIFY2(rtf != nullptr, qPrintable(name));
-        rtf->setText(wert);
-    }
-}
-
-// A started program over a temporary folder, with an article that passes every check.
-struct Programm {
-    Programm() {
-        ordner.schreiben(QStringLiteral("HTML_Code/HTML_text-1.txt"),
-                         w1252(QStringLiteral("<html>Kopfteil\r\n")));
-        app->starten();
-        // Start-up creates the settings window, which applies the settings to the main window.
-        app->frmEinstell();
-        app->frmVorlIni().VorlageEinlesen(QStringLiteral("Buch"));
-        // Picture 1 stays ticked unless the no-picture mode is on; each case ticks the rows it needs.
-        app->zustand().ohneBildModus = true;
-        for (const QString& ja : kBildzeilenJa) {
-            haken(ja, false);
-        }
-        haupt(QStringLiteral("txtArtikelBez"), QStringLiteral("Der Zauberberg Roman"));
-        haupt(QStringLiteral("txtTitel"), QStringLiteral("Der Zauberberg"));
-        haupt(QStringLiteral("txtAufWasBiten"), QStringLiteral("ein Buch"));
-        haupt(QStringLiteral("rtfInhaltAuto"), QString());
-        haupt(QStringLiteral("rtfInhalt"), QStringLiteral("Gut erhalten."));
-        p.vergessen();
-    }
-
-    TestOrdner ordner;
-    SkriptPlattform p;
-    std::unique_ptr<Anwendung> app = std::make_unique<Anwendung>(ordner.programmordner(), p);
-
-    FertigBedienung& fertig() { return app->fertig(); }
-    Zustand& z() { return app->zustand(); }
-    void haupt(const QString& name, const QString& wert) { setzen(&app->frmHaupt(), name, wert); }
-    void einstell(const QString& name, const QString& wert) { setzen(&app->frmEinstell(), name, wert); }
-    void vorlage(const QString& name, const QString& wert) { setzen(&app->frmVorlIni(), name, wert); }
-    void haken(const QString& name, bool ja) { app->frmHaupt().findChild<QCheckBox*>(name)->setChecked(ja); }
-    void bildzeile(int zeile, const QString& datei, const QString& breite = QStringLiteral("300"),
-                   const QString& hoehe = QStringLiteral("225")) {
-        app->zustand().ohneBildModus = false;
-        haken(kBildzeilenJa[zeile - 1], true);
-        haupt(kBildfelder[zeile - 1].datei, datei);
-        haupt(kBildfelder[zeile - 1].breite, breite);
-        haupt(kBildfelder[zeile - 1].hoehe, hoehe);
-    }
-    void fertigstellen() {
-        app->frmHaupt().findChild<QPushButton*>(QStringLiteral("cdmFertigstellen"))->click();
-    }
-    void vorschau() { app->frmHaupt().findChild<QPushButton*>(QStringLiteral("cmdArtVorschauNur"))->click(); }
-    RichTextFeld* rtfVorschau() {
-        return app->frmHaupt().findChild<RichTextFeld*>(QStringLiteral("rtfVorschau"));
-    }
-};
-
 QString fehlt(const QString& feld) {
     return QStringLiteral("ACHTUNG\r\nAngaben im Feld \"") + feld + QStringLiteral("\" fehlen (s. ?\?\?)");
 }
@@ -123,9 +55,12 @@ QString kopf(const QString& d) {
 
 } // namespace
 
-class TestFertigBedienung : public QObject {
+// A started program over a temporary folder, with an article that passes every check.
+class TestFertigBedienung : public FensterTest {
     Q_OBJECT
 private slots:
+    void init();
+
     void pruefung_verweigertMitGenauEinerMeldung_data();
     void pruefung_verweigertMitGenauEinerMeldung();
     void fremdeZeichen_verweigertMitFeldUndZeichen_data();
@@ -150,7 +85,64 @@ private slots:
     void vorschau_browserStartetNicht_meldung999();
     void vorschau_fehlendeDatei_wirdAngelegt();
     void vorschau_dateiNichtSchreibbar_meldungOhneBrowser();
+
+private:
+    FertigBedienung& fertig() const { return app().fertig(); }
+    Zustand& z() const { return app().zustand(); }
+    void setzen(const QWidget& fenster, const QString& name, const QString& wert) const;
+    void imHaupt(const QString& name, const QString& wert) const { setzen(app().frmHaupt(), name, wert); }
+    void einstell(const QString& name, const QString& wert) const { setzen(app().frmEinstell(), name, wert); }
+    void vorlage(const QString& name, const QString& wert) const { setzen(app().frmVorlIni(), name, wert); }
+    void haken(const QString& name, bool ja) const { haupt<QCheckBox>(name)->setChecked(ja); }
+    void bildzeile(int zeile, const QString& datei, const QString& breite = QStringLiteral("300"),
+                   const QString& hoehe = QStringLiteral("225")) const;
+    void fertigstellen() const { klicken(QStringLiteral("cdmFertigstellen")); }
+    void vorschau() const { klicken(QStringLiteral("cmdArtVorschauNur")); }
+    RichTextFeld* rtfVorschau() const { return haupt<RichTextFeld>(QStringLiteral("rtfVorschau")); }
+    void verweigertOhneListing(const QString& meldung) const;
 };
+
+void TestFertigBedienung::init() {
+    FensterTest::init();
+    ordner().schreiben(QStringLiteral("HTML_Code/HTML_text-1.txt"),
+                       w1252(QStringLiteral("<html>Kopfteil\r\n")));
+    app().starten();
+    // Start-up creates the settings window, which applies the settings to the main window.
+    app().frmEinstell();
+    app().frmVorlIni().VorlageEinlesen(QStringLiteral("Buch"));
+    // Picture 1 stays ticked unless the no-picture mode is on; each case ticks the rows it needs.
+    z().ohneBildModus = true;
+    for (const QString& ja : kBildzeilenJa) {
+        haken(ja, false);
+    }
+    imHaupt(QStringLiteral("txtArtikelBez"), QStringLiteral("Der Zauberberg Roman"));
+    imHaupt(QStringLiteral("txtTitel"), QStringLiteral("Der Zauberberg"));
+    imHaupt(QStringLiteral("txtAufWasBiten"), QStringLiteral("ein Buch"));
+    imHaupt(QStringLiteral("rtfInhaltAuto"), QString());
+    imHaupt(QStringLiteral("rtfInhalt"), QStringLiteral("Gut erhalten."));
+    plattform().vergessen();
+}
+
+// Sets the text of a text box, combo box or rich-text field of a window.
+void TestFertigBedienung::setzen(const QWidget& fenster, const QString& name, const QString& wert) const {
+    QObject* feld = element<QObject>(fenster, name);
+    if (auto* zeile = qobject_cast<QLineEdit*>(feld)) {
+        zeile->setText(wert);
+    } else if (auto* box = qobject_cast<QComboBox*>(feld)) {
+        box->setCurrentText(wert);
+    } else {
+        element<RichTextFeld>(fenster, name)->setText(wert);
+    }
+}
+
+void TestFertigBedienung::bildzeile(int zeile, const QString& datei, const QString& breite,
+                                    const QString& hoehe) const {
+    z().ohneBildModus = false;
+    haken(kBildzeilenJa[zeile - 1], true);
+    imHaupt(kBildfelder[zeile - 1].datei, datei);
+    imHaupt(kBildfelder[zeile - 1].breite, breite);
+    imHaupt(kBildfelder[zeile - 1].hoehe, hoehe);
+}
 
 void TestFertigBedienung::pruefung_verweigertMitGenauEinerMeldung_data() {
     QTest::addColumn<int>("zeile");
@@ -203,15 +195,15 @@ void TestFertigBedienung::pruefung_verweigertMitGenauEinerMeldung_data() {
 }
 
 // A refused finish shows its one message, opens no save window and leaves the listing as it was.
-void verweigertOhneListing(Programm& pr, const QString& meldung) {
-    pr.z().listingText = QStringLiteral("vorher");
-    QSignalSpy spy(&pr.fertig(), &FertigBedienung::speicherfensterZeigen);
+void TestFertigBedienung::verweigertOhneListing(const QString& meldung) const {
+    z().listingText = QStringLiteral("vorher");
+    QSignalSpy spy(&fertig(), &FertigBedienung::speicherfensterZeigen);
 
-    pr.fertigstellen();
+    fertigstellen();
 
-    QCOMPARE(pr.p.meldungstexte(), QStringList{meldung});
+    QCOMPARE(plattform().meldungstexte(), QStringList{meldung});
     QCOMPARE(spy.count(), 0);
-    QCOMPARE(pr.z().listingText, QStringLiteral("vorher"));
+    QCOMPARE(z().listingText, QStringLiteral("vorher"));
 }
 
 void TestFertigBedienung::pruefung_verweigertMitGenauEinerMeldung() {
@@ -221,15 +213,14 @@ void TestFertigBedienung::pruefung_verweigertMitGenauEinerMeldung() {
     QFETCH(QString, feld2);
     QFETCH(QString, wert2);
     QFETCH(QString, meldung);
-    Programm pr;
     if (zeile > 0) {
-        pr.bildzeile(zeile, QStringLiteral("foto.jpg"));
+        bildzeile(zeile, QStringLiteral("foto.jpg"));
     }
-    pr.haupt(feld, wert);
+    imHaupt(feld, wert);
     if (!feld2.isEmpty()) {
-        pr.haupt(feld2, wert2);
+        imHaupt(feld2, wert2);
     }
-    verweigertOhneListing(pr, meldung);
+    verweigertOhneListing(meldung);
 }
 
 QString nichtSpeicherbar(const QString& feld, const QString& zeichen) {
@@ -261,73 +252,67 @@ void TestFertigBedienung::fremdeZeichen_verweigertMitFeldUndZeichen() {
     QFETCH(QString, feld);
     QFETCH(QString, wert);
     QFETCH(QString, meldung);
-    Programm pr;
-    pr.haupt(feld, wert);
-    verweigertOhneListing(pr, meldung);
+    imHaupt(feld, wert);
+    verweigertOhneListing(meldung);
 }
 
 void TestFertigBedienung::zeichenDerCodeseite_werdenAngenommen() {
-    Programm pr;
-    pr.haupt(QStringLiteral("txtArtikelBez"), QStringLiteral("Dvorák – „Aus der Neuen Welt“ für 5 € … ?"));
-    QSignalSpy spy(&pr.fertig(), &FertigBedienung::speicherfensterZeigen);
+    imHaupt(QStringLiteral("txtArtikelBez"), QStringLiteral("Dvorák – „Aus der Neuen Welt“ für 5 € … ?"));
+    QSignalSpy spy(&fertig(), &FertigBedienung::speicherfensterZeigen);
 
-    pr.fertigstellen();
+    fertigstellen();
 
-    QCOMPARE(pr.p.meldungstexte(), QStringList{});
+    QCOMPARE(plattform().meldungstexte(), QStringList{});
     QCOMPARE(spy.count(), 1);
 }
 
 void TestFertigBedienung::nichtGespeicherteBuchfelder_werdenNichtGeprueft() {
-    Programm pr;
-    pr.app->frmBuch().findChild<QLineEdit*>(QStringLiteral("Text2_1"))->setText(QStringLiteral("Dvořák"));
-    pr.app->frmHaupt().findChild<QLabel*>(QStringLiteral("lblArtikelArt"))->setText(QStringLiteral("CD_MC"));
-    QSignalSpy spy(&pr.fertig(), &FertigBedienung::speicherfensterZeigen);
-    pr.fertigstellen();
+    element<QLineEdit>(app().frmBuch(), QStringLiteral("Text2_1"))->setText(QStringLiteral("Dvořák"));
+    haupt<QLabel>(QStringLiteral("lblArtikelArt"))->setText(QStringLiteral("CD_MC"));
+    QSignalSpy spy(&fertig(), &FertigBedienung::speicherfensterZeigen);
+    fertigstellen();
     QCOMPARE(spy.count(), 1);
 
-    pr.app->frmHaupt().findChild<QLabel*>(QStringLiteral("lblArtikelArt"))->setText(QStringLiteral("Buch"));
-    pr.fertigstellen();
-    QCOMPARE(pr.p.meldungstexte(),
+    haupt<QLabel>(QStringLiteral("lblArtikelArt"))->setText(QStringLiteral("Buch"));
+    fertigstellen();
+    QCOMPARE(plattform().meldungstexte(),
              QStringList{nichtSpeicherbar(QStringLiteral("Autor"), QStringLiteral("ř"))});
     QCOMPARE(spy.count(), 1);
 }
 
 void TestFertigBedienung::nichtAngehakteZeile_wirdNichtGeprueft() {
-    Programm pr;
-    pr.bildzeile(4, QString(), QStringLiteral("1"), QString());
-    pr.haken(QStringLiteral("chkBil4JaNEin"), false);
-    QSignalSpy spy(&pr.fertig(), &FertigBedienung::speicherfensterZeigen);
+    bildzeile(4, QString(), QStringLiteral("1"), QString());
+    haken(QStringLiteral("chkBil4JaNEin"), false);
+    QSignalSpy spy(&fertig(), &FertigBedienung::speicherfensterZeigen);
 
-    pr.fertigstellen();
+    fertigstellen();
 
-    QCOMPARE(pr.p.meldungstexte(), QStringList{});
+    QCOMPARE(plattform().meldungstexte(), QStringList{});
     QCOMPARE(spy.count(), 1);
-    QVERIFY(!pr.z().bild4Vorhanden);
+    QVERIFY(!z().bild4Vorhanden);
 }
 
 void TestFertigBedienung::zeile3OhneDateiname_giltNichtAlsVorhanden() {
-    Programm pr;
-    pr.z().bild3Vorhanden = true;
-    pr.bildzeile(3, QString());
+    z().bild3Vorhanden = true;
+    bildzeile(3, QString());
 
-    pr.fertigstellen();
+    fertigstellen();
 
-    QCOMPARE(pr.p.meldungstexte(), QStringList{QStringLiteral("Dateiname vom Bild-3 fehlt!")});
-    QVERIFY(!pr.z().bild3Vorhanden);
+    QCOMPARE(plattform().meldungstexte(), QStringList{QStringLiteral("Dateiname vom Bild-3 fehlt!")});
+    QVERIFY(!z().bild3Vorhanden);
 }
 
 void TestFertigBedienung::angehakteUntereZeilen_kommenInsListing() {
-    Programm pr;
-    pr.z().bild4Vorhanden = true;
-    pr.bildzeile(3, QStringLiteral("drei.jpg"));
-    pr.bildzeile(5, QStringLiteral("fuenf.jpg"), QStringLiteral("400"), QStringLiteral("300"));
+    z().bild4Vorhanden = true;
+    bildzeile(3, QStringLiteral("drei.jpg"));
+    bildzeile(5, QStringLiteral("fuenf.jpg"), QStringLiteral("400"), QStringLiteral("300"));
 
-    pr.fertigstellen();
+    fertigstellen();
 
-    QVERIFY(pr.z().bild3Vorhanden);
-    QVERIFY(!pr.z().bild4Vorhanden);
-    QVERIFY(pr.z().bild5Vorhanden);
-    const QString& l = pr.z().listingText;
+    QVERIFY(z().bild3Vorhanden);
+    QVERIFY(!z().bild4Vorhanden);
+    QVERIFY(z().bild5Vorhanden);
+    const QString& l = z().listingText;
     QVERIFY(l.contains(QStringLiteral("<!---ENDE Bild 3------>")));
     QVERIFY(!l.contains(QStringLiteral("<!---ENDE Bild 4------>")));
     QVERIFY(
@@ -335,57 +320,54 @@ void TestFertigBedienung::angehakteUntereZeilen_kommenInsListing() {
 }
 
 void TestFertigBedienung::nurAutomatischeBeschreibung_genuegt() {
-    Programm pr;
-    pr.haupt(QStringLiteral("rtfInhalt"), QString());
-    pr.haupt(QStringLiteral("rtfInhaltAuto"), QStringLiteral("<table><!---1---></table>"));
-    QSignalSpy spy(&pr.fertig(), &FertigBedienung::speicherfensterZeigen);
+    imHaupt(QStringLiteral("rtfInhalt"), QString());
+    imHaupt(QStringLiteral("rtfInhaltAuto"), QStringLiteral("<table><!---1---></table>"));
+    QSignalSpy spy(&fertig(), &FertigBedienung::speicherfensterZeigen);
 
-    pr.fertigstellen();
+    fertigstellen();
 
-    QCOMPARE(pr.p.meldungstexte(), QStringList{});
+    QCOMPARE(plattform().meldungstexte(), QStringList{});
     QCOMPARE(spy.count(), 1);
-    QVERIFY(pr.z().listingText.contains(QStringLiteral("<table><!---1---></table>\r\n")));
+    QVERIFY(z().listingText.contains(QStringLiteral("<table><!---1---></table>\r\n")));
 }
 
 void TestFertigBedienung::gueltigerArtikel_zeigtSpeicherfensterMitVersand() {
-    Programm pr;
-    pr.haupt(QStringLiteral("cboVersandkosten"), QStringLiteral("1,85"));
-    pr.haupt(QStringLiteral("cboPostHermes2"), QStringLiteral("Büchersendung"));
-    QSignalSpy spy(&pr.fertig(), &FertigBedienung::speicherfensterZeigen);
+    imHaupt(QStringLiteral("cboVersandkosten"), QStringLiteral("1,85"));
+    imHaupt(QStringLiteral("cboPostHermes2"), QStringLiteral("Büchersendung"));
+    QSignalSpy spy(&fertig(), &FertigBedienung::speicherfensterZeigen);
 
-    pr.fertigstellen();
+    fertigstellen();
 
-    QCOMPARE(pr.p.meldungstexte(), QStringList{});
+    QCOMPARE(plattform().meldungstexte(), QStringList{});
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("1,85"));
     QCOMPARE(spy.at(0).at(1).toString(), QStringLiteral("Büchersendung"));
-    QVERIFY(pr.z().listingText.startsWith(QStringLiteral("<html>Kopfteil")));
-    QVERIFY(pr.z().listingText.contains(QStringLiteral(" ein Buch \r\n")));
-    QVERIFY(!pr.z().shopLinkFehler);
+    QVERIFY(z().listingText.startsWith(QStringLiteral("<html>Kopfteil")));
+    QVERIFY(z().listingText.contains(QStringLiteral(" ein Buch \r\n")));
+    QVERIFY(!z().shopLinkFehler);
 }
 
 void TestFertigBedienung::listing_liestVorlageUndEinstellungen() {
-    Programm pr;
-    pr.haken(QStringLiteral("chkVersadInfoJa"), true);
-    pr.haupt(QStringLiteral("cboVersandkosten"), QStringLiteral("2,20"));
-    pr.haupt(QStringLiteral("cboPostHermes2"), QStringLiteral("Hermes"));
-    pr.bildzeile(1, QStringLiteral("eins.jpg"));
-    pr.vorlage(QStringLiteral("htmlTeil1"), QStringLiteral("<!---ZUSATZINFO_START--->Rest"));
-    pr.vorlage(QStringLiteral("htmlTeil0a"), QStringLiteral("Versand: "));
+    haken(QStringLiteral("chkVersadInfoJa"), true);
+    imHaupt(QStringLiteral("cboVersandkosten"), QStringLiteral("2,20"));
+    imHaupt(QStringLiteral("cboPostHermes2"), QStringLiteral("Hermes"));
+    bildzeile(1, QStringLiteral("eins.jpg"));
+    vorlage(QStringLiteral("htmlTeil1"), QStringLiteral("<!---ZUSATZINFO_START--->Rest"));
+    vorlage(QStringLiteral("htmlTeil0a"), QStringLiteral("Versand: "));
     for (const char* teil : {"htmlTeil0b", "htmlTeil0c", "htmlTeil0d"}) {
-        pr.vorlage(QString::fromLatin1(teil), QString());
+        vorlage(QString::fromLatin1(teil), QString());
     }
-    pr.vorlage(QStringLiteral("txtfarbverlauf"), QStringLiteral("<hr>"));
-    pr.vorlage(QStringLiteral("txtTeil3"), QStringLiteral("<img border=\""));
-    pr.vorlage(QStringLiteral("htmlTeil7"), QStringLiteral("Hinweis"));
-    pr.vorlage(QStringLiteral("htmlTeil6b"), QStringLiteral("<DIV>x</DIV></TD>"));
-    pr.einstell(QStringLiteral("txtPfadZusatzBilder"), QStringLiteral("https://www.example.com/bilder/"));
-    pr.einstell(QStringLiteral("txtTeil1"), QStringLiteral(" Verkäufer-Name"));
-    pr.app->frmEinstell().findChild<QCheckBox*>(QStringLiteral("chkHinweisJa"))->setChecked(true);
+    vorlage(QStringLiteral("txtfarbverlauf"), QStringLiteral("<hr>"));
+    vorlage(QStringLiteral("txtTeil3"), QStringLiteral("<img border=\""));
+    vorlage(QStringLiteral("htmlTeil7"), QStringLiteral("Hinweis"));
+    vorlage(QStringLiteral("htmlTeil6b"), QStringLiteral("<DIV>x</DIV></TD>"));
+    einstell(QStringLiteral("txtPfadZusatzBilder"), QStringLiteral("https://www.example.com/bilder/"));
+    einstell(QStringLiteral("txtTeil1"), QStringLiteral(" Verkäufer-Name"));
+    element<QCheckBox>(app().frmEinstell(), QStringLiteral("chkHinweisJa"))->setChecked(true);
 
-    pr.fertigstellen();
+    fertigstellen();
 
-    const QString& l = pr.z().listingText;
+    const QString& l = z().listingText;
     QVERIFY(l.startsWith(
         QStringLiteral("<!---ZUSATZINFO_START--->Versand: 2,20Hermes<TR><TD><hr></TD></TR>Rest")));
     QVERIFY(l.contains(QStringLiteral(
@@ -396,48 +378,45 @@ void TestFertigBedienung::listing_liestVorlageUndEinstellungen() {
 }
 
 void TestFertigBedienung::kaputterShopTeil_meldung99OhneSpeicherfenster() {
-    Programm pr;
-    pr.app->frmEinstell().findChild<QCheckBox*>(QStringLiteral("chkSchopJa"))->setChecked(true);
-    pr.vorlage(QStringLiteral("html_shop"), QStringLiteral("<a href=\"http://stores.ebay.de/merchant/\">"));
-    pr.z().listingText = QStringLiteral("vorher");
-    QSignalSpy spy(&pr.fertig(), &FertigBedienung::speicherfensterZeigen);
+    element<QCheckBox>(app().frmEinstell(), QStringLiteral("chkSchopJa"))->setChecked(true);
+    vorlage(QStringLiteral("html_shop"), QStringLiteral("<a href=\"http://stores.ebay.de/merchant/\">"));
+    z().listingText = QStringLiteral("vorher");
+    QSignalSpy spy(&fertig(), &FertigBedienung::speicherfensterZeigen);
 
-    pr.fertigstellen();
+    fertigstellen();
 
-    QCOMPARE(pr.p.meldungstexte(),
+    QCOMPARE(plattform().meldungstexte(),
              QStringList{QStringLiteral(
                  "Der Link bei Shopeinstellungen (unter: \"Extras / Vorlage bearbeiten / Teil 8\")\r\n"
                  "muss am Ende \"nichtloeschen\" haben!\r\n"
                  "es muss lauten: \"http://stores.ebay.de/merchant/nichtloeschen\"\r\n"
                  "und darf nicht geändert werden!")});
-    QCOMPARE(pr.p.fenster.at(0).titel, QStringLiteral("ACHTUNG!"));
+    QCOMPARE(plattform().fenster.at(0).titel, QStringLiteral("ACHTUNG!"));
     QCOMPARE(spy.count(), 0);
-    QVERIFY(pr.z().shopLinkFehler);
-    QCOMPARE(pr.z().listingText, QString());
+    QVERIFY(z().shopLinkFehler);
+    QCOMPARE(z().listingText, QString());
 }
 
 void TestFertigBedienung::alterShopFehler_wirdVorDemLaufGeloescht() {
-    Programm pr;
-    pr.z().shopLinkFehler = true;
-    QSignalSpy spy(&pr.fertig(), &FertigBedienung::speicherfensterZeigen);
+    z().shopLinkFehler = true;
+    QSignalSpy spy(&fertig(), &FertigBedienung::speicherfensterZeigen);
 
-    pr.fertigstellen();
+    fertigstellen();
 
     QCOMPARE(spy.count(), 1);
-    QVERIFY(!pr.z().shopLinkFehler);
+    QVERIFY(!z().shopLinkFehler);
 }
 
 void TestFertigBedienung::vorschau_zweimalGedrueckt_zweiKoepfe() {
-    Programm pr;
-    pr.haupt(QStringLiteral("txtArtikelBezVor"), QStringLiteral("Der Zauberberg"));
+    imHaupt(QStringLiteral("txtArtikelBezVor"), QStringLiteral("Der Zauberberg"));
 
-    pr.vorschau();
-    pr.vorschau();
+    vorschau();
+    vorschau();
 
     const QString erwartet = kopf(QStringLiteral("Der Zauberberg")) + kopf(QStringLiteral("Der Zauberberg")) +
                              QStringLiteral("Vorschau");
-    QCOMPARE(pr.rtfVorschau()->text(), erwartet);
-    QCOMPARE(pr.ordner.lesen(QStringLiteral("Vorschau.html")), w1252(erwartet + QStringLiteral("\r\n")));
+    QCOMPARE(rtfVorschau()->text(), erwartet);
+    QCOMPARE(ordner().lesen(QStringLiteral("Vorschau.html")), w1252(erwartet + QStringLiteral("\r\n")));
 }
 
 void TestFertigBedienung::vorschau_kopfOhneFuehrendenBindestrich_data() {
@@ -456,92 +435,85 @@ void TestFertigBedienung::vorschau_kopfOhneFuehrendenBindestrich_data() {
 void TestFertigBedienung::vorschau_kopfOhneFuehrendenBindestrich() {
     QFETCH(QString, bezeichnung);
     QFETCH(QString, gezeigt);
-    Programm pr;
-    pr.haupt(QStringLiteral("txtArtikelBezVor"), bezeichnung);
+    imHaupt(QStringLiteral("txtArtikelBezVor"), bezeichnung);
 
-    pr.vorschau();
+    vorschau();
 
-    QCOMPARE(pr.rtfVorschau()->text(), kopf(gezeigt) + QStringLiteral("Vorschau"));
+    QCOMPARE(rtfVorschau()->text(), kopf(gezeigt) + QStringLiteral("Vorschau"));
 }
 
 void TestFertigBedienung::vorschau_ohneBrowserpfad_oeffnetDatei() {
-    Programm pr;
-    pr.einstell(QStringLiteral("txtPfadIE"), QString());
-    pr.einstell(QStringLiteral("txtPfadGoChr"), QString());
+    einstell(QStringLiteral("txtPfadIE"), QString());
+    einstell(QStringLiteral("txtPfadGoChr"), QString());
 
-    pr.vorschau();
+    vorschau();
 
-    QCOMPARE(pr.p.aufrufe.size(), 1);
-    QCOMPARE(pr.p.aufrufe.at(0).art, QStringLiteral("oeffnen"));
-    QCOMPARE(QFileInfo(pr.p.aufrufe.at(0).argumente.at(0)),
-             QFileInfo(pr.ordner.daten(QStringLiteral("Vorschau.html"))));
+    QCOMPARE(plattform().aufrufe.size(), 1);
+    QCOMPARE(plattform().aufrufe.at(0).art, QStringLiteral("oeffnen"));
+    QCOMPARE(QFileInfo(plattform().aufrufe.at(0).argumente.at(0)),
+             QFileInfo(ordner().daten(QStringLiteral("Vorschau.html"))));
 }
 
 void TestFertigBedienung::vorschau_vorhandenerLieblingsbrowser_wirdGestartet() {
-    Programm pr;
-    pr.ordner.schreiben(QStringLiteral("chrome.exe"), QByteArray("x"));
-    const QString chrome = pr.ordner.daten(QStringLiteral("chrome.exe"));
-    pr.einstell(QStringLiteral("txtPfadGoChr"), chrome);
-    pr.einstell(QStringLiteral("txtPfadIE"), QStringLiteral("iexplore.exe"));
+    ordner().schreiben(QStringLiteral("chrome.exe"), QByteArray("x"));
+    const QString chrome = ordner().daten(QStringLiteral("chrome.exe"));
+    einstell(QStringLiteral("txtPfadGoChr"), chrome);
+    einstell(QStringLiteral("txtPfadIE"), QStringLiteral("iexplore.exe"));
 
-    pr.vorschau();
+    vorschau();
 
-    QCOMPARE(pr.p.aufrufe.size(), 1);
-    QCOMPARE(pr.p.aufrufe.at(0).art, QStringLiteral("programmStarten"));
-    QCOMPARE(pr.p.aufrufe.at(0).argumente.at(0), chrome);
-    QCOMPARE(QFileInfo(pr.p.aufrufe.at(0).argumente.at(1)),
-             QFileInfo(pr.ordner.daten(QStringLiteral("Vorschau.html"))));
+    QCOMPARE(plattform().aufrufe.size(), 1);
+    QCOMPARE(plattform().aufrufe.at(0).art, QStringLiteral("programmStarten"));
+    QCOMPARE(plattform().aufrufe.at(0).argumente.at(0), chrome);
+    QCOMPARE(QFileInfo(plattform().aufrufe.at(0).argumente.at(1)),
+             QFileInfo(ordner().daten(QStringLiteral("Vorschau.html"))));
 }
 
 void TestFertigBedienung::vorschau_fehlenderLieblingsbrowser_startetInternetExplorer() {
-    Programm pr;
-    pr.einstell(QStringLiteral("txtPfadGoChr"), pr.ordner.daten(QStringLiteral("gibtsnicht.exe")));
-    pr.einstell(QStringLiteral("txtPfadIE"), QStringLiteral("iexplore.exe"));
+    einstell(QStringLiteral("txtPfadGoChr"), ordner().daten(QStringLiteral("gibtsnicht.exe")));
+    einstell(QStringLiteral("txtPfadIE"), QStringLiteral("iexplore.exe"));
 
-    pr.vorschau();
+    vorschau();
 
-    QCOMPARE(pr.p.aufrufe.size(), 1);
-    QCOMPARE(pr.p.aufrufe.at(0).art, QStringLiteral("programmStarten"));
-    QCOMPARE(pr.p.aufrufe.at(0).argumente.at(0), QStringLiteral("iexplore.exe"));
+    QCOMPARE(plattform().aufrufe.size(), 1);
+    QCOMPARE(plattform().aufrufe.at(0).art, QStringLiteral("programmStarten"));
+    QCOMPARE(plattform().aufrufe.at(0).argumente.at(0), QStringLiteral("iexplore.exe"));
 }
 
 void TestFertigBedienung::vorschau_browserStartetNicht_meldung999() {
-    Programm pr;
-    pr.einstell(QStringLiteral("txtPfadGoChr"), QString());
-    pr.einstell(QStringLiteral("txtPfadIE"), QStringLiteral("iexplore.exe"));
-    pr.p.startErgebnisse.enqueue(false);
-    pr.haupt(QStringLiteral("txtArtikelBezVor"), QStringLiteral("Zauberberg"));
+    einstell(QStringLiteral("txtPfadGoChr"), QString());
+    einstell(QStringLiteral("txtPfadIE"), QStringLiteral("iexplore.exe"));
+    plattform().startErgebnisse.enqueue(false);
+    imHaupt(QStringLiteral("txtArtikelBezVor"), QStringLiteral("Zauberberg"));
 
-    pr.vorschau();
+    vorschau();
 
-    QCOMPARE(pr.p.fenster.size(), 1);
-    QVERIFY(pr.p.fenster.at(0).text.startsWith(QStringLiteral("Test ist zu Zeit nicht möglich\r\n")));
-    QCOMPARE(pr.p.fenster.at(0).titel, QStringLiteral("K.O.R.I"));
-    QCOMPARE(pr.rtfVorschau()->text(), kopf(QStringLiteral("Zauberberg")) + QStringLiteral("Vorschau"));
+    QCOMPARE(plattform().fenster.size(), 1);
+    QVERIFY(plattform().fenster.at(0).text.startsWith(QStringLiteral("Test ist zu Zeit nicht möglich\r\n")));
+    QCOMPARE(plattform().fenster.at(0).titel, QStringLiteral("K.O.R.I"));
+    QCOMPARE(rtfVorschau()->text(), kopf(QStringLiteral("Zauberberg")) + QStringLiteral("Vorschau"));
 }
 
 void TestFertigBedienung::vorschau_fehlendeDatei_wirdAngelegt() {
-    Programm pr;
-    pr.ordner.entfernen(QStringLiteral("Vorschau.html"));
-    pr.haupt(QStringLiteral("txtArtikelBezVor"), QStringLiteral("Zauberberg"));
+    ordner().entfernen(QStringLiteral("Vorschau.html"));
+    imHaupt(QStringLiteral("txtArtikelBezVor"), QStringLiteral("Zauberberg"));
 
-    pr.vorschau();
+    vorschau();
 
-    QCOMPARE(pr.ordner.lesen(QStringLiteral("Vorschau.html")),
+    QCOMPARE(ordner().lesen(QStringLiteral("Vorschau.html")),
              w1252(kopf(QStringLiteral("Zauberberg")) + QStringLiteral("Vorschau\r\n")));
 }
 
 void TestFertigBedienung::vorschau_dateiNichtSchreibbar_meldungOhneBrowser() {
-    Programm pr;
-    pr.ordner.entfernen(QStringLiteral("Vorschau.html"));
-    QVERIFY(QDir().mkpath(pr.ordner.daten(QStringLiteral("Vorschau.html"))));
+    ordner().entfernen(QStringLiteral("Vorschau.html"));
+    QVERIFY(QDir().mkpath(ordner().daten(QStringLiteral("Vorschau.html"))));
 
-    pr.vorschau();
+    vorschau();
 
-    QCOMPARE(pr.p.fenster.size(), 1);
-    QVERIFY(pr.p.fenster.at(0).text.startsWith(
+    QCOMPARE(plattform().fenster.size(), 1);
+    QVERIFY(plattform().fenster.at(0).text.startsWith(
         QStringLiteral("Die Vorschau-Datei kann nicht geschrieben werden:\r\n")));
-    QCOMPARE(pr.p.aufrufe.size(), 1);
+    QCOMPARE(plattform().aufrufe.size(), 1);
 }
 
 QTEST_MAIN(TestFertigBedienung)

@@ -1,69 +1,54 @@
-#include "support/SkriptPlattform.h"
-#include "support/TestOrdner.h"
-#include "ui/Anwendung.h"
+#include "support/FensterTest.h"
 #include "ui/BildFeld.h"
 #include "ui/frmBild.h"
 #include "ui/frmHaupt.h"
 
-#include <QImage>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-// The main window's thumbnail carrier holding a 4:3 photo as a 87 x 65 pixel thumbnail.
-struct Umgebung {
-    TestOrdner ordner{false};
-    SkriptPlattform p;
-    Anwendung app{ordner.programmordner(), p};
-    QTemporaryDir bilder;
-
-    Umgebung() {
-        const QString pfad = bilder.filePath(QStringLiteral("foto.jpg"));
-        QImage bild(1600, 1200, QImage::Format_RGB32);
-        bild.fill(Qt::blue);
-        bild.save(pfad, "JPG");
-        auto* traeger = app.frmHaupt().findChild<BildFeld*>(QStringLiteral("picFotoAlle"));
-        traeger->bildLaden(pfad);
-        traeger->resize(87, 65);
-        app.frmHaupt().move(100, 200);
-    }
-
-    QLabel* bild() { return app.frmBild().findChild<QLabel*>(QStringLiteral("imgVorAlle")); }
-    QLabel* rahmen() { return app.frmBild().findChild<QLabel*>(QStringLiteral("imgVorX")); }
-};
-
-} // namespace
-
-class TestFrmBild : public QObject {
+// The main window's thumbnail carrier holds a 4:3 photo as a 87 x 65 pixel thumbnail.
+class TestFrmBild : public FensterTest {
     Q_OBJECT
+public:
+    TestFrmBild() : FensterTest({.mitDaten = false}) {}
+
 private slots:
+    void init();
     void zeigen_fuenffachVergroessertUndMittig();
     void klickAufBild_schliesst();
     void mausAmRand_schliesst_data();
     void mausAmRand_schliesst();
+
+private:
+    QLabel* bild() const { return element<QLabel>(app().frmBild(), QStringLiteral("imgVorAlle")); }
+    QLabel* rahmen() const { return element<QLabel>(app().frmBild(), QStringLiteral("imgVorX")); }
 };
 
+void TestFrmBild::init() {
+    FensterTest::init();
+    auto* traeger = haupt<BildFeld>(QStringLiteral("picFotoAlle"));
+    QVERIFY(traeger->bildLaden(foto(ordner(), QStringLiteral("foto.jpg"), 1600, 1200)));
+    traeger->resize(87, 65);
+    app().frmHaupt().move(100, 200);
+}
+
 void TestFrmBild::zeigen_fuenffachVergroessertUndMittig() {
-    Umgebung u;
-    FrmBild& fenster = u.app.frmBild();
+    FrmBild& fenster = app().frmBild();
     fenster.show();
     QCOMPARE(fenster.windowTitle(), QStringLiteral("Bildvorschau"));
-    QCOMPARE(u.bild()->size(), QSize(435, 325));
-    QVERIFY(!u.bild()->pixmap().isNull());
+    QCOMPARE(bild()->size(), QSize(435, 325));
+    QVERIFY(!bild()->pixmap().isNull());
     QCOMPARE(fenster.width(), 435 + 26);
-    QCOMPARE(u.bild()->x(), 13);
-    QCOMPARE(fenster.pos(), u.app.frmHaupt().pos() + QPoint(300, 213));
+    QCOMPARE(bild()->x(), 13);
+    QCOMPARE(fenster.pos(), app().frmHaupt().pos() + QPoint(300, 213));
 }
 
 void TestFrmBild::klickAufBild_schliesst() {
-    Umgebung u;
-    u.app.frmBild().show();
-    QTest::mouseClick(u.bild(), Qt::LeftButton, {}, QPoint(10, 10));
-    QVERIFY(!u.app.frmBild().isVisible());
-    u.app.frmBild().show();
-    QVERIFY(u.app.frmBild().isVisible());
+    app().frmBild().show();
+    QTest::mouseClick(bild(), Qt::LeftButton, {}, QPoint(10, 10));
+    QVERIFY(!app().frmBild().isVisible());
+    app().frmBild().show();
+    QVERIFY(app().frmBild().isVisible());
 }
 
 void TestFrmBild::mausAmRand_schliesst_data() {
@@ -80,12 +65,11 @@ void TestFrmBild::mausAmRand_schliesst_data() {
 void TestFrmBild::mausAmRand_schliesst() {
     QFETCH(QPoint, punkt);
     QFETCH(bool, offen);
-    Umgebung u;
-    u.app.frmBild().show();
-    QMouseEvent bewegung(QEvent::MouseMove, QPointF(punkt), u.rahmen()->mapToGlobal(QPointF(punkt)),
+    app().frmBild().show();
+    QMouseEvent bewegung(QEvent::MouseMove, QPointF(punkt), rahmen()->mapToGlobal(QPointF(punkt)),
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(u.rahmen(), &bewegung);
-    QCOMPARE(u.app.frmBild().isVisible(), offen);
+    QCoreApplication::sendEvent(rahmen(), &bewegung);
+    QCOMPARE(app().frmBild().isVisible(), offen);
 }
 
 QTEST_MAIN(TestFrmBild)

@@ -1,6 +1,4 @@
-#include "support/SkriptPlattform.h"
-#include "support/TestOrdner.h"
-#include "ui/Anwendung.h"
+#include "support/FensterTest.h"
 #include "ui/BildFeld.h"
 #include "ui/frmBildGrosse.h"
 #include "ui/frmEinstell.h"
@@ -8,13 +6,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 
@@ -25,35 +19,6 @@ const QStringList kGroessenFelder{QStringLiteral("txtBildLaenge"),  QStringLiter
                                   QStringLiteral("txtBildHohe"),    QStringLiteral("txtBildHohe_b"),
                                   QStringLiteral("txtBildHohe2"),   QStringLiteral("txtBildHohe2_b")};
 
-// The real main window with a picture in rows 1 to 4 and every size at "1".
-struct Umgebung {
-    TestOrdner ordner{false};
-    SkriptPlattform p;
-    Anwendung app{ordner.programmordner(), p};
-
-    Umgebung() {
-        for (const QString& name : kDateiFelder) {
-            haupt(name)->setText(QStringLiteral("foto.jpg"));
-        }
-        for (const QString& name : kGroessenFelder) {
-            groesse(name)->setCurrentText(QStringLiteral("1"));
-        }
-    }
-
-    QLineEdit* haupt(const QString& name) { return app.frmHaupt().findChild<QLineEdit*>(name); }
-    QComboBox* groesse(const QString& name) { return app.frmHaupt().findChild<QComboBox*>(name); }
-    FrmBildGrosse& fenster() { return app.frmBildGrosse(); }
-    template <class T> T* feld(const QString& name) { return fenster().findChild<T*>(name); }
-    QCheckBox* box(int n) { return feld<QCheckBox>(QStringLiteral("Check%1").arg(n)); }
-
-    void berechnen(const QString& laengeIst, const QString& hoeheIst, const QString& laengeSoll) {
-        feld<QLineEdit>(QStringLiteral("txtLaengeIst"))->setText(laengeIst);
-        feld<QLineEdit>(QStringLiteral("txtHoheIst"))->setText(hoeheIst);
-        feld<QComboBox>(QStringLiteral("txtBildLaengeSoll"))->setCurrentText(laengeSoll);
-        feld<QPushButton>(QStringLiteral("cmdBerechnen"))->click();
-    }
-};
-
 QString meldung12(const QString& feld, const QString& hinweis) {
     return QStringLiteral("ACHTUNG\r\nBitte Angaben im Feld \"") + feld +
            QStringLiteral("\" Korriegieren!\r\n") + hinweis;
@@ -61,9 +26,14 @@ QString meldung12(const QString& feld, const QString& hinweis) {
 
 } // namespace
 
-class TestFrmBildGrosse : public QObject {
+// The real main window with a picture in rows 1 to 4 and every size at "1".
+class TestFrmBildGrosse : public FensterTest {
     Q_OBJECT
+public:
+    TestFrmBildGrosse() : FensterTest({.mitDaten = false}) {}
+
 private slots:
+    void init();
     void beimLaden_boxenLeerUndEinfuegenGesperrt();
     void berechnen_800x600auf400_ergibt300();
     void berechnen_ausGeladenemBild_data();
@@ -77,29 +47,54 @@ private slots:
     void oeffnen_verbirgtZeilenOhneBild();
     void ordnerOeffnen_nimmtAktuellenPfadSonstEinstellung();
     void schliessen_verbirgtNur();
+
+private:
+    QLineEdit* hauptFeld(const QString& name) const { return haupt<QLineEdit>(name); }
+    QComboBox* groesse(const QString& name) const { return haupt<QComboBox>(name); }
+    FrmBildGrosse& fenster() const { return app().frmBildGrosse(); }
+    template <class T> T* feld(const QString& name) const { return element<T>(fenster(), name); }
+    QCheckBox* box(int n) const { return feld<QCheckBox>(QStringLiteral("Check%1").arg(n)); }
+    void druecken(const QString& knopf) const { klicken(fenster(), knopf); }
+    void berechnen(const QString& laengeIst, const QString& hoeheIst, const QString& laengeSoll) const;
 };
 
-void TestFrmBildGrosse::beimLaden_boxenLeerUndEinfuegenGesperrt() {
-    Umgebung u;
-    QCOMPARE(u.fenster().objectName(), QStringLiteral("frmBildGrosse"));
-    QCOMPARE(u.fenster().windowTitle(), QStringLiteral("Bildgrößse umrechnen"));
-    for (int n = 1; n <= 4; ++n) {
-        QVERIFY(!u.box(n)->isChecked());
-        QCOMPARE(u.box(n)->text(), QStringLiteral("Übrenehmen für Bild-%1").arg(n));
+void TestFrmBildGrosse::init() {
+    FensterTest::init();
+    for (const QString& name : kDateiFelder) {
+        hauptFeld(name)->setText(QStringLiteral("foto.jpg"));
     }
-    QVERIFY(!u.feld<QPushButton>(QStringLiteral("cmdEinfugen"))->isEnabled());
+    for (const QString& name : kGroessenFelder) {
+        groesse(name)->setCurrentText(QStringLiteral("1"));
+    }
+}
+
+void TestFrmBildGrosse::berechnen(const QString& laengeIst, const QString& hoeheIst,
+                                  const QString& laengeSoll) const {
+    feld<QLineEdit>(QStringLiteral("txtLaengeIst"))->setText(laengeIst);
+    feld<QLineEdit>(QStringLiteral("txtHoheIst"))->setText(hoeheIst);
+    feld<QComboBox>(QStringLiteral("txtBildLaengeSoll"))->setCurrentText(laengeSoll);
+    druecken(QStringLiteral("cmdBerechnen"));
+}
+
+void TestFrmBildGrosse::beimLaden_boxenLeerUndEinfuegenGesperrt() {
+    QCOMPARE(fenster().objectName(), QStringLiteral("frmBildGrosse"));
+    QCOMPARE(fenster().windowTitle(), QStringLiteral("Bildgrößse umrechnen"));
+    for (int n = 1; n <= 4; ++n) {
+        QVERIFY(!box(n)->isChecked());
+        QCOMPARE(box(n)->text(), QStringLiteral("Übrenehmen für Bild-%1").arg(n));
+    }
+    QVERIFY(!feld<QPushButton>(QStringLiteral("cmdEinfugen"))->isEnabled());
 }
 
 void TestFrmBildGrosse::berechnen_800x600auf400_ergibt300() {
-    Umgebung u;
-    u.fenster().show();
-    QVERIFY(!u.box(1)->isEnabled());
-    u.berechnen(QStringLiteral("800"), QStringLiteral("600"), QStringLiteral("400"));
-    QCOMPARE(u.feld<QLineEdit>(QStringLiteral("txtHoheSoll"))->text(), QStringLiteral("300"));
+    fenster().show();
+    QVERIFY(!box(1)->isEnabled());
+    berechnen(QStringLiteral("800"), QStringLiteral("600"), QStringLiteral("400"));
+    QCOMPARE(feld<QLineEdit>(QStringLiteral("txtHoheSoll"))->text(), QStringLiteral("300"));
     for (int n = 1; n <= 4; ++n) {
-        QVERIFY(u.box(n)->isEnabled());
+        QVERIFY(box(n)->isEnabled());
     }
-    QVERIFY(u.p.fenster.isEmpty());
+    QVERIFY(plattform().fenster.isEmpty());
 }
 
 void TestFrmBildGrosse::berechnen_ausGeladenemBild_data() {
@@ -114,127 +109,111 @@ void TestFrmBildGrosse::berechnen_ausGeladenemBild() {
     QFETCH(QSize, groesse);
     QFETCH(QString, soll);
     QFETCH(QString, hoehe);
-    QTemporaryDir ordner;
-    const QString pfad = ordner.filePath(QStringLiteral("foto.jpg"));
-    QImage bild(groesse, QImage::Format_RGB32);
-    bild.fill(Qt::darkGreen);
-    QVERIFY(bild.save(pfad, "JPG"));
+    const QString pfad = foto(ordner(), QStringLiteral("foto.jpg"), groesse.width(), groesse.height());
     BildFeld geladen;
     QVERIFY(geladen.bildLaden(pfad));
 
-    Umgebung u;
-    u.berechnen(QString::number(geladen.natuerlicheBreite()), QString::number(geladen.natuerlicheHoehe()),
-                soll);
-    QCOMPARE(u.feld<QLineEdit>(QStringLiteral("txtHoheSoll"))->text(), hoehe);
+    berechnen(QString::number(geladen.natuerlicheBreite()), QString::number(geladen.natuerlicheHoehe()),
+              soll);
+    QCOMPARE(feld<QLineEdit>(QStringLiteral("txtHoheSoll"))->text(), hoehe);
 }
 
 void TestFrmBildGrosse::berechnen_sollKeineZahl_meldet12() {
-    Umgebung u;
-    u.feld<QLineEdit>(QStringLiteral("txtHoheSoll"))->setText(QStringLiteral("alt"));
-    u.berechnen(QStringLiteral("800"), QStringLiteral("600"), QStringLiteral("vierhundert"));
-    QCOMPARE(u.p.meldungstexte(), QStringList{meldung12(QStringLiteral("Länge soll"),
-                                                        QStringLiteral("Bitte nur Zahlen eingeben"))});
-    QCOMPARE(u.feld<QLineEdit>(QStringLiteral("txtHoheSoll"))->text(), QStringLiteral("alt"));
+    feld<QLineEdit>(QStringLiteral("txtHoheSoll"))->setText(QStringLiteral("alt"));
+    berechnen(QStringLiteral("800"), QStringLiteral("600"), QStringLiteral("vierhundert"));
+    QCOMPARE(
+        plattform().meldungstexte(),
+        QStringList{meldung12(QStringLiteral("Länge soll"), QStringLiteral("Bitte nur Zahlen eingeben"))});
+    QCOMPARE(feld<QLineEdit>(QStringLiteral("txtHoheSoll"))->text(), QStringLiteral("alt"));
 }
 
 void TestFrmBildGrosse::berechnen_istLeer_meldet12() {
-    Umgebung u;
-    u.berechnen(QString(), QStringLiteral("600"), QStringLiteral("400"));
-    QCOMPARE(u.p.meldungstexte(),
+    berechnen(QString(), QStringLiteral("600"), QStringLiteral("400"));
+    QCOMPARE(plattform().meldungstexte(),
              QStringList{meldung12(QStringLiteral("Länge ist"),
                                    QStringLiteral("Nur ganze, positiven Zahlen eingeben"))});
-    QCOMPARE(u.p.fenster.at(0).titel, QStringLiteral("K.O.R.I"));
+    QCOMPARE(plattform().fenster.at(0).titel, QStringLiteral("K.O.R.I"));
 }
 
 void TestFrmBildGrosse::einfuegen_schreibtNurAngehakteZeilen() {
-    Umgebung u;
-    u.berechnen(QStringLiteral("800"), QStringLiteral("600"), QStringLiteral("400"));
-    u.box(2)->setChecked(true);
-    u.box(4)->setChecked(true);
-    auto* einfuegen = u.feld<QPushButton>(QStringLiteral("cmdEinfugen"));
-    QVERIFY(einfuegen->isEnabled());
-    einfuegen->click();
-    QCOMPARE(u.groesse(QStringLiteral("txtBildLaenge_b"))->currentText(), QStringLiteral("400"));
-    QCOMPARE(u.groesse(QStringLiteral("txtBildHohe_b"))->currentText(), QStringLiteral("300"));
-    QCOMPARE(u.groesse(QStringLiteral("txtBildLaenge2_b"))->currentText(), QStringLiteral("400"));
-    QCOMPARE(u.groesse(QStringLiteral("txtBildHohe2_b"))->currentText(), QStringLiteral("300"));
-    QCOMPARE(u.groesse(QStringLiteral("txtBildLaenge"))->currentText(), QStringLiteral("1"));
-    QCOMPARE(u.groesse(QStringLiteral("txtBildHohe2"))->currentText(), QStringLiteral("1"));
+    berechnen(QStringLiteral("800"), QStringLiteral("600"), QStringLiteral("400"));
+    box(2)->setChecked(true);
+    box(4)->setChecked(true);
+    auto* einfuegen = feld<QPushButton>(QStringLiteral("cmdEinfugen"));
+    druecken(QStringLiteral("cmdEinfugen"));
+    QCOMPARE(groesse(QStringLiteral("txtBildLaenge_b"))->currentText(), QStringLiteral("400"));
+    QCOMPARE(groesse(QStringLiteral("txtBildHohe_b"))->currentText(), QStringLiteral("300"));
+    QCOMPARE(groesse(QStringLiteral("txtBildLaenge2_b"))->currentText(), QStringLiteral("400"));
+    QCOMPARE(groesse(QStringLiteral("txtBildHohe2_b"))->currentText(), QStringLiteral("300"));
+    QCOMPARE(groesse(QStringLiteral("txtBildLaenge"))->currentText(), QStringLiteral("1"));
+    QCOMPARE(groesse(QStringLiteral("txtBildHohe2"))->currentText(), QStringLiteral("1"));
     for (int n = 1; n <= 4; ++n) {
-        QVERIFY(!u.box(n)->isChecked());
-        QVERIFY(!u.box(n)->isEnabled());
+        QVERIFY(!box(n)->isChecked());
+        QVERIFY(!box(n)->isEnabled());
     }
-    QVERIFY(u.feld<QLineEdit>(QStringLiteral("txtHoheSoll"))->text().isEmpty());
+    QVERIFY(feld<QLineEdit>(QStringLiteral("txtHoheSoll"))->text().isEmpty());
     QVERIFY(!einfuegen->isEnabled());
 }
 
 void TestFrmBildGrosse::einfuegen_ohneBerechnung_meldetUndLaesstZeilen() {
-    Umgebung u;
-    u.feld<QPushButton>(QStringLiteral("cmdMarkiereAlle"))->click();
-    u.feld<QPushButton>(QStringLiteral("cmdEinfugen"))->click();
-    QCOMPARE(u.p.fenster.size(), 1);
-    QCOMPARE(u.groesse(QStringLiteral("txtBildHohe"))->currentText(), QStringLiteral("1"));
-    QCOMPARE(u.groesse(QStringLiteral("txtBildLaenge"))->currentText(), QStringLiteral("1"));
+    druecken(QStringLiteral("cmdMarkiereAlle"));
+    druecken(QStringLiteral("cmdEinfugen"));
+    QCOMPARE(plattform().fenster.size(), 1);
+    QCOMPARE(groesse(QStringLiteral("txtBildHohe"))->currentText(), QStringLiteral("1"));
+    QCOMPARE(groesse(QStringLiteral("txtBildLaenge"))->currentText(), QStringLiteral("1"));
 }
 
 void TestFrmBildGrosse::markiereAlle_hakenAlleUndGibtEinfuegenFrei() {
-    Umgebung u;
-    u.feld<QPushButton>(QStringLiteral("cmdMarkiereAlle"))->click();
+    druecken(QStringLiteral("cmdMarkiereAlle"));
     for (int n = 1; n <= 4; ++n) {
-        QVERIFY(u.box(n)->isChecked());
+        QVERIFY(box(n)->isChecked());
     }
-    QVERIFY(u.feld<QPushButton>(QStringLiteral("cmdEinfugen"))->isEnabled());
+    QVERIFY(feld<QPushButton>(QStringLiteral("cmdEinfugen"))->isEnabled());
 }
 
 void TestFrmBildGrosse::oeffnen_ohneBild_meldet99() {
-    Umgebung u;
     for (const QString& name : {QStringLiteral("txtEbayBildPfad"), QStringLiteral("txtEbayBildPfad_b"),
                                 QStringLiteral("txtEbayBildPfad2"), QStringLiteral("txtEbayBildPfad2_b")}) {
-        u.haupt(name)->clear();
+        hauptFeld(name)->clear();
     }
-    u.fenster().UmrechnenOeffnen();
-    QCOMPARE(u.p.meldungstexte(), QStringList{QStringLiteral("Sie haben noch kein Bild eingefügt!")});
-    QVERIFY(!u.fenster().isVisible());
+    fenster().UmrechnenOeffnen();
+    QCOMPARE(plattform().meldungstexte(), QStringList{QStringLiteral("Sie haben noch kein Bild eingefügt!")});
+    QVERIFY(!fenster().isVisible());
 }
 
 void TestFrmBildGrosse::oeffnen_verbirgtZeilenOhneBild() {
-    Umgebung u;
-    u.haupt(QStringLiteral("txtEbayBildPfad_b"))->clear();
-    u.haupt(QStringLiteral("txtEbayBildPfad2_b"))->clear();
-    u.box(1)->setChecked(true);
-    u.fenster().UmrechnenOeffnen();
-    QVERIFY(u.fenster().isVisible());
-    QCOMPARE(u.fenster().windowModality(), Qt::WindowModal);
-    QVERIFY(!u.box(1)->isChecked());
-    QVERIFY(!u.box(1)->isHidden());
-    QVERIFY(u.box(2)->isHidden());
-    QVERIFY(!u.box(3)->isHidden());
-    QVERIFY(u.box(4)->isHidden());
-    QVERIFY(!u.feld<QPushButton>(QStringLiteral("cmdEinfugen"))->isEnabled());
-    QVERIFY(u.p.fenster.isEmpty());
+    hauptFeld(QStringLiteral("txtEbayBildPfad_b"))->clear();
+    hauptFeld(QStringLiteral("txtEbayBildPfad2_b"))->clear();
+    box(1)->setChecked(true);
+    fenster().UmrechnenOeffnen();
+    QVERIFY(fenster().isVisible());
+    QCOMPARE(fenster().windowModality(), Qt::WindowModal);
+    QVERIFY(!box(1)->isChecked());
+    QVERIFY(!box(1)->isHidden());
+    QVERIFY(box(2)->isHidden());
+    QVERIFY(!box(3)->isHidden());
+    QVERIFY(box(4)->isHidden());
+    QVERIFY(!feld<QPushButton>(QStringLiteral("cmdEinfugen"))->isEnabled());
+    QVERIFY(plattform().fenster.isEmpty());
 }
 
 void TestFrmBildGrosse::ordnerOeffnen_nimmtAktuellenPfadSonstEinstellung() {
-    Umgebung u;
-    u.app.frmEinstell()
-        .findChild<QLineEdit*>(QStringLiteral("txtPfadZuMeinenArtikel"))
+    element<QLineEdit>(app().frmEinstell(), QStringLiteral("txtPfadZuMeinenArtikel"))
         ->setText(QStringLiteral("C:\\Fotos\\"));
-    auto* knopf = u.feld<QPushButton>(QStringLiteral("cmdSuchenBildOben1"));
-    knopf->click();
-    u.haupt(QStringLiteral("txtAktuellePfad"))->setText(QStringLiteral("D:\\Bilder\\"));
-    knopf->click();
-    QCOMPARE(u.p.aufrufe.size(), 2);
-    QCOMPARE(u.p.aufrufe.at(0).argumente.at(0), QStringLiteral("C:\\Fotos\\"));
-    QCOMPARE(u.p.aufrufe.at(1).argumente.at(0), QStringLiteral("D:\\Bilder\\"));
+    druecken(QStringLiteral("cmdSuchenBildOben1"));
+    hauptFeld(QStringLiteral("txtAktuellePfad"))->setText(QStringLiteral("D:\\Bilder\\"));
+    druecken(QStringLiteral("cmdSuchenBildOben1"));
+    QCOMPARE(plattform().aufrufe.size(), 2);
+    QCOMPARE(plattform().aufrufe.at(0).argumente.at(0), QStringLiteral("C:\\Fotos\\"));
+    QCOMPARE(plattform().aufrufe.at(1).argumente.at(0), QStringLiteral("D:\\Bilder\\"));
 }
 
 void TestFrmBildGrosse::schliessen_verbirgtNur() {
-    Umgebung u;
-    u.fenster().show();
-    u.berechnen(QStringLiteral("800"), QStringLiteral("600"), QStringLiteral("400"));
-    u.feld<QPushButton>(QStringLiteral("Command1"))->click();
-    QVERIFY(!u.fenster().isVisible());
-    QCOMPARE(u.feld<QLineEdit>(QStringLiteral("txtHoheSoll"))->text(), QStringLiteral("300"));
+    fenster().show();
+    berechnen(QStringLiteral("800"), QStringLiteral("600"), QStringLiteral("400"));
+    druecken(QStringLiteral("Command1"));
+    QVERIFY(!fenster().isVisible());
+    QCOMPARE(feld<QLineEdit>(QStringLiteral("txtHoheSoll"))->text(), QStringLiteral("300"));
 }
 
 QTEST_MAIN(TestFrmBildGrosse)

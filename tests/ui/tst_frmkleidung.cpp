@@ -1,10 +1,7 @@
 #include "config/Ini.h"
 #include "core/Meldungen.h"
-#include "support/SkriptPlattform.h"
-#include "support/TestOrdner.h"
-#include "ui/Anwendung.h"
+#include "support/FensterTest.h"
 #include "ui/RichTextFeld.h"
-#include "ui/Steuerelemente.h"
 #include "ui/frmHaupt.h"
 #include "ui/frmKleidung.h"
 
@@ -16,41 +13,10 @@
 #include <QPushButton>
 #include <QTest>
 
-namespace {
-
-struct Umgebung {
-    TestOrdner ordner;
-    SkriptPlattform plattform;
-    Anwendung app{ordner.programmordner(), plattform};
-
-    Umgebung() {
-        ordner.schreiben(QStringLiteral("vorlagen/MaterialKleidung.str"),
-                         w1252(QStringLiteral("Baumwolle\r\nElasthan\r\nPolyester\r\nSeide\r\nWolle\r\n")));
-        haupt<QLineEdit>(QStringLiteral("txtArtikelBez"))->setText(QStringLiteral("Kleid rot Gr. 98"));
-        fenster().cmdMaterialKleidungAktuall_Click();
-    }
-    template <class T> T* haupt(const QString& name) { return element<T>(&app.frmHaupt(), name); }
-    FrmKleidung& fenster() { return app.frmKleidung(); }
-    template <class T> T* feld(const QString& name) { return fenster().findChild<T*>(name); }
-    QLineEdit* wert(int i) { return feld<QLineEdit>(QStringLiteral("Text2_%1").arg(i)); }
-    QComboBox* box(const QString& name) { return feld<QComboBox>(name); }
-    QComboBox* material(int k) { return box(QStringLiteral("cboMaterialWehlen%1").arg(k)); }
-    QComboBox* prozent(int k) { return box(QStringLiteral("cboProz%1").arg(k)); }
-    QCheckBox* kaestchen(int k) { return feld<QCheckBox>(QStringLiteral("chkMaterial%1").arg(k)); }
-    QPushButton* speichern() { return feld<QPushButton>(QStringLiteral("cmdSpeichKleidBeschr")); }
-    QString inhaltAuto() { return haupt<RichTextFeld>(QStringLiteral("rtfInhaltAuto"))->text(); }
-
-    void herstellerGroesse() {
-        box(QStringLiteral("cboFirmawehlen"))->setCurrentText(QStringLiteral("H&M"));
-        box(QStringLiteral("cboGrosseWehlen"))->setCurrentText(QStringLiteral("98"));
-    }
-};
-
-} // namespace
-
-class TestFrmKleidung : public QObject {
+class TestFrmKleidung : public FensterTest {
     Q_OBJECT
 private slots:
+    void init();
     void laden_startzustand();
     void materialNeuLaden_zweimal_prozenteDoppelt();
     void materialSchalter_kippt();
@@ -65,97 +31,115 @@ private slots:
     void zeigen_uebernimmtBezeichnung();
     void schliessen_verstecktUndBehaeltFelder();
     void breite_mehrUndSchliessen();
+
+private:
+    FrmKleidung& fenster() const { return app().frmKleidung(); }
+    template <class T> T* feld(const QString& name) const { return element<T>(fenster(), name); }
+    QLineEdit* wert(int i) const { return feld<QLineEdit>(QStringLiteral("Text2_%1").arg(i)); }
+    QComboBox* box(const QString& name) const { return feld<QComboBox>(name); }
+    QComboBox* material(int k) const { return box(QStringLiteral("cboMaterialWehlen%1").arg(k)); }
+    QComboBox* prozent(int k) const { return box(QStringLiteral("cboProz%1").arg(k)); }
+    QCheckBox* kaestchen(int k) const { return feld<QCheckBox>(QStringLiteral("chkMaterial%1").arg(k)); }
+    QPushButton* speichern() const { return feld<QPushButton>(QStringLiteral("cmdSpeichKleidBeschr")); }
+    QString inhaltAuto() const { return haupt<RichTextFeld>(QStringLiteral("rtfInhaltAuto"))->text(); }
+    void druecken(const QString& knopf) const { klicken(fenster(), knopf); }
+
+    void herstellerGroesse() const {
+        box(QStringLiteral("cboFirmawehlen"))->setCurrentText(QStringLiteral("H&M"));
+        box(QStringLiteral("cboGrosseWehlen"))->setCurrentText(QStringLiteral("98"));
+    }
 };
 
+void TestFrmKleidung::init() {
+    FensterTest::init();
+    ordner().schreiben(QStringLiteral("vorlagen/MaterialKleidung.str"),
+                       w1252(QStringLiteral("Baumwolle\r\nElasthan\r\nPolyester\r\nSeide\r\nWolle\r\n")));
+    haupt<QLineEdit>(QStringLiteral("txtArtikelBez"))->setText(QStringLiteral("Kleid rot Gr. 98"));
+    druecken(QStringLiteral("cmdMaterialKleidungAktuall"));
+}
+
 void TestFrmKleidung::laden_startzustand() {
-    Umgebung u;
-    QCOMPARE(u.fenster().windowTitle(), QStringLiteral("Kleidung-Beschreibung"));
-    QCOMPARE(u.wert(5)->text(), QStringLiteral("ohne Angaben"));
-    QCOMPARE(u.feld<QLineEdit>(QStringLiteral("Text1_1"))->text(), QStringLiteral("Größe:"));
-    QCOMPARE(u.box(QStringLiteral("cboFirmawehlen"))->currentText(), QStringLiteral("Hersteller wählen"));
-    QCOMPARE(u.box(QStringLiteral("cboZustandWehlen"))->currentText(), KleidungPlatzhalter(7));
-    QCOMPARE(u.material(3)->currentText(), QStringLiteral("Material wählen"));
-    QCOMPARE(u.material(3)->count(), 5);
-    QCOMPARE(u.kaestchen(2)->text(), QStringLiteral("Check1"));
-    QVERIFY(u.kaestchen(2)->isEnabled());
-    QVERIFY(!u.kaestchen(3)->isEnabled());
-    QVERIFY(!u.material(2)->isEnabled());
-    QVERIFY(!u.speichern()->isEnabled());
-    QCOMPARE(u.feld<QLineEdit>(QStringLiteral("txtArtikelBez"))->text(), QStringLiteral("Kleid rot Gr. 98"));
+    QCOMPARE(fenster().windowTitle(), QStringLiteral("Kleidung-Beschreibung"));
+    QCOMPARE(wert(5)->text(), QStringLiteral("ohne Angaben"));
+    QCOMPARE(feld<QLineEdit>(QStringLiteral("Text1_1"))->text(), QStringLiteral("Größe:"));
+    QCOMPARE(box(QStringLiteral("cboFirmawehlen"))->currentText(), QStringLiteral("Hersteller wählen"));
+    QCOMPARE(box(QStringLiteral("cboZustandWehlen"))->currentText(), KleidungPlatzhalter(7));
+    QCOMPARE(material(3)->currentText(), QStringLiteral("Material wählen"));
+    QCOMPARE(material(3)->count(), 5);
+    QCOMPARE(kaestchen(2)->text(), QStringLiteral("Check1"));
+    QVERIFY(kaestchen(2)->isEnabled());
+    QVERIFY(!kaestchen(3)->isEnabled());
+    QVERIFY(!material(2)->isEnabled());
+    QVERIFY(!speichern()->isEnabled());
+    QCOMPARE(feld<QLineEdit>(QStringLiteral("txtArtikelBez"))->text(), QStringLiteral("Kleid rot Gr. 98"));
 }
 
 void TestFrmKleidung::materialNeuLaden_zweimal_prozenteDoppelt() {
-    Umgebung u;
-    u.fenster().cmdMaterialKleidungAktuall_Click();
-    QCOMPARE(u.prozent(1)->count(), 202);
-    QCOMPARE(u.prozent(1)->itemText(0), QStringLiteral(" "));
-    QCOMPARE(u.prozent(1)->itemText(101), QStringLiteral(" "));
+    druecken(QStringLiteral("cmdMaterialKleidungAktuall"));
+    QCOMPARE(prozent(1)->count(), 202);
+    QCOMPARE(prozent(1)->itemText(0), QStringLiteral(" "));
+    QCOMPARE(prozent(1)->itemText(101), QStringLiteral(" "));
     for (int k = 2; k <= 5; ++k) {
-        QCOMPARE(u.prozent(k)->count(), 200);
-        QCOMPARE(u.prozent(k)->itemText(99), QStringLiteral("100"));
-        QCOMPARE(u.prozent(k)->itemText(100), QStringLiteral("1"));
-        QCOMPARE(u.prozent(k)->currentText(), QStringLiteral("%"));
+        QCOMPARE(prozent(k)->count(), 200);
+        QCOMPARE(prozent(k)->itemText(99), QStringLiteral("100"));
+        QCOMPARE(prozent(k)->itemText(100), QStringLiteral("1"));
+        QCOMPARE(prozent(k)->currentText(), QStringLiteral("%"));
     }
-    QCOMPARE(u.material(1)->count(), 5);
+    QCOMPARE(material(1)->count(), 5);
 }
 
 void TestFrmKleidung::materialSchalter_kippt() {
-    Umgebung u;
-    u.kaestchen(2)->setChecked(true);
-    QVERIFY(u.wert(10)->isEnabled());
-    QVERIFY(u.material(2)->isEnabled());
-    QVERIFY(u.prozent(2)->isEnabled());
-    QVERIFY(u.kaestchen(3)->isEnabled());
-    u.kaestchen(2)->setChecked(false);
-    QVERIFY(!u.wert(10)->isEnabled());
-    QVERIFY(!u.material(2)->isEnabled());
-    QVERIFY(u.kaestchen(3)->isEnabled());
+    kaestchen(2)->setChecked(true);
+    QVERIFY(wert(10)->isEnabled());
+    QVERIFY(material(2)->isEnabled());
+    QVERIFY(prozent(2)->isEnabled());
+    QVERIFY(kaestchen(3)->isEnabled());
+    kaestchen(2)->setChecked(false);
+    QVERIFY(!wert(10)->isEnabled());
+    QVERIFY(!material(2)->isEnabled());
+    QVERIFY(kaestchen(3)->isEnabled());
 }
 
 void TestFrmKleidung::neu_dreiAngabenOhneMaterial_meldet() {
-    Umgebung u;
-    u.fenster().cmdLoschen_Click();
-    u.herstellerGroesse();
-    u.box(QStringLiteral("cboFarbewehlen"))->setCurrentText(QStringLiteral("rot"));
-    u.fenster().cmdubernehmen_Click();
-    QCOMPARE(u.plattform.meldungstexte(), QStringList{kZuWenigKleidungAngaben});
-    QCOMPARE(u.plattform.fenster.at(0).titel, QStringLiteral("ACHTUNG!"));
-    QVERIFY(!u.speichern()->isEnabled());
-    QCOMPARE(u.wert(2)->text(), QStringLiteral("rot"));
+    druecken(QStringLiteral("cmdLoschen"));
+    herstellerGroesse();
+    box(QStringLiteral("cboFarbewehlen"))->setCurrentText(QStringLiteral("rot"));
+    druecken(QStringLiteral("cmdubernehmen"));
+    QCOMPARE(plattform().meldungstexte(), QStringList{kZuWenigKleidungAngaben});
+    QCOMPARE(plattform().fenster.at(0).titel, QStringLiteral("ACHTUNG!"));
+    QVERIFY(!speichern()->isEnabled());
+    QCOMPARE(wert(2)->text(), QStringLiteral("rot"));
 }
 
 void TestFrmKleidung::neu_zweiAngabenMitMaterial_speichernFrei() {
-    Umgebung u;
-    u.fenster().cmdLoschen_Click();
-    u.herstellerGroesse();
-    u.material(1)->setCurrentText(QStringLiteral("Baumwolle"));
-    u.prozent(1)->setCurrentText(QStringLiteral(" "));
-    u.fenster().cmdubernehmen_Click();
-    QVERIFY(u.plattform.fenster.isEmpty());
-    QVERIFY(u.speichern()->isEnabled());
-    QCOMPARE(u.wert(5)->text(), QStringLiteral("Baumwolle"));
+    druecken(QStringLiteral("cmdLoschen"));
+    herstellerGroesse();
+    material(1)->setCurrentText(QStringLiteral("Baumwolle"));
+    prozent(1)->setCurrentText(QStringLiteral(" "));
+    druecken(QStringLiteral("cmdubernehmen"));
+    QVERIFY(plattform().fenster.isEmpty());
+    QVERIFY(speichern()->isEnabled());
+    QCOMPARE(wert(5)->text(), QStringLiteral("Baumwolle"));
 }
 
 void TestFrmKleidung::materialOhneProzent_meldetOhneTitel() {
-    Umgebung u;
-    u.herstellerGroesse();
-    u.material(1)->setCurrentText(QStringLiteral("Baumwolle"));
-    u.fenster().cmdubernehmen_Click();
-    QCOMPARE(u.plattform.fenster.size(), 1);
-    QCOMPARE(u.plattform.fenster.at(0).text, QStringLiteral("Falsche Prozentangaben im Material"));
-    QCOMPARE(u.plattform.fenster.at(0).symbol, Plattform::Symbol::Kritisch);
-    QCOMPARE(u.plattform.fenster.at(0).titel, kProgrammTitel);
-    QCOMPARE(u.wert(0)->text(), QStringLiteral("H&M"));
-    QVERIFY(!u.speichern()->isEnabled());
+    herstellerGroesse();
+    material(1)->setCurrentText(QStringLiteral("Baumwolle"));
+    druecken(QStringLiteral("cmdubernehmen"));
+    QCOMPARE(plattform().fenster.size(), 1);
+    QCOMPARE(plattform().fenster.at(0).text, QStringLiteral("Falsche Prozentangaben im Material"));
+    QCOMPARE(plattform().fenster.at(0).symbol, Plattform::Symbol::Kritisch);
+    QCOMPARE(plattform().fenster.at(0).titel, kProgrammTitel);
+    QCOMPARE(wert(0)->text(), QStringLiteral("H&M"));
+    QVERIFY(!speichern()->isEnabled());
 }
 
 void TestFrmKleidung::materialien124_inZelle() {
-    Umgebung u;
-    u.herstellerGroesse();
-    u.kaestchen(2)->setChecked(true);
-    u.kaestchen(3)->setChecked(true);
-    u.kaestchen(4)->setChecked(true);
-    u.kaestchen(3)->setChecked(false);
+    herstellerGroesse();
+    kaestchen(2)->setChecked(true);
+    kaestchen(3)->setChecked(true);
+    kaestchen(4)->setChecked(true);
+    kaestchen(3)->setChecked(false);
     const QList<std::pair<int, QString>> wahl{{1, QStringLiteral("80")},
                                               {2, QStringLiteral("15")},
                                               {3, QStringLiteral("3")},
@@ -163,95 +147,96 @@ void TestFrmKleidung::materialien124_inZelle() {
     const QStringList namen{QStringLiteral("Baumwolle"), QStringLiteral("Elasthan"), QStringLiteral("Wolle"),
                             QStringLiteral("Seide")};
     for (const auto& [k, p] : wahl) {
-        u.material(k)->setCurrentText(namen.at(k - 1));
-        u.prozent(k)->setCurrentText(p);
+        material(k)->setCurrentText(namen.at(k - 1));
+        prozent(k)->setCurrentText(p);
     }
-    u.fenster().cmdubernehmen_Click();
-    QCOMPARE(u.wert(11)->text(), QStringLiteral("Wolle - 3%"));
-    u.fenster().cmdSpeichKleidBeschr_Click();
-    QVERIFY(u.inhaltAuto().contains(
+    druecken(QStringLiteral("cmdubernehmen"));
+    QCOMPARE(wert(11)->text(), QStringLiteral("Wolle - 3%"));
+    druecken(QStringLiteral("cmdSpeichKleidBeschr"));
+    QVERIFY(inhaltAuto().contains(
         QStringLiteral("\r\nBaumwolle - 80%<br>Elasthan - 15%<br>Seide - 2%<br></td>\r\n")));
-    QVERIFY(!u.inhaltAuto().contains(QStringLiteral("Wolle - 3%")));
+    QVERIFY(!inhaltAuto().contains(QStringLiteral("Wolle - 3%")));
 }
 
 void TestFrmKleidung::zeigen_sperrtSpeichern() {
-    Umgebung u;
-    u.fenster().show();
-    u.herstellerGroesse();
-    u.material(1)->setCurrentText(QStringLiteral("Seide"));
-    u.prozent(1)->setCurrentText(QStringLiteral("100"));
-    u.fenster().cmdubernehmen_Click();
-    QVERIFY(u.speichern()->isEnabled());
-    u.fenster().hide();
-    u.fenster().show();
-    QVERIFY(!u.speichern()->isEnabled());
+    fenster().show();
+    herstellerGroesse();
+    material(1)->setCurrentText(QStringLiteral("Seide"));
+    prozent(1)->setCurrentText(QStringLiteral("100"));
+    druecken(QStringLiteral("cmdubernehmen"));
+    QVERIFY(speichern()->isEnabled());
+    fenster().hide();
+    fenster().show();
+    QVERIFY(!speichern()->isEnabled());
 }
 
 void TestFrmKleidung::rueckkehrVonAnderemFenster_laesstSpeichernFrei() {
-    Umgebung u;
-    u.fenster().show();
-    u.herstellerGroesse();
-    u.material(1)->setCurrentText(QStringLiteral("Seide"));
-    u.prozent(1)->setCurrentText(QStringLiteral("100"));
-    u.fenster().cmdubernehmen_Click();
+    fenster().show();
+    herstellerGroesse();
+    material(1)->setCurrentText(QStringLiteral("Seide"));
+    prozent(1)->setCurrentText(QStringLiteral("100"));
+    druecken(QStringLiteral("cmdubernehmen"));
     // A message box or another program closing gives the window the focus back.
     QEvent aktiviert(QEvent::WindowActivate);
-    QApplication::sendEvent(&u.fenster(), &aktiviert);
-    QVERIFY(u.speichern()->isEnabled());
+    QApplication::sendEvent(&fenster(), &aktiviert);
+    QVERIFY(speichern()->isEnabled());
 }
 
 void TestFrmKleidung::speichern_schreibtDateiUndVersteckt() {
-    Umgebung u;
-    u.fenster().show();
-    u.herstellerGroesse();
-    u.material(1)->setCurrentText(QStringLiteral("Baumwolle"));
-    u.prozent(1)->setCurrentText(QStringLiteral("95"));
-    u.fenster().cmdubernehmen_Click();
-    u.speichern()->click();
-    QVERIFY(!u.fenster().isVisible());
-    QVERIFY(u.plattform.fenster.isEmpty());
-    const QString datei = u.ordner.daten(QStringLiteral("Artikel-Beschreibung/Kleid rot Gr. 98.ini"));
-    QCOMPARE(u.app.zustand().beschreibungsDateiPfad, datei);
+    fenster().show();
+    herstellerGroesse();
+    material(1)->setCurrentText(QStringLiteral("Baumwolle"));
+    prozent(1)->setCurrentText(QStringLiteral("95"));
+    druecken(QStringLiteral("cmdubernehmen"));
+    druecken(QStringLiteral("cmdSpeichKleidBeschr"));
+    QVERIFY(!fenster().isVisible());
+    QVERIFY(plattform().fenster.isEmpty());
+    const QString datei = ordner().daten(QStringLiteral("Artikel-Beschreibung/Kleid rot Gr. 98.ini"));
+    QCOMPARE(app().zustand().beschreibungsDateiPfad, datei);
     QCOMPARE(IniLesen(datei, QStringLiteral("KL_BESCHR"), QStringLiteral("TEIL1")), QStringLiteral("H&M"));
     QCOMPARE(IniLesen(datei, QStringLiteral("KL_BESCHR"), QStringLiteral("TEIL6")),
              QStringLiteral("Baumwolle - 95%"));
-    QVERIFY(u.inhaltAuto().contains(QStringLiteral("<!---6--->\r\nMaterial:")));
+    QVERIFY(inhaltAuto().contains(QStringLiteral("<!---6--->\r\nMaterial:")));
 }
 
+// Each showing locks the save button until "Übernehmen"; a second save is a second showing.
 void TestFrmKleidung::speichernZweimal_haengtZweimalAn() {
-    Umgebung u;
-    u.haupt<RichTextFeld>(QStringLiteral("rtfInhaltAuto"))->setText(QStringLiteral("vorher\r\n"));
-    u.fenster().cmdSpeichKleidBeschr_Click();
-    const QString einmal = u.inhaltAuto();
-    u.fenster().cmdSpeichKleidBeschr_Click();
-    const QString tabelle = einmal.mid(8);
+    haupt<RichTextFeld>(QStringLiteral("rtfInhaltAuto"))->setText(QStringLiteral("vorher\r\n"));
+    herstellerGroesse();
+    material(1)->setCurrentText(QStringLiteral("Seide"));
+    prozent(1)->setCurrentText(QStringLiteral("100"));
+    const auto zeigenUndSpeichern = [this] {
+        fenster().show();
+        druecken(QStringLiteral("cmdubernehmen"));
+        druecken(QStringLiteral("cmdSpeichKleidBeschr"));
+    };
+    zeigenUndSpeichern();
+    const QString tabelle = inhaltAuto().mid(8);
+    zeigenUndSpeichern();
     QVERIFY(tabelle.startsWith(QStringLiteral("<table width=\"70%\" border=\"0\">\r\n")));
-    QCOMPARE(u.inhaltAuto(), QStringLiteral("vorher\r\n") + tabelle + tabelle);
+    QCOMPARE(inhaltAuto(), QStringLiteral("vorher\r\n") + tabelle + tabelle);
 }
 
 void TestFrmKleidung::zeigen_uebernimmtBezeichnung() {
-    Umgebung u;
-    u.haupt<QLineEdit>(QStringLiteral("txtArtikelBez"))->setText(QStringLiteral("Hose blau"));
-    u.fenster().show();
-    QCOMPARE(u.feld<QLineEdit>(QStringLiteral("txtArtikelBez"))->text(), QStringLiteral("Hose blau"));
+    haupt<QLineEdit>(QStringLiteral("txtArtikelBez"))->setText(QStringLiteral("Hose blau"));
+    fenster().show();
+    QCOMPARE(feld<QLineEdit>(QStringLiteral("txtArtikelBez"))->text(), QStringLiteral("Hose blau"));
 }
 
 void TestFrmKleidung::schliessen_verstecktUndBehaeltFelder() {
-    Umgebung u;
-    u.fenster().show();
-    u.wert(3)->setText(QStringLiteral("Gestreift"));
-    QVERIFY(!u.fenster().close());
-    QVERIFY(!u.fenster().isVisible());
-    QCOMPARE(u.wert(3)->text(), QStringLiteral("Gestreift"));
+    fenster().show();
+    wert(3)->setText(QStringLiteral("Gestreift"));
+    QVERIFY(!fenster().close());
+    QVERIFY(!fenster().isVisible());
+    QCOMPARE(wert(3)->text(), QStringLiteral("Gestreift"));
 }
 
 void TestFrmKleidung::breite_mehrUndSchliessen() {
-    Umgebung u;
-    u.fenster().show();
-    QTest::mouseClick(u.feld<QLabel>(QStringLiteral("Label2")), Qt::LeftButton);
-    QCOMPARE(u.fenster().width(), 709);
-    QTest::mouseClick(u.feld<QLabel>(QStringLiteral("Label3")), Qt::LeftButton);
-    QCOMPARE(u.fenster().width(), 575);
+    fenster().show();
+    QTest::mouseClick(feld<QLabel>(QStringLiteral("Label2")), Qt::LeftButton);
+    QCOMPARE(fenster().width(), 709);
+    QTest::mouseClick(feld<QLabel>(QStringLiteral("Label3")), Qt::LeftButton);
+    QCOMPARE(fenster().width(), 575);
 }
 
 QTEST_MAIN(TestFrmKleidung)

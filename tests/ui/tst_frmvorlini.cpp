@@ -1,7 +1,5 @@
 #include "config/Ini.h"
-#include "support/SkriptPlattform.h"
-#include "support/TestOrdner.h"
-#include "ui/Anwendung.h"
+#include "support/FensterTest.h"
 #include "ui/RichTextFeld.h"
 #include "ui/frmHaupt.h"
 #include "ui/frmVorlIni.h"
@@ -18,28 +16,12 @@ namespace {
 
 const QString kIni = QStringLiteral("HTML_Code/Vorlage.Ini");
 
-struct Umgebung {
-    explicit Umgebung(const QString& ini = QStringLiteral("[VORLAGEBuch]\r\nTEIL2=Sie bieten auf\r\n")) {
-        ordner.schreiben(kIni, w1252(ini));
-    }
-    TestOrdner ordner;
-    SkriptPlattform p;
-    Anwendung app{ordner.programmordner(), p};
-
-    FrmVorlIni& fenster() { return app.frmVorlIni(); }
-    template <class T> T* feld(const QString& name) { return fenster().findChild<T*>(name); }
-    QLineEdit* teil(int n) { return feld<QLineEdit>(QStringLiteral("txtTeil%1").arg(n)); }
-    QString datei(const char* abschnitt, const char* schluessel) const {
-        return IniLesen(ordner.daten(kIni), QLatin1String(abschnitt), QLatin1String(schluessel));
-    }
-    void klick(const QString& knopf) { QTest::mouseClick(feld<QPushButton>(knopf), Qt::LeftButton); }
-};
-
 } // namespace
 
-class TestFrmVorlIni : public QObject {
+class TestFrmVorlIni : public FensterTest {
     Q_OBJECT
 private slots:
+    void init();
     void teile_data();
     void teile();
     void farbverlauf_hatFestenText();
@@ -64,7 +46,22 @@ private slots:
     void lesenKnopf_liestDateiNeu();
     void oeffnenKnopf_oeffnetImEditor();
     void ausMenue_zeigtGehoertHauptfenster();
+
+private:
+    FrmVorlIni& fenster() const { return app().frmVorlIni(); }
+    template <class T> T* el(const QString& name) const { return element<T>(fenster(), name); }
+    QLineEdit* teil(int n) const { return el<QLineEdit>(QStringLiteral("txtTeil%1").arg(n)); }
+    QString datei(const char* abschnitt, const char* schluessel) const {
+        return IniLesen(ordner().daten(kIni), QLatin1String(abschnitt), QLatin1String(schluessel));
+    }
+    void klick(const QString& knopf) const { klicken(fenster(), knopf); }
+    void vorlage(const QString& ini) const { ordner().schreiben(kIni, w1252(ini)); }
 };
+
+void TestFrmVorlIni::init() {
+    FensterTest::init();
+    vorlage(QStringLiteral("[VORLAGEBuch]\r\nTEIL2=Sie bieten auf\r\n"));
+}
 
 void TestFrmVorlIni::teile_data() {
     QTest::addColumn<QString>("feld");
@@ -105,8 +102,7 @@ void TestFrmVorlIni::teile() {
     QFETCH(QString, beschriftung);
     QFETCH(QString, lesen);
     QFETCH(QString, oeffnen);
-    Umgebung u;
-    auto* text = u.feld<RichTextFeld>(feld);
+    auto* text = el<RichTextFeld>(feld);
     QVERIFY(text);
     auto* gruppe = qobject_cast<QGroupBox*>(text->parentWidget());
     QVERIFY(gruppe);
@@ -122,63 +118,60 @@ void TestFrmVorlIni::teile() {
 }
 
 void TestFrmVorlIni::farbverlauf_hatFestenText() {
-    Umgebung u;
-    QCOMPARE(u.fenster().windowTitle(), QStringLiteral("Vorlagen bearbeiten"));
-    QCOMPARE(u.feld<RichTextFeld>(QStringLiteral("txtfarbverlauf"))->text(),
+    QCOMPARE(fenster().windowTitle(), QStringLiteral("Vorlagen bearbeiten"));
+    QCOMPARE(el<RichTextFeld>(QStringLiteral("txtfarbverlauf"))->text(),
              QStringLiteral(
                  "<br>\r\n<DIV align=\"center\">\r\n<IMG border=\"0\" "
                  "src=\"https://www.example.com/t-w/ebay_tw/grafik/bluverlauf-1.jpg\">\r\n</DIV><br>\r\n"));
-    QCOMPARE(u.feld<QLabel>(QStringLiteral("lblArtikelArt"))->text(), QStringLiteral("Buch"));
-    QCOMPARE(u.feld<QPushButton>(QStringLiteral("cmdAendSpeich"))->text(),
+    QCOMPARE(el<QLabel>(QStringLiteral("lblArtikelArt"))->text(), QStringLiteral("Buch"));
+    QCOMPARE(el<QPushButton>(QStringLiteral("cmdAendSpeich"))->text(),
              QStringLiteral("Änderungen speichern"));
 }
 
 void TestFrmVorlIni::einlesen_fuelltFelderOhneMeldung() {
-    Umgebung u;
-    u.ordner.schreiben(QStringLiteral("HTML_Code/HTML_text-3b.txt"),
+    ordner().schreiben(QStringLiteral("HTML_Code/HTML_text-3b.txt"),
                        w1252(QStringLiteral("<p>Grüße</p>\r\n")));
-    u.app.zustand().artikelArt = QStringLiteral("Kleidung");
-    u.fenster().VorlageEinlesen(QStringLiteral("Buch"));
-    QVERIFY(u.p.fenster.isEmpty());
-    QVERIFY(!u.fenster().isVisible());
-    QCOMPARE(u.feld<RichTextFeld>(QStringLiteral("htmlTeil3b"))->text(), QStringLiteral("<p>Grüße</p>\r\n"));
-    QCOMPARE(u.teil(2)->text(), QStringLiteral("Sie bieten auf"));
-    QCOMPARE(u.app.zustand().artikelArt, QStringLiteral("Buch"));
-    QCOMPARE(u.app.zustand().vorlagePfad, u.ordner.daten(kIni));
-    QCOMPARE(u.app.zustand().vorlageSignatur1.size(), 7 + 6);
-    QVERIFY(u.app.zustand().vorlageSignatur1.contains(QStringLiteral("<p>Grüße</p>\r\n")));
-    QCOMPARE(u.fenster().windowTitle(), QStringLiteral("...../HTML_text-verst.txt"));
+    app().zustand().artikelArt = QStringLiteral("Kleidung");
+    fenster().VorlageEinlesen(QStringLiteral("Buch"));
+    QVERIFY(plattform().fenster.isEmpty());
+    QVERIFY(!fenster().isVisible());
+    QCOMPARE(el<RichTextFeld>(QStringLiteral("htmlTeil3b"))->text(), QStringLiteral("<p>Grüße</p>\r\n"));
+    QCOMPARE(teil(2)->text(), QStringLiteral("Sie bieten auf"));
+    QCOMPARE(app().zustand().artikelArt, QStringLiteral("Buch"));
+    QCOMPARE(app().zustand().vorlagePfad, ordner().daten(kIni));
+    QCOMPARE(app().zustand().vorlageSignatur1.size(), 7 + 6);
+    QVERIFY(app().zustand().vorlageSignatur1.contains(QStringLiteral("<p>Grüße</p>\r\n")));
+    QCOMPARE(fenster().windowTitle(), QStringLiteral("...../HTML_text-verst.txt"));
 }
 
 void TestFrmVorlIni::einlesen_ohneAbschnitt_leereTextteile() {
-    Umgebung u(QStringLiteral("; leer\r\n"));
-    u.teil(4)->setText(QStringLiteral("alt"));
-    u.fenster().VorlageEinlesen(QStringLiteral("Buch"));
+    vorlage(QStringLiteral("; leer\r\n"));
+    teil(4)->setText(QStringLiteral("alt"));
+    fenster().VorlageEinlesen(QStringLiteral("Buch"));
     for (int n = 1; n <= 7; ++n) {
-        QCOMPARE(u.teil(n)->text(), QString());
+        QCOMPARE(teil(n)->text(), QString());
     }
 }
 
 void TestFrmVorlIni::variante_ohneEigenenAbschnitt_liestBuch_speichertEigenen() {
-    Umgebung u;
-    u.fenster().VorlageEinlesen(QStringLiteral("CD_MC"));
-    QCOMPARE(u.teil(2)->text(), QStringLiteral("Sie bieten auf"));
-    QCOMPARE(u.feld<QLabel>(QStringLiteral("lblArtikelArt"))->text(), QStringLiteral("CD_MC"));
-    QCOMPARE(u.app.zustand().artikelArt, QStringLiteral("CD_MC"));
-    u.teil(2)->setText(QStringLiteral("Sie bieten auf die CD"));
-    u.klick(QStringLiteral("cmdAendSpeich"));
-    QCOMPARE(u.datei("VORLAGECD_MC", "TEIL2"), QStringLiteral("Sie bieten auf die CD"));
-    QCOMPARE(u.datei("VORLAGEBuch", "TEIL2"), QStringLiteral("Sie bieten auf"));
+    fenster().VorlageEinlesen(QStringLiteral("CD_MC"));
+    QCOMPARE(teil(2)->text(), QStringLiteral("Sie bieten auf"));
+    QCOMPARE(el<QLabel>(QStringLiteral("lblArtikelArt"))->text(), QStringLiteral("CD_MC"));
+    QCOMPARE(app().zustand().artikelArt, QStringLiteral("CD_MC"));
+    teil(2)->setText(QStringLiteral("Sie bieten auf die CD"));
+    klick(QStringLiteral("cmdAendSpeich"));
+    QCOMPARE(datei("VORLAGECD_MC", "TEIL2"), QStringLiteral("Sie bieten auf die CD"));
+    QCOMPARE(datei("VORLAGEBuch", "TEIL2"), QStringLiteral("Sie bieten auf"));
 }
 
 void TestFrmVorlIni::variante_mitEigenemAbschnitt_liestIhn() {
-    Umgebung u(QStringLiteral("[VORLAGEBuch]\r\nTEIL3=Buch\r\n[VORLAGEKeidung]\r\nTEIL3=Kleid\r\n"));
-    u.fenster().VorlageEinlesen(QStringLiteral("Kleidung"));
-    QCOMPARE(u.teil(3)->text(), QStringLiteral("Kleid"));
-    QCOMPARE(u.feld<QLabel>(QStringLiteral("lblArtikelArt"))->text(), QStringLiteral("Keidung"));
-    QCOMPARE(u.app.zustand().artikelArt, QStringLiteral("Kleidung"));
-    u.fenster().VorlageEinlesen(QStringLiteral("Buch"));
-    QCOMPARE(u.teil(3)->text(), QStringLiteral("Buch"));
+    vorlage(QStringLiteral("[VORLAGEBuch]\r\nTEIL3=Buch\r\n[VORLAGEKeidung]\r\nTEIL3=Kleid\r\n"));
+    fenster().VorlageEinlesen(QStringLiteral("Kleidung"));
+    QCOMPARE(teil(3)->text(), QStringLiteral("Kleid"));
+    QCOMPARE(el<QLabel>(QStringLiteral("lblArtikelArt"))->text(), QStringLiteral("Keidung"));
+    QCOMPARE(app().zustand().artikelArt, QStringLiteral("Kleidung"));
+    fenster().VorlageEinlesen(QStringLiteral("Buch"));
+    QCOMPARE(teil(3)->text(), QStringLiteral("Buch"));
 }
 
 void TestFrmVorlIni::menue_data() {
@@ -200,13 +193,11 @@ void TestFrmVorlIni::menue() {
     QFETCH(QString, eintrag);
     QFETCH(QString, text);
     QFETCH(QString, art);
-    Umgebung u;
-    auto* aktion = u.feld<QAction>(eintrag);
-    QCOMPARE(aktion->text(), text);
-    aktion->trigger();
-    QCOMPARE(u.feld<QLabel>(QStringLiteral("lblArtikelArt"))->text(), art);
-    QCOMPARE(u.teil(2)->text(), QStringLiteral("Sie bieten auf"));
-    QCOMPARE(u.feld<QAction>(QStringLiteral("mnuAlleShopFrei"))->text(), QStringLiteral("Alle Shops frei"));
+    QCOMPARE(el<QAction>(eintrag)->text(), text);
+    FensterTest::menue(fenster(), eintrag);
+    QCOMPARE(el<QLabel>(QStringLiteral("lblArtikelArt"))->text(), art);
+    QCOMPARE(teil(2)->text(), QStringLiteral("Sie bieten auf"));
+    QCOMPARE(el<QAction>(QStringLiteral("mnuAlleShopFrei"))->text(), QStringLiteral("Alle Shops frei"));
 }
 
 void TestFrmVorlIni::schliessen_fragtBeiTextaenderung_data() {
@@ -231,64 +222,62 @@ void TestFrmVorlIni::schliessen_fragtBeiTextaenderung() {
     QFETCH(QString, feld);
     QFETCH(QString, neu);
     QFETCH(bool, frage);
-    Umgebung u;
-    u.fenster().VorlageEinlesen(QStringLiteral("Buch"));
-    u.fenster().show();
-    if (auto* text = u.feld<QLineEdit>(feld)) {
+    fenster().VorlageEinlesen(QStringLiteral("Buch"));
+    fenster().show();
+    if (auto* text = qobject_cast<QLineEdit*>(el<QWidget>(feld))) {
         text->setText(neu);
     } else {
-        u.feld<RichTextFeld>(feld)->setText(neu);
+        el<RichTextFeld>(feld)->setText(neu);
     }
-    const QByteArray vorher = u.ordner.lesen(kIni);
-    u.p.antworten.enqueue(Plattform::Antwort::Nein);
-    u.fenster().close();
-    QCOMPARE(u.p.fenster.size(), frage ? 1 : 0);
+    const QByteArray vorher = ordner().lesen(kIni);
     if (frage) {
-        QCOMPARE(u.p.fenster.at(0).text,
-                 QStringLiteral("Möchten Sie die Änderungen in der Vorlage speichern?"));
-        QCOMPARE(u.p.fenster.at(0).titel, QStringLiteral("ACHTUNG"));
-        QCOMPARE(u.p.fenster.at(0).knoepfe, Plattform::Knoepfe::JaNein);
+        plattform().antworten.enqueue(Plattform::Antwort::Nein);
     }
-    QVERIFY(!u.fenster().isVisible());
-    QCOMPARE(u.ordner.lesen(kIni), vorher);
-    if (auto* text = u.feld<QLineEdit>(feld)) {
+    fenster().close();
+    QCOMPARE(plattform().fenster.size(), frage ? 1 : 0);
+    if (frage) {
+        QCOMPARE(plattform().fenster.at(0).text,
+                 QStringLiteral("Möchten Sie die Änderungen in der Vorlage speichern?"));
+        QCOMPARE(plattform().fenster.at(0).titel, QStringLiteral("ACHTUNG"));
+        QCOMPARE(plattform().fenster.at(0).knoepfe, Plattform::Knoepfe::JaNein);
+    }
+    QVERIFY(!fenster().isVisible());
+    QCOMPARE(ordner().lesen(kIni), vorher);
+    if (auto* text = qobject_cast<QLineEdit*>(el<QWidget>(feld))) {
         QCOMPARE(text->text(), neu);
     }
 }
 
 void TestFrmVorlIni::schliessen_ja_speichertUnterArtikelart() {
-    Umgebung u;
-    u.feld<QAction>(QStringLiteral("mnuVorlKeidung"))->trigger();
-    u.fenster().show();
-    u.teil(7)->setText(QStringLiteral("sieben"));
-    u.p.antworten.enqueue(Plattform::Antwort::Ja);
-    u.fenster().close();
-    QCOMPARE(u.datei("VORLAGEKeidung", "TEIL7"), QStringLiteral("sieben"));
-    QCOMPARE(u.datei("VORLAGEKeidung", "TEIL2"), QStringLiteral("Sie bieten auf"));
+    FensterTest::menue(fenster(), QStringLiteral("mnuVorlKeidung"));
+    fenster().show();
+    teil(7)->setText(QStringLiteral("sieben"));
+    plattform().antworten.enqueue(Plattform::Antwort::Ja);
+    fenster().close();
+    QCOMPARE(datei("VORLAGEKeidung", "TEIL7"), QStringLiteral("sieben"));
+    QCOMPARE(datei("VORLAGEKeidung", "TEIL2"), QStringLiteral("Sie bieten auf"));
     // The length at load is not renewed by a save, so the next close asks again.
-    u.fenster().show();
-    u.p.antworten.enqueue(Plattform::Antwort::Nein);
-    u.fenster().close();
-    QCOMPARE(u.p.fenster.size(), 2);
+    fenster().show();
+    plattform().antworten.enqueue(Plattform::Antwort::Nein);
+    fenster().close();
+    QCOMPARE(plattform().fenster.size(), 2);
 }
 
 void TestFrmVorlIni::speichernKnopf_speichertOhneSchliessen() {
-    Umgebung u;
-    u.fenster().VorlageEinlesen(QStringLiteral("Buch"));
-    u.fenster().show();
-    u.teil(1)->setText(QStringLiteral("eins"));
-    u.klick(QStringLiteral("cmdAendSpeich"));
-    QVERIFY(u.fenster().isVisible());
-    QCOMPARE(u.datei("VORLAGEBuch", "TEIL1"), QStringLiteral("eins"));
-    QVERIFY(u.p.fenster.isEmpty());
+    fenster().VorlageEinlesen(QStringLiteral("Buch"));
+    fenster().show();
+    teil(1)->setText(QStringLiteral("eins"));
+    klick(QStringLiteral("cmdAendSpeich"));
+    QVERIFY(fenster().isVisible());
+    QCOMPARE(datei("VORLAGEBuch", "TEIL1"), QStringLiteral("eins"));
+    QVERIFY(plattform().fenster.isEmpty());
 }
 
 void TestFrmVorlIni::speicherfehler_meldet99() {
-    Umgebung u;
-    u.ordner.entfernen(kIni);
-    QVERIFY(QDir().mkpath(u.ordner.daten(kIni)));
-    u.klick(QStringLiteral("cmdAendSpeich"));
-    QCOMPARE(u.p.meldungstexte(), QStringList{QStringLiteral("Fehler beim Speichern der Vorlage")});
+    ordner().entfernen(kIni);
+    QVERIFY(QDir().mkpath(ordner().daten(kIni)));
+    klick(QStringLiteral("cmdAendSpeich"));
+    QCOMPARE(plattform().meldungstexte(), QStringList{QStringLiteral("Fehler beim Speichern der Vorlage")});
 }
 
 void TestFrmVorlIni::langerTeil_kommtGanz_data() {
@@ -299,23 +288,21 @@ void TestFrmVorlIni::langerTeil_kommtGanz_data() {
 
 void TestFrmVorlIni::langerTeil_kommtGanz() {
     QFETCH(int, laenge);
-    Umgebung u;
     const QString lang = QString(laenge, QLatin1Char('t')) + QStringLiteral("</table>");
-    u.teil(4)->setText(lang);
-    u.klick(QStringLiteral("cmdAendSpeich"));
-    u.fenster().VorlageEinlesen(QStringLiteral("Buch"));
-    QCOMPARE(u.teil(4)->text(), lang);
+    teil(4)->setText(lang);
+    klick(QStringLiteral("cmdAendSpeich"));
+    fenster().VorlageEinlesen(QStringLiteral("Buch"));
+    QCOMPARE(teil(4)->text(), lang);
 }
 
 void TestFrmVorlIni::mehrzeiligerTeil_bleibtEineZeile() {
-    Umgebung u;
-    u.fenster().VorlageEinlesen(QStringLiteral("Buch"));
-    u.teil(3)->setText(QStringLiteral("<div>\r\n[VORLAGEBuch]\r\nTEIL2=fremd\r\n</div>"));
-    u.klick(QStringLiteral("cmdAendSpeich"));
-    u.fenster().VorlageEinlesen(QStringLiteral("Buch"));
-    QCOMPARE(u.teil(3)->text(), QStringLiteral("<div> [VORLAGEBuch] TEIL2=fremd </div>"));
-    QCOMPARE(u.teil(2)->text(), QStringLiteral("Sie bieten auf"));
-    QVERIFY(u.p.fenster.isEmpty());
+    fenster().VorlageEinlesen(QStringLiteral("Buch"));
+    teil(3)->setText(QStringLiteral("<div>\r\n[VORLAGEBuch]\r\nTEIL2=fremd\r\n</div>"));
+    klick(QStringLiteral("cmdAendSpeich"));
+    fenster().VorlageEinlesen(QStringLiteral("Buch"));
+    QCOMPARE(teil(3)->text(), QStringLiteral("<div> [VORLAGEBuch] TEIL2=fremd </div>"));
+    QCOMPARE(teil(2)->text(), QStringLiteral("Sie bieten auf"));
+    QVERIFY(plattform().fenster.isEmpty());
 }
 
 void TestFrmVorlIni::htmlTeil_behaeltJedesZeichen_data() {
@@ -330,62 +317,56 @@ void TestFrmVorlIni::htmlTeil_behaeltJedesZeichen_data() {
 void TestFrmVorlIni::htmlTeil_behaeltJedesZeichen() {
     QFETCH(QString, text);
     QFETCH(QString, zurueck);
-    Umgebung u;
-    u.ordner.schreiben(QStringLiteral("HTML_Code/HTML_text-5.txt"), w1252(text));
-    u.klick(QStringLiteral("cmdLesen_HtmlTeil5"));
-    QCOMPARE(u.feld<RichTextFeld>(QStringLiteral("htmlTeil5"))->text(), zurueck);
-    u.feld<RichTextFeld>(QStringLiteral("htmlTeil6"))->setText(text);
-    QCOMPARE(u.feld<RichTextFeld>(QStringLiteral("htmlTeil6"))->text(), zurueck);
+    ordner().schreiben(QStringLiteral("HTML_Code/HTML_text-5.txt"), w1252(text));
+    klick(QStringLiteral("cmdLesen_HtmlTeil5"));
+    QCOMPARE(el<RichTextFeld>(QStringLiteral("htmlTeil5"))->text(), zurueck);
+    el<RichTextFeld>(QStringLiteral("htmlTeil6"))->setText(text);
+    QCOMPARE(el<RichTextFeld>(QStringLiteral("htmlTeil6"))->text(), zurueck);
 }
 
 void TestFrmVorlIni::fehlendeTeildatei_abbruch_meldet20() {
-    Umgebung u;
-    u.ordner.entfernen(QStringLiteral("HTML_Code/HTML_text-5.txt"));
-    u.p.dateien.enqueue(QString());
-    u.fenster().VorlageEinlesen(QStringLiteral("Buch"));
-    QCOMPARE(u.p.aufrufe.at(0).art, QStringLiteral("dateiWaehlen"));
-    QCOMPARE(u.p.aufrufe.at(0).argumente.at(0), QStringLiteral("HTML_text-5.txt"));
-    QCOMPARE(u.p.fenster.size(), 1);
-    QCOMPARE(u.p.fenster.at(0).text, QStringLiteral("ACHTUNG\r\nDatei kann nicht eigelesen werden") +
-                                         u.ordner.daten(QStringLiteral("HTML_Code/HTML_text-5.txt")) +
-                                         QStringLiteral("\r\n\r\n in Einstelungen der Vorlage"));
-    QCOMPARE(u.teil(2)->text(), QStringLiteral("Sie bieten auf"));
-    QVERIFY(u.p.unerwartet.isEmpty());
+    ordner().entfernen(QStringLiteral("HTML_Code/HTML_text-5.txt"));
+    plattform().dateien.enqueue(QString());
+    fenster().VorlageEinlesen(QStringLiteral("Buch"));
+    QCOMPARE(plattform().aufrufe.at(0).art, QStringLiteral("dateiWaehlen"));
+    QCOMPARE(plattform().aufrufe.at(0).argumente.at(0), QStringLiteral("HTML_text-5.txt"));
+    QCOMPARE(plattform().fenster.size(), 1);
+    QCOMPARE(plattform().fenster.at(0).text, QStringLiteral("ACHTUNG\r\nDatei kann nicht eigelesen werden") +
+                                                 ordner().daten(QStringLiteral("HTML_Code/HTML_text-5.txt")) +
+                                                 QStringLiteral("\r\n\r\n in Einstelungen der Vorlage"));
+    QCOMPARE(teil(2)->text(), QStringLiteral("Sie bieten auf"));
+    QVERIFY(plattform().unerwartet.isEmpty());
 }
 
 void TestFrmVorlIni::fehlendeTeildatei_gewaehlteDatei_wirdGeladen() {
-    Umgebung u;
-    u.ordner.entfernen(QStringLiteral("HTML_Code/HTML_text-6.txt"));
-    u.ordner.schreiben(QStringLiteral("anderswo/ersatz.txt"), w1252(QStringLiteral("Ersatz\r\n")));
-    u.p.dateien.enqueue(u.ordner.daten(QStringLiteral("anderswo/ersatz.txt")));
-    u.klick(QStringLiteral("cmdLesen_HtmlTeil6"));
-    QCOMPARE(u.feld<RichTextFeld>(QStringLiteral("htmlTeil6"))->text(), QStringLiteral("Ersatz\r\n"));
-    QCOMPARE(u.fenster().windowTitle(), QStringLiteral("...../anderswo/ersatz.txt"));
-    QCOMPARE(u.app.zustand().letzteBilddatei, u.ordner.daten(QStringLiteral("anderswo/ersatz.txt")));
-    QVERIFY(u.p.fenster.isEmpty());
+    ordner().entfernen(QStringLiteral("HTML_Code/HTML_text-6.txt"));
+    ordner().schreiben(QStringLiteral("anderswo/ersatz.txt"), w1252(QStringLiteral("Ersatz\r\n")));
+    plattform().dateien.enqueue(ordner().daten(QStringLiteral("anderswo/ersatz.txt")));
+    klick(QStringLiteral("cmdLesen_HtmlTeil6"));
+    QCOMPARE(el<RichTextFeld>(QStringLiteral("htmlTeil6"))->text(), QStringLiteral("Ersatz\r\n"));
+    QCOMPARE(fenster().windowTitle(), QStringLiteral("...../anderswo/ersatz.txt"));
+    QCOMPARE(app().zustand().letzteBilddatei, ordner().daten(QStringLiteral("anderswo/ersatz.txt")));
+    QVERIFY(plattform().fenster.isEmpty());
 }
 
 void TestFrmVorlIni::lesenKnopf_liestDateiNeu() {
-    Umgebung u;
-    u.ordner.schreiben(QStringLiteral("HTML_Code/HTML_text-verst.txt"), w1252(QStringLiteral("Urlaub\r\n")));
-    u.klick(QStringLiteral("Command1"));
-    QCOMPARE(u.feld<RichTextFeld>(QStringLiteral("htmlTeil7"))->text(), QStringLiteral("Urlaub\r\n"));
+    ordner().schreiben(QStringLiteral("HTML_Code/HTML_text-verst.txt"), w1252(QStringLiteral("Urlaub\r\n")));
+    klick(QStringLiteral("Command1"));
+    QCOMPARE(el<RichTextFeld>(QStringLiteral("htmlTeil7"))->text(), QStringLiteral("Urlaub\r\n"));
 }
 
 void TestFrmVorlIni::oeffnenKnopf_oeffnetImEditor() {
-    Umgebung u;
-    u.klick(QStringLiteral("cmdOpen3c"));
-    QCOMPARE(u.p.aufrufe.last().art, QStringLiteral("oeffnen"));
-    QCOMPARE(u.p.aufrufe.last().argumente.at(0),
-             u.ordner.daten(QStringLiteral("HTML_Code/HTML_text-3c.txt")));
+    klick(QStringLiteral("cmdOpen3c"));
+    QCOMPARE(plattform().aufrufe.last().art, QStringLiteral("oeffnen"));
+    QCOMPARE(plattform().aufrufe.last().argumente.at(0),
+             ordner().daten(QStringLiteral("HTML_Code/HTML_text-3c.txt")));
 }
 
 void TestFrmVorlIni::ausMenue_zeigtGehoertHauptfenster() {
-    Umgebung u;
-    u.fenster().ausMenueOeffnen();
-    QVERIFY(u.fenster().isVisible());
-    QCOMPARE(u.fenster().parentWidget(), static_cast<QWidget*>(&u.app.frmHaupt()));
-    QCOMPARE(u.fenster().windowModality(), Qt::WindowModal);
+    fenster().ausMenueOeffnen();
+    QVERIFY(fenster().isVisible());
+    QCOMPARE(fenster().parentWidget(), static_cast<QWidget*>(&app().frmHaupt()));
+    QCOMPARE(fenster().windowModality(), Qt::WindowModal);
 }
 
 QTEST_MAIN(TestFrmVorlIni)

@@ -1,6 +1,4 @@
-#include "support/SkriptPlattform.h"
-#include "support/TestOrdner.h"
-#include "ui/Anwendung.h"
+#include "support/FensterTest.h"
 #include "ui/MenueBedienung.h"
 #include "ui/RichTextFeld.h"
 #include "ui/frmEinstell.h"
@@ -15,8 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 
@@ -65,11 +61,12 @@ const QStringList kFremdeTexte{QStringLiteral("txtEbayBildPfad_b"), QStringLiter
 
 } // namespace
 
-class TestMenueBedienung : public QObject {
+class TestMenueBedienung : public FensterTest {
     Q_OBJECT
+public:
+    TestMenueBedienung() : FensterTest({.mitDaten = true, .starten = true}) {}
+
 private slots:
-    void init();
-    void cleanup();
     void datenTest_fuelltFeld_data();
     void datenTest_fuelltFeld();
     void datenOhne_fuelltFeld_data();
@@ -91,37 +88,11 @@ private slots:
     void eintraegeOhneAktion_tunNichts();
 
 private:
-    template <class T> T* el(const QString& name) const;
+    template <class T> T* el(const QString& name) const { return haupt<T>(name); }
     QString feldText(const QString& name) const;
-    void ausloesen(const QString& name);
-
-    std::unique_ptr<TestOrdner> m_ordner;
-    std::unique_ptr<SkriptPlattform> m_p;
-    std::unique_ptr<Anwendung> m_app;
+    // A menu entry or a button of the main window, chosen as the seller does: a button from its page.
+    void ausloesen(const QString& name) const;
 };
-
-void TestMenueBedienung::init() {
-    m_ordner = std::make_unique<TestOrdner>();
-    m_p = std::make_unique<SkriptPlattform>();
-    m_app = std::make_unique<Anwendung>(m_ordner->programmordner(), *m_p);
-    m_app->starten();
-    m_p->vergessen();
-}
-
-void TestMenueBedienung::cleanup() {
-    QVERIFY2(m_p->unerwartet.isEmpty(), qPrintable(m_p->unerwartet.join(QLatin1Char('|'))));
-    m_app.reset();
-    m_p.reset();
-    m_ordner.reset();
-}
-
-template <class T> T* TestMenueBedienung::el(const QString& name) const {
-    T* gefunden = m_app->frmHaupt().findChild<T*>(name);
-    if (gefunden == nullptr) {
-        qFatal("Steuerelement fehlt: %s", qPrintable(name));
-    }
-    return gefunden;
-}
 
 QString TestMenueBedienung::feldText(const QString& name) const {
     QObject* o = el<QObject>(name);
@@ -134,12 +105,12 @@ QString TestMenueBedienung::feldText(const QString& name) const {
     return qobject_cast<RichTextFeld*>(o)->text();
 }
 
-void TestMenueBedienung::ausloesen(const QString& name) {
-    QObject* o = el<QObject>(name);
-    if (auto* a = qobject_cast<QAction*>(o)) {
-        a->trigger();
+void TestMenueBedienung::ausloesen(const QString& name) const {
+    if (qobject_cast<QAction*>(el<QObject>(name)) != nullptr) {
+        menue(app().frmHaupt(), name);
     } else {
-        qobject_cast<QPushButton*>(o)->click();
+        seiteMit(name);
+        klicken(name);
     }
 }
 
@@ -221,14 +192,13 @@ void TestMenueBedienung::beispiele_lassenAndereFelderStehen() {
     }
     QCOMPARE(feldText(QStringLiteral("txtBildLaenge")), QStringLiteral("325"));
     QCOMPARE(feldText(QStringLiteral("cboVersandkosten")), QStringLiteral("4,70"));
-    QCOMPARE(m_app->zustand().artikelArt, QStringLiteral("Buch"));
+    QCOMPARE(app().zustand().artikelArt, QStringLiteral("Buch"));
 }
 
 void TestMenueBedienung::datenTest_liestShopteilNeuUndUebernimmtGebotszeile() {
-    auto* shop = m_app->frmVorlIni().findChild<RichTextFeld*>(QStringLiteral("html_shop"));
-    QVERIFY(shop != nullptr);
-    m_ordner->schreiben(QStringLiteral("HTML_Code/HTML_text-shopAktuell.txt"),
-                        w1252(QStringLiteral("<p>Shop für Bücher</p>\r\n")));
+    auto* shop = element<RichTextFeld>(app().frmVorlIni(), QStringLiteral("html_shop"));
+    ordner().schreiben(QStringLiteral("HTML_Code/HTML_text-shopAktuell.txt"),
+                       w1252(QStringLiteral("<p>Shop für Bücher</p>\r\n")));
     shop->setText(QStringLiteral("verändert"));
     el<QLineEdit>(QStringLiteral("txtAufWasBiten"))->setText(QStringLiteral("alt"));
     ausloesen(QStringLiteral("mnuDatenTest"));
@@ -239,22 +209,22 @@ void TestMenueBedienung::datenTest_liestShopteilNeuUndUebernimmtGebotszeile() {
 }
 
 void TestMenueBedienung::ohneBild_zweimal_stelltTitelGenauWiederHer() {
-    FrmHaupt& haupt = m_app->frmHaupt();
+    FrmHaupt& haupt = app().frmHaupt();
     auto* eintrag = el<QAction>(QStringLiteral("mnuOhneBild"));
     auto* bild1 = el<QCheckBox>(QStringLiteral("chkBil1JaNEin"));
     const QString vorher = haupt.windowTitle();
     QCOMPARE(eintrag->text(), QStringLiteral("Expres ohne Bild"));
     bild1->setChecked(true);
 
-    eintrag->trigger();
-    QVERIFY(m_app->zustand().ohneBildModus);
+    menue(haupt, QStringLiteral("mnuOhneBild"));
+    QVERIFY(app().zustand().ohneBildModus);
     QCOMPARE(haupt.windowTitle(), vorher + kMarke);
     QCOMPARE(eintrag->text(), QStringLiteral("mit Bild"));
     QVERIFY(eintrag->isChecked());
     QVERIFY(!bild1->isChecked());
 
-    eintrag->trigger();
-    QVERIFY(!m_app->zustand().ohneBildModus);
+    menue(haupt, QStringLiteral("mnuOhneBild"));
+    QVERIFY(!app().zustand().ohneBildModus);
     QCOMPARE(haupt.windowTitle(), vorher);
     QCOMPARE(eintrag->text(), QStringLiteral("ohne Bild"));
     QVERIFY(!eintrag->isChecked());
@@ -262,20 +232,19 @@ void TestMenueBedienung::ohneBild_zweimal_stelltTitelGenauWiederHer() {
 }
 
 void TestMenueBedienung::ohneBild_titelOhneMarke_bleibtBeimAusschalten() {
-    FrmHaupt& haupt = m_app->frmHaupt();
-    auto* eintrag = el<QAction>(QStringLiteral("mnuOhneBild"));
-    eintrag->trigger();
+    FrmHaupt& haupt = app().frmHaupt();
+    menue(haupt, QStringLiteral("mnuOhneBild"));
     haupt.setWindowTitle(QStringLiteral("Ein Titel ohne die Marke, lang genug"));
-    eintrag->trigger();
+    menue(haupt, QStringLiteral("mnuOhneBild"));
     QCOMPARE(haupt.windowTitle(), QStringLiteral("Ein Titel ohne die Marke, lang genug"));
 }
 
 void TestMenueBedienung::variablen_zeigtFuenfBildpfade() {
-    m_app->zustand().bildPfade = {QStringLiteral("C:\\a.jpg"), QString(), QStringLiteral("/b/c.gif"),
-                                  QString(), QStringLiteral("e f.jpg")};
+    app().zustand().bildPfade = {QStringLiteral("C:\\a.jpg"), QString(), QStringLiteral("/b/c.gif"),
+                                 QString(), QStringLiteral("e f.jpg")};
     ausloesen(QStringLiteral("mnuVariblen"));
-    QCOMPARE(m_p->fenster.size(), 1);
-    const SkriptPlattform::Fenster& f = m_p->fenster.constFirst();
+    QCOMPARE(plattform().fenster.size(), 1);
+    const SkriptPlattform::Fenster& f = plattform().fenster.constFirst();
     QCOMPARE(f.text, QStringLiteral("Bildpfad1: C:\\a.jpg\r\nBildpfad2: \r\nBildpfad3: /b/c.gif\r\n"
                                     "Bildpfad4: \r\nBildpfad5: e f.jpg"));
     QCOMPARE(f.symbol, Plattform::Symbol::Keins);
@@ -304,31 +273,31 @@ void TestMenueBedienung::htmlEinfuegen_machtEditierbarUndBehaeltText() {
 }
 
 void TestMenueBedienung::link1_oeffnetLinkfensterMitZiel1() {
-    m_app->zustand().linkZiel = QStringLiteral("2");
+    app().zustand().linkZiel = QStringLiteral("2");
     ausloesen(QStringLiteral("cmdLink1"));
-    QCOMPARE(m_app->zustand().linkZiel, QStringLiteral("1"));
-    QVERIFY(m_app->frmLink().isVisible());
+    QCOMPARE(app().zustand().linkZiel, QStringLiteral("1"));
+    QVERIFY(app().frmLink().isVisible());
 }
 
 void TestMenueBedienung::einstellungen_ausMenue_merktHerkunftUndZeigt() {
-    m_app->zustand().einstellVomMenue = false;
+    app().zustand().einstellVomMenue = false;
     ausloesen(QStringLiteral("mnuEinstBearb"));
-    QVERIFY(m_app->zustand().einstellVomMenue);
-    QVERIFY(m_app->frmEinstell().isVisible());
+    QVERIFY(app().zustand().einstellVomMenue);
+    QVERIFY(app().frmEinstell().isVisible());
 }
 
 void TestMenueBedienung::vorlagenBearbeiten_zeigtEditor() {
     ausloesen(QStringLiteral("mnuVorlBearb"));
-    QVERIFY(m_app->frmVorlIni().isVisible());
-    QCOMPARE(m_app->frmVorlIni().windowModality(), Qt::WindowModal);
+    QVERIFY(app().frmVorlIni().isVisible());
+    QCOMPARE(app().frmVorlIni().windowModality(), Qt::WindowModal);
 }
 
 void TestMenueBedienung::koriOrdner_oeffnetDatenordner() {
     ausloesen(QStringLiteral("mnuKoriOrdnerOpen"));
-    QCOMPARE(m_p->aufrufe.size(), 1);
-    const QString ordner = m_p->aufrufe.constFirst().argumente.constLast();
-    QCOMPARE(QDir::cleanPath(QDir::fromNativeSeparators(ordner)), QDir::cleanPath(m_ordner->daten()));
-    QVERIFY(m_p->fenster.isEmpty());
+    QCOMPARE(plattform().aufrufe.size(), 1);
+    const QString geoeffnet = plattform().aufrufe.constFirst().argumente.constLast();
+    QCOMPARE(QDir::cleanPath(QDir::fromNativeSeparators(geoeffnet)), QDir::cleanPath(ordner().daten()));
+    QVERIFY(plattform().fenster.isEmpty());
 }
 
 void TestMenueBedienung::eintraegeOhneAktion_tunNichts_data() {
@@ -343,11 +312,11 @@ void TestMenueBedienung::eintraegeOhneAktion_tunNichts_data() {
 
 void TestMenueBedienung::eintraegeOhneAktion_tunNichts() {
     QFETCH(QString, name);
-    const QString titel = m_app->frmHaupt().windowTitle();
+    const QString titel = app().frmHaupt().windowTitle();
     ausloesen(name);
-    QVERIFY(m_p->aufrufe.isEmpty());
-    QCOMPARE(m_app->frmHaupt().windowTitle(), titel);
-    QVERIFY(!m_app->frmLink().isVisible());
+    QVERIFY(plattform().aufrufe.isEmpty());
+    QCOMPARE(app().frmHaupt().windowTitle(), titel);
+    QVERIFY(!app().frmLink().isVisible());
     QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 

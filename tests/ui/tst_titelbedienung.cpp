@@ -1,6 +1,4 @@
-#include "support/SkriptPlattform.h"
-#include "support/TestOrdner.h"
-#include "ui/Anwendung.h"
+#include "support/FensterTest.h"
 #include "ui/RichTextFeld.h"
 #include "ui/TitelBedienung.h"
 #include "ui/frmBuch.h"
@@ -12,50 +10,19 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
-
-namespace {
-
 // A started program whose photo folder is a folder of the test.
-struct Programm {
-    Programm() {
-        app->starten();
-        fotoordner = ordner.daten(QStringLiteral("fotos/"));
-        ordner.schreiben(QStringLiteral("fotos/leer.txt"), {});
-        app->frmEinstell()
-            .findChild<QLineEdit*>(QStringLiteral("txtPfadZuMeinenArtikel"))
-            ->setText(fotoordner);
-        p.vergessen();
-    }
-    TestOrdner ordner;
-    SkriptPlattform p;
-    std::unique_ptr<Anwendung> app = std::make_unique<Anwendung>(ordner.programmordner(), p);
-    QString fotoordner;
-
-    template <class T> T* el(const char* name) { return app->frmHaupt().findChild<T*>(QLatin1String(name)); }
-    template <class T> T* buch(const char* name) { return app->frmBuch().findChild<T*>(QLatin1String(name)); }
-    QString bez() { return el<QLineEdit>("txtArtikelBez")->text(); }
-};
-
-QStringList eintraege(const QComboBox* box) {
-    QStringList liste;
-    for (int i = 0; i < box->count(); ++i) {
-        liste.append(box->itemText(i));
-    }
-    return liste;
-}
-
-} // namespace
-
-class TestTitelBedienung : public QObject {
+class TestTitelBedienung : public FensterTest {
     Q_OBJECT
+public:
+    TestTitelBedienung() : FensterTest({.mitDaten = true, .starten = true}) {}
+
 private slots:
+    void init();
     void bezeichnung81Zeichen_gesetzt_wirdAuf80Gekappt();
     void bezeichnung80Zeichen_einGetippt_bleibt80();
     void bildsucheZeile1_ParisV_automatisch_bezeichnungParis();
@@ -76,50 +43,63 @@ private slots:
     void autorZufuegen_setztAutorImBuchfenster();
     void buchBeschreibung_uebernimmtBezeichnungUndZeigtFenster();
     void kleidungBeschreibung_leertAutomatischeBeschreibungUndZeigtFenster();
+
+private:
+    template <class T> T* el(const char* name) const { return haupt<T>(QLatin1String(name)); }
+    template <class T> T* buch(const char* name) const {
+        return element<T>(app().frmBuch(), QLatin1String(name));
+    }
+    QString bez() const { return el<QLineEdit>("txtArtikelBez")->text(); }
+
+    QString m_fotoordner;
 };
 
+void TestTitelBedienung::init() {
+    FensterTest::init();
+    m_fotoordner = ordner().daten(QStringLiteral("fotos/"));
+    ordner().schreiben(QStringLiteral("fotos/leer.txt"), {});
+    element<QLineEdit>(app().frmEinstell(), QStringLiteral("txtPfadZuMeinenArtikel"))->setText(m_fotoordner);
+    plattform().vergessen();
+}
+
 void TestTitelBedienung::bezeichnung81Zeichen_gesetzt_wirdAuf80Gekappt() {
-    Programm prog;
-    prog.el<QLineEdit>("txtArtikelBez")->setText(QString(81, QLatin1Char('a')));
-    QCOMPARE(prog.bez(), QString(80, QLatin1Char('a')));
-    QCOMPARE(prog.el<QLabel>("lblAnzahl")->text(), QStringLiteral("(-80 )"));
-    QCOMPARE(prog.el<QLabel>("lblAnzahlNoch")->text(), QStringLiteral("(+0 )"));
+    el<QLineEdit>("txtArtikelBez")->setText(QString(81, QLatin1Char('a')));
+    QCOMPARE(bez(), QString(80, QLatin1Char('a')));
+    QCOMPARE(el<QLabel>("lblAnzahl")->text(), QStringLiteral("(-80 )"));
+    QCOMPARE(el<QLabel>("lblAnzahlNoch")->text(), QStringLiteral("(+0 )"));
 }
 
 void TestTitelBedienung::bezeichnung80Zeichen_einGetippt_bleibt80() {
-    Programm prog;
-    QLineEdit* feld = prog.el<QLineEdit>("txtArtikelBez");
+    QLineEdit* feld = el<QLineEdit>("txtArtikelBez");
     feld->setText(QString(79, QLatin1Char('b')));
-    QCOMPARE(prog.el<QLabel>("lblAnzahlNoch")->text(), QStringLiteral("(+1 )"));
+    QCOMPARE(el<QLabel>("lblAnzahlNoch")->text(), QStringLiteral("(+1 )"));
     QTest::keyClicks(feld, QStringLiteral("xy"));
     QCOMPARE(feld->text().size(), 80);
-    QCOMPARE(prog.el<QLabel>("lblAnzahl")->text(), QStringLiteral("(-80 )"));
-    QCOMPARE(prog.el<QLabel>("lblAnzahlNoch")->text(), QStringLiteral("(+0 )"));
+    QCOMPARE(el<QLabel>("lblAnzahl")->text(), QStringLiteral("(-80 )"));
+    QCOMPARE(el<QLabel>("lblAnzahlNoch")->text(), QStringLiteral("(+0 )"));
 }
 
 void TestTitelBedienung::bildsucheZeile1_ParisV_automatisch_bezeichnungParis() {
-    Programm prog;
-    const QString pfad = prog.fotoordner + QStringLiteral("Paris-V.jpg");
-    QImage(40, 30, QImage::Format_RGB32).save(pfad, "JPG");
-    prog.el<QLineEdit>("txtArtikelBez")->setText(QStringLiteral("alt"));
-    prog.el<QLineEdit>("txtTitel")->setText(QStringLiteral("Titel"));
-    prog.el<QCheckBox>("chkArtBezAutom")->setChecked(true);
-    prog.p.dateien.enqueue(pfad);
-    prog.el<QPushButton>("cmdSuchenBildOben1")->click();
-    QCOMPARE(prog.bez(), QStringLiteral("Paris"));
-    QCOMPARE(prog.el<QLineEdit>("txtTitel")->text(), QString());
-    QVERIFY(prog.p.fenster.isEmpty());
+    const QString pfad = foto(ordner(), QStringLiteral("Paris-V.jpg"), 40, 30);
+    el<QLineEdit>("txtArtikelBez")->setText(QStringLiteral("alt"));
+    el<QLineEdit>("txtTitel")->setText(QStringLiteral("Titel"));
+    el<QCheckBox>("chkArtBezAutom")->setChecked(true);
+    plattform().dateien.enqueue(pfad);
+    seite(QStringLiteral("Bilder"));
+    klicken(QStringLiteral("cmdSuchenBildOben1"));
+    QCOMPARE(bez(), QStringLiteral("Paris"));
+    QCOMPARE(el<QLineEdit>("txtTitel")->text(), QString());
+    QVERIFY(plattform().fenster.isEmpty());
 }
 
 void TestTitelBedienung::bildsucheZeile1_ohneAutomatisch_bezeichnungBleibt() {
-    Programm prog;
-    const QString pfad = prog.fotoordner + QStringLiteral("Paris-V.jpg");
-    QImage(40, 30, QImage::Format_RGB32).save(pfad, "JPG");
-    prog.el<QLineEdit>("txtArtikelBez")->setText(QStringLiteral("alt"));
-    prog.el<QCheckBox>("chkArtBezAutom")->setChecked(false);
-    prog.p.dateien.enqueue(pfad);
-    prog.el<QPushButton>("cmdSuchenBildOben1")->click();
-    QCOMPARE(prog.bez(), QStringLiteral("alt"));
+    const QString pfad = foto(ordner(), QStringLiteral("Paris-V.jpg"), 40, 30);
+    el<QLineEdit>("txtArtikelBez")->setText(QStringLiteral("alt"));
+    el<QCheckBox>("chkArtBezAutom")->setChecked(false);
+    plattform().dateien.enqueue(pfad);
+    seite(QStringLiteral("Bilder"));
+    klicken(QStringLiteral("cmdSuchenBildOben1"));
+    QCOMPARE(bez(), QStringLiteral("alt"));
 }
 
 void TestTitelBedienung::kategorie_setztListenUndKnoepfe_data() {
@@ -162,30 +142,27 @@ void TestTitelBedienung::kategorie_setztListenUndKnoepfe() {
     QFETCH(QString, text3);
     QFETCH(QString, knopf);
     QFETCH(bool, autorSichtbar);
-    Programm prog;
-    prog.app->frmHaupt().findChild<QAction*>(menue)->trigger();
-    QCOMPARE(prog.app->zustand().artikelArt, art);
-    QCOMPARE(prog.el<QLabel>("lblArtikelArt")->text(), anzeige);
-    QCOMPARE(eintraege(prog.el<QComboBox>("cboAufWasBiten")), liste);
-    QCOMPARE(prog.el<QComboBox>("cboAufWasBiten3")->currentText(), text3);
-    QCOMPARE(prog.el<QComboBox>("cboGutErhalten")->currentText(),
-             QStringLiteral("gebrauchtes und gut erhalten"));
+    FensterTest::menue(app().frmHaupt(), menue);
+    QCOMPARE(app().zustand().artikelArt, art);
+    QCOMPARE(el<QLabel>("lblArtikelArt")->text(), anzeige);
+    QCOMPARE(eintraege(*el<QComboBox>("cboAufWasBiten")), liste);
+    QCOMPARE(el<QComboBox>("cboAufWasBiten3")->currentText(), text3);
+    QCOMPARE(el<QComboBox>("cboGutErhalten")->currentText(), QStringLiteral("gebrauchtes und gut erhalten"));
     const QStringList knoepfe{"cmdBuchBeschr", "cmdSongs", "cmdKleidungBeschreibung"};
     for (const QString& name : knoepfe) {
-        QCOMPARE(!prog.app->frmHaupt().findChild<QWidget*>(name)->isHidden(), name == knopf);
+        QCOMPARE(!haupt<QWidget>(name)->isHidden(), name == knopf);
     }
     for (const char* name : {"cmdVerlaginsBuchbeschr", "cmdAutorinsBuchbeschr", "cboBuchAutor"}) {
-        QCOMPARE(!prog.el<QWidget>(name)->isHidden(), autorSichtbar);
+        QCOMPARE(!el<QWidget>(name)->isHidden(), autorSichtbar);
     }
-    QCOMPARE(prog.el<QLineEdit>("txtAufWasBiten")->text(), QString());
+    QCOMPARE(el<QLineEdit>("txtAufWasBiten")->text(), QString());
 }
 
 void TestTitelBedienung::kategorie_letztesBildWirdFotoordner() {
-    Programm prog;
-    for (const char* menue : {"mnuVorlBuch", "mnuVorlCD_MC", "mnuVorlKleid"}) {
-        prog.app->zustand().letzteBilddatei = QStringLiteral("/anderswo/bild.jpg");
-        prog.el<QAction>(menue)->trigger();
-        QCOMPARE(prog.app->zustand().letzteBilddatei, prog.fotoordner);
+    for (const char* eintrag : {"mnuVorlBuch", "mnuVorlCD_MC", "mnuVorlKleid"}) {
+        app().zustand().letzteBilddatei = QStringLiteral("/anderswo/bild.jpg");
+        menue(app().frmHaupt(), QLatin1String(eintrag));
+        QCOMPARE(app().zustand().letzteBilddatei, m_fotoordner);
     }
 }
 
@@ -203,28 +180,26 @@ void TestTitelBedienung::kategorie_beschreibungNurNachFrageGeleert() {
     QFETCH(QString, menue);
     QFETCH(Plattform::Antwort, antwort);
     QFETCH(bool, geleert);
-    Programm prog;
     const QString eigene = QStringLiteral("Mein Text\r\nzweite Zeile");
-    prog.el<RichTextFeld>("rtfInhalt")->setText(eigene);
-    prog.p.antworten.enqueue(antwort);
-    prog.app->frmHaupt().findChild<QAction*>(menue)->trigger();
-    QCOMPARE(prog.p.fenster.size(), 1);
-    QCOMPARE(prog.p.fenster[0].text,
+    el<RichTextFeld>("rtfInhalt")->setText(eigene);
+    plattform().antworten.enqueue(antwort);
+    FensterTest::menue(app().frmHaupt(), menue);
+    QCOMPARE(plattform().fenster.size(), 1);
+    QCOMPARE(plattform().fenster[0].text,
              QStringLiteral("Die Beschreibung wird beim Wechsel der Artikelart geleert. Fortfahren?"));
-    QCOMPARE(prog.p.fenster[0].knoepfe, Plattform::Knoepfe::JaNein);
-    QCOMPARE(prog.el<RichTextFeld>("rtfInhalt")->text() == eigene, !geleert);
+    QCOMPARE(plattform().fenster[0].knoepfe, Plattform::Knoepfe::JaNein);
+    QCOMPARE(el<RichTextFeld>("rtfInhalt")->text() == eigene, !geleert);
     if (geleert) {
-        QCOMPARE(prog.el<RichTextFeld>("rtfInhalt")->text(), QString());
+        QCOMPARE(el<RichTextFeld>("rtfInhalt")->text(), QString());
     }
-    QVERIFY(prog.p.unerwartet.isEmpty());
+    QVERIFY(plattform().unerwartet.isEmpty());
 }
 
 void TestTitelBedienung::kategorie_leereBeschreibung_ohneFrage() {
-    Programm prog;
-    prog.el<RichTextFeld>("rtfInhalt")->setText(QString());
-    prog.el<QAction>("mnuVorlCD_MC")->trigger();
-    QVERIFY(prog.p.fenster.isEmpty());
-    QCOMPARE(prog.el<QLabel>("lblArtikelArt")->text(), QStringLiteral("CD / MC / DVD"));
+    el<RichTextFeld>("rtfInhalt")->setText(QString());
+    menue(app().frmHaupt(), QStringLiteral("mnuVorlCD_MC"));
+    QVERIFY(plattform().fenster.isEmpty());
+    QCOMPARE(el<QLabel>("lblArtikelArt")->text(), QStringLiteral("CD / MC / DVD"));
 }
 
 void TestTitelBedienung::fett_markiertDieGewaehlteStelle_data() {
@@ -236,38 +211,38 @@ void TestTitelBedienung::fett_markiertDieGewaehlteStelle_data() {
 
 void TestTitelBedienung::fett_markiertDieGewaehlteStelle() {
     QFETCH(QString, knopf);
-    Programm prog;
     QString ergebnis;
     // The selection is the second of two equal words.
     if (knopf == QLatin1String("cmdBeschreibungFett")) {
-        auto* feld = prog.el<RichTextFeld>("rtfInhalt");
+        auto* feld = el<RichTextFeld>("rtfInhalt");
         feld->setText(QStringLiteral("Buch\r\nund Buch"));
         feld->setSelStart(10);
         feld->setSelLength(4);
-        prog.app->frmHaupt().findChild<QPushButton*>(knopf)->click();
+        klicken(knopf);
         ergebnis = feld->text().replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     } else {
-        auto* feld = prog.el<QLineEdit>(knopf == QLatin1String("cmdUntertitelFett") ? "txtUntertittel"
-                                                                                    : "txtAufWasBiten");
+        auto* feld =
+            el<QLineEdit>(knopf == QLatin1String("cmdUntertitelFett") ? "txtUntertittel" : "txtAufWasBiten");
         feld->setText(QStringLiteral("Buch und Buch"));
         feld->setSelection(9, 4);
-        prog.app->frmHaupt().findChild<QPushButton*>(knopf)->click();
+        klicken(knopf);
         ergebnis = feld->text();
     }
     QCOMPARE(ergebnis, QStringLiteral("Buch und <b>Buch</b>"));
-    QVERIFY(prog.p.fenster.isEmpty());
+    QVERIFY(plattform().fenster.isEmpty());
 }
 
 void TestTitelBedienung::bildnameVorne_ueber80Zeichen_meldetUndLaesstStehen() {
-    Programm prog;
     const QString eigene = QString(50, QLatin1Char('w'));
-    prog.el<QLineEdit>("txtArtikelBez")->setText(eigene);
-    prog.el<QLineEdit>("txtEbayBildPfad")->setText(QString(31, QLatin1Char('n')) + QStringLiteral("-V.jpg"));
-    prog.el<QPushButton>("cmdArtBezBilden")->click();
-    QCOMPARE(prog.bez(), eigene);
-    QCOMPARE(prog.p.meldungstexte(), QStringList{QStringLiteral("Einfügen ist nicht möglich weil \r\n"
-                                                                "die Artikelbezeichnung dann länger als 80 "
-                                                                "Zeichen wäre!")});
+    el<QLineEdit>("txtArtikelBez")->setText(eigene);
+    el<QLineEdit>("txtEbayBildPfad")->setText(QString(31, QLatin1Char('n')) + QStringLiteral("-V.jpg"));
+    seite(QStringLiteral("Bilder"));
+    klicken(QStringLiteral("cmdArtBezBilden"));
+    QCOMPARE(bez(), eigene);
+    QCOMPARE(plattform().meldungstexte(),
+             QStringList{QStringLiteral("Einfügen ist nicht möglich weil \r\n"
+                                        "die Artikelbezeichnung dann länger als 80 "
+                                        "Zeichen wäre!")});
 }
 
 void TestTitelBedienung::kleidung_fehlendeVorlage_waehlenLassen_data() {
@@ -278,73 +253,67 @@ void TestTitelBedienung::kleidung_fehlendeVorlage_waehlenLassen_data() {
 
 void TestTitelBedienung::kleidung_fehlendeVorlage_waehlenLassen() {
     QFETCH(bool, gewaehlt);
-    Programm prog;
-    prog.ordner.entfernen(QStringLiteral("vorlagen/Vorlagetext-kleidung.txt"));
-    prog.ordner.schreiben(QStringLiteral("anders.txt"), w1252(QStringLiteral("Kleid aus Leinen\r\n")));
-    prog.p.dateien.enqueue(gewaehlt ? prog.ordner.daten(QStringLiteral("anders.txt")) : QString());
-    prog.el<QAction>("mnuVorlKleid")->trigger();
-    QCOMPARE(prog.p.aufrufe.size(), gewaehlt ? 1 : 2);
-    QCOMPARE(prog.p.aufrufe[0].art, QStringLiteral("dateiWaehlen"));
-    QCOMPARE(prog.p.aufrufe[0].argumente.at(0), QStringLiteral("Vorlagetext-kleidung.txt"));
-    QCOMPARE(QDir(prog.p.aufrufe[0].argumente.at(1)), QDir(prog.ordner.daten(QStringLiteral("vorlagen"))));
+    ordner().entfernen(QStringLiteral("vorlagen/Vorlagetext-kleidung.txt"));
+    ordner().schreiben(QStringLiteral("anders.txt"), w1252(QStringLiteral("Kleid aus Leinen\r\n")));
+    plattform().dateien.enqueue(gewaehlt ? ordner().daten(QStringLiteral("anders.txt")) : QString());
+    menue(app().frmHaupt(), QStringLiteral("mnuVorlKleid"));
+    QCOMPARE(plattform().aufrufe.size(), gewaehlt ? 1 : 2);
+    QCOMPARE(plattform().aufrufe[0].art, QStringLiteral("dateiWaehlen"));
+    QCOMPARE(plattform().aufrufe[0].argumente.at(0), QStringLiteral("Vorlagetext-kleidung.txt"));
+    QCOMPARE(QDir(plattform().aufrufe[0].argumente.at(1)), QDir(ordner().daten(QStringLiteral("vorlagen"))));
     if (gewaehlt) {
-        QVERIFY(prog.p.fenster.isEmpty());
-        QCOMPARE(prog.el<RichTextFeld>("rtfInhalt")->text(), QStringLiteral("Kleid aus Leinen\r\n"));
+        QVERIFY(plattform().fenster.isEmpty());
+        QCOMPARE(el<RichTextFeld>("rtfInhalt")->text(), QStringLiteral("Kleid aus Leinen\r\n"));
     } else {
-        QCOMPARE(prog.p.fenster.size(), 1);
-        QVERIFY(prog.p.fenster[0].text.contains(QStringLiteral("Datei kann nicht eigelesen werden")));
-        QVERIFY(prog.p.fenster[0].text.contains(QStringLiteral("Vorlagetext-kleidung.txt")));
+        QCOMPARE(plattform().fenster.size(), 1);
+        QVERIFY(plattform().fenster[0].text.contains(QStringLiteral("Datei kann nicht eigelesen werden")));
+        QVERIFY(plattform().fenster[0].text.contains(QStringLiteral("Vorlagetext-kleidung.txt")));
     }
 }
 
 void TestTitelBedienung::gebotszeile_buchVorgaben_zeileUndBuchart() {
-    Programm prog;
-    prog.el<QAction>("mnuVorlBuch")->trigger();
-    prog.buch<QComboBox>("cboFarbewehlen")->setCurrentText(QStringLiteral("etwas"));
-    prog.el<QPushButton>("cmdAufWasUbername")->click();
-    QCOMPARE(prog.el<QLineEdit>("txtAufWasBiten")->text(),
+    menue(app().frmHaupt(), QStringLiteral("mnuVorlBuch"));
+    buch<QComboBox>("cboFarbewehlen")->setCurrentText(QStringLiteral("etwas"));
+    klicken(QStringLiteral("cmdAufWasUbername"));
+    QCOMPARE(el<QLineEdit>("txtAufWasBiten")->text(),
              QStringLiteral("ein gebrauchtes und gut erhaltenes Buch  "));
-    QCOMPARE(prog.buch<QComboBox>("cboFarbewehlen")->currentText(), QStringLiteral("Taschenbuch"));
+    QCOMPARE(buch<QComboBox>("cboFarbewehlen")->currentText(), QStringLiteral("Taschenbuch"));
 }
 
 void TestTitelBedienung::gebotszeile_gebundeneAusgabe_buchartImBuchfenster() {
-    Programm prog;
-    prog.el<QAction>("mnuVorlBuch")->trigger();
-    prog.el<QComboBox>("cboAufWasBiten3")->setCurrentText(QStringLiteral("<b>-gebundene Ausgabe</b>"));
-    prog.el<QPushButton>("cmdAufWasUbername")->click();
-    QCOMPARE(prog.el<QLineEdit>("txtAufWasBiten")->text(),
+    menue(app().frmHaupt(), QStringLiteral("mnuVorlBuch"));
+    el<QComboBox>("cboAufWasBiten3")->setCurrentText(QStringLiteral("<b>-gebundene Ausgabe</b>"));
+    klicken(QStringLiteral("cmdAufWasUbername"));
+    QCOMPARE(el<QLineEdit>("txtAufWasBiten")->text(),
              QStringLiteral("ein gebrauchtes und gut erhaltenes Buch <b>-gebundene Ausgabe</b>"));
-    QCOMPARE(prog.buch<QComboBox>("cboFarbewehlen")->currentText(), QStringLiteral("gebundene Ausgabe"));
+    QCOMPARE(buch<QComboBox>("cboFarbewehlen")->currentText(), QStringLiteral("gebundene Ausgabe"));
 }
 
 void TestTitelBedienung::autorZufuegen_setztAutorImBuchfenster() {
-    Programm prog;
-    prog.el<QComboBox>("cboBuchAutor")->setCurrentText(QStringLiteral("Goethe"));
-    prog.el<QLineEdit>("txtArtikelBez")->setText(QStringLiteral("Faust"));
-    prog.el<QPushButton>("cmdZusZufugen")->click();
-    QCOMPARE(prog.bez(), QStringLiteral("Goethe Faust"));
-    QCOMPARE(prog.buch<QComboBox>("cboBuchAutor")->currentText(), QStringLiteral("Goethe"));
-    QCOMPARE(prog.el<QComboBox>("cboBuchAutor")->currentText(), QStringLiteral("Autor wählen"));
+    el<QComboBox>("cboBuchAutor")->setCurrentText(QStringLiteral("Goethe"));
+    el<QLineEdit>("txtArtikelBez")->setText(QStringLiteral("Faust"));
+    klicken(QStringLiteral("cmdZusZufugen"));
+    QCOMPARE(bez(), QStringLiteral("Goethe Faust"));
+    QCOMPARE(buch<QComboBox>("cboBuchAutor")->currentText(), QStringLiteral("Goethe"));
+    QCOMPARE(el<QComboBox>("cboBuchAutor")->currentText(), QStringLiteral("Autor wählen"));
 }
 
 void TestTitelBedienung::buchBeschreibung_uebernimmtBezeichnungUndZeigtFenster() {
-    Programm prog;
-    prog.el<QAction>("mnuVorlBuch")->trigger();
-    prog.el<QLineEdit>("txtArtikelBez")->setText(QStringLiteral("Der Fall"));
-    prog.el<QPushButton>("cmdBuchBeschr")->click();
-    QCOMPARE(prog.buch<QLineEdit>("txtArtikelBez")->text(), QStringLiteral("Der Fall"));
-    QVERIFY(prog.app->frmBuch().isVisible());
-    QCOMPARE(prog.app->frmBuch().windowModality(), Qt::NonModal);
+    menue(app().frmHaupt(), QStringLiteral("mnuVorlBuch"));
+    el<QLineEdit>("txtArtikelBez")->setText(QStringLiteral("Der Fall"));
+    klicken(QStringLiteral("cmdBuchBeschr"));
+    QCOMPARE(buch<QLineEdit>("txtArtikelBez")->text(), QStringLiteral("Der Fall"));
+    QVERIFY(app().frmBuch().isVisible());
+    QCOMPARE(app().frmBuch().windowModality(), Qt::NonModal);
 }
 
 void TestTitelBedienung::kleidungBeschreibung_leertAutomatischeBeschreibungUndZeigtFenster() {
-    Programm prog;
-    prog.el<QAction>("mnuVorlKleid")->trigger();
-    prog.el<RichTextFeld>("rtfInhaltAuto")->setText(QStringLiteral("<table>alt</table>"));
-    prog.el<QPushButton>("cmdKleidungBeschreibung")->click();
-    QCOMPARE(prog.el<RichTextFeld>("rtfInhaltAuto")->text(), QString());
-    QVERIFY(prog.app->frmKleidung().isVisible());
-    QCOMPARE(prog.app->frmKleidung().windowModality(), Qt::NonModal);
+    menue(app().frmHaupt(), QStringLiteral("mnuVorlKleid"));
+    el<RichTextFeld>("rtfInhaltAuto")->setText(QStringLiteral("<table>alt</table>"));
+    klicken(QStringLiteral("cmdKleidungBeschreibung"));
+    QCOMPARE(el<RichTextFeld>("rtfInhaltAuto")->text(), QString());
+    QVERIFY(app().frmKleidung().isVisible());
+    QCOMPARE(app().frmKleidung().windowModality(), Qt::NonModal);
 }
 
 QTEST_MAIN(TestTitelBedienung)
