@@ -3,7 +3,7 @@ add_library(kori_common_cfg INTERFACE)
 target_compile_features(kori_common_cfg INTERFACE cxx_std_20)
 target_compile_options(kori_common_cfg INTERFACE -Wall -Wextra -Werror)
 target_compile_definitions(kori_common_cfg INTERFACE
-    QT_USE_QSTRINGBUILDER QT_NO_CONTEXTLESS_CONNECT QT_NO_CAST_TO_ASCII)
+    QT_USE_QSTRINGBUILDER QT_NO_CONTEXTLESS_CONNECT QT_NO_CAST_TO_ASCII QT_NO_CAST_FROM_ASCII)
 if(KORI_SANITIZE)
     target_compile_options(kori_common_cfg INTERFACE
         -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)

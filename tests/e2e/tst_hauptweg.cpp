@@ -160,7 +160,7 @@ void TestHauptweg::buchfenster_tabelleInsHauptfenster() {
 
     // Only the rows with a value go into the table; the defaults of size and weight would fail.
     for (const char* box : {"Chk1", "Chk2", "Chk3", "Chk5", "Chk6", "Chk8", "Chk9"}) {
-        buch<QCheckBox>(box)->setChecked(true);
+        buch<QCheckBox>(QString::fromLatin1(box))->setChecked(true);
     }
     buch<QCheckBox>(QStringLiteral("Chk4"))->setChecked(false);
     buch<QCheckBox>(QStringLiteral("Chk7"))->setChecked(false);

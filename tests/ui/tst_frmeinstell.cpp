@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString kPfad = QStringLiteral("Einstell.Ini");
@@ -63,12 +65,13 @@ void TestFrmEinstell::fenster_hatTitelUndEintraege() {
     QCOMPARE(fenster().objectName(), QStringLiteral("frmEinstell"));
     QCOMPARE(fenster().windowTitle(), QStringLiteral("Einstellungen"));
     QCOMPARE(eintraege(*feld<QComboBox>("cboStartenMit")),
-             (QStringList{"Buch", "CD / MC / DVD / VHS Video", "Kleidung", " "}));
+             (QStringList{u"Buch"_s, u"CD / MC / DVD / VHS Video"_s, u"Kleidung"_s, u" "_s}));
     QCOMPARE(eintraege(*feld<QComboBox>("txtKostenlosAb")),
-             (QStringList{"3,00", "4,00", "5,00 ", "6,00 ", "8,00", "10,00", "12,00", "15,00"}));
+             (QStringList{u"3,00"_s, u"4,00"_s, u"5,00 "_s, u"6,00 "_s, u"8,00"_s, u"10,00"_s, u"12,00"_s,
+                          u"15,00"_s}));
     QCOMPARE(eintraege(*feld<QComboBox>("txtVersandStandard")).size(), 15);
     QCOMPARE(eintraege(*feld<QComboBox>("cboPostHermes")),
-             (QStringList{"Deutsche Post-unversichert", "Hermes-Paket-versichert"}));
+             (QStringList{u"Deutsche Post-unversichert"_s, u"Hermes-Paket-versichert"_s}));
     QCOMPARE(feld<QCheckBox>("chkSatndardTexte")->text(),
              QStringLiteral("  Bei Klick auf \"NEU\" Standardtexte einfügen"));
     QCOMPARE(feld<QPushButton>("cmdNamenAktuell")->text(), QStringLiteral("Liste Aktuallisieren"));

@@ -147,7 +147,7 @@ void TestFrmVorlSpeichern::speichern_verboteneZeichen_inAllenDreiDateien() {
     const QString n = QStringLiteral("Frage- Nr-1, a,b,c,d+e(f)g~'h' + Heft, neu~1,85#Kori");
     QCOMPARE(dateien(QStringLiteral("Artikeln")), QStringList{n + QStringLiteral(".ebay")});
     QCOMPARE(ordner().lesen(QStringLiteral("Artikeln/") + n + QStringLiteral(".ebay")),
-             w1252(kListing + "\r\n"));
+             w1252(kListing + QStringLiteral("\r\n")));
     QVERIFY(ordner()
                 .lesen(QStringLiteral("Artikeln-Txt/") + n + QStringLiteral(".ebay"))
                 .startsWith("##-------\r\n*EbayName=Kori\r\n*ArtBez=Mankell Brandmauer\r\n"));
@@ -605,7 +605,7 @@ void TestFrmVorlSpeichern::vorschau_browser() {
     }
 
     const QString vorschau = ordner().daten(QStringLiteral("Vorschau.html"));
-    QCOMPARE(ordner().lesen(QStringLiteral("Vorschau.html")), w1252(kListing + "\r\n"));
+    QCOMPARE(ordner().lesen(QStringLiteral("Vorschau.html")), w1252(kListing + QStringLiteral("\r\n")));
     QCOMPARE(dateien(QStringLiteral("Artikeln")).size(), 1);
     const SkriptPlattform::Aufruf& start = plattform().aufrufe.last();
     if (browser.isEmpty()) {

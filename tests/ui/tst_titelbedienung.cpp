@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // A started program whose photo folder is a folder of the test.
 class TestTitelBedienung : public FensterTest {
     Q_OBJECT
@@ -110,26 +112,27 @@ void TestTitelBedienung::kategorie_setztListenUndKnoepfe_data() {
     QTest::addColumn<QString>("text3");
     QTest::addColumn<QString>("knopf");
     QTest::addColumn<bool>("autorSichtbar");
-    QTest::newRow("Buch") << "mnuVorlBuch"
-                          << "Buch"
-                          << "Buch"
-                          << QStringList{"Buch",         "Buch der Serie:",           "Bücher",
-                                         "Heft",         "Heft der Serie:",           "Fußballmagazin",
-                                         "Reisemagazin", "Exemplar der Zeitschrift: "}
-                          << " "
-                          << "cmdBuchBeschr" << true;
+    QTest::newRow("Buch")
+        << "mnuVorlBuch"
+        << "Buch"
+        << "Buch" << QStringList{u"Buch"_s,         u"Buch der Serie:"_s,           u"Bücher"_s,
+                                 u"Heft"_s,         u"Heft der Serie:"_s,           u"Fußballmagazin"_s,
+                                 u"Reisemagazin"_s, u"Exemplar der Zeitschrift: "_s}
+        << " "
+        << "cmdBuchBeschr" << true;
     QTest::newRow("CD") << "mnuVorlCD_MC"
                         << "CD_MC"
                         << "CD / MC / DVD"
-                        << QStringList{"MC-Kassette", "MC-Kassetten", "Doppel-CD", "Audio-CD",
-                                       "mp3-CD",      "Audio-CD's",   "mp3-CD's",  "Video-Kassette",
-                                       "DVD",         "CD-Set",       "CD-ROM",    "DVD-Set"}
+                        << QStringList{u"MC-Kassette"_s, u"MC-Kassetten"_s,   u"Doppel-CD"_s,
+                                       u"Audio-CD"_s,    u"mp3-CD"_s,         u"Audio-CD's"_s,
+                                       u"mp3-CD's"_s,    u"Video-Kassette"_s, u"DVD"_s,
+                                       u"CD-Set"_s,      u"CD-ROM"_s,         u"DVD-Set"_s}
                         << " "
                         << "cmdSongs" << false;
     QTest::newRow("Kleidung") << "mnuVorlKleid"
                               << "Kleidung"
-                              << "Kleidung"
-                              << QStringList{"Baby", "Kinder", "Mädchen", "Jungen", "Damen", "Männer"}
+                              << "Kleidung" << QStringList{u"Baby"_s,   u"Kinder"_s, u"Mädchen"_s,
+                                                           u"Jungen"_s, u"Damen"_s,  u"Männer"_s}
                               << "-Hose"
                               << "cmdKleidungBeschreibung" << false;
 }
@@ -148,7 +151,7 @@ void TestTitelBedienung::kategorie_setztListenUndKnoepfe() {
     QCOMPARE(eintraege(*el<QComboBox>("cboAufWasBiten")), liste);
     QCOMPARE(el<QComboBox>("cboAufWasBiten3")->currentText(), text3);
     QCOMPARE(el<QComboBox>("cboGutErhalten")->currentText(), QStringLiteral("gebrauchtes und gut erhalten"));
-    const QStringList knoepfe{"cmdBuchBeschr", "cmdSongs", "cmdKleidungBeschreibung"};
+    const QStringList knoepfe{u"cmdBuchBeschr"_s, u"cmdSongs"_s, u"cmdKleidungBeschreibung"_s};
     for (const QString& name : knoepfe) {
         QCOMPARE(!haupt<QWidget>(name)->isHidden(), name == knopf);
     }
