@@ -78,7 +78,8 @@ WebAnsicht::~WebAnsicht() {
 
 void WebAnsicht::seiteZeigen(const QString& html, bool bilderLaden) {
     if (!m_seite->isLoading()) {
-        m_scroll = m_seite->scrollPosition();
+        // The engine answers in pixels of the view, the page scrolls in CSS pixels.
+        m_scroll = m_seite->scrollPosition() / m_zoom;
     }
     m_sperre.bilderErlauben(bilderLaden);
     m_seite->setHtml(html);
@@ -99,7 +100,6 @@ void WebAnsicht::geladen(bool ok) {
         // A page replaced while it was loading; the page that replaced it reports.
         return;
     }
-    // The scroll position is in CSS pixels, as window.scrollTo takes it.
     const QString skript = QStringLiteral("window.scrollTo(%1, %2);").arg(m_scroll.x()).arg(m_scroll.y());
     m_seite->runJavaScript(skript, QWebEngineScript::ApplicationWorld, [this](const QVariant&) {
         if (m_gezeigt) {
