@@ -65,6 +65,8 @@ public:
 
 private slots:
     void initTestCase();
+    void platzDaneben_rechtsLinksImmerAufDemSchirm_data();
+    void platzDaneben_rechtsLinksImmerAufDemSchirm();
     void oeffnen_nebenHauptfenster_zweiBreiten();
     void titel_erreichtBeideAnsichtenNachDerPause();
     void offenUndGetippt_keineDateiAendertSich();
@@ -82,6 +84,26 @@ private:
 
 void TestFrmLiveVorschau::initTestCase() {
     QCoreApplication::addLibraryPath(QStringLiteral(KORI_PLUGIN_ORDNER));
+}
+
+void TestFrmLiveVorschau::platzDaneben_rechtsLinksImmerAufDemSchirm_data() {
+    QTest::addColumn<QRect>("neben");
+    QTest::addColumn<QSize>("groesse");
+    QTest::addColumn<QPoint>("platz");
+    const QSize fenster(600, 500);
+    QTest::newRow("rechts ist Platz") << QRect(0, 0, 800, 600) << fenster << QPoint(800, 0);
+    QTest::newRow("nur links ist Platz") << QRect(1000, 50, 800, 600) << fenster << QPoint(400, 50);
+    QTest::newRow("kein Platz: rechts am Rand") << QRect(0, 0, 1360, 740) << fenster << QPoint(1320, 0);
+    QTest::newRow("zu tief: nach oben geschoben") << QRect(0, 900, 800, 600) << fenster << QPoint(800, 580);
+    QTest::newRow("hoeher als der Schirm: oben") << QRect(0, 0, 800, 600) << QSize(600, 2000) << QPoint(800, 0);
+    QTest::newRow("breiter als der Schirm: links") << QRect(100, 0, 800, 600) << QSize(2500, 500) << QPoint(0, 0);
+}
+
+void TestFrmLiveVorschau::platzDaneben_rechtsLinksImmerAufDemSchirm() {
+    QFETCH(QRect, neben);
+    QFETCH(QSize, groesse);
+    QFETCH(QPoint, platz);
+    QCOMPARE(PlatzDaneben(neben, groesse, QRect(0, 0, 1920, 1080)), platz);
 }
 
 FrmLiveVorschau& TestFrmLiveVorschau::oeffnen() {
