@@ -65,6 +65,7 @@ public:
 
 private slots:
     void initTestCase();
+    void start_laedtKeinenBrowser();
     void platzDaneben_rechtsLinksImmerAufDemSchirm_data();
     void platzDaneben_rechtsLinksImmerAufDemSchirm();
     void oeffnen_nebenHauptfenster_zweiBreiten();
@@ -84,6 +85,16 @@ private:
 
 void TestFrmLiveVorschau::initTestCase() {
     QCoreApplication::addLibraryPath(QStringLiteral(KORI_PLUGIN_ORDNER));
+}
+
+// Runs before any test opens the preview: once loaded, the engine stays in the process.
+void TestFrmLiveVorschau::start_laedtKeinenBrowser() {
+    QFile karte(QStringLiteral("/proc/self/maps"));
+    if (!karte.open(QIODevice::ReadOnly)) {
+        QSKIP("Dieses System zeigt die geladenen Bibliotheken nicht");
+    }
+    QVERIFY(app().frmHaupt().isVisible());
+    QVERIFY(!karte.readAll().contains("libQt6WebEngine"));
 }
 
 void TestFrmLiveVorschau::platzDaneben_rechtsLinksImmerAufDemSchirm_data() {
