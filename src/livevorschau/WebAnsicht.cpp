@@ -90,7 +90,7 @@ void WebAnsicht::beiGezeigt(std::function<void()> rueckruf) {
 }
 
 void WebAnsicht::auswerten(const QString& skript, std::function<void(const QVariant&)> antwort) {
-    m_seite->runJavaScript(skript, QWebEngineScript::ApplicationWorld, std::move(antwort));
+    m_seite->runJavaScript(skript, QWebEngineScript::ApplicationWorld, antwort);
 }
 
 void WebAnsicht::geladen(bool ok) {
