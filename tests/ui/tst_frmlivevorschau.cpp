@@ -106,8 +106,10 @@ void TestFrmLiveVorschau::platzDaneben_rechtsLinksImmerAufDemSchirm_data() {
     QTest::newRow("nur links ist Platz") << QRect(1000, 50, 800, 600) << fenster << QPoint(400, 50);
     QTest::newRow("kein Platz: rechts am Rand") << QRect(0, 0, 1360, 740) << fenster << QPoint(1320, 0);
     QTest::newRow("zu tief: nach oben geschoben") << QRect(0, 900, 800, 600) << fenster << QPoint(800, 580);
-    QTest::newRow("hoeher als der Schirm: oben") << QRect(0, 0, 800, 600) << QSize(600, 2000) << QPoint(800, 0);
-    QTest::newRow("breiter als der Schirm: links") << QRect(100, 0, 800, 600) << QSize(2500, 500) << QPoint(0, 0);
+    QTest::newRow("hoeher als der Schirm: oben")
+        << QRect(0, 0, 800, 600) << QSize(600, 2000) << QPoint(800, 0);
+    QTest::newRow("breiter als der Schirm: links")
+        << QRect(100, 0, 800, 600) << QSize(2500, 500) << QPoint(0, 0);
 }
 
 void TestFrmLiveVorschau::platzDaneben_rechtsLinksImmerAufDemSchirm() {
@@ -120,7 +122,11 @@ void TestFrmLiveVorschau::platzDaneben_rechtsLinksImmerAufDemSchirm() {
 FrmLiveVorschau& TestFrmLiveVorschau::oeffnen() {
     menue(app().frmHaupt(), QStringLiteral("mnuLiveVorschau"));
     FrmLiveVorschau* fenster = app().frmLiveVorschau();
-    Q_ASSERT(fenster != nullptr);
+    if (fenster == nullptr) {
+        // Every later step would need the window.
+        qFatal("Die Live-Vorschau ließ sich nicht öffnen: %s",
+               qPrintable(plattform().meldungstexte().join(u' ')));
+    }
     return *fenster;
 }
 
