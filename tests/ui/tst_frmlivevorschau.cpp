@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QSignalSpy>
+#include <QTcpServer>
 
 namespace {
 
@@ -74,6 +75,7 @@ private slots:
     void bilderAus_graueKaestenInBildgroesse();
     void bilderErlaubt_bildTagsBleiben();
     void neuerStand_scrollPositionBleibt();
+    void netz_nurHttpsBilderUndNurWennErlaubt();
     void kaputterShopTeil_imStatusOhneMeldung();
     void offenesBuchfenster_zeigtSeineTabelle();
     void ohneBrowserBaustein_meldungStattFenster();
@@ -237,6 +239,57 @@ void TestFrmLiveVorschau::neuerStand_scrollPositionBleibt() {
     QVERIFY(seitenText(fenster.webHandy()).contains(QStringLiteral("Neuer Titel")));
     QCOMPARE(auswerten(fenster.webHandy(), QStringLiteral("window.scrollY")).toInt(), 900);
     QCOMPARE(auswerten(fenster.webDesktop(), QStringLiteral("window.scrollY")).toInt(), 400);
+}
+
+namespace {
+
+// A server on this machine that counts who knocks; an https request knocks too, with its TLS
+// greeting, whatever the engine then makes of the answer.
+class Zaehler final : public QTcpServer {
+public:
+    Zaehler() {
+        listen(QHostAddress::LocalHost);
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* verbindung = nextPendingConnection()) {
+                ++anfragen;
+                verbindung->close();
+            }
+        });
+    }
+    QString adresse(const QString& schema, const QString& datei) const {
+        return schema + QStringLiteral("://127.0.0.1:") + QString::number(serverPort()) + QLatin1Char('/') +
+               datei;
+    }
+    int anfragen = 0;
+};
+
+} // namespace
+
+void TestFrmLiveVorschau::netz_nurHttpsBilderUndNurWennErlaubt() {
+    Zaehler bild;
+    Zaehler sonst;
+    QVERIFY(bild.isListening() && sonst.isListening());
+    const QString http = QStringLiteral("http");
+    const QString https = QStringLiteral("https");
+    haupt<RichTextFeld>(QStringLiteral("rtfInhalt"))
+        ->setText(QStringLiteral("<link rel=\"stylesheet\" href=\"") +
+                  sonst.adresse(http, QStringLiteral("s.css")) + QStringLiteral("\"><script src=\"") +
+                  sonst.adresse(https, QStringLiteral("s.js")) + QStringLiteral("\"></script><img src=\"") +
+                  sonst.adresse(http, QStringLiteral("alt.jpg")) + QStringLiteral("\"><iframe src=\"") +
+                  sonst.adresse(https, QStringLiteral("r.html")) +
+                  QStringLiteral("\"></iframe><div style=\"width:50px;height:50px;background:url(") +
+                  bild.adresse(https, QStringLiteral("hinten.jpg")) + QStringLiteral(")\"></div>"));
+    FrmLiveVorschau& fenster = oeffnen();
+    QSignalSpy gezeigt(&fenster, &FrmLiveVorschau::gezeigt);
+    warten(fenster, gezeigt);
+    QTest::qWait(500);
+    QCOMPARE(bild.anfragen, 0);
+    element<QCheckBox>(fenster, QStringLiteral("chkBilderLaden"))->setChecked(true);
+    warten(fenster, gezeigt);
+    QTRY_VERIFY_WITH_TIMEOUT(bild.anfragen > 0, kWarten);
+    QTest::qWait(500);
+    // Style sheets, scripts, frames and pictures over plain http never reach the network.
+    QCOMPARE(sonst.anfragen, 0);
 }
 
 void TestFrmLiveVorschau::kaputterShopTeil_imStatusOhneMeldung() {
