@@ -18,6 +18,7 @@ add_custom_command(OUTPUT ${paket_ordner}/kori.1.gz ${paket_ordner}/changelog.gz
 add_custom_target(kori_paketdateien ALL DEPENDS ${paket_ordner}/kori.1.gz ${paket_ordner}/changelog.gz)
 
 install(TARGETS kori RUNTIME DESTINATION bin)
+install(TARGETS livevorschau LIBRARY DESTINATION ${KORI_BIBLIOTHEKSORDNER}/plugins)
 install(FILES packaging/${KORI_ID}.desktop DESTINATION share/applications)
 install(FILES packaging/kori.svg DESTINATION share/icons/hicolor/scalable/apps RENAME ${KORI_ID}.svg)
 install(FILES ${paket_ordner}/${KORI_ID}.metainfo.xml DESTINATION share/metainfo)
@@ -43,7 +44,8 @@ HTML description from a template, and saves each article. The user interface
 is German.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Libraries of our own that the program loads lie here, not in the system's library path.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_INSTALL_PREFIX}/${KORI_BIBLIOTHEKSORDNER})
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_INSTALL_PREFIX}/${KORI_BIBLIOTHEKSORDNER}
+    ${CMAKE_INSTALL_PREFIX}/${KORI_BIBLIOTHEKSORDNER}/plugins)
 # Qt's own dialogs speak German only with these translations.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 include(CPack)

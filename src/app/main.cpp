@@ -6,6 +6,9 @@
 #include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
+    // The live preview's browser engine, loaded later from its plugin, shares its drawing
+    // contexts with the windows; that must be said before the application exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     // Names the user's data location: ~/.local/share/KORI.
     QCoreApplication::setApplicationName(QStringLiteral("KORI"));

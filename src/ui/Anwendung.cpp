@@ -3,6 +3,7 @@
 #include "ui/BibliothekBedienung.h"
 #include "ui/BilderBedienung.h"
 #include "ui/FertigBedienung.h"
+#include "ui/LiveVorschau.h"
 #include "ui/MenueBedienung.h"
 #include "ui/Plattform.h"
 #include "ui/Steuerelemente.h"
@@ -15,6 +16,7 @@
 #include "ui/frmHaupt.h"
 #include "ui/frmKleidung.h"
 #include "ui/frmLink.h"
+#include "ui/frmLiveVorschau.h"
 #include "ui/frmShop.h"
 #include "ui/frmShopSite.h"
 #include "ui/frmVorlIni.h"
@@ -25,6 +27,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLockFile>
+#include <QPluginLoader>
 #include <QSysInfo>
 #include <QTranslator>
 
@@ -33,6 +36,15 @@ namespace {
 const QString kTitel = QStringLiteral("K.O.R.I");
 // The delivered data folder as the program carries it.
 const QString kVorlage = QStringLiteral(":/KORI-Vorlage-Dateien");
+
+// The browser engine's plugin: beside the program in its own folder and in a build, below
+// lib/kori/plugins in the package; then wherever Qt looks for libraries.
+QStringList liveVorschauOrte() {
+    const QString programm = QCoreApplication::applicationDirPath();
+    QStringList orte{programm, programm + QStringLiteral("/../lib/kori/plugins")};
+    orte.append(QCoreApplication::libraryPaths());
+    return orte;
+}
 
 } // namespace
 
@@ -251,4 +263,31 @@ FrmVorlSpeichern& Anwendung::frmVorlSpeichern() {
         m_frmVorlSpeichern = std::make_unique<FrmVorlSpeichern>(*this, &frmHaupt());
     }
     return *m_frmVorlSpeichern;
+}
+
+FrmLiveVorschau* Anwendung::frmLiveVorschau() {
+    if (m_frmLiveVorschau) {
+        return m_frmLiveVorschau.get();
+    }
+    if (!m_liveVorschauPlugin) {
+        m_liveVorschauPlugin = std::make_unique<QPluginLoader>();
+    }
+    QStringList gesucht;
+    for (const QString& ort : liveVorschauOrte()) {
+        m_liveVorschauPlugin->setFileName(ort + QStringLiteral("/livevorschau"));
+        if (auto* fabrik = qobject_cast<LiveVorschauFabrik*>(m_liveVorschauPlugin->instance())) {
+            m_frmLiveVorschau = std::make_unique<FrmLiveVorschau>(*this, *fabrik);
+            return m_frmLiveVorschau.get();
+        }
+        if (!m_liveVorschauPlugin->fileName().isEmpty()) {
+            gesucht.append(m_liveVorschauPlugin->errorString());
+        }
+    }
+    m_plattform.meldungsfenster(
+        QStringLiteral("Die Live-Vorschau kann nicht geöffnet werden: ihr Browser-Baustein fehlt "
+                       "oder lässt sich nicht laden.\r\n") +
+            (gesucht.isEmpty() ? QStringLiteral("Die Datei livevorschau.so wurde nicht gefunden.")
+                               : gesucht.join(QStringLiteral("\r\n"))),
+        Plattform::Symbol::Kritisch, Plattform::Knoepfe::Ok, kTitel);
+    return nullptr;
 }

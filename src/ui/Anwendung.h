@@ -7,6 +7,7 @@
 
 class Plattform;
 class QLockFile;
+class QPluginLoader;
 class QTranslator;
 class FrmHaupt;
 class FrmBild;
@@ -25,6 +26,7 @@ class FrmShopSite;
 class FrmEinstell;
 class FrmVorlIni;
 class FrmVorlSpeichern;
+class FrmLiveVorschau;
 
 // Owns the global state and every window. Windows are created at start-up or on first use
 // and live, hidden when not shown, until the program ends.
@@ -65,6 +67,8 @@ public:
     FrmEinstell& frmEinstell();
     FrmVorlIni& frmVorlIni();
     FrmVorlSpeichern& frmVorlSpeichern();
+    // Loads the browser engine on first use; null, after telling the seller why, when it cannot.
+    FrmLiveVorschau* frmLiveVorschau();
 
 private:
     void qtDeutschLaden();
@@ -81,6 +85,8 @@ private:
     // Windows whose parent is the main window are declared after it, so they go first.
     std::unique_ptr<FrmHaupt> m_frmHaupt;
     std::unique_ptr<FrmVorlSpeichern> m_frmVorlSpeichern;
+    std::unique_ptr<QPluginLoader> m_liveVorschauPlugin;
+    std::unique_ptr<FrmLiveVorschau> m_frmLiveVorschau;
     std::unique_ptr<TitelBedienung> m_titel;
     std::unique_ptr<MenueBedienung> m_menues;
     std::unique_ptr<BilderBedienung> m_bilder;

@@ -58,17 +58,9 @@ FertigBedienung::FertigBedienung(Anwendung& anwendung, QObject* parent) : QObjec
 }
 
 void FertigBedienung::Texte_Verbinden() {
-    ListingEingabe e;
-    hauptfensterLesen(e);
-    vorlageLesen(e);
-    einstellungenLesen(e);
     Zustand& z = m_app.zustand();
-    e.verkaeuferName = z.verkaeuferName;
-    e.bildVorhanden = {z.bild3Vorhanden, z.bild4Vorhanden, z.bild5Vorhanden};
-    e.versionMajor = version::major;
-    e.versionRevision = version::revision;
-
-    const ListingErgebnis r = ::Texte_Verbinden(e);
+    const ListingErgebnis r =
+        ::Texte_Verbinden(listingEingabe({z.bild3Vorhanden, z.bild4Vorhanden, z.bild5Vorhanden}));
     z.listingText = r.text;
     if (r.fehler != ShopFehler::Keiner) {
         z.shopLinkFehler = true;
@@ -147,6 +139,18 @@ bool FertigBedienung::felderSpeicherbar() {
     Meldung(m_app.plattform(), 12, fremd->feld,
             QStringLiteral("Diese Zeichen können nicht gespeichert werden: ") + fremd->zeichen);
     return false;
+}
+
+ListingEingabe FertigBedienung::listingEingabe(const std::array<bool, 3>& bildVorhanden) const {
+    ListingEingabe e;
+    hauptfensterLesen(e);
+    vorlageLesen(e);
+    einstellungenLesen(e);
+    e.verkaeuferName = m_app.zustand().verkaeuferName;
+    e.bildVorhanden = bildVorhanden;
+    e.versionMajor = version::major;
+    e.versionRevision = version::revision;
+    return e;
 }
 
 PruefEingabe FertigBedienung::pruefEingabe() const {

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
+
 class Anwendung;
 struct ListingEingabe;
 struct PruefEingabe;
@@ -29,13 +31,18 @@ public:
     // The preview file "Vorschau.html" of the data folder.
     QString vorschauPfad() const;
 
+    // What the assembly reads, from the fields as they are now and the given presence flags of
+    // pictures 3, 4 and 5; nothing is changed.
+    ListingEingabe listingEingabe(const std::array<bool, 3>& bildVorhanden) const;
+    // The fields the finish checks, as they are now.
+    PruefEingabe pruefEingabe() const;
+
 signals:
     // The article passed the checks and its listing is built: the save window is to be shown,
     // modal to the main window, with the shipping cost and method in its labels.
     void speicherfensterZeigen(const QString& versandkosten, const QString& versandart);
 
 private:
-    PruefEingabe pruefEingabe() const;
     // Refuses, with a message naming field and characters, what the files could not hold.
     bool felderSpeicherbar();
     void hauptfensterLesen(ListingEingabe& e) const;

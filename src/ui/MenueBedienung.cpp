@@ -12,6 +12,7 @@
 #include "ui/frmEinstell.h"
 #include "ui/frmHaupt.h"
 #include "ui/frmLink.h"
+#include "ui/frmLiveVorschau.h"
 #include "ui/frmVorlIni.h"
 
 #include <QAction>
@@ -93,6 +94,7 @@ void MenueBedienung::verbinden() {
     menue("mnuEinstBearb", &MenueBedienung::mnuEinstBearb_Click);
     menue("mnuVorlBearb", &MenueBedienung::mnuVorlBearb_Click);
     menue("mnuKoriOrdnerOpen", &MenueBedienung::mnuKoriOrdnerOpen_Click);
+    menue("mnuLiveVorschau", &MenueBedienung::mnuLiveVorschau_Click);
     knopf("cmdLink1", &MenueBedienung::cmdLink1_Click);
     knopf("cmdHtmlEinfugen", &MenueBedienung::cmdHtmlEinfugen_Click);
     knopf("cmdHtmlLoschen", &MenueBedienung::cmdHtmlLoschen_Click);
@@ -114,6 +116,12 @@ void MenueBedienung::mnuVorlBearb_Click() {
 
 void MenueBedienung::mnuKoriOrdnerOpen_Click() {
     OrdnerOeffnen(m_app.plattform(), m_app.daten().wurzel());
+}
+
+void MenueBedienung::mnuLiveVorschau_Click() {
+    if (FrmLiveVorschau* vorschau = m_app.frmLiveVorschau()) {
+        vorschau->zeigen();
+    }
 }
 
 void MenueBedienung::cmdLink1_Click() {

@@ -23,6 +23,7 @@ public:
     void mnuEinstBearb_Click();
     void mnuVorlBearb_Click();
     void mnuKoriOrdnerOpen_Click();
+    void mnuLiveVorschau_Click();
     void cmdLink1_Click();
     void cmdHtmlEinfugen_Click();
     void cmdHtmlLoschen_Click();

@@ -205,6 +205,10 @@ void FrmBuch::GenreAusTextblockSetzen(const QString& beschriftung) {
     }
 }
 
+QString FrmBuch::tabelle() const {
+    return BuchTabelle(eingaben());
+}
+
 BuchEingaben FrmBuch::eingaben() const {
     BuchEingaben e;
     for (int i = 0; i < kBuchZeilen; ++i) {

@@ -39,6 +39,10 @@ public:
     // The genre a stored text's button caption stands for; other captions change nothing.
     void GenreAusTextblockSetzen(const QString& beschriftung);
 
+    // The table "Speichern und Schließen" puts into the main window's automatic description,
+    // from the fields as they are now.
+    QString tabelle() const;
+
 protected:
     void showEvent(QShowEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;

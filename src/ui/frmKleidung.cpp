@@ -196,6 +196,16 @@ void FrmKleidung::cmdubernehmen_Click() {
 }
 
 void FrmKleidung::cmdSpeichKleidBeschr_Click() {
+    const QString neu = tabelle();
+    // A description that was not saved keeps the window open; the table is appended only once.
+    if (!beschreibungSpeichern()) {
+        return;
+    }
+    hauptTabelleAnhaengen(neu);
+    hide();
+}
+
+QString FrmKleidung::tabelle() const {
     std::array<QString, kKleidungZeilen> beschriftungen;
     for (int i = 0; i < kKleidungZeilen; ++i) {
         beschriftungen[i] = text1(i)->text();
@@ -204,12 +214,7 @@ void FrmKleidung::cmdSpeichKleidBeschr_Click() {
     for (int k = 2; k <= kMaterialien; ++k) {
         weitereAktiv[k - 2] = materialKaestchen(k)->isChecked();
     }
-    // A description that was not saved keeps the window open; the table is appended only once.
-    if (!beschreibungSpeichern()) {
-        return;
-    }
-    hauptTabelleAnhaengen(KleidungTabelle(beschriftungen, werte(), weitereAktiv));
-    hide();
+    return KleidungTabelle(beschriftungen, werte(), weitereAktiv);
 }
 
 KleidungWerte FrmKleidung::werte() const {

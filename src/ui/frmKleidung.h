@@ -32,6 +32,10 @@ public:
     void cmdubernehmen_Click();
     void cmdSpeichKleidBeschr_Click();
 
+    // The table "Speichern und Schließen" appends to the main window's automatic description,
+    // from the fields as they are now.
+    QString tabelle() const;
+
 protected:
     void showEvent(QShowEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;

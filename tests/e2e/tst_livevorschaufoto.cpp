@@ -1,0 +1,59 @@
+// Takes the guide's picture of the live preview from the running window, with the sample article
+// of the test menu. It only runs when KORI_BILDSCHIRMFOTOS names the folder to write it into.
+
+#include "support/SkriptPlattform.h"
+#include "support/TestOrdner.h"
+#include "ui/Anwendung.h"
+#include "ui/frmHaupt.h"
+#include "ui/frmLiveVorschau.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QSignalSpy>
+#include <QTest>
+
+class TestLiveVorschauFoto : public QObject {
+    Q_OBJECT
+private slots:
+    void handyUndDesktopNebeneinander();
+};
+
+void TestLiveVorschauFoto::handyUndDesktopNebeneinander() {
+    const QString ziel = qEnvironmentVariable("KORI_BILDSCHIRMFOTOS");
+    if (ziel.isEmpty()) {
+        QSKIP("KORI_BILDSCHIRMFOTOS nennt keinen Zielordner");
+    }
+    QVERIFY(QDir().mkpath(ziel));
+    QCoreApplication::addLibraryPath(QStringLiteral(KORI_PLUGIN_ORDNER));
+    TestOrdner ordner;
+    SkriptPlattform plattform;
+    Anwendung app(ordner.programmordner(), plattform);
+    app.starten();
+    FrmHaupt& haupt = app.frmHaupt();
+    haupt.findChild<QAction*>(QStringLiteral("mnuDatenTest"))->trigger();
+    haupt.findChild<QComboBox*>(QStringLiteral("txtBildLaenge"))->setCurrentText(QStringLiteral("300"));
+    haupt.findChild<QCheckBox*>(QStringLiteral("chkBil3JaNEin"))->setChecked(true);
+    haupt.findChild<QComboBox*>(QStringLiteral("txtBildLaenge2"))->setCurrentText(QStringLiteral("300"));
+    haupt.findChild<QComboBox*>(QStringLiteral("txtBildHohe2"))->setCurrentText(QStringLiteral("400"));
+    haupt.findChild<QAction*>(QStringLiteral("mnuLiveVorschau"))->trigger();
+    FrmLiveVorschau* fenster = app.frmLiveVorschau();
+    QVERIFY(fenster != nullptr);
+    QSignalSpy gezeigt(fenster, &FrmLiveVorschau::gezeigt);
+    QVERIFY(gezeigt.wait(30000));
+    // The engine paints a moment after the page is there.
+    QTest::qWait(1000);
+    const QString pfad = QDir(ziel).filePath(QStringLiteral("live-vorschau.png"));
+    QVERIFY2(fenster->grab().save(pfad, "PNG"), qPrintable(pfad));
+}
+
+int main(int argc, char* argv[]) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication anwendung(argc, argv);
+    TestLiveVorschauFoto test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_livevorschaufoto.moc"
