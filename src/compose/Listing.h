@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +24,8 @@ struct ListingEingabe {
     QString untertitel;
     std::array<ListingBild, 5> bilder;
     QString inhaltAuto;
+    // What the automatic description holds, as the seller knows it ("Buch-Tabelle").
+    QString inhaltAutoHerkunft = QStringLiteral("Beschreibung");
     QString inhalt;
     bool aufforderung1Ja = false;
     QString aufforderung1;
@@ -65,9 +68,28 @@ struct ListingEingabe {
 
 enum class ShopFehler { Keiner, A, B };
 
+// One appended piece of the listing and where it came from: a template file, an INI part, a
+// field of a window, or the program's own text.
+struct ListingStueck {
+    qsizetype start = 0;
+    qsizetype laenge = 0;
+    QString herkunft;
+
+    friend bool operator==(const ListingStueck&, const ListingStueck&) = default;
+};
+using ListingHerkunft = QList<ListingStueck>;
+
+// The program's own fixed text in the listing.
+inline const QString kHerkunftProgramm = QStringLiteral("K.O.R.I");
+
+// The origin of the piece that holds the character at `position`; empty outside every piece.
+QString HerkunftAn(const ListingHerkunft& herkunft, qsizetype position);
+
 struct ListingErgebnis {
     // Empty when the shop part is broken.
     QString text;
+    // The pieces of `text` in order, without gaps; empty with the text.
+    ListingHerkunft herkunft;
     ShopFehler fehler = ShopFehler::Keiner;
     // The lines of the report for a broken shop part, to be joined by CR LF.
     QStringList fehlerZeilen;
