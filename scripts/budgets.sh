@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Release with the benchmarks, measures everything in one run and checks the budgets:
 # start-up and idle memory against a window of the main window's size with one label, the library against a bare directory
-# listing, the search against 20 ms, and every operation linear in its input.
+# listing, the search against 20 ms, the listing check of 500,000 characters against 50 ms, and every operation linear in its input.
 # Exits non-zero when a budget fails. Usage: scripts/budgets.sh [build folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -70,6 +70,7 @@ pruefen("EbayDateienListen 10000 / bare listing", z["EbayDateienListen/10000"] /
 print(f"     ArtikelListeFuellen 10000 / bare listing (the window, no budget) "
       f"{z['ArtikelListeFuellen/10000'] / z['VerzeichnisRoh/10000']:9.2f}x")
 pruefen("EintraegeSuchen 10000", z["EintraegeSuchen/10000"], 20, " ms")
+pruefen("ListingPruefen 500000", z["ListingPruefen/500000"], 50, " ms")
 for name in sorted({n.split("/")[0] for n in z}):
     groessen = sorted(int(n.split("/")[1]) for n in z if n.split("/")[0] == name)
     for n, m in zip(groessen, groessen[1:]):

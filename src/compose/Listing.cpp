@@ -2,9 +2,6 @@
 
 #include "compose/Trimmen.h"
 
-#include <algorithm>
-#include <iterator>
-
 namespace {
 
 const QString CRLF = QStringLiteral("\r\n");
@@ -17,6 +14,7 @@ const QString kGrosseresBild = QStringLiteral("Gr&ouml;&szlig;eres Bild");
 const QString kHerkunftVerkaeufer = QStringLiteral("Mein Ebay-Name");
 
 const QString kBilderPfad = QStringLiteral("Internet-Pfad für Zusatzbilder");
+const QString kHerkunftGrafik = QStringLiteral("Internet-Pfad für Grafiken");
 
 QString vorlageDatei(const QString& name) {
     return QStringLiteral("HTML_Code/HTML_text-") + name + QStringLiteral(".txt");
@@ -51,11 +49,15 @@ public:
     ListingHerkunft m_herkunft;
 };
 
-// The marketplace shows only secure content; an http picture would stay blank.
-void lupe(Aufbau& l, const QString& herkunft) {
-    l.an(QStringLiteral("<img src=\"https://") + kGrafikHost +
-             QStringLiteral("/t-w/ebay_tw/grafik/Lupe1.gif\" width=\"24\" height=\"19\"  border=\"0\" "
-                            "hspace=\"1\" alt=\"Gr&ouml;&szlig;eres Bild\">"),
+// Without a graphics folder in the settings the picture is left out.
+void lupe(Aufbau& l, const QString& grafikPfad, const QString& herkunft) {
+    if (grafikPfad.isEmpty()) {
+        return;
+    }
+    l.an(QStringLiteral("<img src=\""), herkunft);
+    l.an(GrafikAdresse(grafikPfad, QStringLiteral("Lupe1.gif")), kHerkunftGrafik);
+    l.an(QStringLiteral("\" width=\"24\" height=\"19\"  border=\"0\" hspace=\"1\" "
+                        "alt=\"Gr&ouml;&szlig;eres Bild\">"),
          herkunft);
 }
 
@@ -123,7 +125,9 @@ void bildLink(Aufbau& l, const QString& b, const ListingBild& bild, const QStrin
     l.an(bild.datei + Q + QStringLiteral("target=\"_blank\">"), name);
 }
 
-void bildBlock(Aufbau& l, int nummer, const QString& b, const ListingBild& bild) {
+void bildBlock(Aufbau& l, int nummer, const ListingEingabe& e) {
+    const QString& b = e.bilderPfad;
+    const ListingBild& bild = e.bilder[static_cast<std::size_t>(nummer - 1)];
     const bool drei = nummer == 3;
     const QString name = bildName(nummer);
     const QString linkEnde = drei ? QStringLiteral("</a>") : QStringLiteral(" </a>");
@@ -140,7 +144,7 @@ void bildBlock(Aufbau& l, int nummer, const QString& b, const ListingBild& bild)
     zeile(drei ? QStringLiteral("<tr><td width=\"49\" align=\"center\"> ")
                : QStringLiteral("<tr><td width=\"49\" align=\"center\" style=\"vertical-align:middle;\"> "));
     bildLink(l, b, bild, name);
-    lupe(l, name);
+    lupe(l, e.grafikPfad, name);
     zeile(linkEnde);
     zeile(QStringLiteral("</td>"));
     zeile(drei ? QStringLiteral("<td nowrap width=\"84\" style=\"vertical-align:middle;\">")
@@ -154,8 +158,8 @@ void bildBlock(Aufbau& l, int nummer, const QString& b, const ListingBild& bild)
 QStringList shopFehlerZeilen(ShopFehler fehler) {
     const QString kopf =
         QStringLiteral("Der Link bei Shopeinstellungen (unter: \"Extras / Vorlage bearbeiten / Teil 8\")");
-    const QString lauten =
-        QStringLiteral("es muss lauten: \"http://") + kShopHost + QStringLiteral("/merchant/nichtloeschen\"");
+    const QString lauten = QStringLiteral("es muss lauten: \"https://") + kShopHost +
+                           QStringLiteral("/merchant/nichtloeschen\"");
     const QString ende = QStringLiteral("und darf nicht geändert werden!");
     if (fehler == ShopFehler::A) {
         return {kopf, QStringLiteral("muss am Ende \"nichtloeschen\" haben!"), lauten, ende};
@@ -208,14 +212,21 @@ void fusszeile(Aufbau& l, const ListingEingabe& e) {
 
 } // namespace
 
-QString HerkunftAn(const ListingHerkunft& herkunft, qsizetype position) {
-    const auto nach = std::upper_bound(herkunft.cbegin(), herkunft.cend(), position,
-                                       [](qsizetype p, const ListingStueck& s) { return p < s.start; });
-    if (nach == herkunft.cbegin()) {
+QString GrafikAdresse(const QString& grafikPfad, const QString& datei) {
+    if (grafikPfad.isEmpty()) {
         return {};
     }
-    const ListingStueck& stueck = *std::prev(nach);
-    return position < stueck.start + stueck.laenge ? stueck.herkunft : QString();
+    const QString trenner = grafikPfad.endsWith(u'/') ? QString() : QStringLiteral("/");
+    return grafikPfad + trenner + datei;
+}
+
+QString Farbverlauf(const QString& grafikPfad) {
+    if (grafikPfad.isEmpty()) {
+        return {};
+    }
+    return QStringLiteral("<br>\r\n<DIV align=\"center\">\r\n<IMG border=\"0\" src=\"") +
+           GrafikAdresse(grafikPfad, QStringLiteral("bluverlauf-1.jpg")) +
+           QStringLiteral("\">\r\n</DIV><br>\r\n");
 }
 
 ListingErgebnis Texte_Verbinden(const ListingEingabe& e) {
@@ -248,7 +259,7 @@ ListingErgebnis Texte_Verbinden(const ListingEingabe& e) {
     l.fest(CRLF);
     for (int n = 3; n <= 5; ++n) {
         if (e.bildVorhanden[n - 3]) {
-            bildBlock(l, n, e.bilderPfad, e.bilder[n - 1]);
+            bildBlock(l, n, e);
         }
     }
     if (e.hinweisJa) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Herkunft.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -56,6 +58,8 @@ struct ListingEingabe {
     QString einstellVerkaeufer;
     bool shopJa = false;
     QString shopBildPfad;
+    // Web folder of the magnifier picture; without it the picture blocks have none.
+    QString grafikPfad;
 
     // Global state
     QString verkaeuferName;
@@ -68,22 +72,8 @@ struct ListingEingabe {
 
 enum class ShopFehler { Keiner, A, B };
 
-// One appended piece of the listing and where it came from: a template file, an INI part, a
-// field of a window, or the program's own text.
-struct ListingStueck {
-    qsizetype start = 0;
-    qsizetype laenge = 0;
-    QString herkunft;
-
-    friend bool operator==(const ListingStueck&, const ListingStueck&) = default;
-};
-using ListingHerkunft = QList<ListingStueck>;
-
 // The program's own fixed text in the listing.
 inline const QString kHerkunftProgramm = QStringLiteral("K.O.R.I");
-
-// The origin of the piece that holds the character at `position`; empty outside every piece.
-QString HerkunftAn(const ListingHerkunft& herkunft, qsizetype position);
 
 struct ListingErgebnis {
     // Empty when the shop part is broken.
@@ -98,7 +88,11 @@ struct ListingErgebnis {
 };
 
 inline const QString kShopHost = QStringLiteral("stores.ebay.de");
-inline const QString kGrafikHost = QStringLiteral("www.example.com");
+
+// A graphic of the seller's graphics folder; empty without the folder.
+QString GrafikAdresse(const QString& grafikPfad, const QString& datei);
+// The separator after the shipping block; empty without a graphics folder.
+QString Farbverlauf(const QString& grafikPfad);
 
 // Joins the template parts and the article's fields into the listing HTML. Nothing is escaped:
 // the seller may write HTML into any field.

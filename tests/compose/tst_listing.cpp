@@ -6,7 +6,7 @@ namespace {
 
 const QString CRLF = QStringLiteral("\r\n");
 const QString kLupe =
-    QStringLiteral("<img src=\"https://www.example.com/t-w/ebay_tw/grafik/Lupe1.gif\" width=\"24\" "
+    QStringLiteral("<img src=\"https://grafik.de/kori/Lupe1.gif\" width=\"24\" "
                    "height=\"19\"  border=\"0\" hspace=\"1\" alt=\"Gr&ouml;&szlig;eres Bild\">");
 const QString kFuss = QStringLiteral("<font color=\"#ffe7b5\"> Erstellt mit K.O.R.I Vers.Nr.: 4.51 </font>");
 
@@ -177,6 +177,7 @@ void TestListing::versandblock_schneidetHinterMarke() {
 
 void TestListing::bildBlock_zeileFuerZeile_data() {
     QTest::addColumn<int>("nummer");
+    QTest::addColumn<QString>("grafikPfad");
     QTest::addColumn<QStringList>("zeilen");
     const QString bild =
         QStringLiteral("<IMG border=\"1\" src=\"B/p.jpg\" width=\"400\" height=\"300\"><br>");
@@ -184,7 +185,7 @@ void TestListing::bildBlock_zeileFuerZeile_data() {
         "<table align=\"center\" width=\"18%\"  border=\"0\" cellspacing=\"1\" cellpadding=\"1\">");
     const QString link = QStringLiteral("<a href=\"B/p.jpg\"target=\"_blank\">");
     QTest::newRow("Bild 3")
-        << 3
+        << 3 << QStringLiteral("https://grafik.de/kori")
         << QStringList{QStringLiteral("<br><!-----Bild 3------>"),
                        QStringLiteral("<!-------------------->"),
                        QStringLiteral("<div align=\"center\">"),
@@ -199,7 +200,7 @@ void TestListing::bildBlock_zeileFuerZeile_data() {
                        QStringLiteral("<!---ENDE Bild 3------>")};
     for (int n : {4, 5}) {
         QTest::addRow("Bild %d", n)
-            << n
+            << n << QStringLiteral("https://grafik.de/kori/")
             << QStringList{
                    QStringLiteral("<br><!-----Bild 4------>"),
                    QStringLiteral("<!-------------------->"),
@@ -214,12 +215,28 @@ void TestListing::bildBlock_zeileFuerZeile_data() {
                    QStringLiteral("<!-------------------->"),
                    QStringLiteral("<!---ENDE Bild %1------>").arg(n)};
     }
+    QTest::newRow("Bild 3 ohne Grafikpfad")
+        << 3 << QString()
+        << QStringList{QStringLiteral("<br><!-----Bild 3------>"),
+                       QStringLiteral("<!-------------------->"),
+                       QStringLiteral("<div align=\"center\">"),
+                       bild,
+                       tabelle,
+                       QStringLiteral("<tr><td width=\"49\" align=\"center\"> "),
+                       link + QStringLiteral("</a>"),
+                       QStringLiteral("</td>"),
+                       QStringLiteral("<td nowrap width=\"84\" style=\"vertical-align:middle;\">"),
+                       link + QStringLiteral("Gr&ouml;&szlig;eres Bild</a></td></tr></table></div>"),
+                       QStringLiteral("<!-------------------->"),
+                       QStringLiteral("<!---ENDE Bild 3------>")};
 }
 
 void TestListing::bildBlock_zeileFuerZeile() {
     QFETCH(int, nummer);
+    QFETCH(QString, grafikPfad);
     QFETCH(QStringList, zeilen);
     ListingEingabe e = mitVersion();
+    e.grafikPfad = grafikPfad;
     e.bilderPfad = QStringLiteral("B/");
     e.teil4 = QStringLiteral("[T4]");
     e.htmlTeil5 = QStringLiteral("[5]");
@@ -257,7 +274,7 @@ void TestListing::shop_ohneNichtloeschen_liefertFehlerA() {
         r.fehlerText(),
         QStringLiteral("Der Link bei Shopeinstellungen (unter: \"Extras / Vorlage bearbeiten / Teil 8\")\r\n"
                        "muss am Ende \"nichtloeschen\" haben!\r\n"
-                       "es muss lauten: \"http://stores.ebay.de/merchant/nichtloeschen\"\r\n"
+                       "es muss lauten: \"https://stores.ebay.de/merchant/nichtloeschen\"\r\n"
                        "und darf nicht geändert werden!"));
 }
 
@@ -272,7 +289,7 @@ void TestListing::shop_bildPlatzhalterNurDavor_liefertFehlerB() {
         r.fehlerText(),
         QStringLiteral("Der Link bei Shopeinstellungen (unter: \"Extras / Vorlage bearbeiten / Teil 8\")\r\n"
                        "muss \"PfadZumShopBild\" heißen!\r\n"
-                       "es muss lauten: \"http://stores.ebay.de/merchant/nichtloeschen\"\r\n"
+                       "es muss lauten: \"https://stores.ebay.de/merchant/nichtloeschen\"\r\n"
                        "es muss lauten: \"<img src=\"\"PfadZumShopBild\"\"\r\n"
                        "und darf nicht geändert werden!"));
 }
@@ -344,6 +361,7 @@ ListingEingabe alleTeileBenannt() {
     e.bilder[1] = {QStringLiteral("[zwei].jpg"), QStringLiteral("401"), QStringLiteral("301")};
     e.bilder[3] = {QStringLiteral("[vier].jpg"), QStringLiteral("402"), QStringLiteral("302")};
     e.bildVorhanden = {false, true, false};
+    e.grafikPfad = QStringLiteral("[grafik]");
     e.htmlTeil3b = QStringLiteral("[3b]");
     e.inhaltAuto = QStringLiteral("[auto]");
     e.inhaltAutoHerkunft = QStringLiteral("Buch-Tabelle");
@@ -404,6 +422,8 @@ void TestListing::herkunft_nenntTeilOderFeld_data() {
     zeile("<br><!-----Bild 4", "Bild 4");
     zeile("[vier].jpg\"target", "Bild 4");
     zeile("302", "Bild 4");
+    zeile("[grafik]/Lupe1.gif", "Internet-Pfad für Grafiken");
+    zeile("\" width=\"24\"", "Bild 4");
     zeile("<!---ENDE Bild 4", "Bild 4");
     zeile("[verst]", "HTML_Code/HTML_text-verst.txt");
     zeile("[5]", "HTML_Code/HTML_text-5.txt");

@@ -140,7 +140,7 @@ void TestFrmEinstell::zeilenumbruch_bleibtEineZeile() {
     u.klick("cmdEinstelSpeichern");
     QCOMPARE(u.datei("PFAD_IE"), QStringLiteral("C:\\IE.exe EBAYNAME=fremd [EINSTELL]"));
     QCOMPARE(u.datei("EBAYNAME"), QStringLiteral("Anna"));
-    QCOMPARE(u.ordner.lesen(kPfad).count("\r\n"), 18);
+    QCOMPARE(u.ordner.lesen(kPfad).count("\r\n"), 19);
 }
 
 void TestFrmEinstell::schliessen_fragtBeiJederAenderung_data() {
