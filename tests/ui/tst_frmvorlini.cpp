@@ -3,6 +3,7 @@
 #include "support/TestOrdner.h"
 #include "ui/Anwendung.h"
 #include "ui/RichTextFeld.h"
+#include "ui/frmEinstell.h"
 #include "ui/frmHaupt.h"
 #include "ui/frmVorlIni.h"
 
@@ -42,7 +43,7 @@ class TestFrmVorlIni : public QObject {
 private slots:
     void teile_data();
     void teile();
-    void farbverlauf_hatFestenText();
+    void farbverlauf_kommtAusDemGrafikpfad();
     void einlesen_fuelltFelderOhneMeldung();
     void einlesen_ohneAbschnitt_leereTextteile();
     void variante_ohneEigenenAbschnitt_liestBuch_speichertEigenen();
@@ -121,13 +122,21 @@ void TestFrmVorlIni::teile() {
     QVERIFY(beschriftet);
 }
 
-void TestFrmVorlIni::farbverlauf_hatFestenText() {
+void TestFrmVorlIni::farbverlauf_kommtAusDemGrafikpfad() {
     Umgebung u;
     QCOMPARE(u.fenster().windowTitle(), QStringLiteral("Vorlagen bearbeiten"));
-    QCOMPARE(u.feld<RichTextFeld>(QStringLiteral("txtfarbverlauf"))->text(),
-             QStringLiteral(
-                 "<br>\r\n<DIV align=\"center\">\r\n<IMG border=\"0\" "
-                 "src=\"https://www.example.com/t-w/ebay_tw/grafik/bluverlauf-1.jpg\">\r\n</DIV><br>\r\n"));
+    auto* farbverlauf = u.feld<RichTextFeld>(QStringLiteral("txtfarbverlauf"));
+    QCOMPARE(farbverlauf->text(), QString());
+    u.app.frmEinstell()
+        .findChild<QLineEdit*>(QStringLiteral("txtPfadGrafik"))
+        ->setText(QStringLiteral("https://grafik.de/kori"));
+    u.app.frmEinstell().EinstellungenUebernehmen();
+    QCOMPARE(farbverlauf->text(),
+             QStringLiteral("<br>\r\n<DIV align=\"center\">\r\n<IMG border=\"0\" "
+                            "src=\"https://grafik.de/kori/bluverlauf-1.jpg\">\r\n</DIV><br>\r\n"));
+    u.app.frmEinstell().findChild<QLineEdit*>(QStringLiteral("txtPfadGrafik"))->clear();
+    u.app.frmEinstell().EinstellungenUebernehmen();
+    QCOMPARE(farbverlauf->text(), QString());
     QCOMPARE(u.feld<QLabel>(QStringLiteral("lblArtikelArt"))->text(), QStringLiteral("Buch"));
     QCOMPARE(u.feld<QPushButton>(QStringLiteral("cmdAendSpeich"))->text(),
              QStringLiteral("Änderungen speichern"));
