@@ -44,7 +44,7 @@ public:
                 } else if (c == u')' && m_klammern > 0) {
                     --m_klammern;
                 }
-                anhaengen(QString(c), m_i + 1);
+                zeichenAnhaengen(c);
                 ++m_i;
             }
         }
@@ -53,6 +53,21 @@ public:
     }
 
 private:
+    // The common case, one plain character, without building a string for it.
+    void zeichenAnhaengen(QChar c) {
+        if (istBlank(c)) {
+            if (!m_stueck.isEmpty()) {
+                m_stueck += c;
+            }
+            return;
+        }
+        if (m_stueck.isEmpty()) {
+            m_start = m_i;
+        }
+        m_stueck += c;
+        m_ende = m_i + 1;
+    }
+
     void anhaengen(const QString& text, qsizetype ende) {
         if (m_stueck.isEmpty() && text.size() == 1 && istBlank(text[0])) {
             return;

@@ -199,6 +199,17 @@ bool zuKleineSchriftKurz(const QString& wert) {
     return false;
 }
 
+// IE ran "expression(...)" in any value, with blanks before the bracket.
+bool istExpression(const QString& wert) {
+    const qsizetype stelle = wert.indexOf(QLatin1String("expression"), 0, Qt::CaseInsensitive);
+    if (stelle < 0) {
+        return false;
+    }
+    QString kompakt = wert.mid(stelle).toLower();
+    kompakt.remove(u' ');
+    return kompakt.contains(QLatin1String("expression("));
+}
+
 // "<font size>": 1 to 7, or relative to the default 3.
 bool zuKleinerFontSize(const QString& wert) {
     const QString w = wert.trimmed();
@@ -213,32 +224,40 @@ bool zuKleinerFontSize(const QString& wert) {
     return groesse <= 1;
 }
 
-// Byte offsets of gumbo's UTF-8 back to positions in the listing text.
+// Byte offsets of gumbo's UTF-8 back to positions in the listing text. The tree is read in
+// the order of the text, so each question walks from where the last one ended.
 class Positionen {
 public:
-    explicit Positionen(const QByteArray& utf8, qsizetype zeichen) {
-        if (utf8.size() == zeichen) {
-            return;
-        }
-        m_tabelle.resize(static_cast<std::size_t>(utf8.size()) + 1);
-        qsizetype pos = 0;
-        for (qsizetype b = 0; b < utf8.size(); ++b) {
-            m_tabelle[static_cast<std::size_t>(b)] = pos;
-            const auto byte = static_cast<unsigned char>(utf8[b]);
-            if ((byte & 0xC0) != 0x80) {
-                // A four-byte sequence is a surrogate pair in the text.
-                pos += byte >= 0xF0 ? 2 : 1;
-            }
-        }
-        m_tabelle.back() = pos;
-    }
+    Positionen(const QByteArray& utf8, qsizetype zeichen) : m_utf8(utf8), m_ascii(utf8.size() == zeichen) {}
 
-    qsizetype an(qsizetype byte) const {
-        return m_tabelle.empty() ? byte : m_tabelle[static_cast<std::size_t>(byte)];
+    qsizetype an(qsizetype byte) {
+        if (m_ascii) {
+            return byte;
+        }
+        for (; m_byte < byte; ++m_byte) {
+            m_pos += zeichen(m_byte);
+        }
+        for (; m_byte > byte; --m_byte) {
+            m_pos -= zeichen(m_byte - 1);
+        }
+        return m_pos;
     }
 
 private:
-    std::vector<qsizetype> m_tabelle;
+    // What the byte adds to the text: a lead byte one character, a four-byte lead a surrogate
+    // pair, a continuation byte nothing.
+    qsizetype zeichen(qsizetype byte) const {
+        const auto b = static_cast<unsigned char>(m_utf8[byte]);
+        if ((b & 0xC0) == 0x80) {
+            return 0;
+        }
+        return b >= 0xF0 ? 2 : 1;
+    }
+
+    const QByteArray& m_utf8;
+    bool m_ascii;
+    qsizetype m_byte = 0;
+    qsizetype m_pos = 0;
 };
 
 struct GumboFreigabe {
@@ -279,7 +298,7 @@ private:
     qsizetype byteVon(const char* zeiger) const { return zeiger - m_utf8.constData(); }
 
     // A piece of gumbo's input as a span of the listing text.
-    std::pair<qsizetype, qsizetype> spanne(const GumboStringPiece& stueck) const {
+    std::pair<qsizetype, qsizetype> spanne(const GumboStringPiece& stueck) {
         const qsizetype von = m_pos.an(byteVon(stueck.data));
         return {von, m_pos.an(byteVon(stueck.data) + static_cast<qsizetype>(stueck.length)) - von};
     }
@@ -380,7 +399,7 @@ private:
     }
 
     // The value without its quotes.
-    std::pair<qsizetype, qsizetype> wertSpanne(const GumboAttribute& a) const {
+    std::pair<qsizetype, qsizetype> wertSpanne(const GumboAttribute& a) {
         GumboStringPiece roh = a.original_value;
         if (roh.length >= 2 && (roh.data[0] == '"' || roh.data[0] == '\'')) {
             ++roh.data;
@@ -469,11 +488,7 @@ private:
     }
 
     void deklaration(const CssDeklaration& d, qsizetype start, qsizetype laenge) {
-        const QString wert = d.wert.toLower();
-        QString kompakt = wert;
-        kompakt.remove(u' ');
-        if (d.name == u"behavior" || d.name == u"-moz-binding" ||
-            kompakt.contains(QLatin1String("expression("))) {
+        if (d.name == u"behavior" || d.name == u"-moz-binding" || istExpression(d.wert)) {
             melden(BefundArt::Fehler, kAktivesCss, start, laenge);
         }
         QStringList adressen = CssAdressen(d.wert);
@@ -488,11 +503,11 @@ private:
             }
         }
         if (d.name == u"width" || d.name == u"min-width") {
-            if (pixel(massLesen(wert)) > kBreiteGrenze) {
+            if (pixel(massLesen(d.wert)) > kBreiteGrenze) {
                 melden(BefundArt::Hinweis, kBreite, start, laenge);
             }
-        } else if ((d.name == u"font-size" && zuKleineSchrift(wert)) ||
-                   (d.name == u"font" && zuKleineSchriftKurz(wert))) {
+        } else if ((d.name == u"font-size" && zuKleineSchrift(d.wert)) ||
+                   (d.name == u"font" && zuKleineSchriftKurz(d.wert.toLower()))) {
             melden(BefundArt::Hinweis, kSchrift, start, laenge);
         }
     }
