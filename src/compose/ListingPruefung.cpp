@@ -5,6 +5,8 @@
 #include <QSet>
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <gumbo.h>
 #include <memory>
 #include <vector>
@@ -40,8 +42,13 @@ constexpr double kPxJePt = 4.0 / 3.0;
 constexpr int kGrossWortLaenge = 4;
 
 QString gekuerzt(QStringView text) {
-    const QString einfach = text.toString().simplified();
-    return einfach.size() <= kTextKuerze ? einfach : einfach.left(kTextKuerze - 1) + QStringLiteral("…");
+    // Blanks collapse, so a little more than the kept length is enough to look at.
+    const qsizetype gelesen = kTextKuerze * 4;
+    const QString einfach = text.left(gelesen).toString().simplified();
+    if (einfach.size() <= kTextKuerze && text.size() <= gelesen) {
+        return einfach;
+    }
+    return einfach.left(kTextKuerze - 1) + QStringLiteral("…");
 }
 
 bool istEines(GumboTag tag, std::initializer_list<GumboTag> tags) {

@@ -409,7 +409,7 @@ void FrmVorlSpeichern::herkunftSetzen(const QString& herkunft) {
 
 QStringList FrmVorlSpeichern::eigeneAdressen() const {
     const Einstellungen e = m_app.frmEinstell().werte();
-    return {e.pfadZusatzBilder, e.pfadShopBild, e.pfadHoerproben};
+    return {e.pfadZusatzBilder, e.pfadShopBild, e.pfadHoerproben, e.pfadGrafik};
 }
 
 void FrmVorlSpeichern::ListingPruefen() {

@@ -106,8 +106,10 @@ void TestEinstellungen::schreiben_jederWertEineZeile() {
     e.pfadIE = QStringLiteral("C:\\Programme\r\nEBAYNAME=fremd\n[ANDERS]");
     e.pfadZuMeinenArtikel = QString(400, QLatin1Char('p'));
     e.postHermes = QStringLiteral("Hermes-Paket-versichert");
+    e.pfadGrafik = QStringLiteral("https://grafik.de/kori/");
     QVERIFY(einstellungenSchreiben(pfad, e));
     const Einstellungen gelesen = einstellungenLesen(pfad);
+    QCOMPARE(gelesen.pfadGrafik, e.pfadGrafik);
     QCOMPARE(gelesen.pfadIE, QStringLiteral("C:\\Programme EBAYNAME=fremd [ANDERS]"));
     QCOMPARE(gelesen.ebayName, QString());
     QCOMPARE(gelesen.pfadZuMeinenArtikel, e.pfadZuMeinenArtikel);

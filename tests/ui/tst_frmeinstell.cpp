@@ -153,6 +153,7 @@ void TestFrmEinstell::schliessen_fragtBeiJederAenderung_data() {
     QTest::newRow("hoerproben") << "txtPfadHoerproben" << true;
     QTest::newRow("artikelfotos") << "txtPfadZuMeinenArtikel" << true;
     QTest::newRow("shopbild") << "txtPfadShopBild" << true;
+    QTest::newRow("grafikpfad") << "txtPfadGrafik" << true;
     QTest::newRow("bildbreite") << "txtBildLaengeEinstellWert" << true;
     QTest::newRow("mitgliedsname") << "txtTeil1" << true;
     QTest::newRow("startkategorie") << "cboStartenMit" << true;
