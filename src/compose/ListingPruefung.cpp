@@ -44,7 +44,7 @@ constexpr int kGrossWortLaenge = 4;
 QString gekuerzt(QStringView text) {
     // Blanks collapse, so a little more than the kept length is enough to look at.
     const qsizetype gelesen = kTextKuerze * 4;
-    const QString einfach = text.left(gelesen).toString().simplified();
+    QString einfach = text.left(gelesen).toString().simplified();
     if (einfach.size() <= kTextKuerze && text.size() <= gelesen) {
         return einfach;
     }
