@@ -12,6 +12,8 @@
 #include <QListWidget>
 #include <QTabWidget>
 
+#include <algorithm>
+
 namespace {
 
 const QString kTeil1 = QStringLiteral("<div style=\"font-size:10px\">");
@@ -255,6 +257,11 @@ void TestListingPruefungFenster::gelieferterOrdner_bestehtDiePruefung() {
     klicken(QStringLiteral("cdmFertigstellen"));
     QVERIFY2(plattform().meldungstexte().isEmpty(), qPrintable(plattform().meldungstexte().join(u'|')));
     QVERIFY(fenster().isVisible());
+    // The detail table is named after the window that wrote it.
+    const ListingHerkunft& herkunft = app().zustand().listingHerkunft;
+    const QString tabelle = kleidung ? QStringLiteral("Kleidung-Tabelle") : QStringLiteral("Buch-Tabelle");
+    QVERIFY(std::any_of(herkunft.cbegin(), herkunft.cend(),
+                        [&](const ListingStueck& s) { return s.herkunft == tabelle; }));
     if (mitHost) {
         QCOMPARE(zeilen(), QStringList{});
         QCOMPARE(zusammenfassung(), QStringLiteral("Keine Beanstandungen"));
