@@ -5,6 +5,7 @@
 #include "article/Bibliothek.h"
 #include "article/Texte.h"
 #include "compose/Listing.h"
+#include "compose/ListingPruefung.h"
 #include "core/TextDatei.h"
 #include "lists/Eintraege.h"
 #include "ui/Anwendung.h"
@@ -138,6 +139,38 @@ void TexteVerbinden(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * state.range(0) * 2);
 }
 BENCHMARK(TexteVerbinden)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// A listing of the given length made of the markup a template and a seller write: styled blocks,
+// pictures, links, a style block, umlauts; a few findings on the way.
+ListingPruefEingabe pruefListing(qsizetype laenge) {
+    const QString kopf = QStringLiteral(
+        "<style type=\"text/css\">#kori img{max-width:100%;height:auto;} #kori td{padding:2px 4px;}</style>\r\n");
+    const QString block = QStringLiteral(
+        "<div style=\"margin:18px 0 0 0;padding:12px 0 0 0;border-top:2px solid #003366;font-size:15px;\">"
+        "<p style=\"margin:0 0 8px 0;\">Schöne Grüße, sorgfältig verpackt &amp; gut erhalten.</p>"
+        "<img src=\"https://bilder.example.org/a.jpg\" width=\"400\" height=\"300\" alt=\"Bild\">"
+        "<a href=\"https://www.ebay.de/usr/verkaeufer\" target=\"_blank\">Meine Artikel</a></div>\r\n");
+    ListingPruefEingabe e;
+    e.listing = kopf;
+    e.herkunft.append({0, kopf.size(), QStringLiteral("HTML_Code/HTML_text-1.txt")});
+    while (e.listing.size() + block.size() <= laenge) {
+        e.herkunft.append({e.listing.size(), block.size(), QStringLiteral("Weitere Beschreibung")});
+        e.listing += block;
+    }
+    e.listing += QString(laenge - e.listing.size(), u' ');
+    e.bezeichnung = QStringLiteral("Krimi von Agatha Christie, Taschenbuch");
+    e.eigeneAdressen = {QStringLiteral("https://bilder.example.org/")};
+    return e;
+}
+
+void ListingPruefen(benchmark::State& state) {
+    const ListingPruefEingabe eingabe = pruefListing(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ListingPruefen(eingabe));
+    }
+    state.SetBytesProcessed(state.iterations() * state.range(0) * 2);
+}
+BENCHMARK(ListingPruefen)->Arg(50'000)->Arg(500'000)->Unit(benchmark::kMillisecond);
 
 // Writing an article and reading it back the way the program does, up to the controls' values.
 void ArtikelSpeichernLesen(benchmark::State& state) {

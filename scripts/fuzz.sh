@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 sekunden="${1:-300}"
 daten=data/KORI-Vorlage-Dateien
 aus=build-fuzz
-ziele=(fuzz_eintraege fuzz_textdatei fuzz_ini fuzz_dateinamen fuzz_windows1252 fuzz_listing fuzz_suche)
+ziele=(fuzz_eintraege fuzz_textdatei fuzz_ini fuzz_dateinamen fuzz_windows1252 fuzz_listing fuzz_listingpruefung
+       fuzz_suche)
 
 CC=clang CXX=clang++ cmake -S . -B "$aus" -G Ninja -DKORI_FUZZ=ON -DKORI_TESTS=OFF \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -49,6 +50,7 @@ saat fuzz_textdatei "$daten"/vorlagen/* "$daten"/Artikeln-Txt/* "$daten"/Artikel
 saat fuzz_ini "$daten"/Einstell.Ini "$daten"/HTML_Code/Vorlage.Ini
 saat fuzz_windows1252 "$daten"/vorlagen/* "$daten"/HTML_Code/*
 saat fuzz_listing "$daten"/HTML_Code/*
+saat fuzz_listingpruefung "$daten"/HTML_Code/*
 artikelnamen
 
 lauf() {

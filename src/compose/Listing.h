@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/Herkunft.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +26,8 @@ struct ListingEingabe {
     QString untertitel;
     std::array<ListingBild, 5> bilder;
     QString inhaltAuto;
+    // What the automatic description holds, as the seller knows it ("Buch-Tabelle").
+    QString inhaltAutoHerkunft = QStringLiteral("Beschreibung");
     QString inhalt;
     bool aufforderung1Ja = false;
     QString aufforderung1;
@@ -53,6 +58,8 @@ struct ListingEingabe {
     QString einstellVerkaeufer;
     bool shopJa = false;
     QString shopBildPfad;
+    // Web folder of the magnifier picture; without it the picture blocks have none.
+    QString grafikPfad;
 
     // Global state
     QString verkaeuferName;
@@ -65,9 +72,14 @@ struct ListingEingabe {
 
 enum class ShopFehler { Keiner, A, B };
 
+// The program's own fixed text in the listing.
+inline const QString kHerkunftProgramm = QStringLiteral("K.O.R.I");
+
 struct ListingErgebnis {
     // Empty when the shop part is broken.
     QString text;
+    // The pieces of `text` in order, without gaps; empty with the text.
+    ListingHerkunft herkunft;
     ShopFehler fehler = ShopFehler::Keiner;
     // The lines of the report for a broken shop part, to be joined by CR LF.
     QStringList fehlerZeilen;
@@ -76,7 +88,11 @@ struct ListingErgebnis {
 };
 
 inline const QString kShopHost = QStringLiteral("stores.ebay.de");
-inline const QString kGrafikHost = QStringLiteral("www.example.com");
+
+// A graphic of the seller's graphics folder; empty without the folder.
+QString GrafikAdresse(const QString& grafikPfad, const QString& datei);
+// The separator after the shipping block; empty without a graphics folder.
+QString Farbverlauf(const QString& grafikPfad);
 
 // Joins the template parts and the article's fields into the listing HTML. Nothing is escaped:
 // the seller may write HTML into any field.

@@ -24,6 +24,7 @@ enum Schluessel {
     VERSANDKOSTENSTANDARD,
     VERSANDKOSTENLOSAB,
     VERSANDART,
+    PFAD_GRAFIK,
     ANZAHL
 };
 
@@ -54,7 +55,8 @@ const QStringList& einstellSchluessel() {
                                         QStringLiteral("VERSANDINFOHINTEN_JA"),
                                         QStringLiteral("VERSANDKOSTENSTANDARD"),
                                         QStringLiteral("VERSANDKOSTENLOSAB"),
-                                        QStringLiteral("VERSANDART")};
+                                        QStringLiteral("VERSANDART"),
+                                        QStringLiteral("PFAD_GRAFIK")};
     Q_ASSERT(schluessel.size() == ANZAHL);
     return schluessel;
 }
@@ -88,6 +90,7 @@ QStringList einstellWerte(const Einstellungen& e) {
     w[VERSANDKOSTENSTANDARD] = e.versandStandard;
     w[VERSANDKOSTENLOSAB] = e.kostenlosAb;
     w[VERSANDART] = e.postHermes;
+    w[PFAD_GRAFIK] = e.pfadGrafik;
     return w;
 }
 
@@ -111,6 +114,7 @@ Einstellungen einstellungenAusWerten(const QStringList& werte) {
     e.versandStandard = oderVorgabe(werte.value(VERSANDKOSTENSTANDARD), vorgabe.versandStandard);
     e.kostenlosAb = oderVorgabe(werte.value(VERSANDKOSTENLOSAB), vorgabe.kostenlosAb);
     e.postHermes = oderVorgabe(werte.value(VERSANDART), vorgabe.postHermes);
+    e.pfadGrafik = werte.value(PFAD_GRAFIK);
     return e;
 }
 

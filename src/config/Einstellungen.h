@@ -25,6 +25,8 @@ struct Einstellungen {
     QString versandStandard = QStringLiteral("1,85");
     QString kostenlosAb = QStringLiteral("1,85");
     QString postHermes = QStringLiteral("Deutsche Post-unversichert");
+    // Web folder of the magnifier and separator graphics; without it the listing has neither.
+    QString pfadGrafik;
 
     // Every value counts as a change worth asking about before the window closes.
     bool operator==(const Einstellungen&) const = default;
@@ -34,12 +36,12 @@ inline const QString kEinstellAbschnitt = QStringLiteral("EINSTELL");
 // Below the data folder.
 inline const QString kEinstellDatei = QStringLiteral("Einstell.Ini");
 
-// The 17 keys in the order they are read and written.
+// The keys in the order they are read and written.
 const QStringList& einstellSchluessel();
 
-// The values of the 17 keys, in key order, as they stand in the file.
+// The values of the keys, in key order, as they stand in the file.
 QStringList einstellWerte(const Einstellungen& e);
-// Settings from the 17 values in key order; empty values take the defaults, a check value that
+// Settings from the values in key order; empty values take the defaults, a check value that
 // is not a number reads as unticked.
 Einstellungen einstellungenAusWerten(const QStringList& werte);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Herkunft.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -51,6 +53,7 @@ struct Zustand {
     QStringList vorlageSignatur2;
 
     QString listingText;
+    ListingHerkunft listingHerkunft;
     bool shopLinkFehler = false;
     bool bild3Vorhanden = false;
     bool bild4Vorhanden = false;

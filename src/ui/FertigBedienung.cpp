@@ -62,6 +62,7 @@ void FertigBedienung::Texte_Verbinden() {
     const ListingErgebnis r =
         ::Texte_Verbinden(listingEingabe({z.bild3Vorhanden, z.bild4Vorhanden, z.bild5Vorhanden}));
     z.listingText = r.text;
+    z.listingHerkunft = r.herkunft;
     if (r.fehler != ShopFehler::Keiner) {
         z.shopLinkFehler = true;
         Meldung(m_app.plattform(), 99, r.fehlerText());
@@ -181,6 +182,7 @@ void FertigBedienung::hauptfensterLesen(ListingEingabe& e) const {
         e.bilder[i] = {haupt(z.datei), haupt(z.breite), haupt(z.hoehe)};
     }
     e.inhaltAuto = haupt("rtfInhaltAuto");
+    e.inhaltAutoHerkunft = inhaltAutoHerkunft(e.inhaltAuto);
     e.inhalt = haupt("rtfInhalt");
     e.aufforderung1Ja = hauptJa("chkAuforderung1");
     e.aufforderung1 = haupt("cboAuforderung1");
@@ -214,6 +216,21 @@ void FertigBedienung::einstellungenLesen(ListingEingabe& e) const {
     e.einstellVerkaeufer = einstellung("txtTeil1");
     e.shopJa = element<QCheckBox>(f, QStringLiteral("chkSchopJa"))->isChecked();
     e.shopBildPfad = einstellung("txtPfadShopBild");
+    e.grafikPfad = einstellung("txtPfadGrafik");
+}
+
+QString FertigBedienung::inhaltAutoHerkunft(const QString& inhaltAuto) const {
+    // The book and clothing windows mark the rows of the tables they write.
+    if (inhaltAuto.contains(QLatin1String("<!---1--->"))) {
+        const QString art = element<QLabel>(&m_app.frmHaupt(), QStringLiteral("lblArtikelArt"))->text();
+        if (art == u"Buch") {
+            return QStringLiteral("Buch-Tabelle");
+        }
+        if (art == u"Kleidung") {
+            return QStringLiteral("Kleidung-Tabelle");
+        }
+    }
+    return QStringLiteral("Beschreibung");
 }
 
 QString FertigBedienung::haupt(const char* name) const {

@@ -48,6 +48,8 @@ private:
     void hauptfensterLesen(ListingEingabe& e) const;
     void vorlageLesen(ListingEingabe& e) const;
     void einstellungenLesen(ListingEingabe& e) const;
+    // What the seller calls the automatic description: the table of the book or clothing window.
+    QString inhaltAutoHerkunft(const QString& inhaltAuto) const;
     void browserStarten(const QString& browser, const QString& pfad);
 
     QString haupt(const char* name) const;

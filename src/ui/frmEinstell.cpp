@@ -8,6 +8,7 @@
 #include "ui/Plattform.h"
 #include "ui/Steuerelemente.h"
 #include "ui/frmHaupt.h"
+#include "ui/frmVorlIni.h"
 #include "ui_frmEinstell.h"
 
 #include <QCheckBox>
@@ -79,6 +80,7 @@ Einstellungen FrmEinstell::werte() const {
     e.versandStandard = ui->txtVersandStandard->currentText();
     e.kostenlosAb = ui->txtKostenlosAb->currentText();
     e.postHermes = ui->cboPostHermes->currentText();
+    e.pfadGrafik = ui->txtPfadGrafik->text();
     return e;
 }
 
@@ -100,6 +102,7 @@ void FrmEinstell::werteSetzen(const Einstellungen& e) {
     ui->chkSatndardTexte->setChecked(e.satndardTexte);
     ui->chkVerandInfoVorne->setChecked(e.verandInfoVorne);
     ui->chkVerandInfoNach->setChecked(e.verandInfoNach);
+    ui->txtPfadGrafik->setText(e.pfadGrafik);
 }
 
 void FrmEinstell::EinstellungenLesen() {
@@ -130,6 +133,7 @@ void FrmEinstell::EinstellungenUebernehmen() {
     z.verkaeuferName = e.ebayName;
     z.standardTexteGewuenscht = e.satndardTexte;
     hauptfensterSetzen(hauptfensterwerte(e, z.einstellVomMenue));
+    m_app.frmVorlIni().farbverlaufSetzen(e.pfadGrafik);
 }
 
 void FrmEinstell::EinstellungenAdieren() {

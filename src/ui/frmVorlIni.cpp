@@ -1,5 +1,6 @@
 #include "ui/frmVorlIni.h"
 
+#include "compose/Listing.h"
 #include "config/Vorlage.h"
 #include "ui/Anwendung.h"
 #include "ui/ExterneProgramme.h"
@@ -167,6 +168,10 @@ void FrmVorlIni::teilLesen(std::size_t index) {
 void FrmVorlIni::teilOeffnen(std::size_t index) {
     DateiImEditorOeffnen(m_app.plattform(), m_app.programmordner(),
                          QStringLiteral("\\") + kHtmlOrdner + vorlageDateien().at(index).editorDatei);
+}
+
+void FrmVorlIni::farbverlaufSetzen(const QString& grafikPfad) {
+    ui->txtfarbverlauf->setText(Farbverlauf(grafikPfad));
 }
 
 void FrmVorlIni::cmdAendSpeich_Click() {

@@ -31,6 +31,8 @@ public:
     bool DateiInFeldLaden(const QString& relativ, RichTextFeld* feld);
     // The main window's menu entry "Vorlagen bearbeiten".
     void ausMenueOeffnen();
+    // The separator after the shipping block, from the settings' graphics folder.
+    void farbverlaufSetzen(const QString& grafikPfad);
 
     void cmdAendSpeich_Click();
     void mnuVorlBuch_Click();

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListWidget>
 #include <QShowEvent>
 
 namespace {
@@ -76,6 +77,9 @@ void FrmVorlSpeichern::verbinden() {
     connect(ui->cmdVorschauGoogle, &QPushButton::clicked, this, &FrmVorlSpeichern::cmdVorschauGoogle_Click);
     connect(ui->lblmehr, &KlickLabel::geklickt, this, &FrmVorlSpeichern::lblmehr_Click);
     connect(ui->mnu_rtfTest, &QAction::triggered, this, &FrmVorlSpeichern::mnu_rtfTest_Click);
+    connect(ui->rtfText, &QPlainTextEdit::textChanged, this, &FrmVorlSpeichern::rtfText_Change);
+    connect(ui->txtArtikelBez, &QLineEdit::textChanged, this, &FrmVorlSpeichern::txtArtikelBez_Change);
+    connect(ui->lstPruefung, &QListWidget::itemDoubleClicked, this, &FrmVorlSpeichern::lstPruefung_DblClick);
 }
 
 void FrmVorlSpeichern::anzeigen() {
@@ -112,6 +116,8 @@ void FrmVorlSpeichern::Form_Activate() {
     ui->lblok2->hide();
     ui->txtStartPreis->clear();
     cmdHTMLBearb_Click();
+    m_herkunft.clear();
+    m_herkunftText.clear();
     ui->rtfText->setText(QString());
     ui->lblEbajName->setText(m_app.zustand().verkaeuferName);
     const QPoint haupt = m_app.frmHaupt().pos();
@@ -125,6 +131,8 @@ void FrmVorlSpeichern::Form_Activate() {
     } else {
         ui->txtArtikelBez->setText(
             element<QLineEdit>(&m_app.frmHaupt(), QStringLiteral("txtArtikelBez"))->text());
+        m_herkunft = m_app.zustand().listingHerkunft;
+        m_herkunftText = m_app.zustand().listingText;
         ui->rtfText->setText(m_app.zustand().listingText);
     }
     ui->rtfZusatztextAmEnde->setText(zusatztextAmEnde());
@@ -282,6 +290,7 @@ void FrmVorlSpeichern::HtmlArtikelOeffnen() {
     ui->lblVersandKosten->setText(PreisAusDateiname(pfad));
     ui->lblEbajName->setText(VerkaeuferAusDateiname(pfad));
     if (ui->rtfText->dateiLaden(pfad)) {
+        herkunftSetzen(QStringLiteral("geöffnete Datei"));
         m_app.zustand().OeffnenModus = false;
         m_ansicht = true;
         m_geoeffnet = pfad;
@@ -302,6 +311,16 @@ void FrmVorlSpeichern::cmdArtBezeichnunUbernehmen_Click() {
 }
 
 void FrmVorlSpeichern::cmdMarkiere_Click() {
+    const qsizetype fehler = FehlerAnzahl(m_befunde);
+    if (fehler > 0) {
+        const Plattform::Antwort antwort = m_app.plattform().meldungsfenster(
+            QStringLiteral("Das Listing enthält %1 Fehler und würde so nicht angenommen. Trotzdem kopieren?")
+                .arg(fehler),
+            Plattform::Symbol::Ausrufezeichen, Plattform::Knoepfe::JaNein, QStringLiteral("ACHTUNG"));
+        if (antwort != Plattform::Antwort::Ja) {
+            return;
+        }
+    }
     AuswahlKopieren(1);
     ui->lblClip->show();
 }
@@ -368,4 +387,53 @@ void FrmVorlSpeichern::mnu_rtfTest_Click() {
     ui->rtfSpeichern->setText(ArtikelTextBilden(m_app));
     ui->rtfSpeichern->setHidden(!ui->rtfSpeichern->isHidden());
     ui->rtfText->setHidden(!ui->rtfText->isHidden());
+}
+
+void FrmVorlSpeichern::rtfText_Change() {
+    if (ui->rtfText->text() != m_herkunftText) {
+        herkunftSetzen(QStringLiteral("bearbeitet"));
+        return;
+    }
+    ListingPruefen();
+}
+
+void FrmVorlSpeichern::txtArtikelBez_Change() {
+    ListingPruefen();
+}
+
+void FrmVorlSpeichern::herkunftSetzen(const QString& herkunft) {
+    m_herkunftText = ui->rtfText->text();
+    m_herkunft = {{0, m_herkunftText.size(), herkunft}};
+    ListingPruefen();
+}
+
+QStringList FrmVorlSpeichern::eigeneAdressen() const {
+    const Einstellungen e = m_app.frmEinstell().werte();
+    return {e.pfadZusatzBilder, e.pfadShopBild, e.pfadHoerproben, e.pfadGrafik};
+}
+
+void FrmVorlSpeichern::ListingPruefen() {
+    m_befunde = ::ListingPruefen({m_herkunftText, m_herkunft, ui->txtArtikelBez->text(), eigeneAdressen()});
+    ui->lstPruefung->clear();
+    for (const Befund& befund : m_befunde) {
+        auto* eintrag = new QListWidgetItem(BefundZeile(befund), ui->lstPruefung);
+        eintrag->setToolTip(befund.text);
+    }
+    ui->lblPruefung->setText(PruefungZusammenfassung(m_befunde));
+}
+
+void FrmVorlSpeichern::lstPruefung_DblClick(QListWidgetItem* eintrag) {
+    const int zeile = ui->lstPruefung->row(eintrag);
+    if (zeile < 0 || zeile >= m_befunde.size()) {
+        return;
+    }
+    const Befund& befund = m_befunde[zeile];
+    if (befund.inBezeichnung) {
+        ui->txtArtikelBez->setFocus();
+        ui->txtArtikelBez->setSelection(static_cast<int>(befund.start), static_cast<int>(befund.laenge));
+        return;
+    }
+    ui->rtfText->setFocus();
+    ui->rtfText->setSelStart(static_cast<int>(befund.start));
+    ui->rtfText->setSelLength(static_cast<int>(befund.laenge));
 }

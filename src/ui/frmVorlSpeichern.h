@@ -1,5 +1,6 @@
 #pragma once
 
+#include "compose/ListingPruefung.h"
 #include "ui/Plattform.h"
 
 #include <QMainWindow>
@@ -7,6 +8,7 @@
 #include <memory>
 
 class Anwendung;
+class QListWidgetItem;
 class RichTextFeld;
 
 namespace Ui {
@@ -43,6 +45,12 @@ public:
     void cmdVorschauGoogle_Click();
     void lblmehr_Click();
     void mnu_rtfTest_Click();
+    void rtfText_Change();
+    void txtArtikelBez_Change();
+    void lstPruefung_DblClick(QListWidgetItem* eintrag);
+
+    // The findings of the listing and designation shown now.
+    const QList<Befund>& befunde() const { return m_befunde; }
 
     bool TextInDateiSchreiben(const QString& pfad, const QString& text);
     void RegisterAnhaengen(const QString& pfad);
@@ -63,6 +71,10 @@ private:
     bool listingZurueckschreiben();
     void schreibknoepfeFreigeben();
     void ansichtSchliessen(Plattform::Antwort antwort);
+    // The whole text shown now came from one place: an edit, or a file opened for viewing.
+    void herkunftSetzen(const QString& herkunft);
+    void ListingPruefen();
+    QStringList eigeneAdressen() const;
 
     Anwendung& m_app;
     std::unique_ptr<Ui::frmVorlSpeichern> ui;
@@ -70,4 +82,8 @@ private:
     bool m_ansicht = false;
     // The file of the listing shown in that case; empty while none is loaded.
     QString m_geoeffnet;
+    // Where the pieces of the shown listing come from, valid for exactly that text.
+    ListingHerkunft m_herkunft;
+    QString m_herkunftText;
+    QList<Befund> m_befunde;
 };

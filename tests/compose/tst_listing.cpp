@@ -6,7 +6,7 @@ namespace {
 
 const QString CRLF = QStringLiteral("\r\n");
 const QString kLupe =
-    QStringLiteral("<img src=\"https://www.example.com/t-w/ebay_tw/grafik/Lupe1.gif\" width=\"24\" "
+    QStringLiteral("<img src=\"https://grafik.de/kori/Lupe1.gif\" width=\"24\" "
                    "height=\"19\"  border=\"0\" hspace=\"1\" alt=\"Gr&ouml;&szlig;eres Bild\">");
 const QString kFuss = QStringLiteral("<font color=\"#ffe7b5\"> Erstellt mit K.O.R.I Vers.Nr.: 4.51 </font>");
 
@@ -47,6 +47,9 @@ private slots:
     void fusszeile_nurAmErstenAnker();
     void fusszeile_ohneAnker_teilUnveraendert();
     void aufforderungen_ohneZeilenumbruch();
+    void herkunft_nenntTeilOderFeld_data();
+    void herkunft_nenntTeilOderFeld();
+    void herkunft_deckt_denGanzenText();
 };
 
 void TestListing::leereEingabe_liefertNurDieFestenTeile() {
@@ -174,6 +177,7 @@ void TestListing::versandblock_schneidetHinterMarke() {
 
 void TestListing::bildBlock_zeileFuerZeile_data() {
     QTest::addColumn<int>("nummer");
+    QTest::addColumn<QString>("grafikPfad");
     QTest::addColumn<QStringList>("zeilen");
     const QString bild =
         QStringLiteral("<IMG border=\"1\" src=\"B/p.jpg\" width=\"400\" height=\"300\"><br>");
@@ -181,7 +185,7 @@ void TestListing::bildBlock_zeileFuerZeile_data() {
         "<table align=\"center\" width=\"18%\"  border=\"0\" cellspacing=\"1\" cellpadding=\"1\">");
     const QString link = QStringLiteral("<a href=\"B/p.jpg\"target=\"_blank\">");
     QTest::newRow("Bild 3")
-        << 3
+        << 3 << QStringLiteral("https://grafik.de/kori")
         << QStringList{QStringLiteral("<br><!-----Bild 3------>"),
                        QStringLiteral("<!-------------------->"),
                        QStringLiteral("<div align=\"center\">"),
@@ -196,7 +200,7 @@ void TestListing::bildBlock_zeileFuerZeile_data() {
                        QStringLiteral("<!---ENDE Bild 3------>")};
     for (int n : {4, 5}) {
         QTest::addRow("Bild %d", n)
-            << n
+            << n << QStringLiteral("https://grafik.de/kori/")
             << QStringList{
                    QStringLiteral("<br><!-----Bild 4------>"),
                    QStringLiteral("<!-------------------->"),
@@ -211,12 +215,28 @@ void TestListing::bildBlock_zeileFuerZeile_data() {
                    QStringLiteral("<!-------------------->"),
                    QStringLiteral("<!---ENDE Bild %1------>").arg(n)};
     }
+    QTest::newRow("Bild 3 ohne Grafikpfad")
+        << 3 << QString()
+        << QStringList{QStringLiteral("<br><!-----Bild 3------>"),
+                       QStringLiteral("<!-------------------->"),
+                       QStringLiteral("<div align=\"center\">"),
+                       bild,
+                       tabelle,
+                       QStringLiteral("<tr><td width=\"49\" align=\"center\"> "),
+                       link + QStringLiteral("</a>"),
+                       QStringLiteral("</td>"),
+                       QStringLiteral("<td nowrap width=\"84\" style=\"vertical-align:middle;\">"),
+                       link + QStringLiteral("Gr&ouml;&szlig;eres Bild</a></td></tr></table></div>"),
+                       QStringLiteral("<!-------------------->"),
+                       QStringLiteral("<!---ENDE Bild 3------>")};
 }
 
 void TestListing::bildBlock_zeileFuerZeile() {
     QFETCH(int, nummer);
+    QFETCH(QString, grafikPfad);
     QFETCH(QStringList, zeilen);
     ListingEingabe e = mitVersion();
+    e.grafikPfad = grafikPfad;
     e.bilderPfad = QStringLiteral("B/");
     e.teil4 = QStringLiteral("[T4]");
     e.htmlTeil5 = QStringLiteral("[5]");
@@ -254,7 +274,7 @@ void TestListing::shop_ohneNichtloeschen_liefertFehlerA() {
         r.fehlerText(),
         QStringLiteral("Der Link bei Shopeinstellungen (unter: \"Extras / Vorlage bearbeiten / Teil 8\")\r\n"
                        "muss am Ende \"nichtloeschen\" haben!\r\n"
-                       "es muss lauten: \"http://stores.ebay.de/merchant/nichtloeschen\"\r\n"
+                       "es muss lauten: \"https://stores.ebay.de/merchant/nichtloeschen\"\r\n"
                        "und darf nicht geändert werden!"));
 }
 
@@ -269,7 +289,7 @@ void TestListing::shop_bildPlatzhalterNurDavor_liefertFehlerB() {
         r.fehlerText(),
         QStringLiteral("Der Link bei Shopeinstellungen (unter: \"Extras / Vorlage bearbeiten / Teil 8\")\r\n"
                        "muss \"PfadZumShopBild\" heißen!\r\n"
-                       "es muss lauten: \"http://stores.ebay.de/merchant/nichtloeschen\"\r\n"
+                       "es muss lauten: \"https://stores.ebay.de/merchant/nichtloeschen\"\r\n"
                        "es muss lauten: \"<img src=\"\"PfadZumShopBild\"\"\r\n"
                        "und darf nicht geändert werden!"));
 }
@@ -315,6 +335,131 @@ void TestListing::aufforderungen_ohneZeilenumbruch() {
     e.aufforderung2 = QStringLiteral("zwei");
     QVERIFY(Texte_Verbinden(e).text.contains(QStringLiteral(
         "[inhalt]\r\n<br><br><strong style=\"color:#000066;font-size: 14px;\">zwei</ strong>[T4]\r\n")));
+}
+
+namespace {
+
+// Every part and field holds a text of its own, so a position names exactly one of them.
+ListingEingabe alleTeileBenannt() {
+    ListingEingabe e = mitVersion();
+    e.versandInfoJa = true;
+    e.htmlTeil1 = QStringLiteral("[teil1]<!---ZUSATZINFO_START--->[teil1 rest]");
+    e.htmlTeil0a = QStringLiteral("[0a]");
+    e.versandkosten = QStringLiteral("[kosten]");
+    e.htmlTeil0b = QStringLiteral("[0b]");
+    e.versandArt = QStringLiteral("[art]");
+    e.htmlTeil0c = QStringLiteral("[0c]");
+    e.htmlTeil0d = QStringLiteral("[0d]");
+    e.farbverlauf = QStringLiteral("[farbe]");
+    e.aufWasBieten = QStringLiteral("[bieten]");
+    e.teil2 = QStringLiteral("[T2]");
+    e.titel = QStringLiteral("[titel]");
+    e.untertitel = QStringLiteral("[unter]");
+    e.teil3 = QStringLiteral("[T3]<img border=\"");
+    e.bilderPfad = QStringLiteral("[pfad]/");
+    e.bilder[0] = {QStringLiteral("[eins].jpg"), QStringLiteral("400"), QStringLiteral("300")};
+    e.bilder[1] = {QStringLiteral("[zwei].jpg"), QStringLiteral("401"), QStringLiteral("301")};
+    e.bilder[3] = {QStringLiteral("[vier].jpg"), QStringLiteral("402"), QStringLiteral("302")};
+    e.bildVorhanden = {false, true, false};
+    e.grafikPfad = QStringLiteral("[grafik]");
+    e.htmlTeil3b = QStringLiteral("[3b]");
+    e.inhaltAuto = QStringLiteral("[auto]");
+    e.inhaltAutoHerkunft = QStringLiteral("Buch-Tabelle");
+    e.htmlTeil3c = QStringLiteral("[3c]");
+    e.inhalt = QStringLiteral("[inhalt]");
+    e.aufforderung2Ja = true;
+    e.aufforderung2 = QStringLiteral("[kaufen]");
+    e.teil4 = QStringLiteral("[T4]");
+    e.hinweisJa = true;
+    e.htmlTeil7 = QStringLiteral("[verst]");
+    e.htmlTeil5 = QStringLiteral("[5]");
+    e.einstellVerkaeufer = QStringLiteral("[name]");
+    e.htmlTeil6 = QStringLiteral("[6]");
+    e.shopJa = true;
+    e.verkaeuferName = QStringLiteral("[shopname]");
+    e.shopBildPfad = QStringLiteral("[shopbild]");
+    e.htmlShop = QStringLiteral("[shop]nichtloeschen[shop mitte]PfadZumShopBild[shop ende]");
+    e.htmlTeil6b = QStringLiteral("[6b]</DIV></TD>[6b ende]");
+    return e;
+}
+
+} // namespace
+
+void TestListing::herkunft_nenntTeilOderFeld_data() {
+    QTest::addColumn<QString>("stelle");
+    QTest::addColumn<QString>("herkunft");
+    const auto zeile = [](const char* stelle, const char* herkunft) {
+        QTest::newRow(stelle) << QString::fromUtf8(stelle) << QString::fromUtf8(herkunft);
+    };
+    zeile("[teil1]", "HTML_Code/HTML_text-1.txt");
+    zeile("[teil1 rest]", "HTML_Code/HTML_text-1.txt");
+    zeile("[0a]", "HTML_Code/HTML_text-0a.txt");
+    zeile("[kosten]", "Versandkosten");
+    zeile("[0b]", "HTML_Code/HTML_text-0b.txt");
+    zeile("[art]", "Versand-Art");
+    zeile("[0c]", "HTML_Code/HTML_text-0c.txt");
+    zeile("[0d]", "HTML_Code/HTML_text-0d.txt");
+    zeile("[farbe]", "Farbverlauf");
+    zeile("<TR><TD>", "K.O.R.I");
+    zeile("[bieten]", "Sie bieten auf");
+    zeile("[T2]", "Vorlage.Ini TEIL2");
+    zeile("[titel]", "Titel");
+    zeile("<!---TEST-1-->", "K.O.R.I");
+    zeile("[unter]", "Untertitel");
+    zeile("[T3]", "Vorlage.Ini TEIL3");
+    zeile("[pfad]/", "Internet-Pfad für Zusatzbilder");
+    zeile("[eins].jpg", "Bild 1");
+    zeile("400", "Bild 1");
+    zeile("[zwei].jpg", "Bild 2");
+    zeile("301", "Bild 2");
+    zeile("[3b]", "HTML_Code/HTML_text-3b.txt");
+    zeile("[auto]", "Buch-Tabelle");
+    zeile("[3c]", "HTML_Code/HTML_text-3c.txt");
+    zeile("[inhalt]", "Weitere Beschreibung");
+    zeile("[kaufen]", "Kaufaufforderung 2");
+    zeile("<br><br><strong", "K.O.R.I");
+    zeile("[T4]", "Vorlage.Ini TEIL4");
+    zeile("<br><!-----Bild 4", "Bild 4");
+    zeile("[vier].jpg\"target", "Bild 4");
+    zeile("302", "Bild 4");
+    zeile("[grafik]/Lupe1.gif", "Internet-Pfad für Grafiken");
+    zeile("\" width=\"24\"", "Bild 4");
+    zeile("<!---ENDE Bild 4", "Bild 4");
+    zeile("[verst]", "HTML_Code/HTML_text-verst.txt");
+    zeile("[5]", "HTML_Code/HTML_text-5.txt");
+    zeile("[name]", "Mein Ebay-Name");
+    zeile("[6]", "HTML_Code/HTML_text-6.txt");
+    zeile("[shop]", "HTML_Code/HTML_text-shopAktuell.txt");
+    zeile("[shopname]", "Mein Ebay-Name");
+    zeile("[shop mitte]", "HTML_Code/HTML_text-shopAktuell.txt");
+    zeile("[shopbild]", "Internet-Pfad für Shop-Bild");
+    zeile("[shop ende]", "HTML_Code/HTML_text-shopAktuell.txt");
+    zeile("[6b]", "HTML_Code/HTML_text-6b.txt");
+    zeile("Erstellt mit", "K.O.R.I");
+    zeile("[6b ende]", "HTML_Code/HTML_text-6b.txt");
+}
+
+void TestListing::herkunft_nenntTeilOderFeld() {
+    QFETCH(QString, stelle);
+    QFETCH(QString, herkunft);
+    const ListingErgebnis r = Texte_Verbinden(alleTeileBenannt());
+    const qsizetype von = r.text.indexOf(stelle);
+    QVERIFY2(von >= 0, qPrintable(stelle));
+    QCOMPARE(HerkunftAn(r.herkunft, von), herkunft);
+    QCOMPARE(HerkunftAn(r.herkunft, von + stelle.size() - 1), herkunft);
+}
+
+void TestListing::herkunft_deckt_denGanzenText() {
+    const ListingErgebnis r = Texte_Verbinden(alleTeileBenannt());
+    qsizetype weiter = 0;
+    for (const ListingStueck& s : r.herkunft) {
+        QCOMPARE(s.start, weiter);
+        QVERIFY(s.laenge > 0);
+        weiter += s.laenge;
+    }
+    QCOMPARE(weiter, r.text.size());
+    QCOMPARE(HerkunftAn(r.herkunft, -1), QString());
+    QCOMPARE(HerkunftAn(r.herkunft, r.text.size()), QString());
 }
 
 QTEST_GUILESS_MAIN(TestListing)

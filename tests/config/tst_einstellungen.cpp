@@ -24,11 +24,12 @@ private slots:
 
 void TestEinstellungen::schluessel_inTabellenfolge() {
     const QStringList& s = einstellSchluessel();
-    QCOMPARE(s.size(), 17);
+    QCOMPARE(s.size(), 18);
     QCOMPARE(s.first(), QStringLiteral("EBAYNAME"));
     QCOMPARE(s.at(8), QStringLiteral("BILDEINSTELLGROSE"));
     QCOMPARE(s.at(9), QStringLiteral("SHOP_JA"));
-    QCOMPARE(s.last(), QStringLiteral("VERSANDART"));
+    QCOMPARE(s.at(16), QStringLiteral("VERSANDART"));
+    QCOMPARE(s.last(), QStringLiteral("PFAD_GRAFIK"));
 }
 
 void TestEinstellungen::pruefwert_data() {
@@ -57,6 +58,7 @@ void TestEinstellungen::fehlendeDatei_liefertVorgaben() {
     QCOMPARE(e.kostenlosAb, QStringLiteral("1,85"));
     QCOMPARE(e.postHermes, QStringLiteral("Deutsche Post-unversichert"));
     QVERIFY(!e.schopJa);
+    QCOMPARE(e.pfadGrafik, QString());
 }
 
 void TestEinstellungen::nichtNumerischesShopJa_wirdAlsNullGespeichert() {
@@ -93,7 +95,7 @@ void TestEinstellungen::schreiben_behaeltAndereAbschnitte() {
     QVERIFY(text.startsWith(
         QStringLiteral("; meine Notiz\r\n[EIGEN]\r\nA=1\r\n[EINSTELL]\r\nEBAYNAME=Hausverkauf-2\r\n"
                        "STARTENMIT=\r\n")));
-    QVERIFY(text.endsWith(QStringLiteral("VERSANDART=Deutsche Post-unversichert\r\n")));
+    QVERIFY(text.endsWith(QStringLiteral("VERSANDART=Deutsche Post-unversichert\r\nPFAD_GRAFIK=\r\n")));
     QCOMPARE(einstellungenLesen(pfad).ebayName, QStringLiteral("Hausverkauf-2"));
 }
 
@@ -104,13 +106,15 @@ void TestEinstellungen::schreiben_jederWertEineZeile() {
     e.pfadIE = QStringLiteral("C:\\Programme\r\nEBAYNAME=fremd\n[ANDERS]");
     e.pfadZuMeinenArtikel = QString(400, QLatin1Char('p'));
     e.postHermes = QStringLiteral("Hermes-Paket-versichert");
+    e.pfadGrafik = QStringLiteral("https://grafik.de/kori/");
     QVERIFY(einstellungenSchreiben(pfad, e));
     const Einstellungen gelesen = einstellungenLesen(pfad);
+    QCOMPARE(gelesen.pfadGrafik, e.pfadGrafik);
     QCOMPARE(gelesen.pfadIE, QStringLiteral("C:\\Programme EBAYNAME=fremd [ANDERS]"));
     QCOMPARE(gelesen.ebayName, QString());
     QCOMPARE(gelesen.pfadZuMeinenArtikel, e.pfadZuMeinenArtikel);
     QCOMPARE(gelesen.postHermes, e.postHermes);
-    QCOMPARE(textLesen(pfad).value_or(QString()).count(QStringLiteral("\r\n")), 18);
+    QCOMPARE(textLesen(pfad).value_or(QString()).count(QStringLiteral("\r\n")), 19);
 }
 
 void TestEinstellungen::gleichheit_zaehltJedenWert() {

@@ -136,6 +136,17 @@ void TestBildschirmfotos::fotosDesHauptwegs() {
     plattform().antworten.enqueue(Plattform::Antwort::Nein);
     druecken(&app().frmVorlSpeichern(), "cmdSchliesen");
 
+    // The check of a listing with findings: an insecure link and small print in the description.
+    auto* inhalt = el<RichTextFeld>(&haupt, "rtfInhalt");
+    const QString beschreibung = inhalt->text();
+    inhalt->setText(beschreibung + QStringLiteral("\r\n<p style=\"font-size:10px\">Mehr Bücher unter "
+                                                  "<a href=\"http://www.leseratte-buecher.de/\">"
+                                                  "leseratte-buecher.de</a></p>"));
+    druecken(&haupt, "cdmFertigstellen");
+    foto(&m_app->frmVorlSpeichern(), QStringLiteral("pruefung.png"));
+    m_app->frmVorlSpeichern().hide();
+    inhalt->setText(beschreibung);
+
     reiter->setCurrentIndex(3);
     druecken(&haupt, "cmdnochnichtAnzeig");
     aufnehmen(&haupt, QStringLiteral("haupt-dateiliste.png"));

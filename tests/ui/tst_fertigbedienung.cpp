@@ -389,7 +389,7 @@ void TestFertigBedienung::kaputterShopTeil_meldung99OhneSpeicherfenster() {
              QStringList{QStringLiteral(
                  "Der Link bei Shopeinstellungen (unter: \"Extras / Vorlage bearbeiten / Teil 8\")\r\n"
                  "muss am Ende \"nichtloeschen\" haben!\r\n"
-                 "es muss lauten: \"http://stores.ebay.de/merchant/nichtloeschen\"\r\n"
+                 "es muss lauten: \"https://stores.ebay.de/merchant/nichtloeschen\"\r\n"
                  "und darf nicht geändert werden!")});
     QCOMPARE(plattform().fenster.at(0).titel, QStringLiteral("ACHTUNG!"));
     QCOMPARE(spy.count(), 0);

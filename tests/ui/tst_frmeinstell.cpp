@@ -122,7 +122,7 @@ void TestFrmEinstell::zeilenumbruch_bleibtEineZeile() {
     klick("cmdEinstelSpeichern");
     QCOMPARE(datei("PFAD_IE"), QStringLiteral("C:\\IE.exe EBAYNAME=fremd [EINSTELL]"));
     QCOMPARE(datei("EBAYNAME"), QStringLiteral("Anna"));
-    QCOMPARE(ordner().lesen(kPfad).count("\r\n"), 18);
+    QCOMPARE(ordner().lesen(kPfad).count("\r\n"), 19);
 }
 
 void TestFrmEinstell::schliessen_fragtBeiJederAenderung_data() {
@@ -135,6 +135,7 @@ void TestFrmEinstell::schliessen_fragtBeiJederAenderung_data() {
     QTest::newRow("hoerproben") << "txtPfadHoerproben" << true;
     QTest::newRow("artikelfotos") << "txtPfadZuMeinenArtikel" << true;
     QTest::newRow("shopbild") << "txtPfadShopBild" << true;
+    QTest::newRow("grafikpfad") << "txtPfadGrafik" << true;
     QTest::newRow("bildbreite") << "txtBildLaengeEinstellWert" << true;
     QTest::newRow("mitgliedsname") << "txtTeil1" << true;
     QTest::newRow("startkategorie") << "cboStartenMit" << true;

@@ -1,6 +1,7 @@
 #include "config/Ini.h"
 #include "support/FensterTest.h"
 #include "ui/RichTextFeld.h"
+#include "ui/frmEinstell.h"
 #include "ui/frmHaupt.h"
 #include "ui/frmVorlIni.h"
 
@@ -24,7 +25,7 @@ private slots:
     void init();
     void teile_data();
     void teile();
-    void farbverlauf_hatFestenText();
+    void farbverlauf_kommtAusDemGrafikpfad();
     void einlesen_fuelltFelderOhneMeldung();
     void einlesen_ohneAbschnitt_leereTextteile();
     void variante_ohneEigenenAbschnitt_liestBuch_speichertEigenen();
@@ -117,12 +118,19 @@ void TestFrmVorlIni::teile() {
     QVERIFY(beschriftet);
 }
 
-void TestFrmVorlIni::farbverlauf_hatFestenText() {
+void TestFrmVorlIni::farbverlauf_kommtAusDemGrafikpfad() {
     QCOMPARE(fenster().windowTitle(), QStringLiteral("Vorlagen bearbeiten"));
-    QCOMPARE(el<RichTextFeld>(QStringLiteral("txtfarbverlauf"))->text(),
-             QStringLiteral(
-                 "<br>\r\n<DIV align=\"center\">\r\n<IMG border=\"0\" "
-                 "src=\"https://www.example.com/t-w/ebay_tw/grafik/bluverlauf-1.jpg\">\r\n</DIV><br>\r\n"));
+    auto* farbverlauf = el<RichTextFeld>(QStringLiteral("txtfarbverlauf"));
+    QCOMPARE(farbverlauf->text(), QString());
+    auto* grafik = element<QLineEdit>(app().frmEinstell(), QStringLiteral("txtPfadGrafik"));
+    grafik->setText(QStringLiteral("https://grafik.de/kori"));
+    app().frmEinstell().EinstellungenUebernehmen();
+    QCOMPARE(farbverlauf->text(),
+             QStringLiteral("<br>\r\n<DIV align=\"center\">\r\n<IMG border=\"0\" "
+                            "src=\"https://grafik.de/kori/bluverlauf-1.jpg\">\r\n</DIV><br>\r\n"));
+    grafik->clear();
+    app().frmEinstell().EinstellungenUebernehmen();
+    QCOMPARE(farbverlauf->text(), QString());
     QCOMPARE(el<QLabel>(QStringLiteral("lblArtikelArt"))->text(), QStringLiteral("Buch"));
     QCOMPARE(el<QPushButton>(QStringLiteral("cmdAendSpeich"))->text(),
              QStringLiteral("Änderungen speichern"));
