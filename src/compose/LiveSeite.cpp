@@ -82,7 +82,7 @@ QString LiveSeite(const QString& listing, bool bilderLaden) {
     return kKopf + (bilderLaden ? listing : BilderAlsPlatzhalter(listing)) + kFuss;
 }
 
-LiveStand LiveStandBilden(const ListingErgebnis& ergebnis, bool bilderLaden) {
+LiveStand LiveStandBilden(const ListingErgebnis& ergebnis, bool bilderLaden, const QList<Befund>& befunde) {
     if (ergebnis.fehler != ShopFehler::Keiner) {
         return {{},
                 QStringLiteral("Die Beschreibung kann nicht gebaut werden: ") +
@@ -96,6 +96,6 @@ LiveStand LiveStandBilden(const ListingErgebnis& ergebnis, bool bilderLaden) {
                     QStringLiteral(" zu groß für die Vorschau (höchstens ") + kilobyte(kLiveSeiteGrenze) +
                     QStringLiteral("); sie zeigt den letzten Stand.")};
     }
-    // The counts of the listing check join the status here.
-    return {std::move(seite), QStringLiteral("Beschreibung mit ") + kilobyte(ergebnis.text.toUtf8().size())};
+    return {std::move(seite), QStringLiteral("Beschreibung mit ") + kilobyte(ergebnis.text.toUtf8().size()) +
+                                  QStringLiteral(" · Prüfung: ") + PruefungZusammenfassung(befunde)};
 }

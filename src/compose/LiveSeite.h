@@ -1,6 +1,7 @@
 #pragma once
 
 #include "compose/Listing.h"
+#include "compose/ListingPruefung.h"
 #include "compose/Pruefungen.h"
 
 #include <QString>
@@ -29,6 +30,6 @@ QString BilderAlsPlatzhalter(const QString& html);
 // The page of the listing as both views show it: centred, pictures or their grey boxes.
 QString LiveSeite(const QString& listing, bool bilderLaden);
 
-// The page and status line for one assembly result. A broken shop part or a page too large for
-// the engine keeps the page shown and says why.
-LiveStand LiveStandBilden(const ListingErgebnis& ergebnis, bool bilderLaden);
+// The page and status line for one assembly result and the findings of the listing check over it.
+// A broken shop part or a page too large for the engine keeps the page shown and says why.
+LiveStand LiveStandBilden(const ListingErgebnis& ergebnis, bool bilderLaden, const QList<Befund>& befunde);

@@ -118,6 +118,10 @@ Einstellungen einstellungenAusWerten(const QStringList& werte) {
     return e;
 }
 
+QStringList eigeneAdressen(const Einstellungen& e) {
+    return {e.pfadZusatzBilder, e.pfadShopBild, e.pfadHoerproben, e.pfadGrafik};
+}
+
 Einstellungen einstellungenLesen(const QString& pfad) {
     // One read for all keys: a key by key read takes minutes on a large file.
     return einstellungenAusWerten(IniLesen(pfad, kEinstellAbschnitt, einstellSchluessel()));

@@ -32,6 +32,9 @@ struct Einstellungen {
     bool operator==(const Einstellungen&) const = default;
 };
 
+// The seller's own web addresses: links to their hosts lead to no one else's page.
+QStringList eigeneAdressen(const Einstellungen& e);
+
 inline const QString kEinstellAbschnitt = QStringLiteral("EINSTELL");
 // Below the data folder.
 inline const QString kEinstellDatei = QStringLiteral("Einstell.Ini");

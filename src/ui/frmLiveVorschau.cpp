@@ -134,13 +134,19 @@ void FrmLiveVorschau::aktualisieren() {
 
 LiveStand FrmLiveVorschau::standBilden() const {
     const FertigBedienung& fertig = m_app.fertig();
-    ListingEingabe eingabe = fertig.listingEingabe(LiveBildVorhanden(fertig.pruefEingabe().bilder));
+    const PruefEingabe felder = fertig.pruefEingabe();
+    ListingEingabe eingabe = fertig.listingEingabe(LiveBildVorhanden(felder.bilder));
     if (m_app.frmBuch().isVisible()) {
         eingabe.inhaltAuto = m_app.frmBuch().tabelle();
     } else if (m_app.frmKleidung().isVisible()) {
         eingabe.inhaltAuto += m_app.frmKleidung().tabelle();
     }
-    return LiveStandBilden(Texte_Verbinden(eingabe), ui->chkBilderLaden->isChecked());
+    const ListingErgebnis ergebnis = Texte_Verbinden(eingabe);
+    const QList<Befund> befunde = ergebnis.fehler == ShopFehler::Keiner
+                                      ? ListingPruefen({ergebnis.text, ergebnis.herkunft, felder.artikelBez,
+                                                        eigeneAdressen(m_app.frmEinstell().werte())})
+                                      : QList<Befund>();
+    return LiveStandBilden(ergebnis, ui->chkBilderLaden->isChecked(), befunde);
 }
 
 void FrmLiveVorschau::ansichtGezeigt() {

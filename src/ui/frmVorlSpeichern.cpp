@@ -407,13 +407,9 @@ void FrmVorlSpeichern::herkunftSetzen(const QString& herkunft) {
     ListingPruefen();
 }
 
-QStringList FrmVorlSpeichern::eigeneAdressen() const {
-    const Einstellungen e = m_app.frmEinstell().werte();
-    return {e.pfadZusatzBilder, e.pfadShopBild, e.pfadHoerproben, e.pfadGrafik};
-}
-
 void FrmVorlSpeichern::ListingPruefen() {
-    m_befunde = ::ListingPruefen({m_herkunftText, m_herkunft, ui->txtArtikelBez->text(), eigeneAdressen()});
+    m_befunde = ::ListingPruefen(
+        {m_herkunftText, m_herkunft, ui->txtArtikelBez->text(), eigeneAdressen(m_app.frmEinstell().werte())});
     ui->lstPruefung->clear();
     for (const Befund& befund : m_befunde) {
         auto* eintrag = new QListWidgetItem(BefundZeile(befund), ui->lstPruefung);

@@ -74,7 +74,6 @@ private:
     // The whole text shown now came from one place: an edit, or a file opened for viewing.
     void herkunftSetzen(const QString& herkunft);
     void ListingPruefen();
-    QStringList eigeneAdressen() const;
 
     Anwendung& m_app;
     std::unique_ptr<Ui::frmVorlSpeichern> ui;

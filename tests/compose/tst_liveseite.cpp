@@ -14,6 +14,7 @@ private slots:
     void stand_shopFehler_behaeltSeiteUndNenntGrund();
     void stand_zuGross_behaeltSeite();
     void stand_gut_seiteUndGroesse();
+    void stand_nenntBefunde();
 };
 
 void TestLiveSeite::bildVorhanden_wieDerAbschluss_data() {
@@ -107,7 +108,7 @@ void TestLiveSeite::stand_shopFehler_behaeltSeiteUndNenntGrund() {
     ListingErgebnis r;
     r.fehler = ShopFehler::A;
     r.fehlerZeilen = {QStringLiteral("Zeile eins"), QStringLiteral("Zeile zwei")};
-    const LiveStand stand = LiveStandBilden(r, false);
+    const LiveStand stand = LiveStandBilden(r, false, {});
     QVERIFY(stand.seite.isEmpty());
     QCOMPARE(stand.status,
              QStringLiteral("Die Beschreibung kann nicht gebaut werden: Zeile eins Zeile zwei"));
@@ -117,7 +118,7 @@ void TestLiveSeite::stand_zuGross_behaeltSeite() {
     ListingErgebnis r;
     // Umlauts take two bytes each: the limit counts the bytes the engine gets.
     r.text = QStringLiteral("ä").repeated(kLiveSeiteGrenze / 2 + 1);
-    const LiveStand stand = LiveStandBilden(r, false);
+    const LiveStand stand = LiveStandBilden(r, false, {});
     QVERIFY(stand.seite.isEmpty());
     QVERIFY(stand.status.startsWith(QStringLiteral("Die Beschreibung ist mit 1.500,")));
     QVERIFY(
@@ -128,9 +129,19 @@ void TestLiveSeite::stand_zuGross_behaeltSeite() {
 void TestLiveSeite::stand_gut_seiteUndGroesse() {
     ListingErgebnis r;
     r.text = QStringLiteral("x").repeated(12345);
-    const LiveStand stand = LiveStandBilden(r, true);
+    const LiveStand stand = LiveStandBilden(r, true, {});
     QCOMPARE(stand.seite, LiveSeite(r.text, true));
-    QCOMPARE(stand.status, QStringLiteral("Beschreibung mit 12,3 KB"));
+    QCOMPARE(stand.status, QStringLiteral("Beschreibung mit 12,3 KB · Prüfung: Keine Beanstandungen"));
+}
+
+void TestLiveSeite::stand_nenntBefunde() {
+    ListingErgebnis r;
+    r.text = QStringLiteral("<p>x</p>");
+    const QList<Befund> befunde{{BefundArt::Fehler, QStringLiteral("a"), {}, {}, 0, 1, false},
+                                {BefundArt::Fehler, QStringLiteral("b"), {}, {}, 0, 1, false},
+                                {BefundArt::Hinweis, QStringLiteral("c"), {}, {}, 0, 1, false}};
+    QVERIFY(LiveStandBilden(r, false, befunde)
+                .status.endsWith(QStringLiteral(" · Prüfung: 2 Fehler, 1 Hinweis")));
 }
 
 QTEST_GUILESS_MAIN(TestLiveSeite)

@@ -143,8 +143,8 @@ void TestBildschirmfotos::fotosDesHauptwegs() {
                                                   "<a href=\"http://www.leseratte-buecher.de/\">"
                                                   "leseratte-buecher.de</a></p>"));
     druecken(&haupt, "cdmFertigstellen");
-    foto(&m_app->frmVorlSpeichern(), QStringLiteral("pruefung.png"));
-    m_app->frmVorlSpeichern().hide();
+    aufnehmen(&app().frmVorlSpeichern(), QStringLiteral("pruefung.png"));
+    app().frmVorlSpeichern().hide();
     inhalt->setText(beschreibung);
 
     reiter->setCurrentIndex(3);

@@ -72,6 +72,7 @@ private slots:
     void oeffnen_nebenHauptfenster_zweiBreiten();
     void titel_erreichtBeideAnsichtenNachDerPause();
     void offenUndGetippt_keineDateiAendertSich();
+    void unsichererLink_zaehltImStatus();
     void bilderAus_graueKaestenInBildgroesse();
     void bilderErlaubt_bildTagsBleiben();
     void neuerStand_scrollPositionBleibt();
@@ -192,6 +193,19 @@ void TestFrmLiveVorschau::offenUndGetippt_keineDateiAendertSich() {
     warten(fenster, gezeigt);
     QCOMPARE(stand(ordner().programmordner()), vorher);
     QCOMPARE(app().zustand().listingText, QString());
+}
+
+void TestFrmLiveVorschau::unsichererLink_zaehltImStatus() {
+    FrmLiveVorschau& fenster = oeffnen();
+    QSignalSpy gezeigt(&fenster, &FrmLiveVorschau::gezeigt);
+    warten(fenster, gezeigt);
+    auto* status = element<QLabel>(fenster, QStringLiteral("lblLiveStatus"));
+    QVERIFY(!status->text().contains(QStringLiteral("Fehler")));
+    haupt<RichTextFeld>(QStringLiteral("rtfInhalt"))
+        ->setText(QStringLiteral("<a href=\"http://leseratte.de/\">Mehr</a>"));
+    warten(fenster, gezeigt);
+    QVERIFY2(status->text().contains(QStringLiteral("Prüfung: 1 Fehler")), qPrintable(status->text()));
+    QVERIFY(plattform().fenster.isEmpty());
 }
 
 void TestFrmLiveVorschau::bilderAus_graueKaestenInBildgroesse() {
