@@ -5,6 +5,7 @@
 #include "ui/ExterneProgramme.h"
 #include "ui/ListeLaden.h"
 #include "ui/Meldung.h"
+#include "ui/Modal.h"
 #include "ui/Plattform.h"
 #include "ui/Steuerelemente.h"
 #include "ui/frmHaupt.h"
@@ -164,13 +165,7 @@ void FrmEinstell::ausMenueOeffnen() {
     m_app.zustand().einstellVomMenue = true;
     EinstellungenLesen();
     EinstellungenUebernehmen();
-    if (parentWidget() != &m_app.frmHaupt()) {
-        setParent(&m_app.frmHaupt(), Qt::Window);
-    }
-    setWindowModality(Qt::WindowModal);
-    show();
-    raise();
-    activateWindow();
+    modalUeber(*this, m_app.frmHaupt());
 }
 
 void FrmEinstell::Form_Load() {

@@ -5,6 +5,7 @@
 #include "ui/Anwendung.h"
 #include "ui/ExterneProgramme.h"
 #include "ui/Meldung.h"
+#include "ui/Modal.h"
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
 #include "ui/Steuerelemente.h"
@@ -152,13 +153,7 @@ bool FrmVorlIni::DateiInFeldLaden(const QString& relativ, RichTextFeld* feld) {
 }
 
 void FrmVorlIni::ausMenueOeffnen() {
-    if (parentWidget() != &m_app.frmHaupt()) {
-        setParent(&m_app.frmHaupt(), Qt::Window);
-    }
-    setWindowModality(Qt::WindowModal);
-    show();
-    raise();
-    activateWindow();
+    modalUeber(*this, m_app.frmHaupt());
 }
 
 void FrmVorlIni::teilLesen(std::size_t index) {
