@@ -1,8 +1,7 @@
 // Takes the guide's picture of the live preview from the running window, with the sample article
 // of the test menu. It only runs when KORI_BILDSCHIRMFOTOS names the folder to write it into.
 
-#include "support/SkriptPlattform.h"
-#include "support/TestOrdner.h"
+#include "support/FensterTest.h"
 #include "ui/Anwendung.h"
 #include "ui/frmHaupt.h"
 #include "ui/frmLiveVorschau.h"
@@ -15,8 +14,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
-class TestLiveVorschauFoto : public QObject {
+class TestLiveVorschauFoto : public FensterTest {
     Q_OBJECT
+public:
+    TestLiveVorschauFoto() : FensterTest({.mitDaten = true, .starten = true}) {}
+
 private slots:
     void handyUndDesktopNebeneinander();
 };
@@ -28,18 +30,13 @@ void TestLiveVorschauFoto::handyUndDesktopNebeneinander() {
     }
     QVERIFY(QDir().mkpath(ziel));
     QCoreApplication::addLibraryPath(QStringLiteral(KORI_PLUGIN_ORDNER));
-    TestOrdner ordner;
-    SkriptPlattform plattform;
-    Anwendung app(ordner.programmordner(), plattform);
-    app.starten();
-    FrmHaupt& haupt = app.frmHaupt();
-    haupt.findChild<QAction*>(QStringLiteral("mnuDatenTest"))->trigger();
-    haupt.findChild<QComboBox*>(QStringLiteral("txtBildLaenge"))->setCurrentText(QStringLiteral("300"));
-    haupt.findChild<QCheckBox*>(QStringLiteral("chkBil3JaNEin"))->setChecked(true);
-    haupt.findChild<QComboBox*>(QStringLiteral("txtBildLaenge2"))->setCurrentText(QStringLiteral("300"));
-    haupt.findChild<QComboBox*>(QStringLiteral("txtBildHohe2"))->setCurrentText(QStringLiteral("400"));
-    haupt.findChild<QAction*>(QStringLiteral("mnuLiveVorschau"))->trigger();
-    FrmLiveVorschau* fenster = app.frmLiveVorschau();
+    menue(app().frmHaupt(), QStringLiteral("mnuDatenTest"));
+    haupt<QComboBox>(QStringLiteral("txtBildLaenge"))->setCurrentText(QStringLiteral("300"));
+    haupt<QCheckBox>(QStringLiteral("chkBil3JaNEin"))->setChecked(true);
+    haupt<QComboBox>(QStringLiteral("txtBildLaenge2"))->setCurrentText(QStringLiteral("300"));
+    haupt<QComboBox>(QStringLiteral("txtBildHohe2"))->setCurrentText(QStringLiteral("400"));
+    menue(app().frmHaupt(), QStringLiteral("mnuLiveVorschau"));
+    FrmLiveVorschau* fenster = app().frmLiveVorschau();
     QVERIFY(fenster != nullptr);
     QSignalSpy gezeigt(fenster, &FrmLiveVorschau::gezeigt);
     QVERIFY(gezeigt.wait(30000));
