@@ -18,9 +18,6 @@ public:
     explicit FrmHaupt(Anwendung& anwendung, QWidget* parent = nullptr);
     ~FrmHaupt() override;
 
-    // The controls, for the code of the other windows.
-    Ui::frmHaupt& ui() { return *m_ui; }
-
     // The start-up sequence.
     void Form_Load();
 
