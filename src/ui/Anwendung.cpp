@@ -31,7 +31,19 @@
 #include <QSysInfo>
 #include <QTranslator>
 
+#include <memory>
+#include <utility>
+
 namespace {
+
+// A window is made when it is first asked for: most sessions never open most of them.
+template <class Fenster, class... Argumente>
+Fenster& beiBedarf(std::unique_ptr<Fenster>& fenster, Argumente&&... argumente) {
+    if (!fenster) {
+        fenster = std::make_unique<Fenster>(std::forward<Argumente>(argumente)...);
+    }
+    return *fenster;
+}
 
 const QString kTitel = QStringLiteral("K.O.R.I");
 // The delivered data folder as the program carries it.
@@ -196,73 +208,43 @@ BibliothekBedienung& Anwendung::bibliothek() {
 }
 
 FrmBild& Anwendung::frmBild() {
-    if (!m_frmBild) {
-        m_frmBild = std::make_unique<FrmBild>(*this);
-    }
-    return *m_frmBild;
+    return beiBedarf(m_frmBild, *this);
 }
 
 FrmBildGrosse& Anwendung::frmBildGrosse() {
-    if (!m_frmBildGrosse) {
-        m_frmBildGrosse = std::make_unique<FrmBildGrosse>(*this);
-    }
-    return *m_frmBildGrosse;
+    return beiBedarf(m_frmBildGrosse, *this);
 }
 
 FrmBuch& Anwendung::frmBuch() {
-    if (!m_frmBuch) {
-        m_frmBuch = std::make_unique<FrmBuch>(*this);
-    }
-    return *m_frmBuch;
+    return beiBedarf(m_frmBuch, *this);
 }
 
 FrmKleidung& Anwendung::frmKleidung() {
-    if (!m_frmKleidung) {
-        m_frmKleidung = std::make_unique<FrmKleidung>(*this);
-    }
-    return *m_frmKleidung;
+    return beiBedarf(m_frmKleidung, *this);
 }
 
 FrmLink& Anwendung::frmLink() {
-    if (!m_frmLink) {
-        m_frmLink = std::make_unique<FrmLink>(*this);
-    }
-    return *m_frmLink;
+    return beiBedarf(m_frmLink, *this);
 }
 
 FrmShop& Anwendung::frmShop() {
-    if (!m_frmShop) {
-        m_frmShop = std::make_unique<FrmShop>(*this);
-    }
-    return *m_frmShop;
+    return beiBedarf(m_frmShop, *this);
 }
 
 FrmShopSite& Anwendung::frmShopSite() {
-    if (!m_frmShopSite) {
-        m_frmShopSite = std::make_unique<FrmShopSite>(*this);
-    }
-    return *m_frmShopSite;
+    return beiBedarf(m_frmShopSite, *this);
 }
 
 FrmEinstell& Anwendung::frmEinstell() {
-    if (!m_frmEinstell) {
-        m_frmEinstell = std::make_unique<FrmEinstell>(*this);
-    }
-    return *m_frmEinstell;
+    return beiBedarf(m_frmEinstell, *this);
 }
 
 FrmVorlIni& Anwendung::frmVorlIni() {
-    if (!m_frmVorlIni) {
-        m_frmVorlIni = std::make_unique<FrmVorlIni>(*this);
-    }
-    return *m_frmVorlIni;
+    return beiBedarf(m_frmVorlIni, *this);
 }
 
 FrmVorlSpeichern& Anwendung::frmVorlSpeichern() {
-    if (!m_frmVorlSpeichern) {
-        m_frmVorlSpeichern = std::make_unique<FrmVorlSpeichern>(*this, &frmHaupt());
-    }
-    return *m_frmVorlSpeichern;
+    return beiBedarf(m_frmVorlSpeichern, *this, &frmHaupt());
 }
 
 FrmLiveVorschau* Anwendung::frmLiveVorschau() {
