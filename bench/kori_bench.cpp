@@ -143,8 +143,8 @@ BENCHMARK(TexteVerbinden)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMilliseco
 // A listing of the given length made of the markup a template and a seller write: styled blocks,
 // pictures, links, a style block, umlauts; a few findings on the way.
 ListingPruefEingabe pruefListing(qsizetype laenge) {
-    const QString kopf = QStringLiteral(
-        "<style type=\"text/css\">#kori img{max-width:100%;height:auto;} #kori td{padding:2px 4px;}</style>\r\n");
+    const QString kopf = QStringLiteral("<style type=\"text/css\">#kori img{max-width:100%;height:auto;} "
+                                        "#kori td{padding:2px 4px;}</style>\r\n");
     const QString block = QStringLiteral(
         "<div style=\"margin:18px 0 0 0;padding:12px 0 0 0;border-top:2px solid #003366;font-size:15px;\">"
         "<p style=\"margin:0 0 8px 0;\">Schöne Grüße, sorgfältig verpackt &amp; gut erhalten.</p>"
