@@ -11,7 +11,6 @@
 #include "ui/Anwendung.h"
 #include "ui/BibliothekBedienung.h"
 #include "ui/QtPlattform.h"
-#include "ui/Steuerelemente.h"
 #include "ui/frmHaupt.h"
 
 #include <QApplication>
@@ -220,9 +219,9 @@ void EbayDateienListen(benchmark::State& state) {
 void ArtikelListeFuellen(benchmark::State& state) {
     QtPlattform plattform;
     Anwendung app(ordner(static_cast<int>(state.range(0))).programmordner(), plattform);
-    const QListWidget* liste = element<QListWidget>(&app.frmHaupt(), QStringLiteral("lstDateien"));
+    const auto* liste = app.frmHaupt().findChild<QListWidget*>(QStringLiteral("lstDateien"));
     for (auto _ : state) {
-        app.bibliothek().ArtikelListeFuellen();
+        app.frmHaupt().bibliothek().ArtikelListeFuellen();
         if (liste->count() != state.range(0)) {
             state.SkipWithError("wrong number of articles in the list");
             break;

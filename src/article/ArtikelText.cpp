@@ -6,8 +6,6 @@
 namespace {
 
 const QString kTrennzeile = QStringLiteral("##-------\r\n");
-const QString kHaupt = QStringLiteral("frmHaupt");
-const QString kBuch = QStringLiteral("frmBuch");
 const QString kBeschreibungszeile = QStringLiteral("*ArtBeschreibung=");
 
 QString zeile(const QString& schluessel, const QString& wert) {
@@ -73,69 +71,59 @@ enum class Umwandlung { Entkommen, LeerBuch, LeerBlank, Unveraendert, Ganzzahl, 
 
 struct Schluessel {
     QString name;
-    QString fenster;
-    QString element;
+    Artikelfeld feld;
+    int nummer;
     Umwandlung umwandlung;
     Zuweisung::Art art = Zuweisung::Art::Text;
     int bildNummer = 0;
 };
 
-// The picture controls of rows 1 to 5.
-const std::array<QString, 5> kWebName{QStringLiteral("txtEbayBildPfad"), QStringLiteral("txtEbayBildPfad_b"),
-                                      QStringLiteral("txtEbayBildPfad2"),
-                                      QStringLiteral("txtEbayBildPfad2_b"),
-                                      QStringLiteral("txtEbayBildPfad2_c")};
-const std::array<QString, 5> kBreite{QStringLiteral("txtBildLaenge"), QStringLiteral("txtBildLaenge_b"),
-                                     QStringLiteral("txtBildLaenge2"), QStringLiteral("txtBildLaenge2_b"),
-                                     QStringLiteral("txtBildLaenge2_c")};
-const std::array<QString, 5> kHoehe{QStringLiteral("txtBildHohe"), QStringLiteral("txtBildHohe_b"),
-                                    QStringLiteral("txtBildHohe2"), QStringLiteral("txtBildHohe2_b"),
-                                    QStringLiteral("txtBildHohe2_c")};
-
 void bildSchluessel(QList<Schluessel>& t) {
+    using enum Artikelfeld;
     for (int n = 1; n <= 5; ++n) {
-        t.append({QStringLiteral("Bild%1Pfad").arg(n), kHaupt, kWebName[n - 1], Umwandlung::Entkommen});
+        t.append({QStringLiteral("Bild%1Pfad").arg(n), BildDatei, n, Umwandlung::Entkommen});
     }
     for (int n = 1; n <= 5; ++n) {
-        t.append({QStringLiteral("Bildpfad%1").arg(n), kHaupt, QStringLiteral("picFoto%1").arg(n),
-                  Umwandlung::Entkommen, Zuweisung::Art::Bild, n});
+        t.append({QStringLiteral("Bildpfad%1").arg(n), BildVorschau, n, Umwandlung::Entkommen,
+                  Zuweisung::Art::Bild, n});
     }
     for (int n = 1; n <= 5; ++n) {
-        t.append({QStringLiteral("Bild%1Breite").arg(n), kHaupt, kBreite[n - 1], Umwandlung::Unveraendert});
+        t.append({QStringLiteral("Bild%1Breite").arg(n), BildBreite, n, Umwandlung::Unveraendert});
     }
     for (int n = 1; n <= 5; ++n) {
-        t.append({QStringLiteral("Bild%1Hohe").arg(n), kHaupt, kHoehe[n - 1], Umwandlung::Unveraendert});
+        t.append({QStringLiteral("Bild%1Hohe").arg(n), BildHoehe, n, Umwandlung::Unveraendert});
     }
     for (int n = 1; n <= 5; ++n) {
-        t.append({QStringLiteral("Bild%1Haken").arg(n), kHaupt, QStringLiteral("chkBil%1JaNEin").arg(n),
-                  Umwandlung::Ganzzahl, Zuweisung::Art::Haken});
+        t.append({QStringLiteral("Bild%1Haken").arg(n), BildHaken, n, Umwandlung::Ganzzahl,
+                  Zuweisung::Art::Haken});
     }
 }
 
 void buchSchluessel(QList<Schluessel>& t) {
-    // Crossed on purpose: the key ending in "1" holds the text box and goes into the combo box;
+    using enum Artikelfeld;
+    // Crossed on purpose: the key ending in "1" holds the text box and goes into the pick list;
     // the book window's take-over then copies it back into the text box.
-    const auto buch = [&t](const char* name, const char* element) {
-        t.append({QLatin1String(name), kBuch, QLatin1String(element), Umwandlung::Entkommen});
+    const auto buch = [&t](const char* name, Artikelfeld feld) {
+        t.append({QLatin1String(name), feld, 0, Umwandlung::Entkommen});
     };
-    buch("Verlag1", "cboFirmawehlen");
-    buch("Verlag2", "Text2_0");
-    buch("Autor1", "cboBuchAutor");
-    buch("Autor2", "Text2_1");
-    buch("Sprache1", "cboSprache");
-    buch("Sprache2", "Text2_8");
-    buch("Art1", "cboFarbewehlen");
-    buch("Art2", "Text2_2");
-    buch("Genre1", "cboArtWehlen");
-    buch("Genre2", "Text2_4");
-    buch("AnzSeit1", "Text2_5");
-    buch("Gewicht1", "Text2_6");
-    buch("Zustand1", "cboZustandWehlen1");
-    buch("Zustand2", "cboZustandWehlen2");
-    buch("ZustandAlle", "Text2_7");
+    buch("Verlag1", BuchVerlagWahl);
+    buch("Verlag2", BuchVerlag);
+    buch("Autor1", BuchAutorWahl);
+    buch("Autor2", BuchAutor);
+    buch("Sprache1", BuchSpracheWahl);
+    buch("Sprache2", BuchSprache);
+    buch("Art1", BuchArtWahl);
+    buch("Art2", BuchArt);
+    buch("Genre1", BuchGenreWahl);
+    buch("Genre2", BuchGenre);
+    buch("AnzSeit1", BuchSeiten);
+    buch("Gewicht1", BuchGewicht);
+    buch("Zustand1", BuchZustandWahl1);
+    buch("Zustand2", BuchZustandWahl2);
+    buch("ZustandAlle", BuchZustand);
     for (int k = 1; k <= 9; ++k) {
-        t.append({QStringLiteral("BuchAktiv%1").arg(k), kBuch, QStringLiteral("Chk%1").arg(k),
-                  Umwandlung::Ganzzahl, Zuweisung::Art::Haken});
+        t.append({QStringLiteral("BuchAktiv%1").arg(k), BuchAktiv, k, Umwandlung::Ganzzahl,
+                  Zuweisung::Art::Haken});
     }
 }
 
@@ -143,28 +131,28 @@ void buchSchluessel(QList<Schluessel>& t) {
 // but set nothing, so they are not listed.
 const QList<Schluessel>& schluesselTabelle() {
     static const QList<Schluessel> tabelle = [] {
+        using enum Artikelfeld;
         QList<Schluessel> t;
-        const auto haupt = [&t](const QString& name, const char* element, Umwandlung umwandlung) {
-            t.append({name, kHaupt, QLatin1String(element), umwandlung});
+        const auto haupt = [&t](const QString& name, Artikelfeld feld, Umwandlung umwandlung,
+                                int nummer = 0) {
+            t.append({name, feld, nummer, umwandlung});
         };
-        haupt(QStringLiteral("ArtBez"), "txtArtikelBez", Umwandlung::Entkommen);
-        haupt(QStringLiteral("Titel"), "txtTitel", Umwandlung::Entkommen);
-        haupt(QStringLiteral("UntTite"), "txtUntertittel", Umwandlung::Entkommen);
-        haupt(QStringLiteral("Siebietenauf1"), "cboEinZwei", Umwandlung::Entkommen);
-        haupt(QStringLiteral("Siebietenauf2"), "cboEinEineEinen", Umwandlung::Entkommen);
-        haupt(QStringLiteral("Siebietenauf3"), "cboGutErhalten", Umwandlung::Entkommen);
-        haupt(QStringLiteral("Siebietenauf4"), "cboGutNeu", Umwandlung::Entkommen);
-        haupt(QStringLiteral("Siebietenauf5"), "cboAufWasBiten", Umwandlung::LeerBuch);
-        haupt(QStringLiteral("Siebietenauf6"), "cboAufWasBiten2", Umwandlung::LeerBlank);
-        haupt(QStringLiteral("Siebietenauf7"), "cboAufWasBiten3", Umwandlung::LeerBlank);
-        haupt(QStringLiteral("Sie bieten auf"), "txtAufWasBiten", Umwandlung::Entkommen);
-        haupt(QStringLiteral("Kaufaufforderung1"), "cboAuforderung1", Umwandlung::Entkommen);
-        haupt(QStringLiteral("Kaufaufforderung2"), "cboAuforderung2", Umwandlung::Entkommen);
+        haupt(QStringLiteral("ArtBez"), Bezeichnung, Umwandlung::Entkommen);
+        haupt(QStringLiteral("Titel"), Titel, Umwandlung::Entkommen);
+        haupt(QStringLiteral("UntTite"), Untertitel, Umwandlung::Entkommen);
+        for (int n = 1; n <= 4; ++n) {
+            haupt(QStringLiteral("Siebietenauf%1").arg(n), Gebotsteil, Umwandlung::Entkommen, n);
+        }
+        haupt(QStringLiteral("Siebietenauf5"), Gebotsteil, Umwandlung::LeerBuch, 5);
+        haupt(QStringLiteral("Siebietenauf6"), Gebotsteil, Umwandlung::LeerBlank, 6);
+        haupt(QStringLiteral("Siebietenauf7"), Gebotsteil, Umwandlung::LeerBlank, 7);
+        haupt(QStringLiteral("Sie bieten auf"), Gebotszeile, Umwandlung::Entkommen);
+        haupt(QStringLiteral("Kaufaufforderung1"), Kaufaufforderung1, Umwandlung::Entkommen);
+        haupt(QStringLiteral("Kaufaufforderung2"), Kaufaufforderung2, Umwandlung::Entkommen);
         bildSchluessel(t);
-        t.append({QStringLiteral("VersInfJa1"), kHaupt, QStringLiteral("chkVersadInfoJa"),
-                  Umwandlung::Ganzzahl, Zuweisung::Art::Haken});
-        haupt(QStringLiteral("Versandkosten"), "cboVersandkosten", Umwandlung::Versandkosten);
-        haupt(QStringLiteral("Versandart"), "cboPostHermes2", Umwandlung::Unveraendert);
+        t.append({QStringLiteral("VersInfJa1"), VersandInfo, 0, Umwandlung::Ganzzahl, Zuweisung::Art::Haken});
+        haupt(QStringLiteral("Versandkosten"), Versandkosten, Umwandlung::Versandkosten);
+        haupt(QStringLiteral("Versandart"), Versandart, Umwandlung::Unveraendert);
         buchSchluessel(t);
         return t;
     }();
@@ -220,7 +208,7 @@ void eintragAuswerten(const QString& eintrag, Schluesselsuche suche, FelderZuwei
             continue;
         }
         const int zahl = s.art == Zuweisung::Art::Haken ? umgewandelt->toInt() : s.bildNummer;
-        ergebnis.zuweisungen.append({s.name, s.fenster, s.element, *umgewandelt, s.art, zahl});
+        ergebnis.zuweisungen.append({s.name, s.feld, s.nummer, *umgewandelt, s.art, zahl});
     }
 }
 

@@ -60,6 +60,50 @@ struct ArtikelFelder {
 QString ArtikelTextBilden(const ArtikelFelder& felder, const QString& verkaeuferName,
                           const QString& artikelArt, int& ersetzt);
 
+// The fields an article line can set, in the main window up to the shipping method and in the
+// book window after it. The numbered ones carry their number (1 up) beside them.
+enum class Artikelfeld {
+    Bezeichnung,
+    Titel,
+    Untertitel,
+    // The seven pick lists of the "Sie bieten auf" line, 1 to 7.
+    Gebotsteil,
+    Gebotszeile,
+    Kaufaufforderung1,
+    Kaufaufforderung2,
+    // Picture rows 1 to 5: web file name, thumbnail, width, height, yes/no box.
+    BildDatei,
+    BildVorschau,
+    BildBreite,
+    BildHoehe,
+    BildHaken,
+    VersandInfo,
+    Versandkosten,
+    Versandart,
+    // Pick lists and text boxes of the book window.
+    BuchVerlagWahl,
+    BuchVerlag,
+    BuchAutorWahl,
+    BuchAutor,
+    BuchSpracheWahl,
+    BuchSprache,
+    BuchArtWahl,
+    BuchArt,
+    BuchGenreWahl,
+    BuchGenre,
+    BuchSeiten,
+    BuchGewicht,
+    BuchZustandWahl1,
+    BuchZustandWahl2,
+    BuchZustand,
+    // The book rows' check boxes, 1 to 9.
+    BuchAktiv,
+};
+
+inline bool istBuchfeld(Artikelfeld feld) {
+    return feld >= Artikelfeld::BuchVerlagWahl;
+}
+
 // One control to set from an article line.
 struct Zuweisung {
     enum class Art {
@@ -67,14 +111,14 @@ struct Zuweisung {
         Text,
         // Check value of a check box, in `zahl`.
         Haken,
-        // Local picture path of picture row `zahl` (1 to 5): load the picture into `element`
+        // Local picture path of picture row `zahl` (1 to 5): load the picture into the thumbnail
         // (a picture that cannot be loaded leaves the image) and keep the path all the same.
         Bild,
     };
     QString schluessel;
-    // "frmHaupt" or "frmBuch".
-    QString fenster;
-    QString element;
+    Artikelfeld feld = Artikelfeld::Bezeichnung;
+    // The number of a numbered field, else 0.
+    int nummer = 0;
     QString wert;
     Art art = Art::Text;
     int zahl = 0;

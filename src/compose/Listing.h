@@ -15,26 +15,8 @@ struct ListingBild {
     QString hoehe;
 };
 
-// Everything the listing is made of, as the windows hold it at the moment of the assembly.
-struct ListingEingabe {
-    // Main window
-    bool versandInfoJa = false;
-    QString versandkosten;
-    QString versandArt;
-    QString aufWasBieten;
-    QString titel;
-    QString untertitel;
-    std::array<ListingBild, 5> bilder;
-    QString inhaltAuto;
-    // What the automatic description holds, as the seller knows it ("Buch-Tabelle").
-    QString inhaltAutoHerkunft = QStringLiteral("Beschreibung");
-    QString inhalt;
-    bool aufforderung1Ja = false;
-    QString aufforderung1;
-    bool aufforderung2Ja = false;
-    QString aufforderung2;
-
-    // Template parts
+// The template parts the listing is built from, as the template editor holds them.
+struct Vorlageteile {
     QString teil2;
     QString teil3;
     QString teil4;
@@ -51,6 +33,26 @@ struct ListingEingabe {
     QString htmlTeil7;
     QString htmlShop;
     QString farbverlauf;
+};
+
+// Everything the listing is made of, as the windows hold it at the moment of the assembly.
+struct ListingEingabe : Vorlageteile {
+    // Main window
+    bool versandInfoJa = false;
+    QString versandkosten;
+    QString versandArt;
+    QString aufWasBieten;
+    QString titel;
+    QString untertitel;
+    std::array<ListingBild, 5> bilder;
+    QString inhaltAuto;
+    // What the automatic description holds, as the seller knows it ("Buch-Tabelle").
+    QString inhaltAutoHerkunft = QStringLiteral("Beschreibung");
+    QString inhalt;
+    bool aufforderung1Ja = false;
+    QString aufforderung1;
+    bool aufforderung2Ja = false;
+    QString aufforderung2;
 
     // Settings
     QString bilderPfad;

@@ -48,8 +48,8 @@ KategorieVorlage buchVorlage() {
                            QStringLiteral("<b>-ungelesen (noch in Folie)</b>"),
                            QStringLiteral("<b>-OVP</b>")};
     v.aufWasBiten = QStringLiteral("Buch");
-    v.knopf = QStringLiteral("cmdBuchBeschr");
-    v.sichtbar = {QStringLiteral("cmdVerlaginsBuchbeschr"), QStringLiteral("cmdAutorinsBuchbeschr")};
+    v.knopf = Kategorieknopf::BuchBeschreibung;
+    v.sichtbar = {Kategorieknopf::VerlagInsBuch, Kategorieknopf::AutorInsBuch};
     v.buchAutorSichtbar = true;
     v.buchArt = QStringLiteral("Taschenbuch");
     return v;
@@ -74,7 +74,7 @@ KategorieVorlage cdVorlage() {
     v.aufWasBiten3Liste = {QStringLiteral(" "), QStringLiteral(" ?? CD's"), QStringLiteral(" ?? DVD's"),
                            QStringLiteral(" ?? Teilen"), QStringLiteral("mit dem Spiel: ")};
     v.aufWasBiten = QStringLiteral("Audio-CD");
-    v.knopf = QStringLiteral("cmdSongs");
+    v.knopf = Kategorieknopf::Songs;
     return v;
 }
 
@@ -111,19 +111,12 @@ KategorieVorlage kleidungVorlage() {
                            QStringLiteral("-Weste")};
     v.aufWasBiten = QStringLiteral("Baby");
     v.aufWasBiten3 = QStringLiteral("-Hose");
-    v.knopf = QStringLiteral("cmdKleidungBeschreibung");
+    v.knopf = Kategorieknopf::KleidungBeschreibung;
     v.inhaltDatei = QStringLiteral("\\KORI-Vorlage-Dateien\\vorlagen\\Vorlagetext-kleidung.txt");
     return v;
 }
 
 } // namespace
-
-const QStringList& kategorieVersteckt() {
-    static const QStringList namen{QStringLiteral("cmdBuchBeschr"), QStringLiteral("cmdKleidungBeschreibung"),
-                                   QStringLiteral("cmdSongs"), QStringLiteral("cmdVerlaginsBuchbeschr"),
-                                   QStringLiteral("cmdAutorinsBuchbeschr")};
-    return namen;
-}
 
 std::optional<KategorieVorlage> kategorieVorlage(const QString& artikelArt) {
     if (artikelArt == QStringLiteral("Buch")) {

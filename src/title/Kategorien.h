@@ -3,7 +3,21 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
+
+// The category buttons of the main window; each template shows some of them and hides the rest.
+enum class Kategorieknopf {
+    BuchBeschreibung,
+    KleidungBeschreibung,
+    Songs,
+    VerlagInsBuch,
+    AutorInsBuch,
+};
+
+inline constexpr std::array<Kategorieknopf, 5> kKategorieknoepfe{
+    Kategorieknopf::BuchBeschreibung, Kategorieknopf::KleidungBeschreibung, Kategorieknopf::Songs,
+    Kategorieknopf::VerlagInsBuch, Kategorieknopf::AutorInsBuch};
 
 // Left edge, in twips, of the one category button a template shows.
 inline constexpr int kKategorieKnopfLinks = 7680;
@@ -24,10 +38,10 @@ struct KategorieVorlage {
     QString aufWasBiten;
     QString aufWasBiten2;
     QString aufWasBiten3;
-    // Object name of the button shown at kKategorieKnopfLinks.
-    QString knopf;
-    // Further controls shown; every control of kKategorieVersteckt not named here stays hidden.
-    QStringList sichtbar;
+    // The button shown at kKategorieKnopfLinks.
+    Kategorieknopf knopf = Kategorieknopf::Songs;
+    // Further buttons shown; every other one stays hidden.
+    QList<Kategorieknopf> sichtbar;
     // Visibility of the author box cboBuchAutor.
     bool buchAutorSichtbar = false;
     // Kind field of the book window; unchanged when empty.
@@ -36,9 +50,6 @@ struct KategorieVorlage {
     // the description stays empty when this is empty.
     QString inhaltDatei;
 };
-
-// Hidden by every category entry before its own buttons are shown.
-const QStringList& kategorieVersteckt();
 
 // The template of an article kind; nothing for any other text.
 std::optional<KategorieVorlage> kategorieVorlage(const QString& artikelArt);

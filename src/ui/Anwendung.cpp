@@ -6,7 +6,6 @@
 #include "ui/LiveVorschau.h"
 #include "ui/MenueBedienung.h"
 #include "ui/Plattform.h"
-#include "ui/Steuerelemente.h"
 #include "ui/TextbausteinBedienung.h"
 #include "ui/TitelBedienung.h"
 #include "ui/frmBild.h"
@@ -35,15 +34,6 @@
 #include <utility>
 
 namespace {
-
-// A window is made when it is first asked for: most sessions never open most of them.
-template <class Fenster, class... Argumente>
-Fenster& beiBedarf(std::unique_ptr<Fenster>& fenster, Argumente&&... argumente) {
-    if (!fenster) {
-        fenster = std::make_unique<Fenster>(std::forward<Argumente>(argumente)...);
-    }
-    return *fenster;
-}
 
 const QString kTitel = QStringLiteral("K.O.R.I");
 // The delivered data folder as the program carries it.
@@ -151,100 +141,89 @@ void Anwendung::ProgrammBeenden() {
 FrmHaupt& Anwendung::frmHaupt() {
     if (!m_frmHaupt) {
         m_frmHaupt = std::make_unique<FrmHaupt>(*this);
-        bedienungenAnlegen();
+        verbinden(*m_frmHaupt);
     }
     return *m_frmHaupt;
 }
 
-void Anwendung::bedienungenAnlegen() {
-    m_titel = std::make_unique<TitelBedienung>(*this);
-    m_menues = std::make_unique<MenueBedienung>(*this);
-    m_bilder = std::make_unique<BilderBedienung>(*this);
-    m_fertig = std::make_unique<FertigBedienung>(*this);
-    m_textbausteine = std::make_unique<TextbausteinBedienung>(*this);
-    m_bibliothek = std::make_unique<BibliothekBedienung>(*this);
-    fensterVerbinden();
+// A window is made when it is first asked for: most sessions never open most of them.
+template <class Fenster, class... Argumente>
+Fenster& Anwendung::beiBedarf(std::unique_ptr<Fenster>& fenster, Argumente&&... argumente) {
+    if (!fenster) {
+        fenster = std::make_unique<Fenster>(*this, std::forward<Argumente>(argumente)...);
+        if constexpr (requires { verbinden(*fenster); }) {
+            verbinden(*fenster);
+        }
+    }
+    return *fenster;
 }
 
-void Anwendung::fensterVerbinden() {
-    // The save window is created on first use, so these reach it only when they fire.
-    QObject::connect(m_fertig.get(), &FertigBedienung::speicherfensterZeigen, m_fertig.get(),
+void Anwendung::verbinden(FrmHaupt& haupt) {
+    // The other windows are made on first use, so these reach them only when they fire.
+    const TitelBedienung& titel = haupt.titel();
+    QObject::connect(&titel, &TitelBedienung::buchAutorGesetzt, &haupt,
+                     [this](const QString& autor) { frmBuch().autorSetzen(autor); });
+    QObject::connect(&titel, &TitelBedienung::buchArtGesetzt, &haupt,
+                     [this](const QString& art) { frmBuch().artSetzen(art); });
+    QObject::connect(&titel, &TitelBedienung::kategorieGewechselt, &haupt,
+                     [this] { m_zustand.letzteBilddatei = frmEinstell().werte().pfadZuMeinenArtikel; });
+    QObject::connect(&haupt.fertig(), &FertigBedienung::speicherfensterZeigen, &haupt,
                      [this](const QString& versandkosten, const QString& versandart) {
                          frmVorlSpeichern().nachFertigstellenZeigen(versandkosten, versandart);
                      });
-    QObject::connect(element<QAction>(m_frmHaupt.get(), QStringLiteral("mnuArtEinlesen")),
-                     &QAction::triggered, m_fertig.get(),
+    QObject::connect(haupt.artikelEinlesenMenue(), &QAction::triggered, &haupt,
                      [this] { frmVorlSpeichern().artikelEinlesenMenue(); });
 }
 
-TitelBedienung& Anwendung::titel() {
-    frmHaupt();
-    return *m_titel;
+void Anwendung::verbinden(FrmBuch& buch) {
+    QObject::connect(&buch, &FrmBuch::tabelleGespeichert, &buch,
+                     [this](const QString& tabelle) { frmHaupt().inhaltAutoSetzen(tabelle); });
 }
 
-MenueBedienung& Anwendung::menues() {
-    frmHaupt();
-    return *m_menues;
-}
-
-BilderBedienung& Anwendung::bilder() {
-    frmHaupt();
-    return *m_bilder;
-}
-
-FertigBedienung& Anwendung::fertig() {
-    frmHaupt();
-    return *m_fertig;
-}
-
-TextbausteinBedienung& Anwendung::textbausteine() {
-    frmHaupt();
-    return *m_textbausteine;
-}
-
-BibliothekBedienung& Anwendung::bibliothek() {
-    frmHaupt();
-    return *m_bibliothek;
+void Anwendung::verbinden(FrmKleidung& kleidung) {
+    QObject::connect(&kleidung, &FrmKleidung::tabelleGespeichert, &kleidung, [this](const QString& tabelle) {
+        frmHaupt().inhaltAutoSetzen(frmHaupt().inhaltAuto() + tabelle);
+    });
 }
 
 FrmBild& Anwendung::frmBild() {
-    return beiBedarf(m_frmBild, *this);
+    return beiBedarf(m_frmBild);
 }
 
 FrmBildGrosse& Anwendung::frmBildGrosse() {
-    return beiBedarf(m_frmBildGrosse, *this);
+    return beiBedarf(m_frmBildGrosse);
 }
 
 FrmBuch& Anwendung::frmBuch() {
-    return beiBedarf(m_frmBuch, *this);
+    return beiBedarf(m_frmBuch);
 }
 
 FrmKleidung& Anwendung::frmKleidung() {
-    return beiBedarf(m_frmKleidung, *this);
+    return beiBedarf(m_frmKleidung);
 }
 
 FrmLink& Anwendung::frmLink() {
-    return beiBedarf(m_frmLink, *this);
+    return beiBedarf(m_frmLink);
 }
 
 FrmShop& Anwendung::frmShop() {
-    return beiBedarf(m_frmShop, *this);
+    return beiBedarf(m_frmShop);
 }
 
 FrmShopSite& Anwendung::frmShopSite() {
-    return beiBedarf(m_frmShopSite, *this);
+    return beiBedarf(m_frmShopSite);
 }
 
 FrmEinstell& Anwendung::frmEinstell() {
-    return beiBedarf(m_frmEinstell, *this);
+    return beiBedarf(m_frmEinstell);
 }
 
 FrmVorlIni& Anwendung::frmVorlIni() {
-    return beiBedarf(m_frmVorlIni, *this);
+    return beiBedarf(m_frmVorlIni);
 }
 
 FrmVorlSpeichern& Anwendung::frmVorlSpeichern() {
-    return beiBedarf(m_frmVorlSpeichern, *this, &frmHaupt());
+    return beiBedarf(m_frmVorlSpeichern, &frmHaupt());
 }
 
 FrmLiveVorschau* Anwendung::frmLiveVorschau() {

@@ -12,12 +12,6 @@ class QTranslator;
 class FrmHaupt;
 class FrmBild;
 class FrmBildGrosse;
-class TitelBedienung;
-class MenueBedienung;
-class BilderBedienung;
-class FertigBedienung;
-class TextbausteinBedienung;
-class BibliothekBedienung;
 class FrmBuch;
 class FrmKleidung;
 class FrmLink;
@@ -50,13 +44,6 @@ public:
     const QString& programmordner() const { return m_daten.programmordner(); }
 
     FrmHaupt& frmHaupt();
-    // The main window's handlers grouped by topic; created with the main window.
-    TitelBedienung& titel();
-    MenueBedienung& menues();
-    BilderBedienung& bilder();
-    FertigBedienung& fertig();
-    TextbausteinBedienung& textbausteine();
-    BibliothekBedienung& bibliothek();
     FrmBild& frmBild();
     FrmBildGrosse& frmBildGrosse();
     FrmBuch& frmBuch();
@@ -74,8 +61,13 @@ private:
     void qtDeutschLaden();
     void datenordnerBereitstellen();
     bool datenordnerSperren();
-    void bedienungenAnlegen();
-    void fensterVerbinden();
+    // The one place where a window's news reaches the others; each runs once, when its window
+    // is made.
+    void verbinden(FrmHaupt& haupt);
+    void verbinden(FrmBuch& buch);
+    void verbinden(FrmKleidung& kleidung);
+    template <class Fenster, class... Argumente>
+    Fenster& beiBedarf(std::unique_ptr<Fenster>& fenster, Argumente&&... argumente);
 
     Plattform& m_plattform;
     Datenordner m_daten;
@@ -87,12 +79,6 @@ private:
     std::unique_ptr<FrmVorlSpeichern> m_frmVorlSpeichern;
     std::unique_ptr<QPluginLoader> m_liveVorschauPlugin;
     std::unique_ptr<FrmLiveVorschau> m_frmLiveVorschau;
-    std::unique_ptr<TitelBedienung> m_titel;
-    std::unique_ptr<MenueBedienung> m_menues;
-    std::unique_ptr<BilderBedienung> m_bilder;
-    std::unique_ptr<FertigBedienung> m_fertig;
-    std::unique_ptr<TextbausteinBedienung> m_textbausteine;
-    std::unique_ptr<BibliothekBedienung> m_bibliothek;
     std::unique_ptr<FrmBild> m_frmBild;
     std::unique_ptr<FrmBildGrosse> m_frmBildGrosse;
     std::unique_ptr<FrmBuch> m_frmBuch;

@@ -4,110 +4,88 @@
 #include "core/TextDatei.h"
 #include "ui/Anwendung.h"
 #include "ui/BildFeld.h"
-#include "ui/Bildzeilen.h"
+#include "ui/Feldtext.h"
 #include "ui/ListeLaden.h"
 #include "ui/Plattform.h"
-#include "ui/RichTextFeld.h"
-#include "ui/Steuerelemente.h"
 #include "ui/frmBuch.h"
 #include "ui/frmHaupt.h"
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 
 namespace {
 
-QString text(const QObject* fenster, const char* name) {
-    const QString n = QLatin1String(name);
-    if (const auto* zeile = fenster->findChild<QLineEdit*>(n)) {
-        return zeile->text();
-    }
-    return element<QComboBox>(fenster, n)->currentText();
+QWidget* feld(Anwendung& app, Artikelfeld f, int nummer = 0) {
+    return istBuchfeld(f) ? app.frmBuch().artikelfeld(f, nummer) : app.frmHaupt().artikelfeld(f, nummer);
 }
 
-int haken(const QObject* fenster, const QString& name) {
-    return element<QCheckBox>(fenster, name)->isChecked() ? 1 : 0;
+QString text(Anwendung& app, Artikelfeld f, int nummer = 0) {
+    return feldText(feld(app, f, nummer));
+}
+
+int haken(Anwendung& app, Artikelfeld f, int nummer = 0) {
+    return qobject_cast<const QCheckBox*>(feld(app, f, nummer))->isChecked() ? 1 : 0;
 }
 
 void hauptFelderLesen(Anwendung& app, ArtikelFelder& f) {
-    const FrmHaupt* h = &app.frmHaupt();
-    f.ArtBez = text(h, "txtArtikelBez");
-    f.Titel = text(h, "txtTitel");
-    f.UntTite = text(h, "txtUntertittel");
-    const std::array<const char*, 7> aufWas{"cboEinZwei",     "cboEinEineEinen", "cboGutErhalten",
-                                            "cboGutNeu",      "cboAufWasBiten",  "cboAufWasBiten2",
-                                            "cboAufWasBiten3"};
-    for (std::size_t i = 0; i < aufWas.size(); ++i) {
-        f.Siebietenauf[i] = text(h, aufWas[i]);
+    using enum Artikelfeld;
+    f.ArtBez = text(app, Bezeichnung);
+    f.Titel = text(app, Titel);
+    f.UntTite = text(app, Untertitel);
+    for (std::size_t i = 0; i < f.Siebietenauf.size(); ++i) {
+        f.Siebietenauf.at(i) = text(app, Gebotsteil, static_cast<int>(i) + 1);
     }
-    f.SieBietenAuf = text(h, "txtAufWasBiten");
-    f.Kaufaufforderung1 = text(h, "cboAuforderung1");
-    f.Kaufaufforderung2 = text(h, "cboAuforderung2");
-    for (std::size_t n = 0; n < kBildzeilenNamen.size(); ++n) {
-        const BildzeilenNamen& e = kBildzeilenNamen[n];
-        BildFelder& b = f.Bild[n];
-        b.Haken = haken(h, QLatin1String(e.haken));
-        b.Pfad = text(h, e.datei);
-        b.Bildpfad = app.zustand().bildPfade[n];
-        b.Breite = text(h, e.breite);
-        b.Hohe = text(h, e.hoehe);
+    f.SieBietenAuf = text(app, Gebotszeile);
+    f.Kaufaufforderung1 = text(app, Kaufaufforderung1);
+    f.Kaufaufforderung2 = text(app, Kaufaufforderung2);
+    for (std::size_t i = 0; i < f.Bild.size(); ++i) {
+        const int n = static_cast<int>(i) + 1;
+        BildFelder& b = f.Bild.at(i);
+        b.Haken = haken(app, BildHaken, n);
+        b.Pfad = text(app, BildDatei, n);
+        b.Bildpfad = app.zustand().bildPfade.at(i);
+        b.Breite = text(app, BildBreite, n);
+        b.Hohe = text(app, BildHoehe, n);
     }
-    f.VersInfJa1 = haken(h, QStringLiteral("chkVersadInfoJa"));
-    f.Versandkosten = text(h, "cboVersandkosten");
-    f.Versandart = text(h, "cboPostHermes2");
-    f.ArtBeschreibung = element<RichTextFeld>(h, QStringLiteral("rtfInhalt"))->text();
+    f.VersInfJa1 = haken(app, VersandInfo);
+    f.Versandkosten = text(app, Versandkosten);
+    f.Versandart = text(app, Versandart);
+    f.ArtBeschreibung = app.frmHaupt().beschreibung();
 }
 
 void buchFelderLesen(Anwendung& app, ArtikelFelder& f) {
-    const FrmBuch* b = &app.frmBuch();
-    f.Verlag1 = text(b, "Text2_0");
-    f.Verlag2 = text(b, "cboFirmawehlen");
-    f.Autor1 = text(b, "Text2_1");
-    f.Autor2 = text(b, "cboBuchAutor");
-    f.Sprache1 = text(b, "Text2_8");
-    f.Sprache2 = text(b, "cboSprache");
-    f.Art1 = text(b, "Text2_2");
-    f.Art2 = text(b, "cboFarbewehlen");
-    f.Genre1 = text(b, "Text2_4");
-    f.Genre2 = text(b, "cboArtWehlen");
-    f.AnzSeit1 = text(b, "Text2_5");
-    f.Gewicht1 = text(b, "Text2_6");
-    f.Zustand1 = text(b, "cboZustandWehlen1");
-    f.Zustand2 = text(b, "cboZustandWehlen2");
+    using enum Artikelfeld;
+    f.Verlag1 = text(app, BuchVerlag);
+    f.Verlag2 = text(app, BuchVerlagWahl);
+    f.Autor1 = text(app, BuchAutor);
+    f.Autor2 = text(app, BuchAutorWahl);
+    f.Sprache1 = text(app, BuchSprache);
+    f.Sprache2 = text(app, BuchSpracheWahl);
+    f.Art1 = text(app, BuchArt);
+    f.Art2 = text(app, BuchArtWahl);
+    f.Genre1 = text(app, BuchGenre);
+    f.Genre2 = text(app, BuchGenreWahl);
+    f.AnzSeit1 = text(app, BuchSeiten);
+    f.Gewicht1 = text(app, BuchGewicht);
+    f.Zustand1 = text(app, BuchZustandWahl1);
+    f.Zustand2 = text(app, BuchZustandWahl2);
     for (std::size_t k = 0; k < f.BuchAktiv.size(); ++k) {
-        f.BuchAktiv[k] = haken(b, QStringLiteral("Chk%1").arg(k + 1));
-    }
-}
-
-void textSetzen(QObject* fenster, const QString& name, const QString& wert) {
-    if (auto* zeile = fenster->findChild<QLineEdit*>(name)) {
-        zeile->setText(wert);
-        return;
-    }
-    auto* box = element<QComboBox>(fenster, name);
-    if (box->isEditable()) {
-        box->setEditText(wert);
-    } else {
-        box->setCurrentText(wert);
+        f.BuchAktiv.at(k) = haken(app, BuchAktiv, static_cast<int>(k) + 1);
     }
 }
 
 void zuweisen(Anwendung& app, const Zuweisung& z) {
-    QObject* fenster = z.fenster == QLatin1String("frmBuch") ? static_cast<QObject*>(&app.frmBuch())
-                                                             : static_cast<QObject*>(&app.frmHaupt());
+    QWidget* ziel = feld(app, z.feld, z.nummer);
     switch (z.art) {
     case Zuweisung::Art::Text:
-        textSetzen(fenster, z.element, z.wert);
+        feldTextSetzen(ziel, z.wert);
         break;
     case Zuweisung::Art::Haken:
-        element<QCheckBox>(fenster, z.element)->setChecked(z.zahl != 0);
+        qobject_cast<QCheckBox*>(ziel)->setChecked(z.zahl != 0);
         break;
     case Zuweisung::Art::Bild:
         // A picture that cannot be loaded keeps the image; the path is kept all the same.
         if (!z.wert.isEmpty()) {
-            element<BildFeld>(fenster, z.element)->bildLaden(z.wert);
+            qobject_cast<BildFeld*>(ziel)->bildLaden(z.wert);
         }
         app.zustand().bildPfade.at(z.zahl - 1) = z.wert;
         break;
@@ -124,7 +102,7 @@ ArtikelFelder ArtikelFelderLesen(Anwendung& app) {
 }
 
 QString ArtikelTextBilden(Anwendung& app) {
-    const QString artikelArt = element<QLabel>(&app.frmHaupt(), QStringLiteral("lblArtikelArt"))->text();
+    const QString artikelArt = app.frmHaupt().artikelArt();
     int ersetzt = 0;
     QString text =
         ArtikelTextBilden(ArtikelFelderLesen(app), app.zustand().verkaeuferName, artikelArt, ersetzt);
@@ -157,7 +135,7 @@ void ArtikelEinsetzen(Anwendung& app, const ArtikelDateiInhalt& datei) {
     Zustand& z = app.zustand();
     z.artikelZeilen = datei.zeilen;
     z.ErsetztAnzahl = datei.letzteErsetzungen;
-    element<RichTextFeld>(&app.frmHaupt(), QStringLiteral("rtfInhalt"))->setText(datei.beschreibung);
+    app.frmHaupt().beschreibungSetzen(datei.beschreibung);
     FelderAusZeilenSetzen(app, Schluesselsuche::Genau);
 }
 

@@ -12,8 +12,8 @@
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
-#include "ui/Steuerelemente.h"
 #include "ui/frmHaupt.h"
+#include "ui_frmHaupt.h"
 
 #include <QAction>
 #include <QLabel>
@@ -41,30 +41,28 @@ QStringList texte(const QListWidget* liste) {
 
 } // namespace
 
-BibliothekBedienung::BibliothekBedienung(Anwendung& anwendung, QObject* parent)
-    : QObject(parent), m_app(anwendung) {
+BibliothekBedienung::BibliothekBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, QObject* parent)
+    : QObject(parent), m_app(anwendung), m_ui(ui) {
     verbinden();
 }
 
 void BibliothekBedienung::verbinden() {
-    const QWidget* f = &m_app.frmHaupt();
-    const auto knopf = [this, f](const char* name, void (BibliothekBedienung::*handler)()) {
-        connect(element<QPushButton>(f, QLatin1String(name)), &QPushButton::clicked, this, handler);
+    const auto knopf = [this](QPushButton* k, void (BibliothekBedienung::*handler)()) {
+        connect(k, &QPushButton::clicked, this, handler);
     };
-    const auto menue = [this, f](const char* name, void (BibliothekBedienung::*handler)()) {
-        connect(element<QAction>(f, QLatin1String(name)), &QAction::triggered, this, handler);
+    const auto menue = [this](QAction* a, void (BibliothekBedienung::*handler)()) {
+        connect(a, &QAction::triggered, this, handler);
     };
-    connect(element<QTabWidget>(f, QStringLiteral("SSTab1")), &QTabWidget::currentChanged, this,
-            &BibliothekBedienung::SSTab1_Click);
-    knopf("cmdHauptliste", &BibliothekBedienung::cmdHauptliste_Click);
-    knopf("cmdnochnichtAnzeig", &BibliothekBedienung::cmdnochnichtAnzeig_Click);
-    knopf("cmdWeitereDateienAnzeigen", &BibliothekBedienung::cmdWeitereDateienAnzeigen_Click);
-    knopf("cmdOrdnerDateienOpen", &BibliothekBedienung::cmdOrdnerDateienOpen_Click);
-    knopf("cmdSuchen", &BibliothekBedienung::cmdSuchen_Click);
-    knopf("cmdDateiEinlesen", &BibliothekBedienung::cmdDateiEinlesen_Click);
-    knopf("cmdDateiAlsTextOpen", &BibliothekBedienung::cmdDateiAlsTextOpen_Click);
-    menue("mnuArtEinlesenkompl", &BibliothekBedienung::mnuArtEinlesenkompl_Click);
-    menue("mnuArtikAnschau", &BibliothekBedienung::mnuArtikAnschau_Click);
+    connect(m_ui.SSTab1, &QTabWidget::currentChanged, this, &BibliothekBedienung::SSTab1_Click);
+    knopf(m_ui.cmdHauptliste, &BibliothekBedienung::cmdHauptliste_Click);
+    knopf(m_ui.cmdnochnichtAnzeig, &BibliothekBedienung::cmdnochnichtAnzeig_Click);
+    knopf(m_ui.cmdWeitereDateienAnzeigen, &BibliothekBedienung::cmdWeitereDateienAnzeigen_Click);
+    knopf(m_ui.cmdOrdnerDateienOpen, &BibliothekBedienung::cmdOrdnerDateienOpen_Click);
+    knopf(m_ui.cmdSuchen, &BibliothekBedienung::cmdSuchen_Click);
+    knopf(m_ui.cmdDateiEinlesen, &BibliothekBedienung::cmdDateiEinlesen_Click);
+    knopf(m_ui.cmdDateiAlsTextOpen, &BibliothekBedienung::cmdDateiAlsTextOpen_Click);
+    menue(m_ui.mnuArtEinlesenkompl, &BibliothekBedienung::mnuArtEinlesenkompl_Click);
+    menue(m_ui.mnuArtikAnschau, &BibliothekBedienung::mnuArtikAnschau_Click);
 }
 
 void BibliothekBedienung::ArtikelListeFuellen() {
@@ -86,8 +84,8 @@ bool BibliothekBedienung::WeitereDateienListen() {
 }
 
 void BibliothekBedienung::dateienZeigen(const QString& ordner) {
-    liste()->clear();
-    liste()->addItems(EbayDateienListen(ordner));
+    m_ui.lstDateien->clear();
+    m_ui.lstDateien->addItems(EbayDateienListen(ordner));
 }
 
 void BibliothekBedienung::SSTab1_Click(int seite) {
@@ -96,14 +94,14 @@ void BibliothekBedienung::SSTab1_Click(int seite) {
         return;
     }
     ArtikelListeFuellen();
-    ordnerLabel()->setText(kAlleArtikel);
+    m_ui.lblDateiordner->setText(kAlleArtikel);
     z.ListeGefuellt = true;
     z.RegisterAngezeigt = false;
 }
 
 void BibliothekBedienung::cmdHauptliste_Click() {
     ArtikelListeFuellen();
-    ordnerLabel()->setText(kAlleArtikel);
+    m_ui.lblDateiordner->setText(kAlleArtikel);
     Zustand& z = m_app.zustand();
     z.ListeGefuellt = true;
     z.ListenArt = kHaupt;
@@ -113,7 +111,7 @@ void BibliothekBedienung::cmdHauptliste_Click() {
 void BibliothekBedienung::cmdnochnichtAnzeig_Click() {
     Zustand& z = m_app.zustand();
     if (!ListeLaden(m_app.plattform(), z,
-                    m_app.daten().pfad(QStringLiteral("vorlagen\\NochNichtEingestellt.txt")), liste(),
+                    m_app.daten().pfad(QStringLiteral("vorlagen\\NochNichtEingestellt.txt")), m_ui.lstDateien,
                     QStringLiteral("-"))) {
         return;
     }
@@ -129,7 +127,7 @@ void BibliothekBedienung::cmdWeitereDateienAnzeigen_Click() {
     if (!WeitereDateienListen()) {
         return;
     }
-    ordnerLabel()->setText(kWeitereArtikel);
+    m_ui.lblDateiordner->setText(kWeitereArtikel);
     Zustand& z = m_app.zustand();
     z.ListeGefuellt = true;
     z.ListenArt = kAndere;
@@ -141,9 +139,8 @@ void BibliothekBedienung::cmdOrdnerDateienOpen_Click() {
 }
 
 void BibliothekBedienung::cmdSuchen_Click() {
-    QListWidget* l = liste();
-    const Suchergebnis ergebnis =
-        EintraegeSuchen(texte(l), element<QLineEdit>(&m_app.frmHaupt(), QStringLiteral("txtSuchen"))->text());
+    QListWidget* l = m_ui.lstDateien;
+    const Suchergebnis ergebnis = EintraegeSuchen(texte(l), m_ui.txtSuchen->text());
     // Only the matches of this search are to be read, not what an earlier one marked.
     l->clearSelection();
     for (const int i : ergebnis.treffer) {
@@ -153,8 +150,7 @@ void BibliothekBedienung::cmdSuchen_Click() {
     if (l->count() > 0) {
         m_app.zustand().GewaehlterEintrag = l->count() - 1;
     }
-    element<QLabel>(&m_app.frmHaupt(), QStringLiteral("lblwieviel"))
-        ->setText(TrefferAnzeige(ergebnis.anzahl));
+    m_ui.lblwieviel->setText(TrefferAnzeige(ergebnis.anzahl));
 }
 
 void BibliothekBedienung::cmdDateiEinlesen_Click() {
@@ -165,7 +161,7 @@ void BibliothekBedienung::cmdDateiEinlesen_Click() {
     }
     Zustand& z = m_app.zustand();
     const QString pfad =
-        EintragPfad(z.ListenArt, z.ListenOrdner, z.AndererOrdner, liste()->item(index)->text());
+        EintragPfad(z.ListenArt, z.ListenOrdner, z.AndererOrdner, m_ui.lstDateien->item(index)->text());
     // The article being edited is given up only for one that could really be read.
     const std::optional<ArtikelDateiInhalt> datei = ArtikelDateiLesen(m_app, pfad);
     if (!datei) {
@@ -174,11 +170,11 @@ void BibliothekBedienung::cmdDateiEinlesen_Click() {
     m_app.frmHaupt().cmdNeu_Click();
     z.GewaehlterEintrag = index;
     ArtikelEinsetzen(m_app, *datei);
-    z.RegisterEintrag = z.RegisterAngezeigt ? liste()->item(index)->text() : QString();
+    z.RegisterEintrag = z.RegisterAngezeigt ? m_ui.lstDateien->item(index)->text() : QString();
 }
 
 void BibliothekBedienung::cmdDateiAlsTextOpen_Click() {
-    const QListWidgetItem* eintrag = liste()->currentItem();
+    const QListWidgetItem* eintrag = m_ui.lstDateien->currentItem();
     if (eintrag == nullptr) {
         keineDateiGewaehlt();
         return;
@@ -202,14 +198,14 @@ void BibliothekBedienung::mnuArtEinlesenkompl_Click() {
 void BibliothekBedienung::mnuArtikAnschau_Click() {
     Zustand& z = m_app.zustand();
     z.LadenAusstehend = true;
-    element<RichTextFeld>(&m_app.frmHaupt(), QStringLiteral("rtfVorschau"))->setText(QString());
+    m_ui.rtfVorschau->setText(QString());
     HtmlArtikelAnzeigen();
     if (z.LadenAusstehend) {
         HtmlArtikelAnzeigen();
     }
     // Without a loaded listing there is nothing to show in the browser.
     if (!z.LadenAusstehend) {
-        element<QPushButton>(&m_app.frmHaupt(), QStringLiteral("cmdArtVorschauNur"))->click();
+        m_ui.cmdArtVorschauNur->click();
     }
 }
 
@@ -220,20 +216,19 @@ void BibliothekBedienung::HtmlArtikelAnzeigen() {
     if (pfad.isEmpty()) {
         return;
     }
-    element<QLineEdit>(&m_app.frmHaupt(), QStringLiteral("txtArtikelBezVor"))
-        ->setText(TitelAusDateiname(pfad));
+    m_ui.txtArtikelBezVor->setText(TitelAusDateiname(pfad));
     const std::optional<QString> inhalt = textLesen(pfad);
     if (!inhalt) {
         Meldung(m_app.plattform(), 999, QStringLiteral("Fehler beim ladender Datei"), {},
                 {53, QStringLiteral("Datei nicht gefunden: ") + pfad});
         return;
     }
-    element<RichTextFeld>(&m_app.frmHaupt(), QStringLiteral("rtfVorschau"))->setText(*inhalt);
+    m_ui.rtfVorschau->setText(*inhalt);
     m_app.zustand().LadenAusstehend = false;
 }
 
 int BibliothekBedienung::ersterGewaehlter() const {
-    const QListWidget* l = liste();
+    const QListWidget* l = m_ui.lstDateien;
     for (int i = 0; i < l->count(); ++i) {
         if (l->item(i)->isSelected()) {
             return i;
@@ -244,12 +239,4 @@ int BibliothekBedienung::ersterGewaehlter() const {
 
 void BibliothekBedienung::keineDateiGewaehlt() {
     Meldung(m_app.plattform(), 99, kKeineDatei);
-}
-
-QListWidget* BibliothekBedienung::liste() const {
-    return element<QListWidget>(&m_app.frmHaupt(), QStringLiteral("lstDateien"));
-}
-
-QLabel* BibliothekBedienung::ordnerLabel() const {
-    return element<QLabel>(&m_app.frmHaupt(), QStringLiteral("lblDateiordner"));
 }

@@ -4,8 +4,10 @@
 #include <QString>
 
 class Anwendung;
-class QLabel;
-class QListWidget;
+
+namespace Ui {
+class frmHaupt;
+}
 
 // The library page "Dateiliste" of the main window: lists the saved articles of the main folder,
 // of another folder or the not-yet-listed register, searches the list and reads an article back.
@@ -16,7 +18,7 @@ public:
     static constexpr int kDateilisteSeite = 3;
 
     // Connects the controls of the main window, which must exist already.
-    explicit BibliothekBedienung(Anwendung& anwendung, QObject* parent = nullptr);
+    BibliothekBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, QObject* parent);
 
     // Fills the list with the articles of the main folder.
     void ArtikelListeFuellen();
@@ -42,8 +44,6 @@ private:
     void dateienZeigen(const QString& ordner);
     int ersterGewaehlter() const;
     void keineDateiGewaehlt();
-    QListWidget* liste() const;
-    QLabel* ordnerLabel() const;
-
     Anwendung& m_app;
+    Ui::frmHaupt& m_ui;
 };

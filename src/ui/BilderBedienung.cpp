@@ -7,14 +7,13 @@
 #include "ui/Bildzeilen.h"
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
-#include "ui/Steuerelemente.h"
 #include "ui/TitelBedienung.h"
 #include "ui/frmBild.h"
 #include "ui/frmBildGrosse.h"
 #include "ui/frmBuch.h"
 #include "ui/frmEinstell.h"
-#include "ui/frmHaupt.h"
 #include "ui/frmKleidung.h"
+#include "ui_frmHaupt.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -41,97 +40,79 @@ qsizetype letzterTrenner(const QString& pfad) {
     return std::max(pfad.lastIndexOf(QLatin1Char('\\')), pfad.lastIndexOf(QLatin1Char('/')));
 }
 
-const BildzeilenNamen& zeile(int nummer) {
-    return kBildzeilenNamen.at(static_cast<std::size_t>(nummer - 1));
-}
-
 } // namespace
 
-BilderBedienung::BilderBedienung(Anwendung& anwendung, QObject* parent) : QObject(parent), m_app(anwendung) {
+BilderBedienung::BilderBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, TitelBedienung& titel,
+                                 QObject* parent)
+    : QObject(parent), m_app(anwendung), m_ui(ui), m_titel(titel), m_zeilen(Bildzeilen(ui)) {
     verbinden();
-    titelSignaleVerbinden();
     for (int n = 2; n <= 5; ++n) {
         zeileFaerben(n);
     }
 }
 
 void BilderBedienung::verbinden() {
-    const QWidget* f = &m_app.frmHaupt();
-    const auto knopf = [f](const char* name) { return element<QPushButton>(f, QLatin1String(name)); };
-    connect(schalter("chkBil1JaNEin"), &QCheckBox::toggled, this, &BilderBedienung::chkBil1JaNEin_Click);
+    connect(m_ui.chkBil1JaNEin, &QCheckBox::toggled, this, &BilderBedienung::chkBil1JaNEin_Click);
     for (int n = 1; n <= 5; ++n) {
-        const BildzeilenNamen& z = zeile(n);
+        const Bildzeile& z = zeile(n);
         if (n > 1) {
-            connect(schalter(z.haken), &QCheckBox::toggled, this, [this, n] { chkBilJaNEin_Click(n); });
+            connect(z.haken, &QCheckBox::toggled, this, [this, n] { chkBilJaNEin_Click(n); });
         }
-        connect(knopf(z.suchen), &QPushButton::clicked, this, [this, n] { cmdSuchenBild_Click(n); });
-        connect(knopf(z.umrechnen), &QPushButton::clicked, this, [this, n] { cmdUmrechnenB_Click(n); });
-        connect(bild(z.bild), &KlickLabel::geklickt, this, [this, n] { picFoto_Click(n); });
+        connect(z.suchen, &QPushButton::clicked, this, [this, n] { cmdSuchenBild_Click(n); });
+        connect(z.umrechnen, &QPushButton::clicked, this, [this, n] { cmdUmrechnenB_Click(n); });
+        connect(z.bild, &KlickLabel::geklickt, this, [this, n] { picFoto_Click(n); });
     }
-    connect(text("txtBild"), &QLineEdit::textChanged, this, &BilderBedienung::txtBild_Change);
-    connect(knopf("cmdUmrechnen"), &QPushButton::clicked, this, &BilderBedienung::cmdUmrechnen_Click);
-    connect(knopf("cmdBuchBeschr"), &QPushButton::clicked, this, &BilderBedienung::cmdBuchBeschr_Click);
-    connect(knopf("cmdKleidungBeschreibung"), &QPushButton::clicked, this,
+    connect(m_ui.txtBild, &QLineEdit::textChanged, this, &BilderBedienung::txtBild_Change);
+    connect(m_ui.cmdUmrechnen, &QPushButton::clicked, this, &BilderBedienung::cmdUmrechnen_Click);
+    connect(m_ui.cmdBuchBeschr, &QPushButton::clicked, this, &BilderBedienung::cmdBuchBeschr_Click);
+    connect(m_ui.cmdKleidungBeschreibung, &QPushButton::clicked, this,
             &BilderBedienung::cmdKleidungBeschreibung_Click);
-}
-
-// The title handlers hand values for other windows out through signals; these go where they belong.
-void BilderBedienung::titelSignaleVerbinden() {
-    TitelBedienung& titel = m_app.titel();
-    connect(&titel, &TitelBedienung::buchAutorGesetzt, this, [this](const QString& autor) {
-        element<QComboBox>(&m_app.frmBuch(), QStringLiteral("cboBuchAutor"))->setCurrentText(autor);
-    });
-    connect(&titel, &TitelBedienung::buchArtGesetzt, this, [this](const QString& art) {
-        element<QComboBox>(&m_app.frmBuch(), QStringLiteral("cboFarbewehlen"))->setCurrentText(art);
-    });
-    connect(&titel, &TitelBedienung::kategorieGewechselt, this,
-            [this] { m_app.zustand().letzteBilddatei = einstellText("txtPfadZuMeinenArtikel"); });
 }
 
 // Picture 1 is always part of a listing, except in the no-picture mode.
 void BilderBedienung::chkBil1JaNEin_Click() {
     const bool soll = !m_app.zustand().ohneBildModus;
-    QCheckBox* box = schalter("chkBil1JaNEin");
+    QCheckBox* box = m_ui.chkBil1JaNEin;
     if (box->isChecked() != soll) {
         box->setChecked(soll);
     }
 }
 
 void BilderBedienung::chkBilJaNEin_Click(int nummer) {
-    const BildzeilenNamen& z = zeile(nummer);
-    const bool an = schalter(z.haken)->isChecked();
-    const QWidget* f = &m_app.frmHaupt();
-    for (const char* name : {z.breite, z.hoehe, z.datei, z.suchen, z.lblBreite, z.lblHoehe}) {
-        element<QWidget>(f, QLatin1String(name))->setEnabled(an);
+    const Bildzeile& z = zeile(nummer);
+    const bool an = z.haken->isChecked();
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{z.breite, z.hoehe, z.datei, z.suchen, z.lblBreite, z.lblHoehe}) {
+        w->setEnabled(an);
     }
     if (nummer == 2) {
-        schalter("chkMitGrosAnsicht2")->setEnabled(an);
+        m_ui.chkMitGrosAnsicht2->setEnabled(an);
     }
     if (!an) {
-        text(z.datei)->clear();
+        z.datei->clear();
     }
     zeileFaerben(nummer);
 }
 
 // A row that is switched off is grey and shows no thumbnail.
 void BilderBedienung::zeileFaerben(int nummer) {
-    const BildzeilenNamen& z = zeile(nummer);
-    const bool an = schalter(z.haken)->isChecked();
+    const Bildzeile& z = zeile(nummer);
+    const bool an = z.haken->isChecked();
     const QColor farbe = an ? QApplication::palette().color(QPalette::Base) : kGrau;
-    for (QWidget* feld : std::initializer_list<QWidget*>{text(z.datei), box(z.breite), box(z.hoehe)}) {
+    for (QWidget* feld : std::initializer_list<QWidget*>{z.datei, z.breite, z.hoehe}) {
         hintergrundSetzen(feld, farbe);
     }
-    bild(z.bild)->setVisible(an);
+    z.bild->setVisible(an);
 }
 
 void BilderBedienung::cmdSuchenBild_Click(int nummer) {
     Zustand& zustand = m_app.zustand();
-    const BildzeilenNamen& z = zeile(nummer);
+    const Bildzeile& z = zeile(nummer);
     zustand.aktuelleBildzeile = nummer;
-    text("txtBild")->clear();
+    m_ui.txtBild->clear();
 
-    const QString start =
-        zustand.letzteBilddatei.isEmpty() ? einstellText("txtPfadZuMeinenArtikel") : zustand.letzteBilddatei;
+    const QString start = zustand.letzteBilddatei.isEmpty() ? m_app.frmEinstell().werte().pfadZuMeinenArtikel
+                                                            : zustand.letzteBilddatei;
     const QString pfad =
         m_app.plattform().dateiWaehlen(QStringLiteral("Bild auswählen"), QString(), start, kFilter);
     if (pfad.isEmpty()) {
@@ -143,19 +124,19 @@ void BilderBedienung::cmdSuchenBild_Click(int nummer) {
     zustand.letzteBilddatei = pfad;
     zustand.bildPfade.at(static_cast<std::size_t>(nummer - 1)) = pfad;
     const qsizetype trenner = letzterTrenner(pfad);
-    text(z.datei)->setText(pfad.mid(trenner + 1));
+    z.datei->setText(pfad.mid(trenner + 1));
     if (nummer == 1) {
-        text("txtAktuellePfad")->setText(pfad.left(trenner + 1));
+        m_ui.txtAktuellePfad->setText(pfad.left(trenner + 1));
     }
     if (!QFileInfo(pfad).isFile()) {
-        text(z.datei)->clear();
+        z.datei->clear();
         if (nummer == 1) {
-            text("txtAktuellePfad")->clear();
+            m_ui.txtAktuellePfad->clear();
         }
         return;
     }
     vorschauLaden(nummer, pfad);
-    text("txtBild")->setText(pfad);
+    m_ui.txtBild->setText(pfad);
     if (nummer == 1) {
         hausverkaufUndBezeichnung();
     }
@@ -164,7 +145,7 @@ void BilderBedienung::cmdSuchenBild_Click(int nummer) {
 // Shows the picture as a thumbnail as high as the box and as wide as its proportions want. A file
 // that is no picture leaves the thumbnail and its size as they were.
 bool BilderBedienung::vorschauLaden(int nummer, const QString& pfad) {
-    BildFeld* vorschau = bild(zeile(nummer).bild);
+    BildFeld* vorschau = zeile(nummer).bild;
     if (!vorschau->bildLaden(pfad)) {
         return false;
     }
@@ -182,42 +163,42 @@ bool BilderBedienung::vorschauLaden(int nummer, const QString& pfad) {
 }
 
 void BilderBedienung::hausverkaufUndBezeichnung() {
-    const QString verkaeufer = element<QLabel>(&m_app.frmHaupt(), QStringLiteral("lblEbayName"))->text();
+    const QString verkaeufer = m_ui.lblEbayName->text();
     if (hausverkaeufer::istInFuenf(verkaeufer)) {
-        element<RichTextFeld>(&m_app.frmHaupt(), QStringLiteral("rtfInhaltAuto"))->setText(QString());
+        m_ui.rtfInhaltAuto->setText(QString());
     }
-    if (schalter("chkArtBezAutom")->isChecked()) {
-        m_app.titel().lblLoeschenArtBezTitelUnter_Click();
-        m_app.titel().cmdArtBezBilden_Click();
+    if (m_ui.chkArtBezAutom->isChecked()) {
+        m_titel.lblLoeschenArtBezTitelUnter_Click();
+        m_titel.cmdArtBezBilden_Click();
     }
 }
 
 void BilderBedienung::txtBild_Change() {
-    const QString pfad = text("txtBild")->text();
-    BildFeld* messung = bild("imgVor");
+    const QString pfad = m_ui.txtBild->text();
+    BildFeld* messung = m_ui.imgVor;
     if (pfad.isEmpty() || !messung->bildLaden(pfad)) {
         return;
     }
-    const BildzeilenNamen& z = zeile(m_app.zustand().aktuelleBildzeile);
+    const Bildzeile& z = zeile(m_app.zustand().aktuelleBildzeile);
     const std::optional<Bildmasse> masse =
-        MasseFuerBild(m_app.zustand().aktuelleBildzeile, box(z.breite)->currentText(),
-                      einstellText("txtBildLaengeEinstellWert"),
+        MasseFuerBild(m_app.zustand().aktuelleBildzeile, z.breite->currentText(),
+                      m_app.frmEinstell().werte().bildLaengeEinstellWert,
                       QSize(messung->natuerlicheBreite(), messung->natuerlicheHoehe()));
     if (!masse) {
         return;
     }
-    box(z.breite)->setCurrentText(masse->breite);
-    box(z.hoehe)->setCurrentText(masse->hoehe);
+    z.breite->setCurrentText(masse->breite);
+    z.hoehe->setCurrentText(masse->hoehe);
 }
 
 void BilderBedienung::cmdUmrechnenB_Click(int nummer) {
-    const BildzeilenNamen& z = zeile(nummer);
+    const Bildzeile& z = zeile(nummer);
     const auto i = static_cast<std::size_t>(nummer - 1);
     const Zustand& zustand = m_app.zustand();
-    const std::optional<QString> hoehe = HoeheAusVorschau(
-        box(z.breite)->currentText(), zustand.vorschauHoehe.at(i), zustand.vorschauBreite.at(i));
+    const std::optional<QString> hoehe =
+        HoeheAusVorschau(z.breite->currentText(), zustand.vorschauHoehe.at(i), zustand.vorschauBreite.at(i));
     if (hoehe) {
-        box(z.hoehe)->setCurrentText(*hoehe);
+        z.hoehe->setCurrentText(*hoehe);
     }
 }
 
@@ -227,15 +208,15 @@ void BilderBedienung::cmdUmrechnen_Click() {
 
 // The viewer is built anew from the carrier every time it opens.
 void BilderBedienung::picFoto_Click(int nummer) {
-    const BildzeilenNamen& z = zeile(nummer);
-    if (text(z.datei)->text().isEmpty()) {
+    const Bildzeile& z = zeile(nummer);
+    if (z.datei->text().isEmpty()) {
         return;
     }
-    BildFeld* traeger = bild("picFotoAlle");
+    BildFeld* traeger = m_ui.picFotoAlle;
     if (!traeger->bildLaden(m_app.zustand().bildPfade.at(static_cast<std::size_t>(nummer - 1)))) {
         return;
     }
-    traeger->resize(bild(z.bild)->size());
+    traeger->resize(z.bild->size());
     FrmBild& ansicht = m_app.frmBild();
     ansicht.hide();
     ansicht.show();
@@ -243,42 +224,26 @@ void BilderBedienung::picFoto_Click(int nummer) {
 
 void BilderBedienung::cmdBuchBeschr_Click() {
     FrmBuch& buch = m_app.frmBuch();
-    element<QLineEdit>(&buch, QStringLiteral("txtArtikelBez"))->setText(text("txtArtikelBez")->text());
+    buch.bezeichnungSetzen(m_ui.txtArtikelBez->text());
     buch.show();
 }
 
 void BilderBedienung::cmdKleidungBeschreibung_Click() {
-    element<RichTextFeld>(&m_app.frmHaupt(), QStringLiteral("rtfInhaltAuto"))->setText(QString());
+    m_ui.rtfInhaltAuto->setText(QString());
     m_app.frmKleidung().show();
 }
 
 void BilderBedienung::BilderNeuEinrichten() {
     Zustand& zustand = m_app.zustand();
-    const std::optional<double> standard = zahlLesen(einstellText("txtBildLaengeEinstellWert"));
+    const std::optional<double> standard = zahlLesen(m_app.frmEinstell().werte().bildLaengeEinstellWert);
     const int breite = standard ? static_cast<int>(R(*standard)) : 0;
     zustand.vorschauBreite.fill(breite);
     zustand.vorschauHoehe.fill(1);
     for (int n = 1; n <= 5; ++n) {
-        bild(zeile(n).bild)->leeren();
+        zeile(n).bild->leeren();
     }
 }
 
-QString BilderBedienung::einstellText(const char* name) {
-    return element<QLineEdit>(&m_app.frmEinstell(), QLatin1String(name))->text();
-}
-
-QLineEdit* BilderBedienung::text(const char* name) const {
-    return element<QLineEdit>(&m_app.frmHaupt(), QLatin1String(name));
-}
-
-QComboBox* BilderBedienung::box(const char* name) const {
-    return element<QComboBox>(&m_app.frmHaupt(), QLatin1String(name));
-}
-
-QCheckBox* BilderBedienung::schalter(const char* name) const {
-    return element<QCheckBox>(&m_app.frmHaupt(), QLatin1String(name));
-}
-
-BildFeld* BilderBedienung::bild(const char* name) const {
-    return element<BildFeld>(&m_app.frmHaupt(), QLatin1String(name));
+const Bildzeile& BilderBedienung::zeile(int nummer) const {
+    return m_zeilen.at(static_cast<std::size_t>(nummer - 1));
 }

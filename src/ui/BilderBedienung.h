@@ -1,13 +1,12 @@
 #pragma once
 
+#include "ui/Bildzeilen.h"
+
 #include <QObject>
 #include <QString>
 
 class Anwendung;
-class BildFeld;
-class QCheckBox;
-class QComboBox;
-class QLineEdit;
+class TitelBedienung;
 
 // The main window's handlers for the five picture rows, and the buttons that open the book and
 // clothing windows. Rows are numbered 1 to 5 as the seller sees them.
@@ -15,7 +14,7 @@ class BilderBedienung final : public QObject {
     Q_OBJECT
 public:
     // Connects the controls of the main window, which must exist already.
-    explicit BilderBedienung(Anwendung& anwendung, QObject* parent = nullptr);
+    BilderBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, TitelBedienung& titel, QObject* parent);
 
     void chkBil1JaNEin_Click();
     // Yes/no box of rows 2 to 5.
@@ -37,16 +36,13 @@ public:
 
 private:
     void verbinden();
-    void titelSignaleVerbinden();
     void zeileFaerben(int nummer);
     bool vorschauLaden(int nummer, const QString& pfad);
     void hausverkaufUndBezeichnung();
-    QString einstellText(const char* name);
-
-    QLineEdit* text(const char* name) const;
-    QComboBox* box(const char* name) const;
-    QCheckBox* schalter(const char* name) const;
-    BildFeld* bild(const char* name) const;
+    const Bildzeile& zeile(int nummer) const;
 
     Anwendung& m_app;
+    Ui::frmHaupt& m_ui;
+    TitelBedienung& m_titel;
+    std::array<Bildzeile, 5> m_zeilen;
 };

@@ -67,6 +67,10 @@ void DateiImEditorOeffnen(Plattform& plattform, const QString& programmordner, c
 #endif
 }
 
+bool BrowserStarten(Plattform& plattform, const QString& browser, const QString& datei) {
+    return browser.isEmpty() ? plattform.oeffnen(datei) : plattform.programmStarten(browser, {datei});
+}
+
 void OrdnerOeffnen(Plattform& plattform, const QString& ordner) {
 #ifdef Q_OS_WIN
     const QString nativ = QDir::toNativeSeparators(ordner);

@@ -8,13 +8,13 @@
 #include "ui/Anwendung.h"
 #include "ui/ArtikelBindung.h"
 #include "ui/Bildzeilen.h"
+#include "ui/ExterneProgramme.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
-#include "ui/Steuerelemente.h"
 #include "ui/frmEinstell.h"
-#include "ui/frmHaupt.h"
 #include "ui/frmVorlIni.h"
+#include "ui_frmHaupt.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,32 +29,16 @@ namespace {
 
 const QString kTestNichtMoeglich = QStringLiteral("Test ist zu Zeit nicht möglich");
 
-// The text of a text box, combo box or rich-text field, whichever kind the named control is.
-QString feldText(const QObject* fenster, const char* name) {
-    const QObject* feld = element<QObject>(fenster, QLatin1String(name));
-    if (const auto* zeile = qobject_cast<const QLineEdit*>(feld)) {
-        return zeile->text();
-    }
-    if (const auto* box = qobject_cast<const QComboBox*>(feld)) {
-        return box->currentText();
-    }
-    const auto* rtf = qobject_cast<const RichTextFeld*>(feld);
-    Q_ASSERT_X(rtf != nullptr, "feldText", name);
-    return rtf->text();
-}
-
 Laufzeitfehler startFehler(const QString& programm) {
     return {53, QStringLiteral("Das Programm kann nicht gestartet werden: ") + programm};
 }
 
 } // namespace
 
-FertigBedienung::FertigBedienung(Anwendung& anwendung, QObject* parent) : QObject(parent), m_app(anwendung) {
-    const QWidget* f = &m_app.frmHaupt();
-    connect(element<QPushButton>(f, QStringLiteral("cdmFertigstellen")), &QPushButton::clicked, this,
-            &FertigBedienung::cdmFertigstellen_Click);
-    connect(element<QPushButton>(f, QStringLiteral("cmdArtVorschauNur")), &QPushButton::clicked, this,
-            &FertigBedienung::cmdArtVorschauNur_Click);
+FertigBedienung::FertigBedienung(Anwendung& anwendung, const Ui::frmHaupt& ui, QObject* parent)
+    : QObject(parent), m_app(anwendung), m_ui(ui) {
+    connect(m_ui.cdmFertigstellen, &QPushButton::clicked, this, &FertigBedienung::cdmFertigstellen_Click);
+    connect(m_ui.cmdArtVorschauNur, &QPushButton::clicked, this, &FertigBedienung::cmdArtVorschauNur_Click);
 }
 
 void FertigBedienung::Texte_Verbinden() {
@@ -85,14 +69,14 @@ void FertigBedienung::cdmFertigstellen_Click() {
     z.shopLinkFehler = false;
     Texte_Verbinden();
     if (!z.shopLinkFehler) {
-        emit speicherfensterZeigen(haupt("cboVersandkosten"), haupt("cboPostHermes2"));
+        emit speicherfensterZeigen(m_ui.cboVersandkosten->currentText(), m_ui.cboPostHermes2->currentText());
     }
 }
 
 void FertigBedienung::cmdArtVorschauNur_Click() {
     const QString pfad = vorschauPfad();
-    auto* vorschau = element<RichTextFeld>(&m_app.frmHaupt(), QStringLiteral("rtfVorschau"));
-    vorschau->setText(VorschauText(haupt("txtArtikelBezVor"), vorschau->text()));
+    RichTextFeld* vorschau = m_ui.rtfVorschau;
+    vorschau->setText(VorschauText(m_ui.txtArtikelBezVor->text(), vorschau->text()));
     const QString fehler = VorschauSchreiben(pfad, vorschau->text());
     if (!fehler.isEmpty()) {
         // A browser on the old file would show a different article than the seller asked for.
@@ -101,7 +85,7 @@ void FertigBedienung::cmdArtVorschauNur_Click() {
                     QStringLiteral("\r\n") + fehler);
         return;
     }
-    if (QFileInfo(einstellung("txtPfadGoChr")).isFile()) {
+    if (QFileInfo(m_app.frmEinstell().werte().pfadGoChr).isFile()) {
         VorschauChrome(pfad);
     } else {
         VorschauIE(pfad);
@@ -109,11 +93,11 @@ void FertigBedienung::cmdArtVorschauNur_Click() {
 }
 
 void FertigBedienung::VorschauIE(const QString& pfad) {
-    browserStarten(einstellung("txtPfadIE"), pfad);
+    browserStarten(m_app.frmEinstell().werte().pfadIE, pfad);
 }
 
 void FertigBedienung::VorschauChrome(const QString& pfad) {
-    browserStarten(einstellung("txtPfadGoChr"), pfad);
+    browserStarten(m_app.frmEinstell().werte().pfadGoChr, pfad);
 }
 
 QString FertigBedienung::vorschauPfad() const {
@@ -122,16 +106,15 @@ QString FertigBedienung::vorschauPfad() const {
 
 void FertigBedienung::browserStarten(const QString& browser, const QString& pfad) {
     Plattform& p = m_app.plattform();
-    const bool gestartet = browser.isEmpty() ? p.oeffnen(pfad) : p.programmStarten(browser, {pfad});
-    if (!gestartet) {
+    if (!BrowserStarten(p, browser, pfad)) {
         Meldung(p, 999, kTestNichtMoeglich, {}, startFehler(browser.isEmpty() ? pfad : browser));
     }
 }
 
 bool FertigBedienung::felderSpeicherbar() {
-    const QString artikelArt = element<QLabel>(&m_app.frmHaupt(), QStringLiteral("lblArtikelArt"))->text();
+    const QString artikelArt = m_ui.lblArtikelArt->text();
     QList<BenanntesFeld> felder = GespeicherteFelder(ArtikelFelderLesen(m_app), artikelArt);
-    felder.append({QStringLiteral("Zusatztext"), haupt("rtfInhaltAuto")});
+    felder.append({QStringLiteral("Zusatztext"), m_ui.rtfInhaltAuto->text()});
     felder.append({QStringLiteral("Verkäufername (Einstellungen)"), m_app.zustand().verkaeuferName});
     const std::optional<NichtSpeicherbar> fremd = NichtSpeicherbaresFeld(felder);
     if (!fremd) {
@@ -145,7 +128,7 @@ bool FertigBedienung::felderSpeicherbar() {
 ListingEingabe FertigBedienung::listingEingabe(const std::array<bool, 3>& bildVorhanden) const {
     ListingEingabe e;
     hauptfensterLesen(e);
-    vorlageLesen(e);
+    static_cast<Vorlageteile&>(e) = m_app.frmVorlIni().teile();
     einstellungenLesen(e);
     e.verkaeuferName = m_app.zustand().verkaeuferName;
     e.bildVorhanden = bildVorhanden;
@@ -156,73 +139,57 @@ ListingEingabe FertigBedienung::listingEingabe(const std::array<bool, 3>& bildVo
 
 PruefEingabe FertigBedienung::pruefEingabe() const {
     PruefEingabe e;
-    for (std::size_t i = 0; i < kBildzeilenNamen.size(); ++i) {
-        const BildzeilenNamen& z = kBildzeilenNamen[i];
-        e.bilder[i] = {hauptJa(z.haken), haupt(z.datei), haupt(z.breite), haupt(z.hoehe)};
+    const std::array<Bildzeile, 5> zeilen = Bildzeilen(m_ui);
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        const Bildzeile& z = zeilen.at(i);
+        e.bilder.at(i) = {z.haken->isChecked(), z.datei->text(), z.breite->currentText(),
+                          z.hoehe->currentText()};
     }
-    e.artikelBez = haupt("txtArtikelBez");
-    e.titel = haupt("txtTitel");
-    e.aufWasBieten = haupt("txtAufWasBiten");
-    e.inhaltAuto = haupt("rtfInhaltAuto");
-    e.inhalt = haupt("rtfInhalt");
+    e.artikelBez = m_ui.txtArtikelBez->text();
+    e.titel = m_ui.txtTitel->text();
+    e.aufWasBieten = m_ui.txtAufWasBiten->text();
+    e.inhaltAuto = m_ui.rtfInhaltAuto->text();
+    e.inhalt = m_ui.rtfInhalt->text();
     const Zustand& z = m_app.zustand();
     e.bildVorhanden = {z.bild3Vorhanden, z.bild4Vorhanden, z.bild5Vorhanden};
     return e;
 }
 
 void FertigBedienung::hauptfensterLesen(ListingEingabe& e) const {
-    e.versandInfoJa = hauptJa("chkVersadInfoJa");
-    e.versandkosten = haupt("cboVersandkosten");
-    e.versandArt = haupt("cboPostHermes2");
-    e.aufWasBieten = haupt("txtAufWasBiten");
-    e.titel = haupt("txtTitel");
-    e.untertitel = haupt("txtUntertittel");
-    for (std::size_t i = 0; i < kBildzeilenNamen.size(); ++i) {
-        const BildzeilenNamen& z = kBildzeilenNamen[i];
-        e.bilder[i] = {haupt(z.datei), haupt(z.breite), haupt(z.hoehe)};
+    e.versandInfoJa = m_ui.chkVersadInfoJa->isChecked();
+    e.versandkosten = m_ui.cboVersandkosten->currentText();
+    e.versandArt = m_ui.cboPostHermes2->currentText();
+    e.aufWasBieten = m_ui.txtAufWasBiten->text();
+    e.titel = m_ui.txtTitel->text();
+    e.untertitel = m_ui.txtUntertittel->text();
+    const std::array<Bildzeile, 5> zeilen = Bildzeilen(m_ui);
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        const Bildzeile& z = zeilen.at(i);
+        e.bilder.at(i) = {z.datei->text(), z.breite->currentText(), z.hoehe->currentText()};
     }
-    e.inhaltAuto = haupt("rtfInhaltAuto");
+    e.inhaltAuto = m_ui.rtfInhaltAuto->text();
     e.inhaltAutoHerkunft = inhaltAutoHerkunft(e.inhaltAuto);
-    e.inhalt = haupt("rtfInhalt");
-    e.aufforderung1Ja = hauptJa("chkAuforderung1");
-    e.aufforderung1 = haupt("cboAuforderung1");
-    e.aufforderung2Ja = hauptJa("chkAuforderung2");
-    e.aufforderung2 = haupt("cboAuforderung2");
-}
-
-void FertigBedienung::vorlageLesen(ListingEingabe& e) const {
-    e.teil2 = vorlage("txtTeil2");
-    e.teil3 = vorlage("txtTeil3");
-    e.teil4 = vorlage("txtTeil4");
-    e.htmlTeil0a = vorlage("htmlTeil0a");
-    e.htmlTeil0b = vorlage("htmlTeil0b");
-    e.htmlTeil0c = vorlage("htmlTeil0c");
-    e.htmlTeil0d = vorlage("htmlTeil0d");
-    e.htmlTeil1 = vorlage("htmlTeil1");
-    e.htmlTeil3b = vorlage("htmlTeil3b");
-    e.htmlTeil3c = vorlage("htmlTeil3c");
-    e.htmlTeil5 = vorlage("htmlTeil5");
-    e.htmlTeil6 = vorlage("htmlTeil6");
-    e.htmlTeil6b = vorlage("htmlTeil6b");
-    e.htmlTeil7 = vorlage("htmlTeil7");
-    e.htmlShop = vorlage("html_shop");
-    e.farbverlauf = vorlage("txtfarbverlauf");
+    e.inhalt = m_ui.rtfInhalt->text();
+    e.aufforderung1Ja = m_ui.chkAuforderung1->isChecked();
+    e.aufforderung1 = m_ui.cboAuforderung1->currentText();
+    e.aufforderung2Ja = m_ui.chkAuforderung2->isChecked();
+    e.aufforderung2 = m_ui.cboAuforderung2->currentText();
 }
 
 void FertigBedienung::einstellungenLesen(ListingEingabe& e) const {
-    const QWidget* f = &m_app.frmEinstell();
-    e.bilderPfad = einstellung("txtPfadZusatzBilder");
-    e.hinweisJa = element<QCheckBox>(f, QStringLiteral("chkHinweisJa"))->isChecked();
-    e.einstellVerkaeufer = einstellung("txtTeil1");
-    e.shopJa = element<QCheckBox>(f, QStringLiteral("chkSchopJa"))->isChecked();
-    e.shopBildPfad = einstellung("txtPfadShopBild");
-    e.grafikPfad = einstellung("txtPfadGrafik");
+    const Einstellungen werte = m_app.frmEinstell().werte();
+    e.bilderPfad = werte.pfadZusatzBilder;
+    e.hinweisJa = werte.hinweisJa;
+    e.einstellVerkaeufer = werte.ebayName;
+    e.shopJa = werte.schopJa;
+    e.shopBildPfad = werte.pfadShopBild;
+    e.grafikPfad = werte.pfadGrafik;
 }
 
 QString FertigBedienung::inhaltAutoHerkunft(const QString& inhaltAuto) const {
     // The book and clothing windows mark the rows of the tables they write.
     if (inhaltAuto.contains(QLatin1String("<!---1--->"))) {
-        const QString art = element<QLabel>(&m_app.frmHaupt(), QStringLiteral("lblArtikelArt"))->text();
+        const QString art = m_ui.lblArtikelArt->text();
         if (art == u"Buch") {
             return QStringLiteral("Buch-Tabelle");
         }
@@ -231,20 +198,4 @@ QString FertigBedienung::inhaltAutoHerkunft(const QString& inhaltAuto) const {
         }
     }
     return QStringLiteral("Beschreibung");
-}
-
-QString FertigBedienung::haupt(const char* name) const {
-    return feldText(&m_app.frmHaupt(), name);
-}
-
-bool FertigBedienung::hauptJa(const char* name) const {
-    return element<QCheckBox>(&m_app.frmHaupt(), QLatin1String(name))->isChecked();
-}
-
-QString FertigBedienung::vorlage(const char* name) const {
-    return feldText(&m_app.frmVorlIni(), name);
-}
-
-QString FertigBedienung::einstellung(const char* name) const {
-    return feldText(&m_app.frmEinstell(), name);
 }

@@ -6,6 +6,10 @@
 #include <array>
 
 class Anwendung;
+
+namespace Ui {
+class frmHaupt;
+}
 struct ListingEingabe;
 struct PruefEingabe;
 
@@ -15,7 +19,7 @@ class FertigBedienung final : public QObject {
     Q_OBJECT
 public:
     // Connects the controls of the main window, which must exist already.
-    explicit FertigBedienung(Anwendung& anwendung, QObject* parent = nullptr);
+    FertigBedienung(Anwendung& anwendung, const Ui::frmHaupt& ui, QObject* parent);
 
     // Builds the listing into the global listing text; a broken shop part leaves it empty, sets
     // the shop-link failure flag and tells the seller.
@@ -46,16 +50,11 @@ private:
     // Refuses, with a message naming field and characters, what the files could not hold.
     bool felderSpeicherbar();
     void hauptfensterLesen(ListingEingabe& e) const;
-    void vorlageLesen(ListingEingabe& e) const;
     void einstellungenLesen(ListingEingabe& e) const;
     // What the seller calls the automatic description: the table of the book or clothing window.
     QString inhaltAutoHerkunft(const QString& inhaltAuto) const;
     void browserStarten(const QString& browser, const QString& pfad);
 
-    QString haupt(const char* name) const;
-    bool hauptJa(const char* name) const;
-    QString vorlage(const char* name) const;
-    QString einstellung(const char* name) const;
-
     Anwendung& m_app;
+    const Ui::frmHaupt& m_ui;
 };

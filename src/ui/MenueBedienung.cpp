@@ -7,13 +7,12 @@
 #include "ui/ExterneProgramme.h"
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
-#include "ui/Steuerelemente.h"
 #include "ui/TitelBedienung.h"
 #include "ui/frmEinstell.h"
-#include "ui/frmHaupt.h"
 #include "ui/frmLink.h"
 #include "ui/frmLiveVorschau.h"
 #include "ui/frmVorlIni.h"
+#include "ui_frmHaupt.h"
 
 #include <QAction>
 #include <QApplication>
@@ -79,31 +78,31 @@ QString beispielLink() {
 
 } // namespace
 
-MenueBedienung::MenueBedienung(Anwendung& anwendung, QObject* parent) : QObject(parent), m_app(anwendung) {
+MenueBedienung::MenueBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, TitelBedienung& titel, QObject* parent)
+    : QObject(parent), m_app(anwendung), m_ui(ui), m_titel(titel) {
     verbinden();
 }
 
 void MenueBedienung::verbinden() {
-    const QWidget* f = &m_app.frmHaupt();
-    const auto knopf = [this, f](const char* name, void (MenueBedienung::*handler)()) {
-        connect(element<QPushButton>(f, QLatin1String(name)), &QPushButton::clicked, this, handler);
+    const auto knopf = [this](QPushButton* k, void (MenueBedienung::*handler)()) {
+        connect(k, &QPushButton::clicked, this, handler);
     };
-    const auto menue = [this, f](const char* name, void (MenueBedienung::*handler)()) {
-        connect(element<QAction>(f, QLatin1String(name)), &QAction::triggered, this, handler);
+    const auto menue = [this](QAction* a, void (MenueBedienung::*handler)()) {
+        connect(a, &QAction::triggered, this, handler);
     };
-    menue("mnuEinstBearb", &MenueBedienung::mnuEinstBearb_Click);
-    menue("mnuVorlBearb", &MenueBedienung::mnuVorlBearb_Click);
-    menue("mnuKoriOrdnerOpen", &MenueBedienung::mnuKoriOrdnerOpen_Click);
-    menue("mnuLiveVorschau", &MenueBedienung::mnuLiveVorschau_Click);
-    knopf("cmdLink1", &MenueBedienung::cmdLink1_Click);
-    knopf("cmdHtmlEinfugen", &MenueBedienung::cmdHtmlEinfugen_Click);
-    knopf("cmdHtmlLoschen", &MenueBedienung::cmdHtmlLoschen_Click);
-    menue("mnuDatenTest", &MenueBedienung::mnuDatenTest_Click);
-    menue("mnutestDatenohne", &MenueBedienung::mnutestDatenohne_Click);
-    menue("mnuVariblen", &MenueBedienung::mnuVariblen_Click);
+    menue(m_ui.mnuEinstBearb, &MenueBedienung::mnuEinstBearb_Click);
+    menue(m_ui.mnuVorlBearb, &MenueBedienung::mnuVorlBearb_Click);
+    menue(m_ui.mnuKoriOrdnerOpen, &MenueBedienung::mnuKoriOrdnerOpen_Click);
+    menue(m_ui.mnuLiveVorschau, &MenueBedienung::mnuLiveVorschau_Click);
+    knopf(m_ui.cmdLink1, &MenueBedienung::cmdLink1_Click);
+    knopf(m_ui.cmdHtmlEinfugen, &MenueBedienung::cmdHtmlEinfugen_Click);
+    knopf(m_ui.cmdHtmlLoschen, &MenueBedienung::cmdHtmlLoschen_Click);
+    menue(m_ui.mnuDatenTest, &MenueBedienung::mnuDatenTest_Click);
+    menue(m_ui.mnutestDatenohne, &MenueBedienung::mnutestDatenohne_Click);
+    menue(m_ui.mnuVariblen, &MenueBedienung::mnuVariblen_Click);
     // The entry shows a tick while the mode is on.
-    element<QAction>(f, QStringLiteral("mnuOhneBild"))->setCheckable(true);
-    menue("mnuOhneBild", &MenueBedienung::mnuOhneBild_Click);
+    m_ui.mnuOhneBild->setCheckable(true);
+    menue(m_ui.mnuOhneBild, &MenueBedienung::mnuOhneBild_Click);
 }
 
 void MenueBedienung::mnuEinstBearb_Click() {
@@ -137,7 +136,7 @@ void MenueBedienung::cmdHtmlLoschen_Click() {
 }
 
 void MenueBedienung::inhaltAutoSetzen(const InhaltAutoZustand& zustand) {
-    RichTextFeld* feld = rich("rtfInhaltAuto");
+    RichTextFeld* feld = m_ui.rtfInhaltAuto;
     if (zustand.leeren) {
         feld->setText(QString());
     }
@@ -147,27 +146,27 @@ void MenueBedienung::inhaltAutoSetzen(const InhaltAutoZustand& zustand) {
 }
 
 void MenueBedienung::mnuDatenTest_Click() {
-    m_app.titel().kategorieAnwenden(QStringLiteral("Buch"));
-    text("txtArtikelBez")->setText(QStringLiteral("Dream Dance Vol. 7 Original + mp3 TOP! anschauen!"));
-    text("txtTitel")->setText(QStringLiteral("Test Dream Dance Vol. 7  Test"));
-    text("txtUntertittel")->setText(QStringLiteral("Musik die begeistert!"));
-    text("txtEbayBildPfad")->setText(QStringLiteral("test-V.JPG"));
-    text("txtEbayBildPfad2")->setText(QStringLiteral("test-H.JPG"));
-    box("txtBildHohe")->setCurrentText(QStringLiteral("400"));
-    rich("rtfInhaltAuto")->setText(beispielTabelle());
-    rich("rtfInhalt")->setText(beispielBeschreibung());
-    rich("rtfLink")->setText(beispielLink());
-    element<QPushButton>(&m_app.frmVorlIni(), QStringLiteral("cmdShopAktuall"))->click();
-    m_app.titel().cmdAufWasUbername_Click();
+    m_titel.kategorieAnwenden(QStringLiteral("Buch"));
+    m_ui.txtArtikelBez->setText(QStringLiteral("Dream Dance Vol. 7 Original + mp3 TOP! anschauen!"));
+    m_ui.txtTitel->setText(QStringLiteral("Test Dream Dance Vol. 7  Test"));
+    m_ui.txtUntertittel->setText(QStringLiteral("Musik die begeistert!"));
+    m_ui.txtEbayBildPfad->setText(QStringLiteral("test-V.JPG"));
+    m_ui.txtEbayBildPfad2->setText(QStringLiteral("test-H.JPG"));
+    m_ui.txtBildHohe->setCurrentText(QStringLiteral("400"));
+    m_ui.rtfInhaltAuto->setText(beispielTabelle());
+    m_ui.rtfInhalt->setText(beispielBeschreibung());
+    m_ui.rtfLink->setText(beispielLink());
+    m_app.frmVorlIni().shopTeilLesen();
+    m_titel.cmdAufWasUbername_Click();
 }
 
 void MenueBedienung::mnutestDatenohne_Click() {
-    m_app.titel().kategorieAnwenden(QStringLiteral("Buch"));
-    text("txtArtikelBez")->setText(QStringLiteral("Power für die Jugend Motivation Selbstvertrauen TOP!"));
-    rich("rtfInhaltAuto")->setText(QString());
-    rich("rtfInhalt")->setText(QString());
-    text("txtTitel")->setText(QStringLiteral("Test Power für die Jugend Test"));
-    m_app.titel().cmdAufWasUbername_Click();
+    m_titel.kategorieAnwenden(QStringLiteral("Buch"));
+    m_ui.txtArtikelBez->setText(QStringLiteral("Power für die Jugend Motivation Selbstvertrauen TOP!"));
+    m_ui.rtfInhaltAuto->setText(QString());
+    m_ui.rtfInhalt->setText(QString());
+    m_ui.txtTitel->setText(QStringLiteral("Test Power für die Jugend Test"));
+    m_titel.cmdAufWasUbername_Click();
 }
 
 void MenueBedienung::mnuVariblen_Click() {
@@ -183,11 +182,11 @@ void MenueBedienung::mnuVariblen_Click() {
 // The mode is set before the picture switch changes, so the switch's own handler sees it.
 void MenueBedienung::mnuOhneBild_Click() {
     Zustand& z = m_app.zustand();
-    auto* eintrag = element<QAction>(&m_app.frmHaupt(), QStringLiteral("mnuOhneBild"));
-    FrmHaupt& haupt = m_app.frmHaupt();
+    QAction* eintrag = m_ui.mnuOhneBild;
+    QWidget* haupt = m_ui.chkBil1JaNEin->window();
     z.ohneBildModus = !z.ohneBildModus;
     eintrag->setChecked(z.ohneBildModus);
-    QString titel = haupt.windowTitle();
+    QString titel = haupt->windowTitle();
     if (z.ohneBildModus) {
         eintrag->setText(QStringLiteral("mit Bild"));
         titel += kOhneBildMarke;
@@ -197,18 +196,6 @@ void MenueBedienung::mnuOhneBild_Click() {
             titel.chop(kOhneBildMarke.size());
         }
     }
-    haupt.setWindowTitle(titel);
-    element<QCheckBox>(&haupt, QStringLiteral("chkBil1JaNEin"))->setChecked(!z.ohneBildModus);
-}
-
-QLineEdit* MenueBedienung::text(const char* name) const {
-    return element<QLineEdit>(&m_app.frmHaupt(), QLatin1String(name));
-}
-
-QComboBox* MenueBedienung::box(const char* name) const {
-    return element<QComboBox>(&m_app.frmHaupt(), QLatin1String(name));
-}
-
-RichTextFeld* MenueBedienung::rich(const char* name) const {
-    return element<RichTextFeld>(&m_app.frmHaupt(), QLatin1String(name));
+    haupt->setWindowTitle(titel);
+    m_ui.chkBil1JaNEin->setChecked(!z.ohneBildModus);
 }

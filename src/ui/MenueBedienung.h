@@ -4,10 +4,12 @@
 #include <QString>
 
 class Anwendung;
-class QComboBox;
-class QLineEdit;
-class RichTextFeld;
+class TitelBedienung;
 struct InhaltAutoZustand;
+
+namespace Ui {
+class frmHaupt;
+}
 
 // The main window's menu entries that open other windows, the test menu, the express mode without
 // picture, and the buttons of the link and automatic-description areas.
@@ -18,7 +20,7 @@ class MenueBedienung final : public QObject {
     Q_OBJECT
 public:
     // Connects the controls of the main window, which must exist already.
-    explicit MenueBedienung(Anwendung& anwendung, QObject* parent = nullptr);
+    MenueBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, TitelBedienung& titel, QObject* parent);
 
     void mnuEinstBearb_Click();
     void mnuVorlBearb_Click();
@@ -36,9 +38,7 @@ private:
     void verbinden();
     void inhaltAutoSetzen(const InhaltAutoZustand& zustand);
 
-    QLineEdit* text(const char* name) const;
-    QComboBox* box(const char* name) const;
-    RichTextFeld* rich(const char* name) const;
-
     Anwendung& m_app;
+    Ui::frmHaupt& m_ui;
+    TitelBedienung& m_titel;
 };

@@ -8,9 +8,8 @@
 #include "ui/ExterneProgramme.h"
 #include "ui/ListeLaden.h"
 #include "ui/RichTextFeld.h"
-#include "ui/Steuerelemente.h"
 #include "ui/frmBuch.h"
-#include "ui/frmHaupt.h"
+#include "ui_frmHaupt.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -33,28 +32,39 @@ QString textDatei(int n) {
 
 } // namespace
 
-TextbausteinBedienung::TextbausteinBedienung(Anwendung& anwendung, QObject* parent)
-    : QObject(parent), m_app(anwendung) {
+TextbausteinBedienung::TextbausteinBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, QObject* parent)
+    : QObject(parent), m_app(anwendung),
+      m_ui(ui), m_textKnoepfe{ui.cmdBeschrTextVor1,  ui.cmdBeschrTextVor2,  ui.cmdBeschrTextVor3,
+                              ui.cmdBeschrTextVor4,  ui.cmdBeschrTextVor5,  ui.cmdBeschrTextVor6,
+                              ui.cmdBeschrTextVor7,  ui.cmdBeschrTextVor8,  ui.cmdBeschrTextVor9,
+                              ui.cmdBeschrTextVor10, ui.cmdBeschrTextVor11, ui.cmdBeschrTextVor12,
+                              ui.cmdBeschrTextVor13, ui.cmdBeschrTextVor14, ui.cmdBeschrTextVor15,
+                              ui.cmdBeschrTextVor16, ui.cmdBeschrTextVor17, ui.cmdBeschrTextVor18,
+                              ui.cmdBeschrTextVor19, ui.cmdBeschrTextVor20, ui.cmdBeschrTextVor21},
+      m_bearbeitenKnoepfe{ui.cmdBeshchrTextPlus1,  ui.cmdBeshchrTextPlus2,  ui.cmdBeshchrTextPlus3,
+                          ui.cmdBeshchrTextPlus4,  ui.cmdBeshchrTextPlus5,  ui.cmdBeshchrTextPlus6,
+                          ui.cmdBeshchrTextPlus7,  ui.cmdBeshchrTextPlus8,  ui.cmdBeshchrTextPlus9,
+                          ui.cmdBeshchrTextPlus10, ui.cmdBeshchrTextPlus11, ui.cmdBeshchrTextPlus12,
+                          ui.cmdBeshchrTextPlus13, ui.cmdBeshchrTextPlus14, ui.cmdBeshchrTextPlus15,
+                          ui.cmdBeshchrTextPlus16, ui.cmdBeshchrTextPlus17, ui.cmdBeshchrTextPlus18,
+                          ui.cmdBeshchrTextPlus19, ui.cmdBeshchrTextPlus20, ui.cmdBeshchrTextPlus21} {
     verbinden();
 }
 
 void TextbausteinBedienung::verbinden() {
-    const QWidget* f = &m_app.frmHaupt();
     for (int n = 1; n <= kAnzahl; ++n) {
         connect(textKnopf(n), &QPushButton::clicked, this, [this, n] { cmdBeschrTextVor_Click(n); });
-        connect(element<QPushButton>(f, QStringLiteral("cmdBeshchrTextPlus%1").arg(n)), &QPushButton::clicked,
-                this, [this, n] { cmdBeshchrTextPlus_Click(n); });
+        connect(m_bearbeitenKnoepfe.at(static_cast<std::size_t>(n - 1)), &QPushButton::clicked, this,
+                [this, n] { cmdBeshchrTextPlus_Click(n); });
     }
-    connect(element<QPushButton>(f, QStringLiteral("cmdNamenforBT")), &QPushButton::clicked, this,
-            &TextbausteinBedienung::cmdNamenforBT_Click);
-    connect(element<QPushButton>(f, QStringLiteral("cmdBTAktuali")), &QPushButton::clicked, this,
-            &TextbausteinBedienung::cmdBTAktuali_Click);
+    connect(m_ui.cmdNamenforBT, &QPushButton::clicked, this, &TextbausteinBedienung::cmdNamenforBT_Click);
+    connect(m_ui.cmdBTAktuali, &QPushButton::clicked, this, &TextbausteinBedienung::cmdBTAktuali_Click);
     // The switch is a plain label in the window, so its clicks are caught here.
-    mehrLabel()->installEventFilter(this);
+    m_ui.lblMehrFertigeTexteAnzeigen->installEventFilter(this);
 }
 
 bool TextbausteinBedienung::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (objekt == mehrLabel() && ereignis->type() == QEvent::MouseButtonRelease &&
+    if (objekt == m_ui.lblMehrFertigeTexteAnzeigen && ereignis->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(ereignis)->button() == Qt::LeftButton) {
         lblMehrFertigeTexteAnzeigen_Click();
         return true;
@@ -80,11 +90,11 @@ void TextbausteinBedienung::BTNamenSetzen() {
 
 void TextbausteinBedienung::cmdBeschrTextVor_Click(int n) {
     TextDateiLesen(m_app.plattform(), m_app.zustand(), m_app.daten().ausProgrammordner(textDatei(n)),
-                   rtfInhalt());
+                   m_ui.rtfInhalt);
     FelderAusZeilenSetzen(m_app, Schluesselsuche::Enthalten);
     const QString beschriftung = textKnopf(n)->text();
     if (n == 1 && beschriftung == QLatin1String("Merian")) {
-        element<QCheckBox>(&m_app.frmHaupt(), QStringLiteral("chkBil3JaNEin"))->setChecked(false);
+        m_ui.chkBil3JaNEin->setChecked(false);
     }
     if (n < kOhneGenreAb) {
         m_app.frmBuch().GenreAusTextblockSetzen(beschriftung);
@@ -105,10 +115,10 @@ void TextbausteinBedienung::cmdBTAktuali_Click() {
 }
 
 void TextbausteinBedienung::lblMehrFertigeTexteAnzeigen_Click() {
-    const bool mehr = mehrLabel()->text() == kMehr;
-    element<QGroupBox>(&m_app.frmHaupt(), QStringLiteral("fraFertigeTexte2"))->setVisible(mehr);
-    element<QGroupBox>(&m_app.frmHaupt(), QStringLiteral("fraFertigeTexte3"))->setVisible(mehr);
-    mehrLabel()->setText(mehr ? kWenig : kMehr);
+    const bool mehr = m_ui.lblMehrFertigeTexteAnzeigen->text() == kMehr;
+    m_ui.fraFertigeTexte2->setVisible(mehr);
+    m_ui.fraFertigeTexte3->setVisible(mehr);
+    m_ui.lblMehrFertigeTexteAnzeigen->setText(mehr ? kWenig : kMehr);
     if (mehr) {
         beschreibungsGroesseSetzen(7980, 1815);
     } else {
@@ -118,17 +128,9 @@ void TextbausteinBedienung::lblMehrFertigeTexteAnzeigen_Click() {
 
 void TextbausteinBedienung::beschreibungsGroesseSetzen(int breiteTwips, int hoeheTwips) {
     // The field sits in a layout: the size is its least size, the layout gives it the rest.
-    rtfInhalt()->setMinimumSize(breiteTwips / kTwipsProPixel, hoeheTwips / kTwipsProPixel);
+    m_ui.rtfInhalt->setMinimumSize(breiteTwips / kTwipsProPixel, hoeheTwips / kTwipsProPixel);
 }
 
 QPushButton* TextbausteinBedienung::textKnopf(int n) const {
-    return element<QPushButton>(&m_app.frmHaupt(), QStringLiteral("cmdBeschrTextVor%1").arg(n));
-}
-
-QLabel* TextbausteinBedienung::mehrLabel() const {
-    return element<QLabel>(&m_app.frmHaupt(), QStringLiteral("lblMehrFertigeTexteAnzeigen"));
-}
-
-RichTextFeld* TextbausteinBedienung::rtfInhalt() const {
-    return element<RichTextFeld>(&m_app.frmHaupt(), QStringLiteral("rtfInhalt"));
+    return m_textKnoepfe.at(static_cast<std::size_t>(n - 1));
 }

@@ -3,10 +3,14 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
+
 class Anwendung;
-class QLabel;
 class QPushButton;
-class RichTextFeld;
+
+namespace Ui {
+class frmHaupt;
+}
 
 // The main window's 21 stored-text buttons with their edit buttons, the names file and the
 // "mehr"/"wenig" switch that shows the second and third row of buttons.
@@ -16,7 +20,7 @@ public:
     static constexpr int kAnzahl = 21;
 
     // Connects the controls of the main window, which must exist already.
-    explicit TextbausteinBedienung(Anwendung& anwendung, QObject* parent = nullptr);
+    TextbausteinBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, QObject* parent);
 
     // Reads the names of the stored texts; a missing file keeps the previous names.
     void BTNamenLesen(const QString& pfad);
@@ -38,8 +42,9 @@ private:
     void verbinden();
     void beschreibungsGroesseSetzen(int breiteTwips, int hoeheTwips);
     QPushButton* textKnopf(int n) const;
-    QLabel* mehrLabel() const;
-    RichTextFeld* rtfInhalt() const;
 
     Anwendung& m_app;
+    Ui::frmHaupt& m_ui;
+    std::array<QPushButton*, kAnzahl> m_textKnoepfe;
+    std::array<QPushButton*, kAnzahl> m_bearbeitenKnoepfe;
 };

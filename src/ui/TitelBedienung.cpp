@@ -10,9 +10,8 @@
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
-#include "ui/Steuerelemente.h"
-#include "ui/frmHaupt.h"
 #include "ui/frmVorlIni.h"
+#include "ui_frmHaupt.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -35,45 +34,45 @@ void listeSetzen(QComboBox* box, const QStringList& eintraege, const QString& te
 
 } // namespace
 
-TitelBedienung::TitelBedienung(Anwendung& anwendung, QObject* parent) : QObject(parent), m_app(anwendung) {
+TitelBedienung::TitelBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, QObject* parent)
+    : QObject(parent), m_app(anwendung), m_ui(ui) {
     verbinden();
 }
 
 void TitelBedienung::verbinden() {
-    const QWidget* f = &m_app.frmHaupt();
-    const auto knopf = [this, f](const char* name, void (TitelBedienung::*handler)()) {
-        connect(element<QPushButton>(f, QLatin1String(name)), &QPushButton::clicked, this, handler);
+    const auto knopf = [this](QPushButton* k, void (TitelBedienung::*handler)()) {
+        connect(k, &QPushButton::clicked, this, handler);
     };
-    const auto klick = [this, f](const char* name, void (TitelBedienung::*handler)()) {
-        connect(element<KlickLabel>(f, QLatin1String(name)), &KlickLabel::geklickt, this, handler);
+    const auto klick = [this](KlickLabel* l, void (TitelBedienung::*handler)()) {
+        connect(l, &KlickLabel::geklickt, this, handler);
     };
-    const auto menue = [this, f](const char* name, void (TitelBedienung::*handler)()) {
-        connect(element<QAction>(f, QLatin1String(name)), &QAction::triggered, this, handler);
+    const auto menue = [this](QAction* a, void (TitelBedienung::*handler)()) {
+        connect(a, &QAction::triggered, this, handler);
     };
-    connect(text("txtArtikelBez"), &QLineEdit::textChanged, this, &TitelBedienung::txtArtikelBez_Change);
-    knopf("cmdArtBezBilden", &TitelBedienung::cmdArtBezBilden_Click);
-    klick("Label25", &TitelBedienung::Label25_Click);
-    knopf("cmdZusZufugen", &TitelBedienung::cmdZusZufugen_Click);
-    knopf("cmdTitel", &TitelBedienung::cmdTitel_Click);
-    knopf("cmdVerlaginsBuchbeschr", &TitelBedienung::cmdVerlaginsBuchbeschr_Click);
-    knopf("cmdAutorinsBuchbeschr", &TitelBedienung::cmdAutorinsBuchbeschr_Click);
-    knopf("cmdUntertitelFett", &TitelBedienung::cmdUntertitelFett_Click);
-    knopf("cmdWasBitenFett", &TitelBedienung::cmdWasBitenFett_Click);
-    knopf("cmdBeschreibungFett", &TitelBedienung::cmdBeschreibungFett_Click);
-    klick("lblLoeschenArtBezTitelUnter", &TitelBedienung::lblLoeschenArtBezTitelUnter_Click);
-    menue("mnuVorlBuch", &TitelBedienung::mnuVorlBuch_Click);
-    menue("mnuVorlCD_MC", &TitelBedienung::mnuVorlCD_MC_Click);
-    menue("mnuVorlKleid", &TitelBedienung::mnuVorlKleid_Click);
-    menue("mnuBabyKleidung", &TitelBedienung::mnuBabyKleidung_Click);
-    knopf("cmdAufWasUbername", &TitelBedienung::cmdAufWasUbername_Click);
-    knopf("cmdZusatztextUbername", &TitelBedienung::cmdZusatztextUbername_Click);
+    connect(m_ui.txtArtikelBez, &QLineEdit::textChanged, this, &TitelBedienung::txtArtikelBez_Change);
+    knopf(m_ui.cmdArtBezBilden, &TitelBedienung::cmdArtBezBilden_Click);
+    klick(m_ui.Label25, &TitelBedienung::Label25_Click);
+    knopf(m_ui.cmdZusZufugen, &TitelBedienung::cmdZusZufugen_Click);
+    knopf(m_ui.cmdTitel, &TitelBedienung::cmdTitel_Click);
+    knopf(m_ui.cmdVerlaginsBuchbeschr, &TitelBedienung::cmdVerlaginsBuchbeschr_Click);
+    knopf(m_ui.cmdAutorinsBuchbeschr, &TitelBedienung::cmdAutorinsBuchbeschr_Click);
+    knopf(m_ui.cmdUntertitelFett, &TitelBedienung::cmdUntertitelFett_Click);
+    knopf(m_ui.cmdWasBitenFett, &TitelBedienung::cmdWasBitenFett_Click);
+    knopf(m_ui.cmdBeschreibungFett, &TitelBedienung::cmdBeschreibungFett_Click);
+    klick(m_ui.lblLoeschenArtBezTitelUnter, &TitelBedienung::lblLoeschenArtBezTitelUnter_Click);
+    menue(m_ui.mnuVorlBuch, &TitelBedienung::mnuVorlBuch_Click);
+    menue(m_ui.mnuVorlCD_MC, &TitelBedienung::mnuVorlCD_MC_Click);
+    menue(m_ui.mnuVorlKleid, &TitelBedienung::mnuVorlKleid_Click);
+    menue(m_ui.mnuBabyKleidung, &TitelBedienung::mnuBabyKleidung_Click);
+    knopf(m_ui.cmdAufWasUbername, &TitelBedienung::cmdAufWasUbername_Click);
+    knopf(m_ui.cmdZusatztextUbername, &TitelBedienung::cmdZusatztextUbername_Click);
 }
 
 void TitelBedienung::txtArtikelBez_Change() {
-    QLineEdit* feld = text("txtArtikelBez");
+    QLineEdit* feld = m_ui.txtArtikelBez;
     const BezeichnungsZaehler z = bezeichnungZaehlen(feld->text());
-    element<QLabel>(&m_app.frmHaupt(), QStringLiteral("lblAnzahl"))->setText(z.anzahl);
-    element<QLabel>(&m_app.frmHaupt(), QStringLiteral("lblAnzahlNoch"))->setText(z.anzahlNoch);
+    m_ui.lblAnzahl->setText(z.anzahl);
+    m_ui.lblAnzahlNoch->setText(z.anzahlNoch);
     if (!z.kappen) {
         return;
     }
@@ -85,16 +84,16 @@ void TitelBedienung::txtArtikelBez_Change() {
 
 void TitelBedienung::cmdArtBezBilden_Click() {
     const BildnameErgebnis e =
-        bezeichnungAusBildname({text("txtEbayBildPfad")->text(), text("txtEbayBildPfad2")->text(),
-                                text("txtArtikelBez")->text(), istHausverkaeufer()});
+        bezeichnungAusBildname({m_ui.txtEbayBildPfad->text(), m_ui.txtEbayBildPfad2->text(),
+                                m_ui.txtArtikelBez->text(), istHausverkaeufer()});
     if (e.bezeichnung) {
-        text("txtArtikelBez")->setText(*e.bezeichnung);
+        m_ui.txtArtikelBez->setText(*e.bezeichnung);
     }
     if (e.titel) {
-        text("txtTitel")->setText(*e.titel);
+        m_ui.txtTitel->setText(*e.titel);
     }
     if (e.bild3Aus) {
-        element<QCheckBox>(&m_app.frmHaupt(), QStringLiteral("chkBil3JaNEin"))->setChecked(false);
+        m_ui.chkBil3JaNEin->setChecked(false);
     }
     if (!e.meldung.isEmpty()) {
         m_app.plattform().meldungsfenster(e.meldung, Plattform::Symbol::Keins, Plattform::Knoepfe::Ok,
@@ -103,19 +102,19 @@ void TitelBedienung::cmdArtBezBilden_Click() {
 }
 
 void TitelBedienung::Label25_Click() {
-    QLineEdit* bezeichnung = text("txtArtikelBez");
-    const auto neu = bildnameAnhaengen(text("txtEbayBildPfad")->text(), text("txtEbayBildPfad2")->text(),
-                                       bezeichnung->text());
+    QLineEdit* bezeichnung = m_ui.txtArtikelBez;
+    const auto neu =
+        bildnameAnhaengen(m_ui.txtEbayBildPfad->text(), m_ui.txtEbayBildPfad2->text(), bezeichnung->text());
     if (neu) {
         bezeichnung->setText(*neu);
     }
 }
 
 void TitelBedienung::cmdZusZufugen_Click() {
-    QComboBox* autor = box("cboBuchAutor");
-    QComboBox* zus1 = box("cboZus1");
-    QComboBox* zus2 = box("cboZus2");
-    QLineEdit* bezeichnung = text("txtArtikelBez");
+    QComboBox* autor = m_ui.cboBuchAutor;
+    QComboBox* zus1 = m_ui.cboZus1;
+    QComboBox* zus2 = m_ui.cboZus2;
+    QLineEdit* bezeichnung = m_ui.txtArtikelBez;
     const ZufuegenErgebnis e =
         zusaetzeZufuegen(bezeichnung->text(), autor->currentText(), zus1->currentText(), zus2->currentText(),
                          istHausverkaeufer());
@@ -129,27 +128,27 @@ void TitelBedienung::cmdZusZufugen_Click() {
 }
 
 void TitelBedienung::cmdTitel_Click() {
-    text("txtTitel")->setText(text("txtArtikelBez")->selectedText());
+    m_ui.txtTitel->setText(m_ui.txtArtikelBez->selectedText());
 }
 
 void TitelBedienung::cmdVerlaginsBuchbeschr_Click() {
-    text("txtUntertittel")->setText(text("txtArtikelBez")->selectedText());
+    m_ui.txtUntertittel->setText(m_ui.txtArtikelBez->selectedText());
 }
 
 void TitelBedienung::cmdAutorinsBuchbeschr_Click() {
-    emit buchAutorGesetzt(text("txtArtikelBez")->selectedText());
+    emit buchAutorGesetzt(m_ui.txtArtikelBez->selectedText());
 }
 
 void TitelBedienung::cmdUntertitelFett_Click() {
-    fettMarkierenIn(text("txtUntertittel"));
+    fettMarkierenIn(m_ui.txtUntertittel);
 }
 
 void TitelBedienung::cmdWasBitenFett_Click() {
-    fettMarkierenIn(text("txtAufWasBiten"));
+    fettMarkierenIn(m_ui.txtAufWasBiten);
 }
 
 void TitelBedienung::cmdBeschreibungFett_Click() {
-    RichTextFeld* feld = rtfInhalt();
+    RichTextFeld* feld = m_ui.rtfInhalt;
     const auto neu = fettMarkieren(feld->text(), feld->selStart(), feld->selText());
     if (!neu) {
         Meldung(m_app.plattform(), 99, kKeineAuswahl);
@@ -159,9 +158,9 @@ void TitelBedienung::cmdBeschreibungFett_Click() {
 }
 
 void TitelBedienung::lblLoeschenArtBezTitelUnter_Click() {
-    text("txtArtikelBez")->clear();
-    text("txtTitel")->clear();
-    text("txtUntertittel")->clear();
+    m_ui.txtArtikelBez->clear();
+    m_ui.txtTitel->clear();
+    m_ui.txtUntertittel->clear();
 }
 
 void TitelBedienung::mnuVorlBuch_Click() {
@@ -180,17 +179,17 @@ void TitelBedienung::mnuVorlKleid_Click() {
 void TitelBedienung::mnuBabyKleidung_Click() {}
 
 void TitelBedienung::cmdAufWasUbername_Click() {
-    const GebotszeilenTeile teile{box("cboEinZwei")->currentText(),     box("cboEinEineEinen")->currentText(),
-                                  box("cboGutErhalten")->currentText(), box("cboGutNeu")->currentText(),
-                                  box("cboAufWasBiten")->currentText(), box("cboAufWasBiten2")->currentText(),
-                                  box("cboAufWasBiten3")->currentText()};
-    text("txtAufWasBiten")->setText(gebotszeileBilden(teile));
+    const GebotszeilenTeile teile{m_ui.cboEinZwei->currentText(),     m_ui.cboEinEineEinen->currentText(),
+                                  m_ui.cboGutErhalten->currentText(), m_ui.cboGutNeu->currentText(),
+                                  m_ui.cboAufWasBiten->currentText(), m_ui.cboAufWasBiten2->currentText(),
+                                  m_ui.cboAufWasBiten3->currentText()};
+    m_ui.txtAufWasBiten->setText(gebotszeileBilden(teile));
     emit buchArtGesetzt(buchartAusZusatz(teile.aufWasBiten3));
 }
 
 void TitelBedienung::cmdZusatztextUbername_Click() {
-    RichTextFeld* feld = rtfInhalt();
-    const auto e = zusatztextAnhaengen(feld->text(), box("cboZusatzTexte")->currentText());
+    RichTextFeld* feld = m_ui.rtfInhalt;
+    const auto e = zusatztextAnhaengen(feld->text(), m_ui.cboZusatzTexte->currentText());
     if (!e) {
         return;
     }
@@ -210,7 +209,7 @@ void TitelBedienung::startKategorieWaehlen(const QString& startenMit) {
 
 // The seller's description is emptied only when the seller agrees.
 void TitelBedienung::kategorieWechseln(const QString& artikelArt) {
-    const bool leeren = rtfInhalt()->text().isEmpty() ||
+    const bool leeren = m_ui.rtfInhalt->text().isEmpty() ||
                         m_app.plattform().meldungsfenster(
                             kBeschreibungLeeren, Plattform::Symbol::Ausrufezeichen,
                             Plattform::Knoepfe::JaNein, kProgrammTitel) == Plattform::Antwort::Ja;
@@ -227,38 +226,38 @@ void TitelBedienung::vorlageAnwenden(const QString& artikelArt, bool beschreibun
         return;
     }
     m_app.zustand().artikelArt = v->artikelArt;
-    for (const QString& name : kategorieVersteckt()) {
-        steuerelement(name)->hide();
+    for (const Kategorieknopf k : kKategorieknoepfe) {
+        knopf(k)->hide();
     }
     if (beschreibungLeeren) {
-        rtfInhalt()->setText(QString());
+        m_ui.rtfInhalt->setText(QString());
     }
-    element<QLabel>(&m_app.frmHaupt(), QStringLiteral("lblArtikelArt"))->setText(v->lblArtikelArt);
-    box("cboEinZwei")->setCurrentText(v->einZwei);
-    box("cboEinEineEinen")->setCurrentText(v->einEineEinen);
-    box("cboGutNeu")->setCurrentText(v->gutNeu);
-    listeSetzen(box("cboAufWasBiten"), v->aufWasBitenListe, v->aufWasBiten);
-    listeSetzen(box("cboAufWasBiten2"), v->aufWasBiten2Liste, v->aufWasBiten2);
-    listeSetzen(box("cboAufWasBiten3"), v->aufWasBiten3Liste, v->aufWasBiten3);
-    steuerelement(v->knopf)->show();
-    for (const QString& name : v->sichtbar) {
-        steuerelement(name)->show();
+    m_ui.lblArtikelArt->setText(v->lblArtikelArt);
+    m_ui.cboEinZwei->setCurrentText(v->einZwei);
+    m_ui.cboEinEineEinen->setCurrentText(v->einEineEinen);
+    m_ui.cboGutNeu->setCurrentText(v->gutNeu);
+    listeSetzen(m_ui.cboAufWasBiten, v->aufWasBitenListe, v->aufWasBiten);
+    listeSetzen(m_ui.cboAufWasBiten2, v->aufWasBiten2Liste, v->aufWasBiten2);
+    listeSetzen(m_ui.cboAufWasBiten3, v->aufWasBiten3Liste, v->aufWasBiten3);
+    knopf(v->knopf)->show();
+    for (const Kategorieknopf k : v->sichtbar) {
+        knopf(k)->show();
     }
-    box("cboBuchAutor")->setVisible(v->buchAutorSichtbar);
+    m_ui.cboBuchAutor->setVisible(v->buchAutorSichtbar);
     if (!v->buchArt.isEmpty()) {
         emit buchArtGesetzt(v->buchArt);
     }
     if (beschreibungLeeren && !v->inhaltDatei.isEmpty()) {
         beschreibungVorlageLaden(v->inhaltDatei);
     }
-    box("cboGutErhalten")->setCurrentText(v->gutErhalten);
-    text("txtAufWasBiten")->clear();
+    m_ui.cboGutErhalten->setCurrentText(v->gutErhalten);
+    m_ui.txtAufWasBiten->clear();
     emit kategorieGewechselt();
 }
 
 // A missing template lets the seller pick another file, as every template part does.
 void TitelBedienung::beschreibungVorlageLaden(const QString& datei) {
-    m_app.frmVorlIni().DateiInFeldLaden(datei, rtfInhalt());
+    m_app.frmVorlIni().DateiInFeldLaden(datei, m_ui.rtfInhalt);
 }
 
 void TitelBedienung::fettMarkierenIn(QLineEdit* feld) {
@@ -274,18 +273,18 @@ bool TitelBedienung::istHausverkaeufer() const {
     return hausverkaeufer::istHausverkaeufer(m_app.zustand().verkaeuferName);
 }
 
-QLineEdit* TitelBedienung::text(const char* name) const {
-    return element<QLineEdit>(&m_app.frmHaupt(), QLatin1String(name));
-}
-
-QComboBox* TitelBedienung::box(const char* name) const {
-    return element<QComboBox>(&m_app.frmHaupt(), QLatin1String(name));
-}
-
-QWidget* TitelBedienung::steuerelement(const QString& name) const {
-    return element<QWidget>(&m_app.frmHaupt(), name);
-}
-
-RichTextFeld* TitelBedienung::rtfInhalt() const {
-    return element<RichTextFeld>(&m_app.frmHaupt(), QStringLiteral("rtfInhalt"));
+QPushButton* TitelBedienung::knopf(Kategorieknopf k) const {
+    switch (k) {
+    case Kategorieknopf::BuchBeschreibung:
+        return m_ui.cmdBuchBeschr;
+    case Kategorieknopf::KleidungBeschreibung:
+        return m_ui.cmdKleidungBeschreibung;
+    case Kategorieknopf::Songs:
+        return m_ui.cmdSongs;
+    case Kategorieknopf::VerlagInsBuch:
+        return m_ui.cmdVerlaginsBuchbeschr;
+    case Kategorieknopf::AutorInsBuch:
+        return m_ui.cmdAutorinsBuchbeschr;
+    }
+    Q_UNREACHABLE();
 }

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "title/Kategorien.h"
+
 #include <QObject>
 #include <QString>
 
 class Anwendung;
-class QComboBox;
 class QLineEdit;
-class QWidget;
-class RichTextFeld;
+class QPushButton;
+
+namespace Ui {
+class frmHaupt;
+}
 
 // The main window's handlers for the designation, title, subtitle and "Sie bieten auf " line, and the
 // category menu. Values meant for the book window and the settings leave through the signals, so the
@@ -16,7 +20,7 @@ class TitelBedienung final : public QObject {
     Q_OBJECT
 public:
     // Connects the controls of the main window, which must exist already.
-    explicit TitelBedienung(Anwendung& anwendung, QObject* parent = nullptr);
+    TitelBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, QObject* parent);
 
     void txtArtikelBez_Change();
     void cmdArtBezBilden_Click();
@@ -58,10 +62,8 @@ private:
     void fettMarkierenIn(QLineEdit* feld);
     bool istHausverkaeufer() const;
 
-    QLineEdit* text(const char* name) const;
-    QComboBox* box(const char* name) const;
-    QWidget* steuerelement(const QString& name) const;
-    RichTextFeld* rtfInhalt() const;
+    QPushButton* knopf(Kategorieknopf k) const;
 
     Anwendung& m_app;
+    Ui::frmHaupt& m_ui;
 };

@@ -3,7 +3,6 @@
 #include "compose/Bilder.h"
 #include "ui/Anwendung.h"
 #include "ui/BildFeld.h"
-#include "ui/Steuerelemente.h"
 #include "ui/frmHaupt.h"
 #include "ui_frmBild.h"
 
@@ -17,11 +16,6 @@ constexpr int kVergroesserung = 5;
 
 int px(int twips) {
     return twips / kTwipsJePixel;
-}
-
-// The main window's hidden picture that carries the thumbnail to be shown.
-const BildFeld& bildTraeger(Anwendung& app) {
-    return *element<BildFeld>(&app.frmHaupt(), QStringLiteral("picFotoAlle"));
 }
 
 } // namespace
@@ -54,7 +48,7 @@ void FrmBild::Form_Load() {
     const FrmHaupt& haupt = m_app.frmHaupt();
     move(haupt.x() + px(4500), haupt.y() + px(3200));
 
-    const BildFeld& traeger = bildTraeger(m_app);
+    const BildFeld& traeger = m_app.frmHaupt().bildTraeger();
     const QSize bild = traeger.size() * kVergroesserung;
     ui->imgVorAlle->setPixmap(QPixmap::fromImage(traeger.bild()));
     const int breite = bild.width() + px(400);

@@ -4,36 +4,11 @@
 #include "ui/Anwendung.h"
 #include "ui/ExterneProgramme.h"
 #include "ui/Meldung.h"
-#include "ui/Steuerelemente.h"
 #include "ui/frmEinstell.h"
 #include "ui/frmHaupt.h"
 #include "ui_frmBildGrosse.h"
 
 #include <QComboBox>
-#include <QLineEdit>
-
-namespace {
-
-const std::array<QString, 4> kDateiFelder{
-    QStringLiteral("txtEbayBildPfad"), QStringLiteral("txtEbayBildPfad_b"),
-    QStringLiteral("txtEbayBildPfad2"), QStringLiteral("txtEbayBildPfad2_b")};
-const std::array<QString, 4> kBreitenFelder{
-    QStringLiteral("txtBildLaenge"), QStringLiteral("txtBildLaenge_b"), QStringLiteral("txtBildLaenge2"),
-    QStringLiteral("txtBildLaenge2_b")};
-const std::array<QString, 4> kHoehenFelder{QStringLiteral("txtBildHohe"), QStringLiteral("txtBildHohe_b"),
-                                           QStringLiteral("txtBildHohe2"), QStringLiteral("txtBildHohe2_b")};
-const QString kAnfangsText = QStringLiteral("txtAktuellePfad");
-
-QLineEdit* hauptFeld(Anwendung& app, const QString& name) {
-    return element<QLineEdit>(&app.frmHaupt(), name);
-}
-
-// The main window's width and height fields are combo boxes whose text is the number.
-QComboBox* groessenFeld(Anwendung& app, const QString& name) {
-    return element<QComboBox>(&app.frmHaupt(), name);
-}
-
-} // namespace
 
 FrmBildGrosse::FrmBildGrosse(Anwendung& anwendung)
     : QWidget(&anwendung.frmHaupt(), Qt::Window), m_app(anwendung),
@@ -53,9 +28,10 @@ FrmBildGrosse::FrmBildGrosse(Anwendung& anwendung)
 FrmBildGrosse::~FrmBildGrosse() = default;
 
 void FrmBildGrosse::UmrechnenOeffnen() {
+    const std::array<QString, 4> dateien = m_app.frmHaupt().bildDateien();
     std::array<bool, 4> mitBild{};
     for (std::size_t i = 0; i < mitBild.size(); ++i) {
-        mitBild[i] = !hauptFeld(m_app, kDateiFelder[i])->text().isEmpty();
+        mitBild.at(i) = !dateien.at(i).isEmpty();
     }
     if (mitBild == std::array<bool, 4>{}) {
         Meldung(m_app.plattform(), 99, QStringLiteral("Sie haben noch kein Bild eingefügt!"));
@@ -123,8 +99,8 @@ void FrmBildGrosse::cmdEinfugen_Click() {
     }
     for (std::size_t i = 0; i < boxen().size(); ++i) {
         if (boxen()[i]->isChecked()) {
-            groessenFeld(m_app, kBreitenFelder[i])->setCurrentText(ui->txtBildLaengeSoll->currentText());
-            groessenFeld(m_app, kHoehenFelder[i])->setCurrentText(ui->txtHoheSoll->text());
+            m_app.frmHaupt().bildgroesseSetzen(static_cast<int>(i) + 1, ui->txtBildLaengeSoll->currentText(),
+                                               ui->txtHoheSoll->text());
         }
     }
     for (QCheckBox* box : boxen()) {
@@ -136,10 +112,10 @@ void FrmBildGrosse::cmdEinfugen_Click() {
 }
 
 void FrmBildGrosse::cmdSuchenBildOben1_Click() {
-    const QString aktuell = hauptFeld(m_app, kAnfangsText)->text();
-    const bool hatPfad = !aktuell.isEmpty() && aktuell != kAnfangsText;
-    const QString fotos =
-        element<QLineEdit>(&m_app.frmEinstell(), QStringLiteral("txtPfadZuMeinenArtikel"))->text();
+    const QString aktuell = m_app.frmHaupt().bildOrdner();
+    // The stored window showed the field's name as its text until a picture was picked.
+    const bool hatPfad = !aktuell.isEmpty() && aktuell != QLatin1String("txtAktuellePfad");
+    const QString fotos = m_app.frmEinstell().werte().pfadZuMeinenArtikel;
     OrdnerOeffnen(m_app.plattform(), hatPfad ? aktuell : fotos);
 }
 

@@ -6,8 +6,6 @@
 #include "ui/ExterneProgramme.h"
 #include "ui/ListeLaden.h"
 #include "ui/Meldung.h"
-#include "ui/RichTextFeld.h"
-#include "ui/Steuerelemente.h"
 #include "ui/frmHaupt.h"
 #include "ui_frmBuch.h"
 
@@ -31,6 +29,12 @@ int pixelAusTwips(int twips) {
 FrmBuch::FrmBuch(Anwendung& anwendung, QWidget* parent)
     : QWidget(parent, Qt::Window), m_app(anwendung), ui(std::make_unique<Ui::frmBuch>()) {
     ui->setupUi(this);
+    const Ui::frmBuch& u = *ui;
+    m_text1 = {u.Text1_0, u.Text1_1, u.Text1_2, u.Text1_3, u.Text1_4,
+               u.Text1_5, u.Text1_6, u.Text1_7, u.Text1_8};
+    m_text2 = {u.Text2_0, u.Text2_1, u.Text2_2, u.Text2_3, u.Text2_4,
+               u.Text2_5, u.Text2_6, u.Text2_7, u.Text2_8};
+    m_aktiv = {u.Chk1, u.Chk2, u.Chk3, u.Chk4, u.Chk5, u.Chk6, u.Chk7, u.Chk8, u.Chk9};
     ui->cmdSpeichKleidBeschr->setEnabled(false);
     verbinden();
     Form_Load();
@@ -71,7 +75,7 @@ void FrmBuch::verbinden() {
 }
 
 void FrmBuch::Form_Load() {
-    ui->txtArtikelBez->setText(hauptBezeichnung());
+    ui->txtArtikelBez->setText(m_app.frmHaupt().bezeichnung());
     const std::array<QString, kBuchZeilen> beschriftungen = BuchBeschriftungen();
     const std::array<QString, kBuchZeilen> werte = BuchStartwerte();
     for (int i = 0; i < kBuchZeilen; ++i) {
@@ -145,7 +149,7 @@ void FrmBuch::cmdVerlagEinlesen_Click() {
 
 void FrmBuch::cmdAutorEinlesen_Click() {
     listeLaden(QStringLiteral("BuchAutor.txt"), ui->cboBuchAutor, QStringLiteral("Autor wählen"));
-    listeLaden(QStringLiteral("BuchAutor.txt"), hauptAutor(), QStringLiteral("Autor wählen"));
+    m_app.frmHaupt().buchAutorenLaden(m_app.daten().pfad(QStringLiteral("vorlagen\\BuchAutor.txt")));
 }
 
 void FrmBuch::cmdSpracheEinlesen_Click() {
@@ -195,7 +199,7 @@ void FrmBuch::cmdSpeichKleidBeschr_Click() {
     if (!beschreibungSpeichern()) {
         return;
     }
-    hauptTabelleSetzen(BuchTabelle(werte));
+    emit tabelleGespeichert(BuchTabelle(werte));
     hide();
 }
 
@@ -214,7 +218,7 @@ BuchEingaben FrmBuch::eingaben() const {
     for (int i = 0; i < kBuchZeilen; ++i) {
         e.beschriftungen[i] = text1(i)->text();
         e.werte[i] = text2(i)->text();
-        e.aktiv[i] = element<QCheckBox>(this, QStringLiteral("Chk%1").arg(i + 1))->isChecked();
+        e.aktiv[i] = m_aktiv.at(static_cast<std::size_t>(i))->isChecked();
     }
     return e;
 }
@@ -229,22 +233,65 @@ bool FrmBuch::beschreibungSpeichern() {
     });
 }
 
-QString FrmBuch::hauptBezeichnung() const {
-    return element<QLineEdit>(&m_app.frmHaupt(), QStringLiteral("txtArtikelBez"))->text();
-}
-
-QComboBox* FrmBuch::hauptAutor() const {
-    return element<QComboBox>(&m_app.frmHaupt(), QStringLiteral("cboBuchAutor"));
-}
-
-void FrmBuch::hauptTabelleSetzen(const QString& tabelle) {
-    element<RichTextFeld>(&m_app.frmHaupt(), QStringLiteral("rtfInhaltAuto"))->setText(tabelle);
-}
-
 QLineEdit* FrmBuch::text1(int i) const {
-    return element<QLineEdit>(this, QStringLiteral("Text1_%1").arg(i));
+    return m_text1.at(static_cast<std::size_t>(i));
 }
 
 QLineEdit* FrmBuch::text2(int i) const {
-    return element<QLineEdit>(this, QStringLiteral("Text2_%1").arg(i));
+    return m_text2.at(static_cast<std::size_t>(i));
+}
+
+void FrmBuch::bezeichnungSetzen(const QString& text) {
+    ui->txtArtikelBez->setText(text);
+}
+
+void FrmBuch::autorSetzen(const QString& autor) {
+    ui->cboBuchAutor->setCurrentText(autor);
+}
+
+void FrmBuch::artSetzen(const QString& art) {
+    ui->cboFarbewehlen->setCurrentText(art);
+}
+
+QWidget* FrmBuch::artikelfeld(Artikelfeld feld, int nummer) const {
+    const Ui::frmBuch& u = *ui;
+    switch (feld) {
+    case Artikelfeld::BuchVerlagWahl:
+        return u.cboFirmawehlen;
+    case Artikelfeld::BuchVerlag:
+        return u.Text2_0;
+    case Artikelfeld::BuchAutorWahl:
+        return u.cboBuchAutor;
+    case Artikelfeld::BuchAutor:
+        return u.Text2_1;
+    case Artikelfeld::BuchSpracheWahl:
+        return u.cboSprache;
+    case Artikelfeld::BuchSprache:
+        return u.Text2_8;
+    case Artikelfeld::BuchArtWahl:
+        return u.cboFarbewehlen;
+    case Artikelfeld::BuchArt:
+        return u.Text2_2;
+    case Artikelfeld::BuchGenreWahl:
+        return u.cboArtWehlen;
+    case Artikelfeld::BuchGenre:
+        return u.Text2_4;
+    case Artikelfeld::BuchSeiten:
+        return u.Text2_5;
+    case Artikelfeld::BuchGewicht:
+        return u.Text2_6;
+    case Artikelfeld::BuchZustandWahl1:
+        return u.cboZustandWehlen1;
+    case Artikelfeld::BuchZustandWahl2:
+        return u.cboZustandWehlen2;
+    case Artikelfeld::BuchZustand:
+        return u.Text2_7;
+    case Artikelfeld::BuchAktiv:
+        return m_aktiv.at(static_cast<std::size_t>(nummer - 1));
+    default:
+        break;
+    }
+    // The other fields are the main window's.
+    Q_ASSERT_X(false, "artikelfeld", "Hauptfensterfeld im Buchfenster");
+    return nullptr;
 }

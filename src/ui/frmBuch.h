@@ -1,15 +1,18 @@
 #pragma once
 
+#include "article/ArtikelText.h"
 #include "title/BuchTabelle.h"
 
 #include <QWidget>
 
+#include <array>
 #include <memory>
 
 namespace Ui {
 class frmBuch;
 }
 class Anwendung;
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
@@ -43,6 +46,17 @@ public:
     // from the fields as they are now.
     QString tabelle() const;
 
+    // What the main window's title area hands over.
+    void bezeichnungSetzen(const QString& text);
+    void autorSetzen(const QString& autor);
+    void artSetzen(const QString& art);
+    // The control of a book field of the article.
+    QWidget* artikelfeld(Artikelfeld feld, int nummer) const;
+
+signals:
+    // The description was saved; its table is to go into the main window's automatic description.
+    void tabelleGespeichert(const QString& tabelle);
+
 protected:
     void showEvent(QShowEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
@@ -54,12 +68,12 @@ private:
     void breiteSetzen(int twips);
     BuchEingaben eingaben() const;
     bool beschreibungSpeichern();
-    QString hauptBezeichnung() const;
-    QComboBox* hauptAutor() const;
-    void hauptTabelleSetzen(const QString& tabelle);
     QLineEdit* text1(int i) const;
     QLineEdit* text2(int i) const;
 
     Anwendung& m_app;
     std::unique_ptr<Ui::frmBuch> ui;
+    std::array<QLineEdit*, kBuchZeilen> m_text1{};
+    std::array<QLineEdit*, kBuchZeilen> m_text2{};
+    std::array<QCheckBox*, kBuchZeilen> m_aktiv{};
 };

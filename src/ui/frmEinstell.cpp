@@ -7,7 +7,6 @@
 #include "ui/Meldung.h"
 #include "ui/Modal.h"
 #include "ui/Plattform.h"
-#include "ui/Steuerelemente.h"
 #include "ui/frmHaupt.h"
 #include "ui/frmVorlIni.h"
 #include "ui_frmEinstell.h"
@@ -22,9 +21,6 @@
 namespace {
 
 const QString kExeFilter = QStringLiteral("Exe-Dateien(*.exe)|*.exe|Ale Dateien|*.*");
-const QStringList kBildbreitenFelder{QStringLiteral("txtBildLaenge"), QStringLiteral("txtBildLaenge_b"),
-                                     QStringLiteral("txtBildLaenge2"), QStringLiteral("txtBildLaenge2_b"),
-                                     QStringLiteral("txtBildLaenge2_c")};
 
 } // namespace
 
@@ -133,7 +129,8 @@ void FrmEinstell::EinstellungenUebernehmen() {
     Zustand& z = m_app.zustand();
     z.verkaeuferName = e.ebayName;
     z.standardTexteGewuenscht = e.satndardTexte;
-    hauptfensterSetzen(hauptfensterwerte(e, z.einstellVomMenue));
+    m_app.frmHaupt().einstellungenZeigen(hauptfensterwerte(e, z.einstellVomMenue));
+    BildbreitenSetzen();
     m_app.frmVorlIni().farbverlaufSetzen(e.pfadGrafik);
 }
 
@@ -142,23 +139,7 @@ void FrmEinstell::EinstellungenAdieren() {
 }
 
 void FrmEinstell::BildbreitenSetzen() {
-    QWidget* haupt = &m_app.frmHaupt();
-    for (const QString& name : kBildbreitenFelder) {
-        element<QComboBox>(haupt, name)->setCurrentText(ui->txtBildLaengeEinstellWert->text());
-    }
-}
-
-void FrmEinstell::hauptfensterSetzen(const Hauptfensterwerte& werte) {
-    QWidget* haupt = &m_app.frmHaupt();
-    element<QLabel>(haupt, QStringLiteral("lblEbayName"))->setText(werte.ebayName);
-    element<QCheckBox>(haupt, QStringLiteral("chkVersadInfoJa"))->setChecked(werte.versandInfoJa);
-    if (werte.versandkosten) {
-        element<QComboBox>(haupt, QStringLiteral("cboVersandkosten"))->setCurrentText(*werte.versandkosten);
-    }
-    if (werte.versandart) {
-        element<QComboBox>(haupt, QStringLiteral("cboPostHermes2"))->setCurrentText(*werte.versandart);
-    }
-    BildbreitenSetzen();
+    m_app.frmHaupt().bildbreitenSetzen(ui->txtBildLaengeEinstellWert->text());
 }
 
 void FrmEinstell::ausMenueOeffnen() {

@@ -51,8 +51,6 @@ protected:
 
 private:
     QString einstellPfad() const;
-    // The only place that writes the main window's controls.
-    void hauptfensterSetzen(const Hauptfensterwerte& werte);
     void datenordnerZeigen();
     void pfadWaehlen(const QString& titel, class QLineEdit* feld, const QString& filter);
 

@@ -1,15 +1,20 @@
 #include "ui/frmHaupt.h"
 
+#include "config/Einstellungen.h"
 #include "core/Version.h"
 #include "title/Gebotszeile.h"
 #include "title/Titel.h"
 #include "ui/Anwendung.h"
+#include "ui/BibliothekBedienung.h"
+#include "ui/BildFeld.h"
 #include "ui/BilderBedienung.h"
+#include "ui/Bildzeilen.h"
 #include "ui/ExterneProgramme.h"
+#include "ui/FertigBedienung.h"
 #include "ui/ListeLaden.h"
 #include "ui/Meldung.h"
+#include "ui/MenueBedienung.h"
 #include "ui/Plattform.h"
-#include "ui/Steuerelemente.h"
 #include "ui/TextbausteinBedienung.h"
 #include "ui/TitelBedienung.h"
 #include "ui/frmBuch.h"
@@ -56,6 +61,13 @@ FrmHaupt::FrmHaupt(Anwendung& anwendung, QWidget* parent)
     m_ui->setupUi(this);
     versandFarbenSetzen();
     verbinden();
+    Ui::frmHaupt& u = *m_ui;
+    m_titel = std::make_unique<TitelBedienung>(m_app, u, this);
+    m_menues = std::make_unique<MenueBedienung>(m_app, u, *m_titel, this);
+    m_bilder = std::make_unique<BilderBedienung>(m_app, u, *m_titel, this);
+    m_fertig = std::make_unique<FertigBedienung>(m_app, u, this);
+    m_textbausteine = std::make_unique<TextbausteinBedienung>(m_app, u, this);
+    m_bibliothek = std::make_unique<BibliothekBedienung>(m_app, u, this);
 }
 
 FrmHaupt::~FrmHaupt() = default;
@@ -92,9 +104,8 @@ void FrmHaupt::Form_Load() {
     FrmEinstell& einstell = m_app.frmEinstell();
     m_app.frmVorlIni().VorlageEinlesen(QStringLiteral("Buch"));
     einstell.BildbreitenSetzen();
-    m_app.textbausteine().BTNamenSetzen();
-    m_app.titel().startKategorieWaehlen(
-        element<QComboBox>(&einstell, QStringLiteral("cboStartenMit"))->currentText());
+    m_textbausteine->BTNamenSetzen();
+    m_titel->startKategorieWaehlen(einstell.werte().startenMit);
 
     m_ui->lblVersion->setText(QStringLiteral("Version: %1.%2").arg(version::major).arg(version::revision));
 
@@ -149,7 +160,7 @@ void FrmHaupt::cmdNeu_Click() {
     FrmEinstell& einstell = m_app.frmEinstell();
     einstell.BildbreitenSetzen();
     Zustand& z = m_app.zustand();
-    z.letzteBilddatei = element<QLineEdit>(&einstell, QStringLiteral("txtPfadZuMeinenArtikel"))->text();
+    z.letzteBilddatei = einstell.werte().pfadZuMeinenArtikel;
     // A book read from a file skips the book checks once; a new article must not inherit that.
     z.pruefungUeberspringen = false;
     z.RegisterEintrag.clear();
@@ -159,7 +170,7 @@ void FrmHaupt::cmdNeu_Click() {
 void FrmHaupt::FormNeuEirichten() {
     Ui::frmHaupt& u = *m_ui;
     kategorieErneutAnwenden();
-    m_app.bilder().BilderNeuEinrichten();
+    m_bilder->BilderNeuEinrichten();
     u.cboZus1->setCurrentText(QString());
     u.cboZus2->setCurrentText(QString());
     for (QLineEdit* feld :
@@ -178,7 +189,7 @@ void FrmHaupt::FormNeuEirichten() {
 }
 
 void FrmHaupt::kategorieErneutAnwenden() {
-    TitelBedienung& titel = m_app.titel();
+    TitelBedienung& titel = *m_titel;
     const QString art = m_ui->lblArtikelArt->text();
     if (art == QLatin1String("Buch")) {
         titel.kategorieAnwenden(QStringLiteral("Buch"));
@@ -253,6 +264,135 @@ void FrmHaupt::mnuanzKommas_Click() {
         QStringLiteral("Anzeige der Anzahl der beim speichern gefundenen und ersätzten Kommas.\r\n") +
             QString::number(m_app.zustand().ErsetztAnzahl),
         Plattform::Symbol::Keins, Plattform::Knoepfe::Ok, QStringLiteral("Anzahl der ersetzten Kommas"));
+}
+
+QWidget* FrmHaupt::artikelfeld(Artikelfeld feld, int nummer) const {
+    const Ui::frmHaupt& u = *m_ui;
+    const auto n = static_cast<std::size_t>(nummer - 1);
+    switch (feld) {
+    case Artikelfeld::Bezeichnung:
+        return u.txtArtikelBez;
+    case Artikelfeld::Titel:
+        return u.txtTitel;
+    case Artikelfeld::Untertitel:
+        return u.txtUntertittel;
+    case Artikelfeld::Gebotsteil:
+        return std::array<QWidget*, 7>{u.cboEinZwei,     u.cboEinEineEinen, u.cboGutErhalten, u.cboGutNeu,
+                                       u.cboAufWasBiten, u.cboAufWasBiten2, u.cboAufWasBiten3}
+            .at(n);
+    case Artikelfeld::Gebotszeile:
+        return u.txtAufWasBiten;
+    case Artikelfeld::Kaufaufforderung1:
+        return u.cboAuforderung1;
+    case Artikelfeld::Kaufaufforderung2:
+        return u.cboAuforderung2;
+    case Artikelfeld::BildDatei:
+        return Bildzeilen(u).at(n).datei;
+    case Artikelfeld::BildVorschau:
+        return Bildzeilen(u).at(n).bild;
+    case Artikelfeld::BildBreite:
+        return Bildzeilen(u).at(n).breite;
+    case Artikelfeld::BildHoehe:
+        return Bildzeilen(u).at(n).hoehe;
+    case Artikelfeld::BildHaken:
+        return Bildzeilen(u).at(n).haken;
+    case Artikelfeld::VersandInfo:
+        return u.chkVersadInfoJa;
+    case Artikelfeld::Versandkosten:
+        return u.cboVersandkosten;
+    case Artikelfeld::Versandart:
+        return u.cboPostHermes2;
+    default:
+        break;
+    }
+    // The book fields are the book window's.
+    Q_ASSERT_X(false, "artikelfeld", "Buchfeld im Hauptfenster");
+    return nullptr;
+}
+
+QString FrmHaupt::artikelArt() const {
+    return m_ui->lblArtikelArt->text();
+}
+
+QString FrmHaupt::bezeichnung() const {
+    return m_ui->txtArtikelBez->text();
+}
+
+QString FrmHaupt::beschreibung() const {
+    return m_ui->rtfInhalt->text();
+}
+
+void FrmHaupt::beschreibungSetzen(const QString& text) {
+    m_ui->rtfInhalt->setText(text);
+}
+
+QString FrmHaupt::inhaltAuto() const {
+    return m_ui->rtfInhaltAuto->text();
+}
+
+void FrmHaupt::inhaltAutoSetzen(const QString& text) {
+    m_ui->rtfInhaltAuto->setText(text);
+}
+
+QString FrmHaupt::link() const {
+    return m_ui->rtfLink->text();
+}
+
+void FrmHaupt::linkSetzen(const QString& text) {
+    m_ui->rtfLink->setText(text);
+}
+
+std::array<QString, 4> FrmHaupt::bildDateien() const {
+    const std::array<Bildzeile, 5> zeilen = Bildzeilen(*m_ui);
+    std::array<QString, 4> dateien;
+    for (std::size_t i = 0; i < dateien.size(); ++i) {
+        dateien.at(i) = zeilen.at(i).datei->text();
+    }
+    return dateien;
+}
+
+void FrmHaupt::bildgroesseSetzen(int zeile, const QString& breite, const QString& hoehe) {
+    const Bildzeile z = Bildzeilen(*m_ui).at(static_cast<std::size_t>(zeile - 1));
+    z.breite->setCurrentText(breite);
+    z.hoehe->setCurrentText(hoehe);
+}
+
+QString FrmHaupt::bildOrdner() const {
+    return m_ui->txtAktuellePfad->text();
+}
+
+const BildFeld& FrmHaupt::bildTraeger() const {
+    return *m_ui->picFotoAlle;
+}
+
+void FrmHaupt::einstellungenZeigen(const Hauptfensterwerte& werte) {
+    Ui::frmHaupt& u = *m_ui;
+    u.lblEbayName->setText(werte.ebayName);
+    u.chkVersadInfoJa->setChecked(werte.versandInfoJa);
+    if (werte.versandkosten) {
+        u.cboVersandkosten->setCurrentText(*werte.versandkosten);
+    }
+    if (werte.versandart) {
+        u.cboPostHermes2->setCurrentText(*werte.versandart);
+    }
+}
+
+void FrmHaupt::bildbreitenSetzen(const QString& breite) {
+    for (const Bildzeile& z : Bildzeilen(*m_ui)) {
+        z.breite->setCurrentText(breite);
+    }
+}
+
+void FrmHaupt::buchAutorenLaden(const QString& pfad) {
+    ListeLaden(m_app.plattform(), m_app.zustand(), pfad, m_ui->cboBuchAutor, QStringLiteral("Autor wählen"));
+}
+
+void FrmHaupt::zuletztGespeichertSetzen(const QString& text) {
+    m_ui->lblZuletztGespeichert->setText(text);
+}
+
+QAction* FrmHaupt::artikelEinlesenMenue() const {
+    return m_ui->mnuArtEinlesen;
 }
 
 // Closing the main window ends the program at once, without a question.

@@ -8,8 +8,6 @@
 #include "ui/ListeLaden.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
-#include "ui/RichTextFeld.h"
-#include "ui/Steuerelemente.h"
 #include "ui/frmHaupt.h"
 #include "ui_frmKleidung.h"
 
@@ -41,6 +39,17 @@ int materialFeld(int k) {
 FrmKleidung::FrmKleidung(Anwendung& anwendung, QWidget* parent)
     : QWidget(parent, Qt::Window), m_app(anwendung), ui(std::make_unique<Ui::frmKleidung>()) {
     ui->setupUi(this);
+    const Ui::frmKleidung& u = *ui;
+    m_text1 = {u.Text1_0, u.Text1_1, u.Text1_2, u.Text1_3, u.Text1_4, u.Text1_5, u.Text1_6, u.Text1_7};
+    // Rows 8 and 9 have no field; the further materials have 10 to 13.
+    m_text2 = {u.Text2_0, u.Text2_1, u.Text2_2, u.Text2_3,  u.Text2_4,  u.Text2_5,  u.Text2_6,
+               u.Text2_7, nullptr,   nullptr,   u.Text2_10, u.Text2_11, u.Text2_12, u.Text2_13};
+    m_listen = {u.cboFirmawehlen, u.cboGrosseWehlen,    u.cboFarbewehlen,      u.cboOptikWehlen,
+                u.cboArtWehlen,   u.cboMaterialWehlen1, u.cboGeschlechtWehlen, u.cboZustandWehlen};
+    m_material = {u.cboMaterialWehlen1, u.cboMaterialWehlen2, u.cboMaterialWehlen3, u.cboMaterialWehlen4,
+                  u.cboMaterialWehlen5};
+    m_prozent = {u.cboProz1, u.cboProz2, u.cboProz3, u.cboProz4, u.cboProz5};
+    m_materialKaestchen = {u.chkMaterial2, u.chkMaterial3, u.chkMaterial4, u.chkMaterial5};
     materialZeilenSperren();
     ui->cmdSpeichKleidBeschr->setEnabled(false);
     verbinden();
@@ -82,7 +91,7 @@ void FrmKleidung::materialZeilenSperren() {
 }
 
 void FrmKleidung::Form_Load() {
-    ui->txtArtikelBez->setText(hauptBezeichnung());
+    ui->txtArtikelBez->setText(m_app.frmHaupt().bezeichnung());
     const std::array<QString, kKleidungZeilen> beschriftungen = KleidungBeschriftungen();
     const std::array<QString, kKleidungZeilen> startwerte = KleidungStartwerte();
     for (int i = 0; i < kKleidungZeilen; ++i) {
@@ -114,7 +123,7 @@ void FrmKleidung::Form_Activate() {
 // program, which must not take back an "Übernehmen" of this showing.
 void FrmKleidung::showEvent(QShowEvent* ereignis) {
     // The description file is named after this field, so it follows the article being edited.
-    ui->txtArtikelBez->setText(hauptBezeichnung());
+    ui->txtArtikelBez->setText(m_app.frmHaupt().bezeichnung());
     QWidget::showEvent(ereignis);
     if (!ereignis->spontaneous()) {
         Form_Activate();
@@ -201,7 +210,7 @@ void FrmKleidung::cmdSpeichKleidBeschr_Click() {
     if (!beschreibungSpeichern()) {
         return;
     }
-    hauptTabelleAnhaengen(neu);
+    emit tabelleGespeichert(neu);
     hide();
 }
 
@@ -247,40 +256,28 @@ bool FrmKleidung::beschreibungSpeichern() {
     });
 }
 
-QString FrmKleidung::hauptBezeichnung() const {
-    return element<QLineEdit>(&m_app.frmHaupt(), QStringLiteral("txtArtikelBez"))->text();
-}
-
-void FrmKleidung::hauptTabelleAnhaengen(const QString& tabelle) {
-    auto* feld = element<RichTextFeld>(&m_app.frmHaupt(), QStringLiteral("rtfInhaltAuto"));
-    feld->setText(feld->text() + tabelle);
-}
-
 QLineEdit* FrmKleidung::text1(int i) const {
-    return element<QLineEdit>(this, QStringLiteral("Text1_%1").arg(i));
+    return m_text1.at(static_cast<std::size_t>(i));
 }
 
 QLineEdit* FrmKleidung::text2(int i) const {
-    return element<QLineEdit>(this, QStringLiteral("Text2_%1").arg(i));
+    QLineEdit* feld = m_text2.at(static_cast<std::size_t>(i));
+    Q_ASSERT(feld != nullptr);
+    return feld;
 }
 
 QComboBox* FrmKleidung::liste(int zeile) const {
-    static const std::array<QString, kKleidungZeilen> namen{
-        QStringLiteral("cboFirmawehlen"),      QStringLiteral("cboGrosseWehlen"),
-        QStringLiteral("cboFarbewehlen"),      QStringLiteral("cboOptikWehlen"),
-        QStringLiteral("cboArtWehlen"),        QStringLiteral("cboMaterialWehlen1"),
-        QStringLiteral("cboGeschlechtWehlen"), QStringLiteral("cboZustandWehlen")};
-    return element<QComboBox>(this, namen.at(zeile));
+    return m_listen.at(static_cast<std::size_t>(zeile));
 }
 
 QComboBox* FrmKleidung::material(int k) const {
-    return element<QComboBox>(this, QStringLiteral("cboMaterialWehlen%1").arg(k));
+    return m_material.at(static_cast<std::size_t>(k - 1));
 }
 
 QComboBox* FrmKleidung::prozent(int k) const {
-    return element<QComboBox>(this, QStringLiteral("cboProz%1").arg(k));
+    return m_prozent.at(static_cast<std::size_t>(k - 1));
 }
 
 QCheckBox* FrmKleidung::materialKaestchen(int k) const {
-    return element<QCheckBox>(this, QStringLiteral("chkMaterial%1").arg(k));
+    return m_materialKaestchen.at(static_cast<std::size_t>(k - 2));
 }

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <memory>
 
 namespace Ui {
@@ -36,6 +37,10 @@ public:
     // from the fields as they are now.
     QString tabelle() const;
 
+signals:
+    // The description was saved; its table is to be appended to the main window's automatic description.
+    void tabelleGespeichert(const QString& tabelle);
+
 protected:
     void showEvent(QShowEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
@@ -48,8 +53,6 @@ private:
     KleidungWerte werte() const;
     void werteSetzen(const KleidungWerte& werte);
     bool beschreibungSpeichern();
-    QString hauptBezeichnung() const;
-    void hauptTabelleAnhaengen(const QString& tabelle);
 
     QLineEdit* text1(int i) const;
     QLineEdit* text2(int i) const;
@@ -60,4 +63,10 @@ private:
 
     Anwendung& m_app;
     std::unique_ptr<Ui::frmKleidung> ui;
+    std::array<QLineEdit*, kKleidungZeilen> m_text1{};
+    std::array<QLineEdit*, 14> m_text2{};
+    std::array<QComboBox*, kKleidungZeilen> m_listen{};
+    std::array<QComboBox*, kMaterialien> m_material{};
+    std::array<QComboBox*, kMaterialien> m_prozent{};
+    std::array<QCheckBox*, kMaterialien - 1> m_materialKaestchen{};
 };

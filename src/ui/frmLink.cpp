@@ -3,8 +3,6 @@
 #include "ui/Anwendung.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
-#include "ui/RichTextFeld.h"
-#include "ui/Steuerelemente.h"
 #include "ui/frmHaupt.h"
 #include "ui_frmLink.h"
 
@@ -64,10 +62,6 @@ LinkArt FrmLink::gewaehlteArt() const {
     return ui->optLink_2->isChecked() ? LinkArt::NurText : LinkArt::NurBild;
 }
 
-RichTextFeld* FrmLink::rtfLink() const {
-    return element<RichTextFeld>(&m_app.frmHaupt(), QStringLiteral("rtfLink"));
-}
-
 void FrmLink::cmdLinkUbername_Click() {
     const LinkErgebnis ergebnis = LinkBilden(
         {ui->txtSeitenPfad->text(), ui->txtImgPfad->text(), ui->txtLinkText->text(), gewaehlteArt()});
@@ -79,7 +73,7 @@ void FrmLink::cmdLinkUbername_Click() {
     }
     switch (LinkZielDeuten(m_app.zustand().linkZiel)) {
     case LinkZielArt::Hauptfenster:
-        rtfLink()->setText(rtfLink()->text() + *ergebnis.block);
+        m_app.frmHaupt().linkSetzen(m_app.frmHaupt().link() + *ergebnis.block);
         break;
     case LinkZielArt::Keins:
         break;
@@ -92,5 +86,5 @@ void FrmLink::cmdLinkUbername_Click() {
 }
 
 void FrmLink::cmdLinkLoeschen2_Click() {
-    rtfLink()->clear();
+    m_app.frmHaupt().linkSetzen(QString());
 }

@@ -7,7 +7,6 @@
 #include <memory>
 
 class Anwendung;
-class RichTextFeld;
 
 namespace Ui {
 class frmLink;
@@ -30,7 +29,6 @@ private:
 
     LinkArt gewaehlteArt() const;
     // The main window's field that collects the links.
-    RichTextFeld* rtfLink() const;
 
     Anwendung& m_app;
     std::unique_ptr<Ui::frmLink> ui;

@@ -133,7 +133,7 @@ void FrmLiveVorschau::aktualisieren() {
 }
 
 LiveStand FrmLiveVorschau::standBilden() const {
-    const FertigBedienung& fertig = m_app.fertig();
+    const FertigBedienung& fertig = m_app.frmHaupt().fertig();
     const PruefEingabe felder = fertig.pruefEingabe();
     ListingEingabe eingabe = fertig.listingEingabe(LiveBildVorhanden(felder.bilder));
     if (m_app.frmBuch().isVisible()) {

@@ -3,7 +3,6 @@
 #include "ui/Anwendung.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
-#include "ui/Steuerelemente.h"
 #include "ui/frmShopSite.h"
 #include "ui_frmShop.h"
 
@@ -97,6 +96,7 @@ QWidget* FrmShop::zeileAufbauen(const ShopZeile& zeile, const ShopTexte& vorlage
     for (const ShopStueck& stueck : zeile.stuecke) {
         auto* feld = new QLineEdit(vorlage.feld(stueck.nummer, stueck.index), rahmen);
         feld->setObjectName(ShopFeldName(stueck.nummer, stueck.index));
+        m_stueckFelder.append({stueck.nummer, stueck.index, feld});
         feld->setToolTip(stueck.beschriftung);
         feld->setCursorPosition(0);
         // The short link opening sits before the address it belongs to.
@@ -109,6 +109,7 @@ QWidget* FrmShop::zeileAufbauen(const ShopZeile& zeile, const ShopTexte& vorlage
         const int index = ShopPosIndex(zeile.bereich, nr);
         auto* feld = new QLineEdit(vorlage.pos.at(index), rahmen);
         feld->setObjectName(ShopPosName(index));
+        m_pos.at(index) = feld;
         feld->setToolTip(kPosHinweise.at(nr - 1));
         feld->setFixedWidth(44);
         reihe->addWidget(feld);
@@ -139,13 +140,8 @@ void FrmShop::Form_Load() {
 
 ShopTexte FrmShop::texte() const {
     ShopTexte t;
-    for (const ShopSchritt& schritt : ShopSchritte()) {
-        for (const ShopZeile& zeile : schritt.zeilen) {
-            for (const ShopStueck& stueck : zeile.stuecke) {
-                t.feld(stueck.nummer, stueck.index) =
-                    element<QLineEdit>(this, ShopFeldName(stueck.nummer, stueck.index))->text();
-            }
-        }
+    for (const Stueckfeld& s : m_stueckFelder) {
+        t.feld(s.nummer, s.index) = s.feld->text();
     }
     for (int pos = 1; pos < kShopPosAnzahl; ++pos) {
         t.pos.at(pos) = txtPos(pos)->text();
@@ -154,7 +150,7 @@ ShopTexte FrmShop::texte() const {
 }
 
 QLineEdit* FrmShop::txtPos(int index) const {
-    return element<QLineEdit>(this, ShopPosName(index));
+    return m_pos.at(index);
 }
 
 void FrmShop::KoordinatenSetzen() {

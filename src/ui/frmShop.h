@@ -2,8 +2,10 @@
 
 #include "compose/ShopSeite.h"
 
+#include <QList>
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
 
 class Anwendung;
@@ -44,7 +46,16 @@ private:
 
     QLineEdit* txtPos(int index) const;
 
+    // The fields of the pieces, made with the window from the shop steps.
+    struct Stueckfeld {
+        int nummer;
+        int index;
+        QLineEdit* feld;
+    };
+
     Anwendung& m_app;
     std::unique_ptr<Ui::frmShop> ui;
     qint16 m_schritt = 0;
+    QList<Stueckfeld> m_stueckFelder;
+    std::array<QLineEdit*, kShopPosAnzahl> m_pos{};
 };

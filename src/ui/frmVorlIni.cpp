@@ -8,7 +8,6 @@
 #include "ui/Modal.h"
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
-#include "ui/Steuerelemente.h"
 #include "ui/frmHaupt.h"
 #include "ui_frmVorlIni.h"
 
@@ -19,24 +18,8 @@
 
 namespace {
 
-// Field, read button and open button of each part file, in the order of vorlageDateien().
-struct TeilFelder {
-    const char* feld;
-    const char* lesen;
-    const char* oeffnen;
-};
-constexpr std::array<TeilFelder, 12> kTeilFelder{{{"htmlTeil0a", "cmdLesen_HtmlTeil0a", "cmdOpen0a"},
-                                                  {"htmlTeil0b", "cmdLesen_HtmlTeil0b", "cmdOpen0b"},
-                                                  {"htmlTeil0c", "cmdLesen_HtmlTeil0c", "cmdOpen0c"},
-                                                  {"htmlTeil0d", "cmdLesen_HtmlTeil0d", "cmdOpen0d"},
-                                                  {"htmlTeil1", "cmdLesen_HtmlTeil1", "cmdOpen1"},
-                                                  {"htmlTeil3b", "cmdLesen_HtmlTeil3b", "cmdOpen3b"},
-                                                  {"htmlTeil3c", "cmdLesen_HtmlTeil3c", "cmdOpen3c"},
-                                                  {"htmlTeil5", "cmdLesen_HtmlTeil5", "cmdOpen5"},
-                                                  {"htmlTeil6", "cmdLesen_HtmlTeil6", "cmdOpen6"},
-                                                  {"htmlTeil6b", "cmdLesen_HtmlTeil6b", "cmdOpen6b"},
-                                                  {"html_shop", "cmdShopAktuall", "cmdOpenShop"},
-                                                  {"htmlTeil7", "Command1", "cmdOpen7"}}};
+// The shop part among the part files, in the order of vorlageDateien().
+constexpr std::size_t kShopTeil = 10;
 
 const QString kHtmlOrdner = QStringLiteral("KORI-Vorlage-Dateien\\HTML_Code\\");
 const QString kCrLf = QStringLiteral("\r\n");
@@ -50,11 +33,22 @@ FrmVorlIni::FrmVorlIni(Anwendung& anwendung, QWidget* parent)
     for (QLineEdit* feld : textFelder()) {
         feld->setMaxLength(std::numeric_limits<int>::max());
     }
-    for (std::size_t i = 0; i < kTeilFelder.size(); ++i) {
-        connect(element<QPushButton>(this, QLatin1String(kTeilFelder.at(i).lesen)), &QPushButton::clicked,
-                this, [this, i] { teilLesen(i); });
-        connect(element<QPushButton>(this, QLatin1String(kTeilFelder.at(i).oeffnen)), &QPushButton::clicked,
-                this, [this, i] { teilOeffnen(i); });
+    const Ui::FrmVorlIni& u = *ui;
+    m_teile = {{{u.htmlTeil0a, u.cmdLesen_HtmlTeil0a, u.cmdOpen0a},
+                {u.htmlTeil0b, u.cmdLesen_HtmlTeil0b, u.cmdOpen0b},
+                {u.htmlTeil0c, u.cmdLesen_HtmlTeil0c, u.cmdOpen0c},
+                {u.htmlTeil0d, u.cmdLesen_HtmlTeil0d, u.cmdOpen0d},
+                {u.htmlTeil1, u.cmdLesen_HtmlTeil1, u.cmdOpen1},
+                {u.htmlTeil3b, u.cmdLesen_HtmlTeil3b, u.cmdOpen3b},
+                {u.htmlTeil3c, u.cmdLesen_HtmlTeil3c, u.cmdOpen3c},
+                {u.htmlTeil5, u.cmdLesen_HtmlTeil5, u.cmdOpen5},
+                {u.htmlTeil6, u.cmdLesen_HtmlTeil6, u.cmdOpen6},
+                {u.htmlTeil6b, u.cmdLesen_HtmlTeil6b, u.cmdOpen6b},
+                {u.html_shop, u.cmdShopAktuall, u.cmdOpenShop},
+                {u.htmlTeil7, u.Command1, u.cmdOpen7}}};
+    for (std::size_t i = 0; i < m_teile.size(); ++i) {
+        connect(m_teile.at(i).lesen, &QPushButton::clicked, this, [this, i] { teilLesen(i); });
+        connect(m_teile.at(i).oeffnen, &QPushButton::clicked, this, [this, i] { teilOeffnen(i); });
     }
     connect(ui->cmdAendSpeich, &QPushButton::clicked, this, &FrmVorlIni::cmdAendSpeich_Click);
     connect(ui->mnuVorlBuch, &QAction::triggered, this, &FrmVorlIni::mnuVorlBuch_Click);
@@ -65,7 +59,33 @@ FrmVorlIni::FrmVorlIni(Anwendung& anwendung, QWidget* parent)
 FrmVorlIni::~FrmVorlIni() = default;
 
 RichTextFeld* FrmVorlIni::htmlFeld(std::size_t index) const {
-    return element<RichTextFeld>(this, QLatin1String(kTeilFelder.at(index).feld));
+    return m_teile.at(index).feld;
+}
+
+Vorlageteile FrmVorlIni::teile() const {
+    const Ui::FrmVorlIni& u = *ui;
+    Vorlageteile t;
+    t.teil2 = u.txtTeil2->text();
+    t.teil3 = u.txtTeil3->text();
+    t.teil4 = u.txtTeil4->text();
+    t.htmlTeil0a = u.htmlTeil0a->text();
+    t.htmlTeil0b = u.htmlTeil0b->text();
+    t.htmlTeil0c = u.htmlTeil0c->text();
+    t.htmlTeil0d = u.htmlTeil0d->text();
+    t.htmlTeil1 = u.htmlTeil1->text();
+    t.htmlTeil3b = u.htmlTeil3b->text();
+    t.htmlTeil3c = u.htmlTeil3c->text();
+    t.htmlTeil5 = u.htmlTeil5->text();
+    t.htmlTeil6 = u.htmlTeil6->text();
+    t.htmlTeil6b = u.htmlTeil6b->text();
+    t.htmlTeil7 = u.htmlTeil7->text();
+    t.htmlShop = u.html_shop->text();
+    t.farbverlauf = u.txtfarbverlauf->text();
+    return t;
+}
+
+void FrmVorlIni::shopTeilLesen() {
+    teilLesen(kShopTeil);
 }
 
 QList<QLineEdit*> FrmVorlIni::textFelder() const {

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "compose/Listing.h"
+
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
 
 class Anwendung;
 class QLineEdit;
+class QPushButton;
 class RichTextFeld;
 
 namespace Ui {
@@ -31,6 +35,10 @@ public:
     bool DateiInFeldLaden(const QString& relativ, RichTextFeld* feld);
     // The main window's menu entry "Vorlagen bearbeiten".
     void ausMenueOeffnen();
+    // The parts as the fields hold them now, saved or not.
+    Vorlageteile teile() const;
+    // Reads the shop part file again, as its button does.
+    void shopTeilLesen();
     // The separator after the shipping block, from the settings' graphics folder.
     void farbverlaufSetzen(const QString& grafikPfad);
 
@@ -51,6 +59,14 @@ private:
     QStringList signaturHtml() const;
     QString vorlagePfad() const;
 
+    // Field, read button and open button of each part file, in the order of vorlageDateien().
+    struct Teilfeld {
+        RichTextFeld* feld;
+        QPushButton* lesen;
+        QPushButton* oeffnen;
+    };
+
     Anwendung& m_app;
     std::unique_ptr<Ui::FrmVorlIni> ui;
+    std::array<Teilfeld, 12> m_teile{};
 };

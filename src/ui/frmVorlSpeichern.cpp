@@ -8,9 +8,9 @@
 #include "ui/Anwendung.h"
 #include "ui/ArtikelBindung.h"
 #include "ui/BibliothekBedienung.h"
+#include "ui/ExterneProgramme.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
-#include "ui/Steuerelemente.h"
 #include "ui/frmEinstell.h"
 #include "ui/frmHaupt.h"
 #include "ui_frmVorlSpeichern.h"
@@ -129,8 +129,7 @@ void FrmVorlSpeichern::Form_Activate() {
         ui->txtArtikelBez->clear();
         mnuDatOpen_Click();
     } else {
-        ui->txtArtikelBez->setText(
-            element<QLineEdit>(&m_app.frmHaupt(), QStringLiteral("txtArtikelBez"))->text());
+        ui->txtArtikelBez->setText(m_app.frmHaupt().bezeichnung());
         m_herkunft = m_app.zustand().listingHerkunft;
         m_herkunftText = m_app.zustand().listingText;
         ui->rtfText->setText(m_app.zustand().listingText);
@@ -151,7 +150,7 @@ bool FrmVorlSpeichern::cmdSpeichern_Click() {
     const SpeicherPfade pfade = SpeicherPfadeBilden(m_app.daten(), dateiname);
     bool gespeichert = TextInDateiSchreiben(pfade.html, ui->rtfText->text());
     gespeichert = TextInDateiSchreiben(pfade.text, ui->rtfSpeichern->text()) && gespeichert;
-    const QString zusatz = element<RichTextFeld>(&m_app.frmHaupt(), QStringLiteral("rtfInhaltAuto"))->text();
+    const QString zusatz = m_app.frmHaupt().inhaltAuto();
     if (!zusatz.isEmpty()) {
         gespeichert = TextInDateiSchreiben(pfade.zusatz, zusatz) && gespeichert;
     }
@@ -228,8 +227,8 @@ void FrmVorlSpeichern::ansichtSchliessen(Plattform::Antwort antwort) {
 }
 
 void FrmVorlSpeichern::zuletztGespeichertZeigen() {
-    element<QLabel>(&m_app.frmHaupt(), QStringLiteral("lblZuletztGespeichert"))
-        ->setText(QStringLiteral("Zuletzt gespeichert:") + kCrLf + m_app.zustand().Speichername);
+    m_app.frmHaupt().zuletztGespeichertSetzen(QStringLiteral("Zuletzt gespeichert:") + kCrLf +
+                                              m_app.zustand().Speichername);
 }
 
 QString FrmVorlSpeichern::registerPfad() const {
@@ -264,7 +263,7 @@ void FrmVorlSpeichern::RegisterNeuSchreiben(const QString& zeile) {
         return;
     }
     if (m_app.zustand().RegisterAngezeigt) {
-        m_app.bibliothek().cmdnochnichtAnzeig_Click();
+        m_app.frmHaupt().bibliothek().cmdnochnichtAnzeig_Click();
     }
 }
 
@@ -349,14 +348,14 @@ void FrmVorlSpeichern::cmdHTMLBearb_Click() {
 }
 
 void FrmVorlSpeichern::cmdVorschau_Click() {
-    vorschau(QStringLiteral("txtPfadIE"));
+    vorschau(m_app.frmEinstell().werte().pfadIE);
 }
 
 void FrmVorlSpeichern::cmdVorschauGoogle_Click() {
-    vorschau(QStringLiteral("txtPfadGoChr"));
+    vorschau(m_app.frmEinstell().werte().pfadGoChr);
 }
 
-void FrmVorlSpeichern::vorschau(const QString& browserFeld) {
+void FrmVorlSpeichern::vorschau(const QString& browser) {
     const QString datei = m_app.daten().pfad(QStringLiteral("Vorschau.html"));
     const QString fehler = VorschauSchreiben(datei, ui->rtfText->text());
     if (!fehler.isEmpty()) {
@@ -369,11 +368,7 @@ void FrmVorlSpeichern::vorschau(const QString& browserFeld) {
     if (!m_ansicht) {
         cmdSpeichern_Click();
     }
-    const QString browser = element<QLineEdit>(&m_app.frmEinstell(), browserFeld)->text();
-    // Without a configured browser the desktop's own program for HTML files shows the preview.
-    const bool gestartet = browser.isEmpty() ? m_app.plattform().oeffnen(datei)
-                                             : m_app.plattform().programmStarten(browser, {datei});
-    if (!gestartet) {
+    if (!BrowserStarten(m_app.plattform(), browser, datei)) {
         Meldung(m_app.plattform(), 999, QStringLiteral("Test ist zu Zeit nicht möglich"));
     }
 }

@@ -66,7 +66,7 @@ private:
     void verbinden();
     void Form_Activate();
     void zuletztGespeichertZeigen();
-    void vorschau(const QString& browserFeld);
+    void vorschau(const QString& browser);
     QString registerPfad() const;
     bool listingZurueckschreiben();
     void schreibknoepfeFreigeben();

@@ -17,10 +17,10 @@ std::array<QString, 81> zeilen(std::initializer_list<QString> eintraege) {
 }
 
 // Every value set on the control, in order.
-QStringList werte(const FelderZuweisungen& z, const QString& element) {
+QStringList werte(const FelderZuweisungen& z, Artikelfeld feld, int nummer = 0) {
     QStringList ergebnis;
     for (const Zuweisung& zuweisung : z.zuweisungen) {
-        if (zuweisung.element == element) {
+        if (zuweisung.feld == feld && zuweisung.nummer == nummer) {
             ergebnis.append(zuweisung.wert);
         }
     }
@@ -116,8 +116,8 @@ void TestArtikelText::komma_wirdUnterstricheUndZurueck() {
     QCOMPARE(datei.beschreibung, QStringLiteral("Eins, zwei\r\n"));
     QCOMPARE(datei.letzteErsetzungen, 1);
     const FelderZuweisungen z = FelderAusZeilenSetzen(datei.zeilen, Schluesselsuche::Genau);
-    QCOMPARE(werte(z, QStringLiteral("txtTitel")), QStringList{QStringLiteral("Rot, blau, grün")});
-    QCOMPARE(werte(z, QStringLiteral("txtUntertittel")), QStringList{QStringLiteral("schon,da")});
+    QCOMPARE(werte(z, Artikelfeld::Titel), QStringList{QStringLiteral("Rot, blau, grün")});
+    QCOMPARE(werte(z, Artikelfeld::Untertitel), QStringList{QStringLiteral("schon,da")});
 }
 
 void TestArtikelText::doppelpunktSchraegstriche_bleibenImWert() {
@@ -127,7 +127,7 @@ void TestArtikelText::doppelpunktSchraegstriche_bleibenImWert() {
     const FelderZuweisungen z = FelderAusZeilenSetzen(
         zurueckgelesen(ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("Buch"), ersetzt)).zeilen,
         Schluesselsuche::Genau);
-    QCOMPARE(werte(z, QStringLiteral("txtEbayBildPfad")),
+    QCOMPARE(werte(z, Artikelfeld::BildDatei, 1),
              QStringList{QStringLiteral("https://www.example.com/bild.jpg")});
 }
 
@@ -140,25 +140,25 @@ void TestArtikelText::beschreibungMitRauteOderStern() {
     QCOMPARE(datei.beschreibung, f.ArtBeschreibung);
     // The "*" line belongs to the description and sets no field.
     const FelderZuweisungen z = FelderAusZeilenSetzen(datei.zeilen, Schluesselsuche::Genau);
-    QCOMPARE(werte(z, QStringLiteral("txtTitel")), QStringList{QString()});
+    QCOMPARE(werte(z, Artikelfeld::Titel), QStringList{QString()});
 }
 
 void TestArtikelText::schluesselImWert_feuertAuch() {
     const FelderZuweisungen z = FelderAusZeilenSetzen(
         zeilen({QStringLiteral("ArtBez=Der Titel im Schuber"), QStringLiteral("Titel=Der Schuber")}),
         Schluesselsuche::Enthalten);
-    QCOMPARE(werte(z, QStringLiteral("txtArtikelBez")), QStringList{QStringLiteral("Der Titel im Schuber")});
-    QCOMPARE(werte(z, QStringLiteral("txtTitel")),
+    QCOMPARE(werte(z, Artikelfeld::Bezeichnung), QStringList{QStringLiteral("Der Titel im Schuber")});
+    QCOMPARE(werte(z, Artikelfeld::Titel),
              (QStringList{QStringLiteral("Der Titel im Schuber"), QStringLiteral("Der Schuber")}));
 }
 
 void TestArtikelText::artikeldatei_data() {
     QTest::addColumn<QString>("inhalt");
-    QTest::addColumn<QString>("element");
+    QTest::addColumn<Artikelfeld>("feld");
     QTest::addColumn<QStringList>("erwartet");
     QTest::addColumn<QString>("beschreibung");
     const QString text = QStringLiteral("*ArtBeschreibung=\r\nText\r\n");
-    const QString titel = QStringLiteral("txtTitel");
+    const Artikelfeld titel = Artikelfeld::Titel;
     QTest::newRow("Bilddatei mit Titel im Namen") << QStringLiteral("*Bild1Pfad=Titelbild.jpg\r\n") + text
                                                   << titel << QStringList{} << QStringLiteral("Text");
     QTest::newRow("Zustand mit Titel im Wert") << QStringLiteral("*Zustand1=Titelblatt lose\r\n") + text
@@ -190,9 +190,9 @@ void TestArtikelText::artikeldatei_data() {
     QTest::newRow("alte Datei Titel")
         << alt << titel << QStringList{QStringLiteral("Atlas 1900")} << altGelesen;
     QTest::newRow("alte Datei Versandkosten")
-        << alt << QStringLiteral("cboVersandkosten") << QStringList{QStringLiteral("4,90")} << altGelesen;
+        << alt << Artikelfeld::Versandkosten << QStringList{QStringLiteral("4,90")} << altGelesen;
     QTest::newRow("alte Datei Versandart")
-        << alt << QStringLiteral("cboPostHermes2") << QStringList{QStringLiteral("Hermes")} << altGelesen;
+        << alt << Artikelfeld::Versandart << QStringList{QStringLiteral("Hermes")} << altGelesen;
     QTest::newRow("ohne Zeilenende am Schluss")
         << QStringLiteral("*Titel=T\r\n*ArtBeschreibung=\r\nA\r\nB") << titel
         << QStringList{QStringLiteral("T")} << QStringLiteral("A\r\nB");
@@ -205,12 +205,12 @@ void TestArtikelText::artikeldatei_data() {
 
 void TestArtikelText::artikeldatei() {
     QFETCH(QString, inhalt);
-    QFETCH(QString, element);
+    QFETCH(Artikelfeld, feld);
     QFETCH(QStringList, erwartet);
     QFETCH(QString, beschreibung);
     const ArtikelDateiInhalt datei = ArtikelDateiAuswerten(inhalt);
     QCOMPARE(datei.beschreibung, beschreibung);
-    QCOMPARE(werte(FelderAusZeilenSetzen(datei.zeilen, Schluesselsuche::Genau), element), erwartet);
+    QCOMPARE(werte(FelderAusZeilenSetzen(datei.zeilen, Schluesselsuche::Genau), feld), erwartet);
 }
 
 void TestArtikelText::speichernUndLesen_gleicheBeschreibung_data() {
@@ -239,7 +239,7 @@ void TestArtikelText::untertitel_setztTitelNicht() {
     const FelderZuweisungen z =
         FelderAusZeilenSetzen(zeilen({QStringLiteral("UntTite=Band 2")}), Schluesselsuche::Enthalten);
     QCOMPARE(z.zuweisungen.size(), 1);
-    QCOMPARE(z.zuweisungen[0].element, QStringLiteral("txtUntertittel"));
+    QCOMPARE(z.zuweisungen[0].feld, Artikelfeld::Untertitel);
 }
 
 void TestArtikelText::leereAngebotsfelder() {
@@ -247,10 +247,10 @@ void TestArtikelText::leereAngebotsfelder() {
         FelderAusZeilenSetzen(zeilen({QStringLiteral("Siebietenauf5="), QStringLiteral("Siebietenauf6="),
                                       QStringLiteral("Siebietenauf7="), QStringLiteral("Siebietenauf4=")}),
                               Schluesselsuche::Enthalten);
-    QCOMPARE(werte(z, QStringLiteral("cboAufWasBiten")), QStringList{QStringLiteral("Buch")});
-    QCOMPARE(werte(z, QStringLiteral("cboAufWasBiten2")), QStringList{QStringLiteral(" ")});
-    QCOMPARE(werte(z, QStringLiteral("cboAufWasBiten3")), QStringList{QStringLiteral(" ")});
-    QCOMPARE(werte(z, QStringLiteral("cboGutNeu")), QStringList{QString()});
+    QCOMPARE(werte(z, Artikelfeld::Gebotsteil, 5), QStringList{QStringLiteral("Buch")});
+    QCOMPARE(werte(z, Artikelfeld::Gebotsteil, 6), QStringList{QStringLiteral(" ")});
+    QCOMPARE(werte(z, Artikelfeld::Gebotsteil, 7), QStringList{QStringLiteral(" ")});
+    QCOMPARE(werte(z, Artikelfeld::Gebotsteil, 4), QStringList{QString()});
 }
 
 void TestArtikelText::versandkosten_data() {
@@ -268,7 +268,7 @@ void TestArtikelText::versandkosten() {
     QFETCH(QString, erwartet);
     const FelderZuweisungen z = FelderAusZeilenSetzen(zeilen({QStringLiteral("Versandkosten=") + gelesen}),
                                                       Schluesselsuche::Enthalten);
-    QCOMPARE(werte(z, QStringLiteral("cboVersandkosten")), QStringList{erwartet});
+    QCOMPARE(werte(z, Artikelfeld::Versandkosten), QStringList{erwartet});
 }
 
 void TestArtikelText::buchpaare_gekreuzt() {
@@ -279,13 +279,9 @@ void TestArtikelText::buchpaare_gekreuzt() {
     const FelderZuweisungen z = FelderAusZeilenSetzen(
         zurueckgelesen(ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("Buch"), ersetzt)).zeilen,
         Schluesselsuche::Genau);
-    QCOMPARE(werte(z, QStringLiteral("cboFirmawehlen")), QStringList{QStringLiteral("Reclam, Stuttgart")});
-    QCOMPARE(werte(z, QStringLiteral("Text2_0")), QStringList{QStringLiteral("Verlag wählen")});
-    for (const Zuweisung& zuweisung : z.zuweisungen) {
-        if (zuweisung.element == QLatin1String("cboFirmawehlen")) {
-            QCOMPARE(zuweisung.fenster, QStringLiteral("frmBuch"));
-        }
-    }
+    QCOMPARE(werte(z, Artikelfeld::BuchVerlagWahl), QStringList{QStringLiteral("Reclam, Stuttgart")});
+    QCOMPARE(werte(z, Artikelfeld::BuchVerlag), QStringList{QStringLiteral("Verlag wählen")});
+    QVERIFY(istBuchfeld(Artikelfeld::BuchVerlagWahl));
 }
 
 void TestArtikelText::haken_nurGanzeZahl() {
@@ -294,10 +290,12 @@ void TestArtikelText::haken_nurGanzeZahl() {
                                       QStringLiteral("VersInfJa1=7"), QStringLiteral("Bild2Haken= 0")}),
                               Schluesselsuche::Enthalten);
     QCOMPARE(z.zuweisungen.size(), 2);
-    QCOMPARE(z.zuweisungen[0].element, QStringLiteral("Chk3"));
+    QCOMPARE(z.zuweisungen[0].feld, Artikelfeld::BuchAktiv);
+    QCOMPARE(z.zuweisungen[0].nummer, 3);
     QCOMPARE(z.zuweisungen[0].art, Zuweisung::Art::Haken);
     QCOMPARE(z.zuweisungen[0].zahl, 1);
-    QCOMPARE(z.zuweisungen[1].element, QStringLiteral("chkBil2JaNEin"));
+    QCOMPARE(z.zuweisungen[1].feld, Artikelfeld::BildHaken);
+    QCOMPARE(z.zuweisungen[1].nummer, 2);
     QCOMPARE(z.zuweisungen[1].zahl, 0);
 }
 
@@ -306,7 +304,8 @@ void TestArtikelText::bildpfad_nenntBildzeile() {
         zeilen({QStringLiteral("Bildpfad4=/home/h/Fotos/a__b.jpg")}), Schluesselsuche::Enthalten);
     QCOMPARE(z.zuweisungen.size(), 1);
     QCOMPARE(z.zuweisungen[0].art, Zuweisung::Art::Bild);
-    QCOMPARE(z.zuweisungen[0].element, QStringLiteral("picFoto4"));
+    QCOMPARE(z.zuweisungen[0].feld, Artikelfeld::BildVorschau);
+    QCOMPARE(z.zuweisungen[0].nummer, 4);
     QCOMPARE(z.zuweisungen[0].zahl, 4);
     QCOMPARE(z.zuweisungen[0].wert, QStringLiteral("/home/h/Fotos/a,b.jpg"));
     QCOMPARE(z.letzteErsetzungen, std::optional<int>(1));

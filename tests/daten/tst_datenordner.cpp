@@ -10,7 +10,6 @@
 #include "ui/Anwendung.h"
 #include "ui/ListeLaden.h"
 #include "ui/RichTextFeld.h"
-#include "ui/Steuerelemente.h"
 #include "ui/frmBuch.h"
 #include "ui/frmEinstell.h"
 #include "ui/frmHaupt.h"
@@ -146,7 +145,8 @@ void TestDatenordner::liste_istGefuellt() {
                                                              : static_cast<QObject*>(&m_app->frmKleidung());
     const QStringList erwartet = listeAuswerten(text(datei)).eintraege;
     QVERIFY(erwartet.size() >= 3);
-    auto* liste = element<QComboBox>(f, box);
+    const auto* liste = f->findChild<QComboBox*>(box);
+    QVERIFY2(liste != nullptr, qPrintable(box));
     QStringList gezeigt;
     for (int i = 0; i < liste->count(); ++i) {
         gezeigt << liste->itemText(i);
@@ -156,8 +156,11 @@ void TestDatenordner::liste_istGefuellt() {
 
 void TestDatenordner::sellerNamen_fuellenDieNamensliste() {
     FrmEinstell& einstell = m_app->frmEinstell();
-    element<QPushButton>(&einstell, QStringLiteral("cmdNamenAktuell"))->click();
-    auto* namen = element<QComboBox>(&einstell, QStringLiteral("txtTeil1"));
+    auto* knopf = einstell.findChild<QPushButton*>(QStringLiteral("cmdNamenAktuell"));
+    QVERIFY(knopf != nullptr);
+    knopf->click();
+    const auto* namen = einstell.findChild<QComboBox*>(QStringLiteral("txtTeil1"));
+    QVERIFY(namen != nullptr);
     QVERIFY(namen->count() >= 2);
     QCOMPARE(namen->currentText(), QStringLiteral("Name wählen"));
     QVERIFY(m_plattform.fenster.isEmpty());
@@ -294,7 +297,7 @@ ListingEingabe TestDatenordner::beispielListing(bool allesAn) const {
     e.htmlTeil6b = text(htmlDatei(QStringLiteral("6b")));
     e.htmlTeil7 = text(htmlDatei(QStringLiteral("verst")));
     e.htmlShop = text(htmlDatei(QStringLiteral("shopAktuell")));
-    e.farbverlauf = element<RichTextFeld>(&m_app->frmVorlIni(), QStringLiteral("txtfarbverlauf"))->text();
+    e.farbverlauf = m_app->frmVorlIni().teile().farbverlauf;
 
     e.bilderPfad = QStringLiteral("https://www.example.com/KORI/zusatzbilder/");
     e.hinweisJa = allesAn;

@@ -102,8 +102,8 @@ void TstBibliothekBedienung::seiteDateiliste_fuelltNurBeimErstenMal() {
 
 void TstBibliothekBedienung::programmordnerMitTrenner_gibtGleichenListenordner() {
     Anwendung mit(ordner().programmordner() + QLatin1Char('/'), plattform());
-    app().bibliothek().ArtikelListeFuellen();
-    mit.bibliothek().ArtikelListeFuellen();
+    app().frmHaupt().bibliothek().ArtikelListeFuellen();
+    mit.frmHaupt().bibliothek().ArtikelListeFuellen();
     QCOMPARE(mit.zustand().ListenOrdner, app().zustand().ListenOrdner);
     QVERIFY(app().zustand().ListenOrdner.endsWith(QStringLiteral("/Artikeln-Txt/")));
 }

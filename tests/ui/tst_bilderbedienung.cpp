@@ -367,7 +367,7 @@ void TestBilderBedienung::vorschauKlick_ohneDateiname_nichts() {
 
 void TestBilderBedienung::neu_setztVorschaumasseZurueckUndLeertBilder() {
     suchen(1, jpeg(QStringLiteral("a.jpg"), 1600, 1200));
-    app().bilder().BilderNeuEinrichten();
+    app().frmHaupt().bilder().BilderNeuEinrichten();
     for (int i = 0; i < 5; ++i) {
         QCOMPARE(app().zustand().vorschauBreite[i], 400);
         QCOMPARE(app().zustand().vorschauHoehe[i], 1);

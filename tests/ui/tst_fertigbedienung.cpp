@@ -87,7 +87,7 @@ private slots:
     void vorschau_dateiNichtSchreibbar_meldungOhneBrowser();
 
 private:
-    FertigBedienung& fertig() const { return app().fertig(); }
+    FertigBedienung& fertig() const { return app().frmHaupt().fertig(); }
     Zustand& z() const { return app().zustand(); }
     void setzen(const QWidget& fenster, const QString& name, const QString& wert) const;
     void imHaupt(const QString& name, const QString& wert) const { setzen(app().frmHaupt(), name, wert); }

@@ -39,7 +39,7 @@ private slots:
     void mehrUndWenig_schaltenRahmenUndBeschriftung();
 
 private:
-    TextbausteinBedienung& bt() const { return app().textbausteine(); }
+    TextbausteinBedienung& bt() const { return app().frmHaupt().textbausteine(); }
     QPushButton* knopf(int n) const {
         return haupt<QPushButton>(QStringLiteral("cmdBeschrTextVor%1").arg(n));
     }
