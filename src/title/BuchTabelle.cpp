@@ -1,5 +1,7 @@
 #include "title/BuchTabelle.h"
 
+#include "title/Tabellenzeile.h"
+
 #include <QStringBuilder>
 
 namespace {
@@ -101,21 +103,12 @@ std::optional<QString> BuchPruefen(const BuchEingaben& eingaben, const QString& 
 }
 
 QString BuchTabelle(const BuchEingaben& eingaben) {
-    const QString anfang =
-        QStringLiteral("<tr>") % kCrLf %
-        QStringLiteral("<td>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;") % kCrLf %
-        QStringLiteral("</td> ") % kCrLf %
-        QStringLiteral("<td nowrap><div align=\"left\" class=\"Stil4\"><strong>") % kCrLf;
-    const QString mitte =
-        QStringLiteral("</strong></div></td>") % kCrLf % QStringLiteral("<td align=\"left\">") % kCrLf;
-    const QString ende = QStringLiteral("</td>") % kCrLf % QStringLiteral("</tr>") % kCrLf;
-
+    const QString zelle = QStringLiteral("<td nowrap><div align=\"left\" class=\"Stil4\"><strong>");
     QString tabelle = QStringLiteral("<table width=\"50%\" border=\"0\">") + kCrLf;
     for (int zeile = 0; zeile < kBuchZeilen; ++zeile) {
         const int i = kTabellenFolge.at(zeile);
         if (eingaben.aktiv.at(i)) {
-            tabelle += anfang % QStringLiteral("<!---%1--->").arg(zeile + 1) % kCrLf %
-                       eingaben.beschriftungen.at(i) % mitte % eingaben.werte.at(i) % ende;
+            tabelle += Tabellenzeile(zelle, zeile + 1, eingaben.beschriftungen.at(i), eingaben.werte.at(i));
         }
     }
     return tabelle + QStringLiteral("</table>") + kCrLf;

@@ -1,6 +1,7 @@
 #include "title/KleidungTabelle.h"
 
 #include "title/BuchTabelle.h"
+#include "title/Tabellenzeile.h"
 
 #include <QStringBuilder>
 
@@ -183,15 +184,7 @@ KleidungErgebnis KleidungUebernehmen(KleidungWerte& werte, const KleidungAuswahl
 
 QString KleidungTabelle(const std::array<QString, kKleidungZeilen>& beschriftungen,
                         const KleidungWerte& werte, const std::array<bool, kMaterialien - 1>& weitereAktiv) {
-    const QString anfang =
-        QStringLiteral("<tr>") % kCrLf %
-        QStringLiteral("<td>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;") % kCrLf %
-        QStringLiteral("</td> ") % kCrLf %
-        QStringLiteral("<td valign=\"TOP\"><div align=\"left\"  class=\"Stil4\"><strong>") % kCrLf;
-    const QString mitte =
-        QStringLiteral("</strong></div></td>") % kCrLf % QStringLiteral("<td align=\"left\">") % kCrLf;
-    const QString ende = QStringLiteral("</td>") % kCrLf % QStringLiteral("</tr>") % kCrLf;
-
+    const QString zelle = QStringLiteral("<td valign=\"TOP\"><div align=\"left\"  class=\"Stil4\"><strong>");
     QString tabelle = QStringLiteral("<table width=\"70%\" border=\"0\">") + kCrLf;
     for (int i = 0; i < kKleidungZeilen; ++i) {
         QString wert = werte.werte.at(i);
@@ -203,8 +196,7 @@ QString KleidungTabelle(const std::array<QString, kKleidungZeilen>& beschriftung
                 }
             }
         }
-        tabelle += anfang % QStringLiteral("<!---%1--->").arg(i + 1) % kCrLf % beschriftungen.at(i) % mitte %
-                   wert % ende;
+        tabelle += Tabellenzeile(zelle, i + 1, beschriftungen.at(i), wert);
     }
     return tabelle + QStringLiteral("</table>") + kCrLf;
 }

@@ -5,6 +5,7 @@
 #include "ui/Anwendung.h"
 #include "ui/BildFeld.h"
 #include "ui/Bildzeilen.h"
+#include "ui/Hintergrund.h"
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
 #include "ui/TitelBedienung.h"
@@ -27,14 +28,6 @@ namespace {
 
 const QString kFilter = QStringLiteral("Bild-Dateien(*.jpg;*.jpeg;*.gif)|*.jpg;*.jpeg;*.gif|Ale Dateien|*.*");
 const QString kKeineDatei = QStringLiteral("Sie haben keine Datei ausgewählt");
-const QColor kGrau(0xC0, 0xC0, 0xC0);
-
-void hintergrundSetzen(QWidget* feld, const QColor& farbe) {
-    QPalette palette = feld->palette();
-    palette.setColor(QPalette::Base, farbe);
-    feld->setPalette(palette);
-}
-
 // The dialog may give either separator; the listing wants the bare name after the last one.
 qsizetype letzterTrenner(const QString& pfad) {
     return std::max(pfad.lastIndexOf(QLatin1Char('\\')), pfad.lastIndexOf(QLatin1Char('/')));
@@ -98,9 +91,8 @@ void BilderBedienung::chkBilJaNEin_Click(int nummer) {
 void BilderBedienung::zeileFaerben(int nummer) {
     const Bildzeile& z = zeile(nummer);
     const bool an = z.haken->isChecked();
-    const QColor farbe = an ? QApplication::palette().color(QPalette::Base) : kGrau;
     for (QWidget* feld : std::initializer_list<QWidget*>{z.datei, z.breite, z.hoehe}) {
-        hintergrundSetzen(feld, farbe);
+        GrauSetzen(feld, !an);
     }
     z.bild->setVisible(an);
 }

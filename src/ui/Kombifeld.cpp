@@ -34,12 +34,28 @@ private:
     std::function<void()> m_ersterFokus;
 };
 
+// A completer without a model: given to the edit field, it keeps the box from building its own
+// over the items. It does nothing, so one serves every box of a window.
+class Platzhalter final : public QCompleter {
+public:
+    explicit Platzhalter(QObject* parent) : QCompleter(parent) { setCompletionMode(InlineCompletion); }
+};
+
+QCompleter* platzhalterFuer(QWidget* feld) {
+    QWidget* fenster = feld->window();
+    for (QObject* kind : fenster->children()) {
+        if (auto* vorhanden = dynamic_cast<Platzhalter*>(kind)) {
+            return vorhanden;
+        }
+    }
+    return new Platzhalter(fenster);
+}
+
 } // namespace
 
 Kombifeld::Kombifeld(QWidget* parent) : QComboBox(parent) {
     auto* feld = new FokusFeld(this, [this] { vervollstaendigungAnlegen(); });
-    // A completer without a model keeps the box from building its own over the items.
-    feld->setCompleter(new QCompleter(feld));
+    feld->setCompleter(platzhalterFuer(this));
     setLineEdit(feld);
 }
 
@@ -70,6 +86,5 @@ void Kombifeld::vervollstaendigungAnlegen() {
     vervollstaendigung->setCaseSensitivity(Qt::CaseInsensitive);
     vervollstaendigung->setCompletionMode(QCompleter::InlineCompletion);
     vervollstaendigung->setCompletionColumn(modelColumn());
-    // The edit field deletes the completer without a model, which it owns.
     setCompleter(vervollstaendigung);
 }

@@ -54,6 +54,12 @@ void DateiNichtGefunden(Plattform& plattform, const QString& pfad) {
                               Plattform::Symbol::Kritisch, Plattform::Knoepfe::Ok, QStringLiteral("ACHTUNG"));
 }
 
+void ListeSetzen(QComboBox* box, const QStringList& eintraege, const QString& text) {
+    box->clear();
+    box->addItems(eintraege);
+    box->setCurrentText(text);
+}
+
 bool ListeLaden(Plattform& plattform, Zustand& zustand, const QString& pfad, QComboBox* box,
                 const QString& angezeigt) {
     return listeEinsetzen(plattform, zustand, pfad, box, angezeigt);

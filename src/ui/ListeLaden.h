@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class Plattform;
 class QComboBox;
@@ -8,6 +9,8 @@ class QListWidget;
 class RichTextFeld;
 struct Zustand;
 
+// Fills a box with a fixed list and sets its text afterwards.
+void ListeSetzen(QComboBox* box, const QStringList& eintraege, const QString& text);
 // Fills a box from a list file. A missing file shows the file-not-found box and leaves the box
 // as it was. With the shown text "-" the box's text becomes the first entry, decoded.
 // Returns false when the file could not be read.

@@ -1,6 +1,7 @@
 #include "ui/RichTextFeld.h"
 
 #include "core/TextDatei.h"
+#include "ui/Hintergrund.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -86,9 +87,7 @@ void RichTextFeld::setSelText(const QString& text) {
 }
 
 void RichTextFeld::setHintergrund(const QColor& farbe) {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Base, farbe);
-    setPalette(palette);
+    HintergrundSetzen(this, farbe);
 }
 
 QColor RichTextFeld::hintergrund() const {

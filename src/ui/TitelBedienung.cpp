@@ -7,6 +7,7 @@
 #include "title/Titel.h"
 #include "ui/Anwendung.h"
 #include "ui/KlickLabel.h"
+#include "ui/ListeLaden.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
@@ -25,12 +26,6 @@ namespace {
 const QString kKeineAuswahl = QStringLiteral("Bitte vorher ein oder mehrere Wörter markieren");
 const QString kBeschreibungLeeren =
     QStringLiteral("Die Beschreibung wird beim Wechsel der Artikelart geleert. Fortfahren?");
-
-void listeSetzen(QComboBox* box, const QStringList& eintraege, const QString& text) {
-    box->clear();
-    box->addItems(eintraege);
-    box->setCurrentText(text);
-}
 
 } // namespace
 
@@ -236,9 +231,9 @@ void TitelBedienung::vorlageAnwenden(const QString& artikelArt, bool beschreibun
     m_ui.cboEinZwei->setCurrentText(v->einZwei);
     m_ui.cboEinEineEinen->setCurrentText(v->einEineEinen);
     m_ui.cboGutNeu->setCurrentText(v->gutNeu);
-    listeSetzen(m_ui.cboAufWasBiten, v->aufWasBitenListe, v->aufWasBiten);
-    listeSetzen(m_ui.cboAufWasBiten2, v->aufWasBiten2Liste, v->aufWasBiten2);
-    listeSetzen(m_ui.cboAufWasBiten3, v->aufWasBiten3Liste, v->aufWasBiten3);
+    ListeSetzen(m_ui.cboAufWasBiten, v->aufWasBitenListe, v->aufWasBiten);
+    ListeSetzen(m_ui.cboAufWasBiten2, v->aufWasBiten2Liste, v->aufWasBiten2);
+    ListeSetzen(m_ui.cboAufWasBiten3, v->aufWasBiten3Liste, v->aufWasBiten3);
     knopf(v->knopf)->show();
     for (const Kategorieknopf k : v->sichtbar) {
         knopf(k)->show();

@@ -11,6 +11,7 @@
 #include "ui/Bildzeilen.h"
 #include "ui/ExterneProgramme.h"
 #include "ui/FertigBedienung.h"
+#include "ui/Hintergrund.h"
 #include "ui/ListeLaden.h"
 #include "ui/Meldung.h"
 #include "ui/MenueBedienung.h"
@@ -38,21 +39,6 @@ const QStringList kBildgroessenBasis{QStringLiteral("1"),   QStringLiteral("200"
                                      QStringLiteral("250"), QStringLiteral("275"), QStringLiteral("300"),
                                      QStringLiteral("325"), QStringLiteral("350"), QStringLiteral("375"),
                                      QStringLiteral("400"), QStringLiteral("425"), QStringLiteral("450")};
-
-const QColor kGrau(0xC0, 0xC0, 0xC0);
-
-// Fills a fixed list and sets the box's text afterwards, as the stored window did.
-void listeSetzen(QComboBox* box, const QStringList& eintraege, const QString& text) {
-    box->clear();
-    box->addItems(eintraege);
-    box->setCurrentText(text);
-}
-
-void hintergrundSetzen(QWidget* feld, const QColor& farbe) {
-    QPalette palette = feld->palette();
-    palette.setColor(QPalette::Base, farbe);
-    feld->setPalette(palette);
-}
 
 } // namespace
 
@@ -129,12 +115,12 @@ void FrmHaupt::Form_Load() {
 void FrmHaupt::festeListenFuellen() {
     Ui::frmHaupt& u = *m_ui;
     u.cboBuchAutor->setCurrentText(QStringLiteral("Autor wählen"));
-    listeSetzen(u.cboZus1, zusatzListe1(), QString());
-    listeSetzen(u.cboZus2, zusatzListe2(), QString());
-    listeSetzen(u.cboEinZwei, einZweiListe(), QStringLiteral("ein"));
-    listeSetzen(u.cboEinEineEinen, einEineEinenListe(), QString());
-    listeSetzen(u.cboGutNeu, gutNeuListe(), QStringLiteral("e"));
-    listeSetzen(u.cboAufWasBiten, {QStringLiteral("Buch"), QStringLiteral("Bücher")}, QStringLiteral("Buch"));
+    ListeSetzen(u.cboZus1, zusatzListe1(), QString());
+    ListeSetzen(u.cboZus2, zusatzListe2(), QString());
+    ListeSetzen(u.cboEinZwei, einZweiListe(), QStringLiteral("ein"));
+    ListeSetzen(u.cboEinEineEinen, einEineEinenListe(), QString());
+    ListeSetzen(u.cboGutNeu, gutNeuListe(), QStringLiteral("e"));
+    ListeSetzen(u.cboAufWasBiten, {QStringLiteral("Buch"), QStringLiteral("Bücher")}, QStringLiteral("Buch"));
 
     const QString eins = QStringLiteral("1");
     const QStringList breite1 =
@@ -142,16 +128,16 @@ void FrmHaupt::festeListenFuellen() {
     const QStringList hoehe1 = kBildgroessenBasis + QStringList{QStringLiteral("488")};
     const QStringList breite2 = kBildgroessenBasis + QStringList{QStringLiteral("460")};
     for (QComboBox* box : {u.txtBildLaenge, u.txtBildLaenge_b}) {
-        listeSetzen(box, breite1, eins);
+        ListeSetzen(box, breite1, eins);
     }
     for (QComboBox* box : {u.txtBildHohe, u.txtBildHohe_b}) {
-        listeSetzen(box, hoehe1, eins);
+        ListeSetzen(box, hoehe1, eins);
     }
     for (QComboBox* box : {u.txtBildLaenge2, u.txtBildLaenge2_b, u.txtBildLaenge2_c}) {
-        listeSetzen(box, breite2, eins);
+        ListeSetzen(box, breite2, eins);
     }
     for (QComboBox* box : {u.txtBildHohe2, u.txtBildHohe2_b, u.txtBildHohe2_c}) {
-        listeSetzen(box, kBildgroessenBasis, eins);
+        ListeSetzen(box, kBildgroessenBasis, eins);
     }
 }
 
@@ -214,9 +200,9 @@ void FrmHaupt::chkVersadInfoJa_Click() {
 
 // Grey combos tell at a glance that no shipping information goes into the listing.
 void FrmHaupt::versandFarbenSetzen() {
-    const QColor farbe = m_ui->Label30->isEnabled() ? QApplication::palette().color(QPalette::Base) : kGrau;
-    hintergrundSetzen(m_ui->cboVersandkosten, farbe);
-    hintergrundSetzen(m_ui->cboPostHermes2, farbe);
+    const bool grau = !m_ui->Label30->isEnabled();
+    GrauSetzen(m_ui->cboVersandkosten, grau);
+    GrauSetzen(m_ui->cboPostHermes2, grau);
 }
 
 void FrmHaupt::cdmZusatzTexteAktual_Click() {
