@@ -4,7 +4,6 @@
 #include "ui/BilderBedienung.h"
 #include "ui/FertigBedienung.h"
 #include "ui/LiveVorschau.h"
-#include "ui/MenueBedienung.h"
 #include "ui/Plattform.h"
 #include "ui/TextbausteinBedienung.h"
 #include "ui/TitelBedienung.h"

@@ -16,6 +16,7 @@
 #include "ui/frmKleidung.h"
 #include "ui_frmHaupt.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,6 +29,7 @@ namespace {
 
 const QString kFilter = QStringLiteral("Bild-Dateien(*.jpg;*.jpeg;*.gif)|*.jpg;*.jpeg;*.gif|Ale Dateien|*.*");
 const QString kKeineDatei = QStringLiteral("Sie haben keine Datei ausgewählt");
+const QString kOhneBildMarke = QStringLiteral("____ OHNE Bild____");
 // The dialog may give either separator; the listing wants the bare name after the last one.
 qsizetype letzterTrenner(const QString& pfad) {
     return std::max(pfad.lastIndexOf(QLatin1Char('\\')), pfad.lastIndexOf(QLatin1Char('/')));
@@ -46,6 +48,9 @@ BilderBedienung::BilderBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, TitelBe
 
 void BilderBedienung::verbinden() {
     connect(m_ui.chkBil1JaNEin, &QCheckBox::toggled, this, &BilderBedienung::chkBil1JaNEin_Click);
+    // The entry shows a tick while the mode is on.
+    m_ui.mnuOhneBild->setCheckable(true);
+    connect(m_ui.mnuOhneBild, &QAction::triggered, this, &BilderBedienung::mnuOhneBild_Click);
     for (int n = 1; n <= 5; ++n) {
         const Bildzeile& z = zeile(n);
         if (n > 1) {
@@ -69,6 +74,27 @@ void BilderBedienung::chkBil1JaNEin_Click() {
     if (box->isChecked() != soll) {
         box->setChecked(soll);
     }
+}
+
+// The mode is set before the picture switch changes, so the switch's own handler sees it.
+void BilderBedienung::mnuOhneBild_Click() {
+    Zustand& z = m_app.zustand();
+    QAction* eintrag = m_ui.mnuOhneBild;
+    QWidget* haupt = m_ui.chkBil1JaNEin->window();
+    z.ohneBildModus = !z.ohneBildModus;
+    eintrag->setChecked(z.ohneBildModus);
+    QString titel = haupt->windowTitle();
+    if (z.ohneBildModus) {
+        eintrag->setText(QStringLiteral("mit Bild"));
+        titel += kOhneBildMarke;
+    } else {
+        eintrag->setText(QStringLiteral("ohne Bild"));
+        if (titel.contains(kOhneBildMarke)) {
+            titel.chop(kOhneBildMarke.size());
+        }
+    }
+    haupt->setWindowTitle(titel);
+    m_ui.chkBil1JaNEin->setChecked(!z.ohneBildModus);
 }
 
 void BilderBedienung::chkBilJaNEin_Click(int nummer) {

@@ -17,6 +17,8 @@ public:
     BilderBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, TitelBedienung& titel, QObject* parent);
 
     void chkBil1JaNEin_Click();
+    // The express mode without picture 1.
+    void mnuOhneBild_Click();
     // Yes/no box of rows 2 to 5.
     void chkBilJaNEin_Click(int zeile);
     // Search buttons cmdSuchenBildOben1/2 and cmdSuchenBildUnten1..3.

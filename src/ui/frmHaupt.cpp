@@ -10,14 +10,16 @@
 #include "ui/BilderBedienung.h"
 #include "ui/Bildzeilen.h"
 #include "ui/ExterneProgramme.h"
+#include "ui/FensterMenue.h"
 #include "ui/FertigBedienung.h"
 #include "ui/Hintergrund.h"
 #include "ui/ListeLaden.h"
 #include "ui/Meldung.h"
-#include "ui/MenueBedienung.h"
 #include "ui/Plattform.h"
+#include "ui/TestdatenMenue.h"
 #include "ui/TextbausteinBedienung.h"
 #include "ui/TitelBedienung.h"
+#include "ui/ZusatzBedienung.h"
 #include "ui/frmBuch.h"
 #include "ui/frmEinstell.h"
 #include "ui/frmKleidung.h"
@@ -49,7 +51,9 @@ FrmHaupt::FrmHaupt(Anwendung& anwendung, QWidget* parent)
     verbinden();
     Ui::frmHaupt& u = *m_ui;
     m_titel = std::make_unique<TitelBedienung>(m_app, u, this);
-    m_menues = std::make_unique<MenueBedienung>(m_app, u, *m_titel, this);
+    m_fensterMenue = std::make_unique<FensterMenue>(m_app, u, this);
+    m_testdaten = std::make_unique<TestdatenMenue>(m_app, u, *m_titel, this);
+    m_zusatz = std::make_unique<ZusatzBedienung>(m_app, u, this);
     m_bilder = std::make_unique<BilderBedienung>(m_app, u, *m_titel, this);
     m_fertig = std::make_unique<FertigBedienung>(m_app, u, this);
     m_textbausteine = std::make_unique<TextbausteinBedienung>(m_app, u, this);

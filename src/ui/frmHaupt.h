@@ -13,9 +13,11 @@ class BildFeld;
 class BibliothekBedienung;
 class BilderBedienung;
 class FertigBedienung;
-class MenueBedienung;
+class FensterMenue;
+class TestdatenMenue;
 class TextbausteinBedienung;
 class TitelBedienung;
+class ZusatzBedienung;
 struct Hauptfensterwerte;
 
 namespace Ui {
@@ -32,7 +34,6 @@ public:
     ~FrmHaupt() override;
 
     TitelBedienung& titel() { return *m_titel; }
-    MenueBedienung& menues() { return *m_menues; }
     BilderBedienung& bilder() { return *m_bilder; }
     FertigBedienung& fertig() { return *m_fertig; }
     const FertigBedienung& fertig() const { return *m_fertig; }
@@ -97,7 +98,9 @@ private:
     Anwendung& m_app;
     std::unique_ptr<Ui::frmHaupt> m_ui;
     std::unique_ptr<TitelBedienung> m_titel;
-    std::unique_ptr<MenueBedienung> m_menues;
+    std::unique_ptr<FensterMenue> m_fensterMenue;
+    std::unique_ptr<TestdatenMenue> m_testdaten;
+    std::unique_ptr<ZusatzBedienung> m_zusatz;
     std::unique_ptr<BilderBedienung> m_bilder;
     std::unique_ptr<FertigBedienung> m_fertig;
     std::unique_ptr<TextbausteinBedienung> m_textbausteine;

@@ -1,5 +1,4 @@
 #include "support/FensterTest.h"
-#include "ui/MenueBedienung.h"
 #include "ui/RichTextFeld.h"
 #include "ui/frmEinstell.h"
 #include "ui/frmHaupt.h"

@@ -1,32 +1,22 @@
-#include "ui/MenueBedienung.h"
+#include "ui/TestdatenMenue.h"
 
-#include "compose/Link.h"
-#include "core/Datenordner.h"
 #include "core/Meldungen.h"
 #include "ui/Anwendung.h"
-#include "ui/ExterneProgramme.h"
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
 #include "ui/TitelBedienung.h"
-#include "ui/frmEinstell.h"
-#include "ui/frmLink.h"
-#include "ui/frmLiveVorschau.h"
 #include "ui/frmVorlIni.h"
 #include "ui_frmHaupt.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include <utility>
 
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-const QString kOhneBildMarke = QStringLiteral("____ OHNE Bild____");
 
 // The sample book's details as label and value, in the order of the table.
 const std::pair<const char*, const char*> kBeispielDetails[] = {
@@ -78,74 +68,14 @@ QString beispielLink() {
 
 } // namespace
 
-MenueBedienung::MenueBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, TitelBedienung& titel, QObject* parent)
+TestdatenMenue::TestdatenMenue(Anwendung& anwendung, Ui::frmHaupt& ui, TitelBedienung& titel, QObject* parent)
     : QObject(parent), m_app(anwendung), m_ui(ui), m_titel(titel) {
-    verbinden();
+    connect(m_ui.mnuDatenTest, &QAction::triggered, this, &TestdatenMenue::mnuDatenTest_Click);
+    connect(m_ui.mnutestDatenohne, &QAction::triggered, this, &TestdatenMenue::mnutestDatenohne_Click);
+    connect(m_ui.mnuVariblen, &QAction::triggered, this, &TestdatenMenue::mnuVariblen_Click);
 }
 
-void MenueBedienung::verbinden() {
-    const auto knopf = [this](QPushButton* k, void (MenueBedienung::*handler)()) {
-        connect(k, &QPushButton::clicked, this, handler);
-    };
-    const auto menue = [this](QAction* a, void (MenueBedienung::*handler)()) {
-        connect(a, &QAction::triggered, this, handler);
-    };
-    menue(m_ui.mnuEinstBearb, &MenueBedienung::mnuEinstBearb_Click);
-    menue(m_ui.mnuVorlBearb, &MenueBedienung::mnuVorlBearb_Click);
-    menue(m_ui.mnuKoriOrdnerOpen, &MenueBedienung::mnuKoriOrdnerOpen_Click);
-    menue(m_ui.mnuLiveVorschau, &MenueBedienung::mnuLiveVorschau_Click);
-    knopf(m_ui.cmdLink1, &MenueBedienung::cmdLink1_Click);
-    knopf(m_ui.cmdHtmlEinfugen, &MenueBedienung::cmdHtmlEinfugen_Click);
-    knopf(m_ui.cmdHtmlLoschen, &MenueBedienung::cmdHtmlLoschen_Click);
-    menue(m_ui.mnuDatenTest, &MenueBedienung::mnuDatenTest_Click);
-    menue(m_ui.mnutestDatenohne, &MenueBedienung::mnutestDatenohne_Click);
-    menue(m_ui.mnuVariblen, &MenueBedienung::mnuVariblen_Click);
-    // The entry shows a tick while the mode is on.
-    m_ui.mnuOhneBild->setCheckable(true);
-    menue(m_ui.mnuOhneBild, &MenueBedienung::mnuOhneBild_Click);
-}
-
-void MenueBedienung::mnuEinstBearb_Click() {
-    m_app.frmEinstell().ausMenueOeffnen();
-}
-
-void MenueBedienung::mnuVorlBearb_Click() {
-    m_app.frmVorlIni().ausMenueOeffnen();
-}
-
-void MenueBedienung::mnuKoriOrdnerOpen_Click() {
-    OrdnerOeffnen(m_app.plattform(), m_app.daten().wurzel());
-}
-
-void MenueBedienung::mnuLiveVorschau_Click() {
-    if (FrmLiveVorschau* vorschau = m_app.frmLiveVorschau()) {
-        vorschau->zeigen();
-    }
-}
-
-void MenueBedienung::cmdLink1_Click() {
-    m_app.frmLink().oeffnen(QStringLiteral("1"));
-}
-
-void MenueBedienung::cmdHtmlEinfugen_Click() {
-    inhaltAutoSetzen(HtmlEinfuegen());
-}
-
-void MenueBedienung::cmdHtmlLoschen_Click() {
-    inhaltAutoSetzen(HtmlLoeschen());
-}
-
-void MenueBedienung::inhaltAutoSetzen(const InhaltAutoZustand& zustand) {
-    RichTextFeld* feld = m_ui.rtfInhaltAuto;
-    if (zustand.leeren) {
-        feld->setText(QString());
-    }
-    feld->setReadOnly(zustand.nurLesen);
-    feld->setHintergrund(zustand.hintergrund ? QColor::fromRgb(*zustand.hintergrund)
-                                             : QApplication::palette().color(QPalette::Base));
-}
-
-void MenueBedienung::mnuDatenTest_Click() {
+void TestdatenMenue::mnuDatenTest_Click() {
     m_titel.kategorieAnwenden(QStringLiteral("Buch"));
     m_ui.txtArtikelBez->setText(QStringLiteral("Dream Dance Vol. 7 Original + mp3 TOP! anschauen!"));
     m_ui.txtTitel->setText(QStringLiteral("Test Dream Dance Vol. 7  Test"));
@@ -159,8 +89,7 @@ void MenueBedienung::mnuDatenTest_Click() {
     m_app.frmVorlIni().shopTeilLesen();
     m_titel.cmdAufWasUbername_Click();
 }
-
-void MenueBedienung::mnutestDatenohne_Click() {
+void TestdatenMenue::mnutestDatenohne_Click() {
     m_titel.kategorieAnwenden(QStringLiteral("Buch"));
     m_ui.txtArtikelBez->setText(QStringLiteral("Power für die Jugend Motivation Selbstvertrauen TOP!"));
     m_ui.rtfInhaltAuto->setText(QString());
@@ -168,8 +97,7 @@ void MenueBedienung::mnutestDatenohne_Click() {
     m_ui.txtTitel->setText(QStringLiteral("Test Power für die Jugend Test"));
     m_titel.cmdAufWasUbername_Click();
 }
-
-void MenueBedienung::mnuVariblen_Click() {
+void TestdatenMenue::mnuVariblen_Click() {
     QStringList zeilen;
     const auto& pfade = m_app.zustand().bildPfade;
     for (std::size_t i = 0; i < pfade.size(); ++i) {
@@ -177,25 +105,4 @@ void MenueBedienung::mnuVariblen_Click() {
     }
     m_app.plattform().meldungsfenster(zeilen.join(kCrLf), Plattform::Symbol::Keins, Plattform::Knoepfe::Ok,
                                       kProgrammTitel);
-}
-
-// The mode is set before the picture switch changes, so the switch's own handler sees it.
-void MenueBedienung::mnuOhneBild_Click() {
-    Zustand& z = m_app.zustand();
-    QAction* eintrag = m_ui.mnuOhneBild;
-    QWidget* haupt = m_ui.chkBil1JaNEin->window();
-    z.ohneBildModus = !z.ohneBildModus;
-    eintrag->setChecked(z.ohneBildModus);
-    QString titel = haupt->windowTitle();
-    if (z.ohneBildModus) {
-        eintrag->setText(QStringLiteral("mit Bild"));
-        titel += kOhneBildMarke;
-    } else {
-        eintrag->setText(QStringLiteral("ohne Bild"));
-        if (titel.contains(kOhneBildMarke)) {
-            titel.chop(kOhneBildMarke.size());
-        }
-    }
-    haupt->setWindowTitle(titel);
-    m_ui.chkBil1JaNEin->setChecked(!z.ohneBildModus);
 }
