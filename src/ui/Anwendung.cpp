@@ -5,8 +5,10 @@
 #include "ui/FertigBedienung.h"
 #include "ui/LiveVorschau.h"
 #include "ui/Plattform.h"
+#include "ui/TestdatenMenue.h"
 #include "ui/TextbausteinBedienung.h"
 #include "ui/TitelBedienung.h"
+#include "ui/ZusatzBedienung.h"
 #include "ui/frmBild.h"
 #include "ui/frmBildGrosse.h"
 #include "ui/frmBuch.h"
@@ -166,6 +168,27 @@ void Anwendung::verbinden(FrmHaupt& haupt) {
                      [this](const QString& art) { frmBuch().artSetzen(art); });
     QObject::connect(&titel, &TitelBedienung::kategorieGewechselt, &haupt,
                      [this] { m_zustand.letzteBilddatei = frmEinstell().werte().pfadZuMeinenArtikel; });
+    const BilderBedienung& bilder = haupt.bilder();
+    QObject::connect(&bilder, &BilderBedienung::bildAnsichtGewuenscht, &haupt, [this] {
+        frmBild().hide();
+        frmBild().show();
+    });
+    QObject::connect(&bilder, &BilderBedienung::umrechnenGewuenscht, &haupt,
+                     [this] { frmBildGrosse().UmrechnenOeffnen(); });
+    QObject::connect(&bilder, &BilderBedienung::buchFensterGewuenscht, &haupt,
+                     [this](const QString& bezeichnung) {
+                         frmBuch().bezeichnungSetzen(bezeichnung);
+                         frmBuch().show();
+                     });
+    QObject::connect(&bilder, &BilderBedienung::kleidungFensterGewuenscht, &haupt,
+                     [this] { frmKleidung().show(); });
+    QObject::connect(
+        &haupt.textbausteine(), &TextbausteinBedienung::genreGewaehlt, &haupt,
+        [this](const QString& beschriftung) { frmBuch().GenreAusTextblockSetzen(beschriftung); });
+    QObject::connect(&haupt.zusatz(), &ZusatzBedienung::linkFensterGewuenscht, &haupt,
+                     [this] { frmLink().oeffnen(QStringLiteral("1")); });
+    QObject::connect(&haupt.testdaten(), &TestdatenMenue::shopTeilGewuenscht, &haupt,
+                     [this] { frmVorlIni().shopTeilLesen(); });
     QObject::connect(&haupt.fertig(), &FertigBedienung::speicherfensterZeigen, &haupt,
                      [this](const QString& versandkosten, const QString& versandart) {
                          frmVorlSpeichern().nachFertigstellenZeigen(versandkosten, versandart);

@@ -9,11 +9,7 @@
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
 #include "ui/TitelBedienung.h"
-#include "ui/frmBild.h"
-#include "ui/frmBildGrosse.h"
-#include "ui/frmBuch.h"
 #include "ui/frmEinstell.h"
-#include "ui/frmKleidung.h"
 #include "ui_frmHaupt.h"
 
 #include <QAction>
@@ -221,7 +217,7 @@ void BilderBedienung::cmdUmrechnenB_Click(int nummer) {
 }
 
 void BilderBedienung::cmdUmrechnen_Click() {
-    m_app.frmBildGrosse().UmrechnenOeffnen();
+    emit umrechnenGewuenscht();
 }
 
 // The viewer is built anew from the carrier every time it opens.
@@ -235,20 +231,16 @@ void BilderBedienung::picFoto_Click(int nummer) {
         return;
     }
     traeger->resize(z.bild->size());
-    FrmBild& ansicht = m_app.frmBild();
-    ansicht.hide();
-    ansicht.show();
+    emit bildAnsichtGewuenscht();
 }
 
 void BilderBedienung::cmdBuchBeschr_Click() {
-    FrmBuch& buch = m_app.frmBuch();
-    buch.bezeichnungSetzen(m_ui.txtArtikelBez->text());
-    buch.show();
+    emit buchFensterGewuenscht(m_ui.txtArtikelBez->text());
 }
 
 void BilderBedienung::cmdKleidungBeschreibung_Click() {
     m_ui.rtfInhaltAuto->setText(QString());
-    m_app.frmKleidung().show();
+    emit kleidungFensterGewuenscht();
 }
 
 void BilderBedienung::BilderNeuEinrichten() {

@@ -36,6 +36,14 @@ public:
     // thumbnails are emptied.
     void BilderNeuEinrichten();
 
+signals:
+    // The enlarged view of the picture the hidden carrier holds is to open anew.
+    void bildAnsichtGewuenscht();
+    void umrechnenGewuenscht();
+    // The book window is to open with the designation.
+    void buchFensterGewuenscht(const QString& bezeichnung);
+    void kleidungFensterGewuenscht();
+
 private:
     void verbinden();
     void zeileFaerben(int nummer);

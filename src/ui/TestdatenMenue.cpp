@@ -1,11 +1,10 @@
 #include "ui/TestdatenMenue.h"
 
 #include "core/Meldungen.h"
-#include "ui/Anwendung.h"
+#include "core/Zustand.h"
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
 #include "ui/TitelBedienung.h"
-#include "ui/frmVorlIni.h"
 #include "ui_frmHaupt.h"
 
 #include <QAction>
@@ -68,8 +67,9 @@ QString beispielLink() {
 
 } // namespace
 
-TestdatenMenue::TestdatenMenue(Anwendung& anwendung, Ui::frmHaupt& ui, TitelBedienung& titel, QObject* parent)
-    : QObject(parent), m_app(anwendung), m_ui(ui), m_titel(titel) {
+TestdatenMenue::TestdatenMenue(Plattform& plattform, const Zustand& zustand, Ui::frmHaupt& ui,
+                               TitelBedienung& titel, QObject* parent)
+    : QObject(parent), m_plattform(plattform), m_zustand(zustand), m_ui(ui), m_titel(titel) {
     connect(m_ui.mnuDatenTest, &QAction::triggered, this, &TestdatenMenue::mnuDatenTest_Click);
     connect(m_ui.mnutestDatenohne, &QAction::triggered, this, &TestdatenMenue::mnutestDatenohne_Click);
     connect(m_ui.mnuVariblen, &QAction::triggered, this, &TestdatenMenue::mnuVariblen_Click);
@@ -86,7 +86,7 @@ void TestdatenMenue::mnuDatenTest_Click() {
     m_ui.rtfInhaltAuto->setText(beispielTabelle());
     m_ui.rtfInhalt->setText(beispielBeschreibung());
     m_ui.rtfLink->setText(beispielLink());
-    m_app.frmVorlIni().shopTeilLesen();
+    emit shopTeilGewuenscht();
     m_titel.cmdAufWasUbername_Click();
 }
 void TestdatenMenue::mnutestDatenohne_Click() {
@@ -99,10 +99,10 @@ void TestdatenMenue::mnutestDatenohne_Click() {
 }
 void TestdatenMenue::mnuVariblen_Click() {
     QStringList zeilen;
-    const auto& pfade = m_app.zustand().bildPfade;
+    const auto& pfade = m_zustand.bildPfade;
     for (std::size_t i = 0; i < pfade.size(); ++i) {
         zeilen << QStringLiteral("Bildpfad%1: ").arg(i + 1) + pfade.at(i);
     }
-    m_app.plattform().meldungsfenster(zeilen.join(kCrLf), Plattform::Symbol::Keins, Plattform::Knoepfe::Ok,
-                                      kProgrammTitel);
+    m_plattform.meldungsfenster(zeilen.join(kCrLf), Plattform::Symbol::Keins, Plattform::Knoepfe::Ok,
+                                kProgrammTitel);
 }

@@ -2,7 +2,8 @@
 
 #include <QObject>
 
-class Anwendung;
+class Plattform;
+struct Zustand;
 class TitelBedienung;
 
 namespace Ui {
@@ -13,14 +14,20 @@ class frmHaupt;
 class TestdatenMenue final : public QObject {
     Q_OBJECT
 public:
-    TestdatenMenue(Anwendung& anwendung, Ui::frmHaupt& ui, TitelBedienung& titel, QObject* parent);
+    TestdatenMenue(Plattform& plattform, const Zustand& zustand, Ui::frmHaupt& ui, TitelBedienung& titel,
+                   QObject* parent);
 
     void mnuDatenTest_Click();
     void mnutestDatenohne_Click();
     void mnuVariblen_Click();
 
+signals:
+    // The sample article wants the shop part read again from its file.
+    void shopTeilGewuenscht();
+
 private:
-    Anwendung& m_app;
+    Plattform& m_plattform;
+    const Zustand& m_zustand;
     Ui::frmHaupt& m_ui;
     TitelBedienung& m_titel;
 };

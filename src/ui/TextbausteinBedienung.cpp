@@ -8,7 +8,6 @@
 #include "ui/ExterneProgramme.h"
 #include "ui/ListeLaden.h"
 #include "ui/RichTextFeld.h"
-#include "ui/frmBuch.h"
 #include "ui_frmHaupt.h"
 
 #include <QCheckBox>
@@ -97,7 +96,7 @@ void TextbausteinBedienung::cmdBeschrTextVor_Click(int n) {
         m_ui.chkBil3JaNEin->setChecked(false);
     }
     if (n < kOhneGenreAb) {
-        m_app.frmBuch().GenreAusTextblockSetzen(beschriftung);
+        emit genreGewaehlt(beschriftung);
     }
 }
 

@@ -35,6 +35,10 @@ public:
     void cmdBTAktuali_Click();
     void lblMehrFertigeTexteAnzeigen_Click();
 
+signals:
+    // A stored text's caption that may stand for the book's genre.
+    void genreGewaehlt(const QString& beschriftung);
+
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 

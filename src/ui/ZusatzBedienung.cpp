@@ -1,23 +1,20 @@
 #include "ui/ZusatzBedienung.h"
 
 #include "compose/Link.h"
-#include "ui/Anwendung.h"
 #include "ui/RichTextFeld.h"
-#include "ui/frmLink.h"
 #include "ui_frmHaupt.h"
 
 #include <QApplication>
 #include <QPushButton>
 
-ZusatzBedienung::ZusatzBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, QObject* parent)
-    : QObject(parent), m_app(anwendung), m_ui(ui) {
+ZusatzBedienung::ZusatzBedienung(Ui::frmHaupt& ui, QObject* parent) : QObject(parent), m_ui(ui) {
     connect(m_ui.cmdLink1, &QPushButton::clicked, this, &ZusatzBedienung::cmdLink1_Click);
     connect(m_ui.cmdHtmlEinfugen, &QPushButton::clicked, this, &ZusatzBedienung::cmdHtmlEinfugen_Click);
     connect(m_ui.cmdHtmlLoschen, &QPushButton::clicked, this, &ZusatzBedienung::cmdHtmlLoschen_Click);
 }
 
 void ZusatzBedienung::cmdLink1_Click() {
-    m_app.frmLink().oeffnen(QStringLiteral("1"));
+    emit linkFensterGewuenscht();
 }
 void ZusatzBedienung::cmdHtmlEinfugen_Click() {
     inhaltAutoSetzen(HtmlEinfuegen());

@@ -2,7 +2,6 @@
 
 #include <QObject>
 
-class Anwendung;
 struct InhaltAutoZustand;
 
 namespace Ui {
@@ -15,15 +14,18 @@ class frmHaupt;
 class ZusatzBedienung final : public QObject {
     Q_OBJECT
 public:
-    ZusatzBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, QObject* parent);
+    ZusatzBedienung(Ui::frmHaupt& ui, QObject* parent);
 
     void cmdLink1_Click();
     void cmdHtmlEinfugen_Click();
     void cmdHtmlLoschen_Click();
 
+signals:
+    // The link window is to open for the first link.
+    void linkFensterGewuenscht();
+
 private:
     void inhaltAutoSetzen(const InhaltAutoZustand& zustand);
 
-    Anwendung& m_app;
     Ui::frmHaupt& m_ui;
 };

@@ -52,8 +52,8 @@ FrmHaupt::FrmHaupt(Anwendung& anwendung, QWidget* parent)
     Ui::frmHaupt& u = *m_ui;
     m_titel = std::make_unique<TitelBedienung>(m_app, u, this);
     m_fensterMenue = std::make_unique<FensterMenue>(m_app, u, this);
-    m_testdaten = std::make_unique<TestdatenMenue>(m_app, u, *m_titel, this);
-    m_zusatz = std::make_unique<ZusatzBedienung>(m_app, u, this);
+    m_testdaten = std::make_unique<TestdatenMenue>(m_app.plattform(), m_app.zustand(), u, *m_titel, this);
+    m_zusatz = std::make_unique<ZusatzBedienung>(u, this);
     m_bilder = std::make_unique<BilderBedienung>(m_app, u, *m_titel, this);
     m_fertig = std::make_unique<FertigBedienung>(m_app, u, this);
     m_textbausteine = std::make_unique<TextbausteinBedienung>(m_app, u, this);

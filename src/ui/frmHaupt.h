@@ -39,6 +39,8 @@ public:
     const FertigBedienung& fertig() const { return *m_fertig; }
     TextbausteinBedienung& textbausteine() { return *m_textbausteine; }
     BibliothekBedienung& bibliothek() { return *m_bibliothek; }
+    TestdatenMenue& testdaten() { return *m_testdaten; }
+    ZusatzBedienung& zusatz() { return *m_zusatz; }
 
     // The control an article line sets or the article text reads; number as in the field's comment.
     QWidget* artikelfeld(Artikelfeld feld, int nummer) const;
