@@ -5,6 +5,7 @@
 #include "ui/FertigBedienung.h"
 #include "ui/LiveVorschau.h"
 #include "ui/Plattform.h"
+#include "ui/RichTextFeld.h"
 #include "ui/TestdatenMenue.h"
 #include "ui/TextbausteinBedienung.h"
 #include "ui/TitelBedienung.h"
@@ -159,29 +160,10 @@ Fenster& Anwendung::beiBedarf(std::unique_ptr<Fenster>& fenster, Argumente&&... 
     return *fenster;
 }
 
+// The other windows are made on first use, so the main window's news reaches them only when it fires.
 void Anwendung::verbinden(FrmHaupt& haupt) {
-    // The other windows are made on first use, so these reach them only when they fire.
-    const TitelBedienung& titel = haupt.titel();
-    QObject::connect(&titel, &TitelBedienung::buchAutorGesetzt, &haupt,
-                     [this](const QString& autor) { frmBuch().autorSetzen(autor); });
-    QObject::connect(&titel, &TitelBedienung::buchArtGesetzt, &haupt,
-                     [this](const QString& art) { frmBuch().artSetzen(art); });
-    QObject::connect(&titel, &TitelBedienung::kategorieGewechselt, &haupt,
-                     [this] { m_zustand.letzteBilddatei = frmEinstell().werte().pfadZuMeinenArtikel; });
-    const BilderBedienung& bilder = haupt.bilder();
-    QObject::connect(&bilder, &BilderBedienung::bildAnsichtGewuenscht, &haupt, [this] {
-        frmBild().hide();
-        frmBild().show();
-    });
-    QObject::connect(&bilder, &BilderBedienung::umrechnenGewuenscht, &haupt,
-                     [this] { frmBildGrosse().UmrechnenOeffnen(); });
-    QObject::connect(&bilder, &BilderBedienung::buchFensterGewuenscht, &haupt,
-                     [this](const QString& bezeichnung) {
-                         frmBuch().bezeichnungSetzen(bezeichnung);
-                         frmBuch().show();
-                     });
-    QObject::connect(&bilder, &BilderBedienung::kleidungFensterGewuenscht, &haupt,
-                     [this] { frmKleidung().show(); });
+    titelVerbinden(haupt.titel(), haupt);
+    bilderVerbinden(haupt.bilder(), haupt);
     QObject::connect(
         &haupt.textbausteine(), &TextbausteinBedienung::genreGewaehlt, &haupt,
         [this](const QString& beschriftung) { frmBuch().GenreAusTextblockSetzen(beschriftung); });
@@ -195,6 +177,34 @@ void Anwendung::verbinden(FrmHaupt& haupt) {
                      });
     QObject::connect(haupt.artikelEinlesenMenue(), &QAction::triggered, &haupt,
                      [this] { frmVorlSpeichern().artikelEinlesenMenue(); });
+}
+
+void Anwendung::titelVerbinden(const TitelBedienung& titel, const FrmHaupt& haupt) {
+    QObject::connect(&titel, &TitelBedienung::buchAutorGesetzt, &haupt,
+                     [this](const QString& autor) { frmBuch().autorSetzen(autor); });
+    QObject::connect(&titel, &TitelBedienung::buchArtGesetzt, &haupt,
+                     [this](const QString& art) { frmBuch().artSetzen(art); });
+    QObject::connect(
+        &titel, &TitelBedienung::beschreibungsvorlageGewuenscht, &haupt,
+        [this](const QString& datei, RichTextFeld* feld) { frmVorlIni().DateiInFeldLaden(datei, feld); });
+    QObject::connect(&titel, &TitelBedienung::kategorieGewechselt, &haupt,
+                     [this] { m_zustand.letzteBilddatei = frmEinstell().werte().pfadZuMeinenArtikel; });
+}
+
+void Anwendung::bilderVerbinden(const BilderBedienung& bilder, const FrmHaupt& haupt) {
+    QObject::connect(&bilder, &BilderBedienung::bildAnsichtGewuenscht, &haupt, [this] {
+        frmBild().hide();
+        frmBild().show();
+    });
+    QObject::connect(&bilder, &BilderBedienung::umrechnenGewuenscht, &haupt,
+                     [this] { frmBildGrosse().UmrechnenOeffnen(); });
+    QObject::connect(&bilder, &BilderBedienung::buchFensterGewuenscht, &haupt,
+                     [this](const QString& bezeichnung) {
+                         frmBuch().bezeichnungSetzen(bezeichnung);
+                         frmBuch().show();
+                     });
+    QObject::connect(&bilder, &BilderBedienung::kleidungFensterGewuenscht, &haupt,
+                     [this] { frmKleidung().show(); });
 }
 
 void Anwendung::verbinden(FrmBuch& buch) {

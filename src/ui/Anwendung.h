@@ -10,6 +10,8 @@ class QLockFile;
 class QPluginLoader;
 class QTranslator;
 class FrmHaupt;
+class BilderBedienung;
+class TitelBedienung;
 class FrmBild;
 class FrmBildGrosse;
 class FrmBuch;
@@ -64,6 +66,8 @@ private:
     // The one place where a window's news reaches the others; each runs once, when its window
     // is made.
     void verbinden(FrmHaupt& haupt);
+    void titelVerbinden(const TitelBedienung& titel, const FrmHaupt& haupt);
+    void bilderVerbinden(const BilderBedienung& bilder, const FrmHaupt& haupt);
     void verbinden(FrmBuch& buch);
     void verbinden(FrmKleidung& kleidung);
     template <class Fenster, class... Argumente>

@@ -2,16 +2,15 @@
 
 #include "core/Hausverkaeufer.h"
 #include "core/Meldungen.h"
+#include "core/Zustand.h"
 #include "title/Gebotszeile.h"
 #include "title/Kategorien.h"
 #include "title/Titel.h"
-#include "ui/Anwendung.h"
 #include "ui/KlickLabel.h"
 #include "ui/ListeLaden.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
-#include "ui/frmVorlIni.h"
 #include "ui_frmHaupt.h"
 
 #include <QAction>
@@ -29,8 +28,8 @@ const QString kBeschreibungLeeren =
 
 } // namespace
 
-TitelBedienung::TitelBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, QObject* parent)
-    : QObject(parent), m_app(anwendung), m_ui(ui) {
+TitelBedienung::TitelBedienung(Plattform& plattform, Zustand& zustand, Ui::frmHaupt& ui, QObject* parent)
+    : QObject(parent), m_plattform(plattform), m_zustand(zustand), m_ui(ui) {
     verbinden();
 }
 
@@ -91,8 +90,8 @@ void TitelBedienung::cmdArtBezBilden_Click() {
         m_ui.chkBil3JaNEin->setChecked(false);
     }
     if (!e.meldung.isEmpty()) {
-        m_app.plattform().meldungsfenster(e.meldung, Plattform::Symbol::Keins, Plattform::Knoepfe::Ok,
-                                          kProgrammTitel);
+        m_plattform.meldungsfenster(e.meldung, Plattform::Symbol::Keins, Plattform::Knoepfe::Ok,
+                                    kProgrammTitel);
     }
 }
 
@@ -146,7 +145,7 @@ void TitelBedienung::cmdBeschreibungFett_Click() {
     RichTextFeld* feld = m_ui.rtfInhalt;
     const auto neu = fettMarkieren(feld->text(), feld->selStart(), feld->selText());
     if (!neu) {
-        Meldung(m_app.plattform(), 99, kKeineAuswahl);
+        Meldung(m_plattform, 99, kKeineAuswahl);
         return;
     }
     feld->setText(*neu);
@@ -204,10 +203,10 @@ void TitelBedienung::startKategorieWaehlen(const QString& startenMit) {
 
 // The seller's description is emptied only when the seller agrees.
 void TitelBedienung::kategorieWechseln(const QString& artikelArt) {
-    const bool leeren = m_ui.rtfInhalt->text().isEmpty() ||
-                        m_app.plattform().meldungsfenster(
-                            kBeschreibungLeeren, Plattform::Symbol::Ausrufezeichen,
-                            Plattform::Knoepfe::JaNein, kProgrammTitel) == Plattform::Antwort::Ja;
+    const bool leeren =
+        m_ui.rtfInhalt->text().isEmpty() ||
+        m_plattform.meldungsfenster(kBeschreibungLeeren, Plattform::Symbol::Ausrufezeichen,
+                                    Plattform::Knoepfe::JaNein, kProgrammTitel) == Plattform::Antwort::Ja;
     vorlageAnwenden(artikelArt, leeren);
 }
 
@@ -220,7 +219,7 @@ void TitelBedienung::vorlageAnwenden(const QString& artikelArt, bool beschreibun
     if (!v) {
         return;
     }
-    m_app.zustand().artikelArt = v->artikelArt;
+    m_zustand.artikelArt = v->artikelArt;
     for (const Kategorieknopf k : kKategorieknoepfe) {
         knopf(k)->hide();
     }
@@ -243,29 +242,24 @@ void TitelBedienung::vorlageAnwenden(const QString& artikelArt, bool beschreibun
         emit buchArtGesetzt(v->buchArt);
     }
     if (beschreibungLeeren && !v->inhaltDatei.isEmpty()) {
-        beschreibungVorlageLaden(v->inhaltDatei);
+        emit beschreibungsvorlageGewuenscht(v->inhaltDatei, m_ui.rtfInhalt);
     }
     m_ui.cboGutErhalten->setCurrentText(v->gutErhalten);
     m_ui.txtAufWasBiten->clear();
     emit kategorieGewechselt();
 }
 
-// A missing template lets the seller pick another file, as every template part does.
-void TitelBedienung::beschreibungVorlageLaden(const QString& datei) {
-    m_app.frmVorlIni().DateiInFeldLaden(datei, m_ui.rtfInhalt);
-}
-
 void TitelBedienung::fettMarkierenIn(QLineEdit* feld) {
     const auto neu = fettMarkieren(feld->text(), feld->selectionStart(), feld->selectedText());
     if (!neu) {
-        Meldung(m_app.plattform(), 99, kKeineAuswahl);
+        Meldung(m_plattform, 99, kKeineAuswahl);
         return;
     }
     feld->setText(*neu);
 }
 
 bool TitelBedienung::istHausverkaeufer() const {
-    return hausverkaeufer::istHausverkaeufer(m_app.zustand().verkaeuferName);
+    return hausverkaeufer::istHausverkaeufer(m_zustand.verkaeuferName);
 }
 
 QPushButton* TitelBedienung::knopf(Kategorieknopf k) const {

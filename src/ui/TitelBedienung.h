@@ -5,7 +5,9 @@
 #include <QObject>
 #include <QString>
 
-class Anwendung;
+class Plattform;
+class RichTextFeld;
+struct Zustand;
 class QLineEdit;
 class QPushButton;
 
@@ -20,7 +22,7 @@ class TitelBedienung final : public QObject {
     Q_OBJECT
 public:
     // Connects the controls of the main window, which must exist already.
-    TitelBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, QObject* parent);
+    TitelBedienung(Plattform& plattform, Zustand& zustand, Ui::frmHaupt& ui, QObject* parent);
 
     void txtArtikelBez_Change();
     void cmdArtBezBilden_Click();
@@ -51,6 +53,9 @@ signals:
     void buchAutorGesetzt(const QString& autor);
     // The book window's kind field cboFarbewehlen is to show this text.
     void buchArtGesetzt(const QString& buchArt);
+    // The category's description template is to be loaded into the field; a missing file lets the
+    // seller pick another, as every template part does.
+    void beschreibungsvorlageGewuenscht(const QString& datei, RichTextFeld* feld);
     // A category was applied; the last picked picture file is to go back to the configured article folder.
     void kategorieGewechselt();
 
@@ -58,12 +63,12 @@ private:
     void verbinden();
     void kategorieWechseln(const QString& artikelArt);
     void vorlageAnwenden(const QString& artikelArt, bool beschreibungLeeren);
-    void beschreibungVorlageLaden(const QString& datei);
     void fettMarkierenIn(QLineEdit* feld);
     bool istHausverkaeufer() const;
 
     QPushButton* knopf(Kategorieknopf k) const;
 
-    Anwendung& m_app;
+    Plattform& m_plattform;
+    Zustand& m_zustand;
     Ui::frmHaupt& m_ui;
 };

@@ -50,7 +50,7 @@ FrmHaupt::FrmHaupt(Anwendung& anwendung, QWidget* parent)
     versandFarbenSetzen();
     verbinden();
     Ui::frmHaupt& u = *m_ui;
-    m_titel = std::make_unique<TitelBedienung>(m_app, u, this);
+    m_titel = std::make_unique<TitelBedienung>(m_app.plattform(), m_app.zustand(), u, this);
     m_fensterMenue = std::make_unique<FensterMenue>(m_app, u, this);
     m_testdaten = std::make_unique<TestdatenMenue>(m_app.plattform(), m_app.zustand(), u, *m_titel, this);
     m_zusatz = std::make_unique<ZusatzBedienung>(u, this);
