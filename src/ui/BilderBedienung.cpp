@@ -2,14 +2,13 @@
 
 #include "compose/Bilder.h"
 #include "core/Hausverkaeufer.h"
-#include "ui/Anwendung.h"
+#include "core/Zustand.h"
 #include "ui/BildFeld.h"
 #include "ui/Bildzeilen.h"
 #include "ui/Hintergrund.h"
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
 #include "ui/TitelBedienung.h"
-#include "ui/frmEinstell.h"
 #include "ui_frmHaupt.h"
 
 #include <QAction>
@@ -20,6 +19,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <utility>
 
 namespace {
 
@@ -33,9 +34,10 @@ qsizetype letzterTrenner(const QString& pfad) {
 
 } // namespace
 
-BilderBedienung::BilderBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, TitelBedienung& titel,
-                                 QObject* parent)
-    : QObject(parent), m_app(anwendung), m_ui(ui), m_titel(titel), m_zeilen(Bildzeilen(ui)) {
+BilderBedienung::BilderBedienung(Plattform& plattform, Zustand& zustand, Einstellungsquelle einstellungen,
+                                 Ui::frmHaupt& ui, TitelBedienung& titel, QObject* parent)
+    : QObject(parent), m_plattform(plattform), m_zustand(zustand), m_einstellungen(std::move(einstellungen)),
+      m_ui(ui), m_titel(titel), m_zeilen(Bildzeilen(ui)) {
     verbinden();
     for (int n = 2; n <= 5; ++n) {
         zeileFaerben(n);
@@ -65,7 +67,7 @@ void BilderBedienung::verbinden() {
 
 // Picture 1 is always part of a listing, except in the no-picture mode.
 void BilderBedienung::chkBil1JaNEin_Click() {
-    const bool soll = !m_app.zustand().ohneBildModus;
+    const bool soll = !m_zustand.ohneBildModus;
     QCheckBox* box = m_ui.chkBil1JaNEin;
     if (box->isChecked() != soll) {
         box->setChecked(soll);
@@ -74,7 +76,7 @@ void BilderBedienung::chkBil1JaNEin_Click() {
 
 // The mode is set before the picture switch changes, so the switch's own handler sees it.
 void BilderBedienung::mnuOhneBild_Click() {
-    Zustand& z = m_app.zustand();
+    Zustand& z = m_zustand;
     QAction* eintrag = m_ui.mnuOhneBild;
     QWidget* haupt = m_ui.chkBil1JaNEin->window();
     z.ohneBildModus = !z.ohneBildModus;
@@ -120,19 +122,19 @@ void BilderBedienung::zeileFaerben(int nummer) {
 }
 
 void BilderBedienung::cmdSuchenBild_Click(int nummer) {
-    Zustand& zustand = m_app.zustand();
+    Zustand& zustand = m_zustand;
     const Bildzeile& z = zeile(nummer);
     zustand.aktuelleBildzeile = nummer;
     m_ui.txtBild->clear();
 
-    const QString start = zustand.letzteBilddatei.isEmpty() ? m_app.frmEinstell().werte().pfadZuMeinenArtikel
-                                                            : zustand.letzteBilddatei;
+    const QString start =
+        zustand.letzteBilddatei.isEmpty() ? m_einstellungen().pfadZuMeinenArtikel : zustand.letzteBilddatei;
     const QString pfad =
-        m_app.plattform().dateiWaehlen(QStringLiteral("Bild auswählen"), QString(), start, kFilter);
+        m_plattform.dateiWaehlen(QStringLiteral("Bild auswählen"), QString(), start, kFilter);
     if (pfad.isEmpty()) {
         // The last picked picture may belong to another row: a cancel leaves this row as it was.
-        m_app.plattform().meldungsfenster(kKeineDatei, Plattform::Symbol::Kritisch, Plattform::Knoepfe::Ok,
-                                          QStringLiteral("ACHTUNG"));
+        m_plattform.meldungsfenster(kKeineDatei, Plattform::Symbol::Kritisch, Plattform::Knoepfe::Ok,
+                                    QStringLiteral("ACHTUNG"));
         return;
     }
     zustand.letzteBilddatei = pfad;
@@ -163,7 +165,7 @@ bool BilderBedienung::vorschauLaden(int nummer, const QString& pfad) {
     if (!vorschau->bildLaden(pfad)) {
         return false;
     }
-    Zustand& zustand = m_app.zustand();
+    Zustand& zustand = m_zustand;
     const Vorschaugroesse groesse = BildgroesseAnpassen(
         vorschau->natuerlicheHoehe(), vorschau->natuerlicheBreite(), zustand.vorschauBoxHoehe);
     const auto pixel = [](int twips) {
@@ -193,11 +195,10 @@ void BilderBedienung::txtBild_Change() {
     if (pfad.isEmpty() || !messung->bildLaden(pfad)) {
         return;
     }
-    const Bildzeile& z = zeile(m_app.zustand().aktuelleBildzeile);
-    const std::optional<Bildmasse> masse =
-        MasseFuerBild(m_app.zustand().aktuelleBildzeile, z.breite->currentText(),
-                      m_app.frmEinstell().werte().bildLaengeEinstellWert,
-                      QSize(messung->natuerlicheBreite(), messung->natuerlicheHoehe()));
+    const Bildzeile& z = zeile(m_zustand.aktuelleBildzeile);
+    const std::optional<Bildmasse> masse = MasseFuerBild(
+        m_zustand.aktuelleBildzeile, z.breite->currentText(), m_einstellungen().bildLaengeEinstellWert,
+        QSize(messung->natuerlicheBreite(), messung->natuerlicheHoehe()));
     if (!masse) {
         return;
     }
@@ -208,7 +209,7 @@ void BilderBedienung::txtBild_Change() {
 void BilderBedienung::cmdUmrechnenB_Click(int nummer) {
     const Bildzeile& z = zeile(nummer);
     const auto i = static_cast<std::size_t>(nummer - 1);
-    const Zustand& zustand = m_app.zustand();
+    const Zustand& zustand = m_zustand;
     const std::optional<QString> hoehe =
         HoeheAusVorschau(z.breite->currentText(), zustand.vorschauHoehe.at(i), zustand.vorschauBreite.at(i));
     if (hoehe) {
@@ -227,7 +228,7 @@ void BilderBedienung::picFoto_Click(int nummer) {
         return;
     }
     BildFeld* traeger = m_ui.picFotoAlle;
-    if (!traeger->bildLaden(m_app.zustand().bildPfade.at(static_cast<std::size_t>(nummer - 1)))) {
+    if (!traeger->bildLaden(m_zustand.bildPfade.at(static_cast<std::size_t>(nummer - 1)))) {
         return;
     }
     traeger->resize(z.bild->size());
@@ -244,8 +245,8 @@ void BilderBedienung::cmdKleidungBeschreibung_Click() {
 }
 
 void BilderBedienung::BilderNeuEinrichten() {
-    Zustand& zustand = m_app.zustand();
-    const std::optional<double> standard = zahlLesen(m_app.frmEinstell().werte().bildLaengeEinstellWert);
+    Zustand& zustand = m_zustand;
+    const std::optional<double> standard = zahlLesen(m_einstellungen().bildLaengeEinstellWert);
     const int breite = standard ? static_cast<int>(R(*standard)) : 0;
     zustand.vorschauBreite.fill(breite);
     zustand.vorschauHoehe.fill(1);

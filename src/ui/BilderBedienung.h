@@ -1,11 +1,15 @@
 #pragma once
 
+#include "config/Einstellungen.h"
 #include "ui/Bildzeilen.h"
 
 #include <QObject>
 #include <QString>
 
-class Anwendung;
+#include <functional>
+
+class Plattform;
+struct Zustand;
 class TitelBedienung;
 
 // The main window's handlers for the five picture rows, and the buttons that open the book and
@@ -14,7 +18,11 @@ class BilderBedienung final : public QObject {
     Q_OBJECT
 public:
     // Connects the controls of the main window, which must exist already.
-    BilderBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, TitelBedienung& titel, QObject* parent);
+    // The settings as they are when a handler runs.
+    using Einstellungsquelle = std::function<Einstellungen()>;
+
+    BilderBedienung(Plattform& plattform, Zustand& zustand, Einstellungsquelle einstellungen,
+                    Ui::frmHaupt& ui, TitelBedienung& titel, QObject* parent);
 
     void chkBil1JaNEin_Click();
     // The express mode without picture 1.
@@ -51,7 +59,9 @@ private:
     void hausverkaufUndBezeichnung();
     const Bildzeile& zeile(int nummer) const;
 
-    Anwendung& m_app;
+    Plattform& m_plattform;
+    Zustand& m_zustand;
+    Einstellungsquelle m_einstellungen;
     Ui::frmHaupt& m_ui;
     TitelBedienung& m_titel;
     std::array<Bildzeile, 5> m_zeilen;

@@ -54,7 +54,9 @@ FrmHaupt::FrmHaupt(Anwendung& anwendung, QWidget* parent)
     m_fensterMenue = std::make_unique<FensterMenue>(m_app, u, this);
     m_testdaten = std::make_unique<TestdatenMenue>(m_app.plattform(), m_app.zustand(), u, *m_titel, this);
     m_zusatz = std::make_unique<ZusatzBedienung>(u, this);
-    m_bilder = std::make_unique<BilderBedienung>(m_app, u, *m_titel, this);
+    m_bilder = std::make_unique<BilderBedienung>(
+        m_app.plattform(), m_app.zustand(), [this] { return m_app.frmEinstell().werte(); }, u, *m_titel,
+        this);
     m_fertig = std::make_unique<FertigBedienung>(m_app, u, this);
     m_textbausteine = std::make_unique<TextbausteinBedienung>(m_app, u, this);
     m_bibliothek = std::make_unique<BibliothekBedienung>(m_app, u, this);
