@@ -1,5 +1,6 @@
 #include "ui/Anwendung.h"
 
+#include "ui/ArtikelBindung.h"
 #include "ui/BibliothekBedienung.h"
 #include "ui/BilderBedienung.h"
 #include "ui/FertigBedienung.h"
@@ -164,6 +165,8 @@ Fenster& Anwendung::beiBedarf(std::unique_ptr<Fenster>& fenster, Argumente&&... 
 void Anwendung::verbinden(FrmHaupt& haupt) {
     titelVerbinden(haupt.titel(), haupt);
     bilderVerbinden(haupt.bilder(), haupt);
+    QObject::connect(&haupt.textbausteine(), &TextbausteinBedienung::zeilenGelesen, &haupt,
+                     [this] { FelderAusZeilenSetzen(*this, Schluesselsuche::Enthalten); });
     QObject::connect(
         &haupt.textbausteine(), &TextbausteinBedienung::genreGewaehlt, &haupt,
         [this](const QString& beschriftung) { frmBuch().GenreAusTextblockSetzen(beschriftung); });

@@ -2,9 +2,8 @@
 
 #include "core/Datenordner.h"
 #include "core/TextDatei.h"
+#include "core/Zustand.h"
 #include "lists/Textbausteine.h"
-#include "ui/Anwendung.h"
-#include "ui/ArtikelBindung.h"
 #include "ui/ExterneProgramme.h"
 #include "ui/ListeLaden.h"
 #include "ui/RichTextFeld.h"
@@ -31,8 +30,9 @@ QString textDatei(int n) {
 
 } // namespace
 
-TextbausteinBedienung::TextbausteinBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, QObject* parent)
-    : QObject(parent), m_app(anwendung),
+TextbausteinBedienung::TextbausteinBedienung(Plattform& plattform, Zustand& zustand, const Datenordner& daten,
+                                             Ui::frmHaupt& ui, QObject* parent)
+    : QObject(parent), m_plattform(plattform), m_zustand(zustand), m_daten(daten),
       m_ui(ui), m_textKnoepfe{ui.cmdBeschrTextVor1,  ui.cmdBeschrTextVor2,  ui.cmdBeschrTextVor3,
                               ui.cmdBeschrTextVor4,  ui.cmdBeschrTextVor5,  ui.cmdBeschrTextVor6,
                               ui.cmdBeschrTextVor7,  ui.cmdBeschrTextVor8,  ui.cmdBeschrTextVor9,
@@ -74,23 +74,22 @@ bool TextbausteinBedienung::eventFilter(QObject* objekt, QEvent* ereignis) {
 void TextbausteinBedienung::BTNamenLesen(const QString& pfad) {
     const std::optional<QString> inhalt = textLesen(pfad);
     if (!inhalt) {
-        DateiNichtGefunden(m_app.plattform(), pfad);
+        DateiNichtGefunden(m_plattform, pfad);
         return;
     }
-    m_app.zustand().textblockNamen = BTNamenAuswerten(*inhalt, m_app.zustand().textblockNamen);
+    m_zustand.textblockNamen = BTNamenAuswerten(*inhalt, m_zustand.textblockNamen);
 }
 
 void TextbausteinBedienung::BTNamenSetzen() {
-    BTNamenLesen(m_app.daten().pfad(QStringLiteral("vorlagen\\BT-Namen.str")));
+    BTNamenLesen(m_daten.pfad(QStringLiteral("vorlagen\\BT-Namen.str")));
     for (int n = 1; n <= kAnzahl; ++n) {
-        textKnopf(n)->setText(BTBeschriftung(m_app.zustand().textblockNamen.at(n - 1)));
+        textKnopf(n)->setText(BTBeschriftung(m_zustand.textblockNamen.at(n - 1)));
     }
 }
 
 void TextbausteinBedienung::cmdBeschrTextVor_Click(int n) {
-    TextDateiLesen(m_app.plattform(), m_app.zustand(), m_app.daten().ausProgrammordner(textDatei(n)),
-                   m_ui.rtfInhalt);
-    FelderAusZeilenSetzen(m_app, Schluesselsuche::Enthalten);
+    TextDateiLesen(m_plattform, m_zustand, m_daten.ausProgrammordner(textDatei(n)), m_ui.rtfInhalt);
+    emit zeilenGelesen();
     const QString beschriftung = textKnopf(n)->text();
     if (n == 1 && beschriftung == QLatin1String("Merian")) {
         m_ui.chkBil3JaNEin->setChecked(false);
@@ -101,11 +100,11 @@ void TextbausteinBedienung::cmdBeschrTextVor_Click(int n) {
 }
 
 void TextbausteinBedienung::cmdBeshchrTextPlus_Click(int n) {
-    DateiImEditorOeffnen(m_app.plattform(), m_app.programmordner(), textDatei(n));
+    DateiImEditorOeffnen(m_plattform, m_daten.programmordner(), textDatei(n));
 }
 
 void TextbausteinBedienung::cmdNamenforBT_Click() {
-    DateiImEditorOeffnen(m_app.plattform(), m_app.programmordner(),
+    DateiImEditorOeffnen(m_plattform, m_daten.programmordner(),
                          QStringLiteral("\\KORI-Vorlage-Dateien\\vorlagen\\BT-Namen.Str"));
 }
 

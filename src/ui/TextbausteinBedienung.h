@@ -5,7 +5,9 @@
 
 #include <array>
 
-class Anwendung;
+class Datenordner;
+class Plattform;
+struct Zustand;
 class QPushButton;
 
 namespace Ui {
@@ -20,7 +22,8 @@ public:
     static constexpr int kAnzahl = 21;
 
     // Connects the controls of the main window, which must exist already.
-    TextbausteinBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, QObject* parent);
+    TextbausteinBedienung(Plattform& plattform, Zustand& zustand, const Datenordner& daten, Ui::frmHaupt& ui,
+                          QObject* parent);
 
     // Reads the names of the stored texts; a missing file keeps the previous names.
     void BTNamenLesen(const QString& pfad);
@@ -36,6 +39,8 @@ public:
     void lblMehrFertigeTexteAnzeigen_Click();
 
 signals:
+    // A stored text was read into the description; its key lines are to set the fields they name.
+    void zeilenGelesen();
     // A stored text's caption that may stand for the book's genre.
     void genreGewaehlt(const QString& beschriftung);
 
@@ -47,7 +52,9 @@ private:
     void beschreibungsGroesseSetzen(int breiteTwips, int hoeheTwips);
     QPushButton* textKnopf(int n) const;
 
-    Anwendung& m_app;
+    Plattform& m_plattform;
+    Zustand& m_zustand;
+    const Datenordner& m_daten;
     Ui::frmHaupt& m_ui;
     std::array<QPushButton*, kAnzahl> m_textKnoepfe;
     std::array<QPushButton*, kAnzahl> m_bearbeitenKnoepfe;

@@ -58,7 +58,8 @@ FrmHaupt::FrmHaupt(Anwendung& anwendung, QWidget* parent)
         m_app.plattform(), m_app.zustand(), [this] { return m_app.frmEinstell().werte(); }, u, *m_titel,
         this);
     m_fertig = std::make_unique<FertigBedienung>(m_app, u, this);
-    m_textbausteine = std::make_unique<TextbausteinBedienung>(m_app, u, this);
+    m_textbausteine =
+        std::make_unique<TextbausteinBedienung>(m_app.plattform(), m_app.zustand(), m_app.daten(), u, this);
     m_bibliothek = std::make_unique<BibliothekBedienung>(m_app, u, this);
 }
 
