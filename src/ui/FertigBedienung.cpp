@@ -4,16 +4,14 @@
 #include "compose/Listing.h"
 #include "compose/Pruefungen.h"
 #include "compose/Vorschau.h"
+#include "core/Datenordner.h"
 #include "core/Version.h"
-#include "ui/Anwendung.h"
-#include "ui/ArtikelBindung.h"
+#include "core/Zustand.h"
 #include "ui/Bildzeilen.h"
 #include "ui/ExterneProgramme.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
-#include "ui/frmEinstell.h"
-#include "ui/frmVorlIni.h"
 #include "ui_frmHaupt.h"
 
 #include <QCheckBox>
@@ -24,6 +22,7 @@
 #include <QPushButton>
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -35,32 +34,34 @@ Laufzeitfehler startFehler(const QString& programm) {
 
 } // namespace
 
-FertigBedienung::FertigBedienung(Anwendung& anwendung, const Ui::frmHaupt& ui, QObject* parent)
-    : QObject(parent), m_app(anwendung), m_ui(ui) {
+FertigBedienung::FertigBedienung(Plattform& plattform, Zustand& zustand, const Datenordner& daten,
+                                 Quellen quellen, const Ui::frmHaupt& ui, QObject* parent)
+    : QObject(parent), m_plattform(plattform), m_zustand(zustand), m_daten(daten),
+      m_quellen(std::move(quellen)), m_ui(ui) {
     connect(m_ui.cdmFertigstellen, &QPushButton::clicked, this, &FertigBedienung::cdmFertigstellen_Click);
     connect(m_ui.cmdArtVorschauNur, &QPushButton::clicked, this, &FertigBedienung::cmdArtVorschauNur_Click);
 }
 
 void FertigBedienung::Texte_Verbinden() {
-    Zustand& z = m_app.zustand();
+    Zustand& z = m_zustand;
     const ListingErgebnis r =
         ::Texte_Verbinden(listingEingabe({z.bild3Vorhanden, z.bild4Vorhanden, z.bild5Vorhanden}));
     z.listingText = r.text;
     z.listingHerkunft = r.herkunft;
     if (r.fehler != ShopFehler::Keiner) {
         z.shopLinkFehler = true;
-        Meldung(m_app.plattform(), 99, r.fehlerText());
+        Meldung(m_plattform, 99, r.fehlerText());
     }
 }
 
 void FertigBedienung::cdmFertigstellen_Click() {
-    Zustand& z = m_app.zustand();
+    Zustand& z = m_zustand;
     const PruefErgebnis pruefung = EingabenPruefen(pruefEingabe());
     z.bild3Vorhanden = pruefung.bildVorhanden[0];
     z.bild4Vorhanden = pruefung.bildVorhanden[1];
     z.bild5Vorhanden = pruefung.bildVorhanden[2];
     if (pruefung.verweigerung) {
-        Meldung(m_app.plattform(), pruefung.verweigerung->nummer, pruefung.verweigerung->text);
+        Meldung(m_plattform, pruefung.verweigerung->nummer, pruefung.verweigerung->text);
         return;
     }
     if (!felderSpeicherbar()) {
@@ -80,12 +81,12 @@ void FertigBedienung::cmdArtVorschauNur_Click() {
     const QString fehler = VorschauSchreiben(pfad, vorschau->text());
     if (!fehler.isEmpty()) {
         // A browser on the old file would show a different article than the seller asked for.
-        Meldung(m_app.plattform(), 99,
+        Meldung(m_plattform, 99,
                 QStringLiteral("Die Vorschau-Datei kann nicht geschrieben werden:\r\n") + pfad +
                     QStringLiteral("\r\n") + fehler);
         return;
     }
-    if (QFileInfo(m_app.frmEinstell().werte().pfadGoChr).isFile()) {
+    if (QFileInfo(m_quellen.einstellungen().pfadGoChr).isFile()) {
         VorschauChrome(pfad);
     } else {
         VorschauIE(pfad);
@@ -93,19 +94,19 @@ void FertigBedienung::cmdArtVorschauNur_Click() {
 }
 
 void FertigBedienung::VorschauIE(const QString& pfad) {
-    browserStarten(m_app.frmEinstell().werte().pfadIE, pfad);
+    browserStarten(m_quellen.einstellungen().pfadIE, pfad);
 }
 
 void FertigBedienung::VorschauChrome(const QString& pfad) {
-    browserStarten(m_app.frmEinstell().werte().pfadGoChr, pfad);
+    browserStarten(m_quellen.einstellungen().pfadGoChr, pfad);
 }
 
 QString FertigBedienung::vorschauPfad() const {
-    return m_app.daten().pfad(QStringLiteral("Vorschau.html"));
+    return m_daten.pfad(QStringLiteral("Vorschau.html"));
 }
 
 void FertigBedienung::browserStarten(const QString& browser, const QString& pfad) {
-    Plattform& p = m_app.plattform();
+    Plattform& p = m_plattform;
     if (!BrowserStarten(p, browser, pfad)) {
         Meldung(p, 999, kTestNichtMoeglich, {}, startFehler(browser.isEmpty() ? pfad : browser));
     }
@@ -113,14 +114,14 @@ void FertigBedienung::browserStarten(const QString& browser, const QString& pfad
 
 bool FertigBedienung::felderSpeicherbar() {
     const QString artikelArt = m_ui.lblArtikelArt->text();
-    QList<BenanntesFeld> felder = GespeicherteFelder(ArtikelFelderLesen(m_app), artikelArt);
+    QList<BenanntesFeld> felder = GespeicherteFelder(m_quellen.artikel(), artikelArt);
     felder.append({QStringLiteral("Zusatztext"), m_ui.rtfInhaltAuto->text()});
-    felder.append({QStringLiteral("Verkäufername (Einstellungen)"), m_app.zustand().verkaeuferName});
+    felder.append({QStringLiteral("Verkäufername (Einstellungen)"), m_zustand.verkaeuferName});
     const std::optional<NichtSpeicherbar> fremd = NichtSpeicherbaresFeld(felder);
     if (!fremd) {
         return true;
     }
-    Meldung(m_app.plattform(), 12, fremd->feld,
+    Meldung(m_plattform, 12, fremd->feld,
             QStringLiteral("Diese Zeichen können nicht gespeichert werden: ") + fremd->zeichen);
     return false;
 }
@@ -128,9 +129,9 @@ bool FertigBedienung::felderSpeicherbar() {
 ListingEingabe FertigBedienung::listingEingabe(const std::array<bool, 3>& bildVorhanden) const {
     ListingEingabe e;
     hauptfensterLesen(e);
-    static_cast<Vorlageteile&>(e) = m_app.frmVorlIni().teile();
+    static_cast<Vorlageteile&>(e) = m_quellen.vorlage();
     einstellungenLesen(e);
-    e.verkaeuferName = m_app.zustand().verkaeuferName;
+    e.verkaeuferName = m_zustand.verkaeuferName;
     e.bildVorhanden = bildVorhanden;
     e.versionMajor = version::major;
     e.versionRevision = version::revision;
@@ -150,7 +151,7 @@ PruefEingabe FertigBedienung::pruefEingabe() const {
     e.aufWasBieten = m_ui.txtAufWasBiten->text();
     e.inhaltAuto = m_ui.rtfInhaltAuto->text();
     e.inhalt = m_ui.rtfInhalt->text();
-    const Zustand& z = m_app.zustand();
+    const Zustand& z = m_zustand;
     e.bildVorhanden = {z.bild3Vorhanden, z.bild4Vorhanden, z.bild5Vorhanden};
     return e;
 }
@@ -177,7 +178,7 @@ void FertigBedienung::hauptfensterLesen(ListingEingabe& e) const {
 }
 
 void FertigBedienung::einstellungenLesen(ListingEingabe& e) const {
-    const Einstellungen werte = m_app.frmEinstell().werte();
+    const Einstellungen werte = m_quellen.einstellungen();
     e.bilderPfad = werte.pfadZusatzBilder;
     e.hinweisJa = werte.hinweisJa;
     e.einstellVerkaeufer = werte.ebayName;

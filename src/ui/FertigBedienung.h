@@ -1,16 +1,22 @@
 #pragma once
 
+#include "article/ArtikelText.h"
+#include "compose/Listing.h"
+#include "config/Einstellungen.h"
+
 #include <QObject>
 #include <QString>
 
 #include <array>
+#include <functional>
 
-class Anwendung;
+class Datenordner;
+class Plattform;
+struct Zustand;
 
 namespace Ui {
 class frmHaupt;
 }
-struct ListingEingabe;
 struct PruefEingabe;
 
 // The main window's finish command with its checks, the assembly of the listing from the main
@@ -19,7 +25,16 @@ class FertigBedienung final : public QObject {
     Q_OBJECT
 public:
     // Connects the controls of the main window, which must exist already.
-    FertigBedienung(Anwendung& anwendung, const Ui::frmHaupt& ui, QObject* parent);
+    // What the finish reads from the other windows, as it is when the finish runs.
+    struct Quellen {
+        std::function<Einstellungen()> einstellungen;
+        std::function<Vorlageteile()> vorlage;
+        // The saved fields of the main and the book window.
+        std::function<ArtikelFelder()> artikel;
+    };
+
+    FertigBedienung(Plattform& plattform, Zustand& zustand, const Datenordner& daten, Quellen quellen,
+                    const Ui::frmHaupt& ui, QObject* parent);
 
     // Builds the listing into the global listing text; a broken shop part leaves it empty, sets
     // the shop-link failure flag and tells the seller.
@@ -55,6 +70,9 @@ private:
     QString inhaltAutoHerkunft(const QString& inhaltAuto) const;
     void browserStarten(const QString& browser, const QString& pfad);
 
-    Anwendung& m_app;
+    Plattform& m_plattform;
+    Zustand& m_zustand;
+    const Datenordner& m_daten;
+    Quellen m_quellen;
     const Ui::frmHaupt& m_ui;
 };

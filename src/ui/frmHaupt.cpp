@@ -5,6 +5,7 @@
 #include "title/Gebotszeile.h"
 #include "title/Titel.h"
 #include "ui/Anwendung.h"
+#include "ui/ArtikelBindung.h"
 #include "ui/BibliothekBedienung.h"
 #include "ui/BildFeld.h"
 #include "ui/BilderBedienung.h"
@@ -29,6 +30,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+
+#include <utility>
 
 namespace {
 
@@ -57,7 +60,11 @@ FrmHaupt::FrmHaupt(Anwendung& anwendung, QWidget* parent)
     m_bilder = std::make_unique<BilderBedienung>(
         m_app.plattform(), m_app.zustand(), [this] { return m_app.frmEinstell().werte(); }, u, *m_titel,
         this);
-    m_fertig = std::make_unique<FertigBedienung>(m_app, u, this);
+    FertigBedienung::Quellen quellen{[this] { return m_app.frmEinstell().werte(); },
+                                     [this] { return m_app.frmVorlIni().teile(); },
+                                     [this] { return ArtikelFelderLesen(m_app); }};
+    m_fertig = std::make_unique<FertigBedienung>(m_app.plattform(), m_app.zustand(), m_app.daten(),
+                                                 std::move(quellen), u, this);
     m_textbausteine =
         std::make_unique<TextbausteinBedienung>(m_app.plattform(), m_app.zustand(), m_app.daten(), u, this);
     m_bibliothek = std::make_unique<BibliothekBedienung>(m_app, u, this);
