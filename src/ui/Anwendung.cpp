@@ -165,6 +165,10 @@ Fenster& Anwendung::beiBedarf(std::unique_ptr<Fenster>& fenster, Argumente&&... 
 void Anwendung::verbinden(FrmHaupt& haupt) {
     titelVerbinden(haupt.titel(), haupt);
     bilderVerbinden(haupt.bilder(), haupt);
+    QObject::connect(&haupt.bibliothek(), &BibliothekBedienung::artikelGelesen, &haupt,
+                     [this](const ArtikelDateiInhalt& datei) { ArtikelEinsetzen(*this, datei); });
+    QObject::connect(&haupt.bibliothek(), &BibliothekBedienung::artikelWaehlenGewuenscht, &haupt,
+                     [this] { ArtikelDateiOeffnen(*this, QString()); });
     QObject::connect(&haupt.textbausteine(), &TextbausteinBedienung::zeilenGelesen, &haupt,
                      [this] { FelderAusZeilenSetzen(*this, Schluesselsuche::Enthalten); });
     QObject::connect(

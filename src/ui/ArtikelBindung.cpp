@@ -122,10 +122,10 @@ void FelderAusZeilenSetzen(Anwendung& app, Schluesselsuche suche) {
     app.frmBuch().cmdubernehmen_Click();
 }
 
-std::optional<ArtikelDateiInhalt> ArtikelDateiLesen(Anwendung& app, const QString& pfad) {
+std::optional<ArtikelDateiInhalt> ArtikelDateiLesen(Plattform& plattform, const QString& pfad) {
     const std::optional<QString> inhalt = textLesen(pfad);
     if (!inhalt) {
-        DateiNichtGefunden(app.plattform(), pfad);
+        DateiNichtGefunden(plattform, pfad);
         return std::nullopt;
     }
     return ArtikelDateiAuswerten(*inhalt);
@@ -147,7 +147,7 @@ void ArtikelDateiOeffnen(Anwendung& app, const QString& pfad) {
                                             QStringLiteral("K.O.R.I-Dateien(*.ebay)|*.ebay|Ale Dateien|*.*"));
     }
     // A file that cannot be read leaves the article being edited as it is.
-    if (const std::optional<ArtikelDateiInhalt> datei = ArtikelDateiLesen(app, name)) {
+    if (const std::optional<ArtikelDateiInhalt> datei = ArtikelDateiLesen(app.plattform(), name)) {
         ArtikelEinsetzen(app, *datei);
     }
 }

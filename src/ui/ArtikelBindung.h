@@ -7,6 +7,7 @@
 #include <optional>
 
 class Anwendung;
+class Plattform;
 
 // The article lives in the controls of the main and the book window; these functions move it
 // between the controls and the article text.
@@ -23,7 +24,7 @@ QString ArtikelTextBilden(Anwendung& app);
 void FelderAusZeilenSetzen(Anwendung& app, Schluesselsuche suche);
 
 // Reads an article file; a file that cannot be read shows the file-not-found box and gives nothing.
-std::optional<ArtikelDateiInhalt> ArtikelDateiLesen(Anwendung& app, const QString& pfad);
+std::optional<ArtikelDateiInhalt> ArtikelDateiLesen(Plattform& plattform, const QString& pfad);
 // Puts an article read from its file into the controls: description, keys, book take-over.
 void ArtikelEinsetzen(Anwendung& app, const ArtikelDateiInhalt& datei);
 

@@ -5,14 +5,13 @@
 #include "article/Pfade.h"
 #include "core/Datenordner.h"
 #include "core/TextDatei.h"
-#include "ui/Anwendung.h"
+#include "core/Zustand.h"
 #include "ui/ArtikelBindung.h"
 #include "ui/ExterneProgramme.h"
 #include "ui/ListeLaden.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
-#include "ui/frmHaupt.h"
 #include "ui_frmHaupt.h"
 
 #include <QAction>
@@ -41,8 +40,9 @@ QStringList texte(const QListWidget* liste) {
 
 } // namespace
 
-BibliothekBedienung::BibliothekBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, QObject* parent)
-    : QObject(parent), m_app(anwendung), m_ui(ui) {
+BibliothekBedienung::BibliothekBedienung(Plattform& plattform, Zustand& zustand, const Datenordner& daten,
+                                         Ui::frmHaupt& ui, QObject* parent)
+    : QObject(parent), m_plattform(plattform), m_zustand(zustand), m_daten(daten), m_ui(ui) {
     verbinden();
 }
 
@@ -66,19 +66,18 @@ void BibliothekBedienung::verbinden() {
 }
 
 void BibliothekBedienung::ArtikelListeFuellen() {
-    m_app.zustand().ListenOrdner = ListenOrdnerBilden(m_app.daten());
-    dateienZeigen(m_app.zustand().ListenOrdner);
+    m_zustand.ListenOrdner = ListenOrdnerBilden(m_daten);
+    dateienZeigen(m_zustand.ListenOrdner);
 }
 
 bool BibliothekBedienung::WeitereDateienListen() {
-    const QString datei =
-        m_app.plattform().dateiWaehlen(QStringLiteral("Ordner mit Artikeln wählen"), QString(),
-                                       m_app.daten().pfad(QStringLiteral("Artikeln-Txt\\")), kFilter);
+    const QString datei = m_plattform.dateiWaehlen(QStringLiteral("Ordner mit Artikeln wählen"), QString(),
+                                                   m_daten.pfad(QStringLiteral("Artikeln-Txt\\")), kFilter);
     const QString ordner = OrdnerAusPfad(datei);
     if (ordner.isEmpty()) {
         return false;
     }
-    m_app.zustand().AndererOrdner = ordner;
+    m_zustand.AndererOrdner = ordner;
     dateienZeigen(ordner);
     return true;
 }
@@ -89,7 +88,7 @@ void BibliothekBedienung::dateienZeigen(const QString& ordner) {
 }
 
 void BibliothekBedienung::SSTab1_Click(int seite) {
-    Zustand& z = m_app.zustand();
+    Zustand& z = m_zustand;
     if (seite != kDateilisteSeite || z.ListeGefuellt) {
         return;
     }
@@ -102,21 +101,20 @@ void BibliothekBedienung::SSTab1_Click(int seite) {
 void BibliothekBedienung::cmdHauptliste_Click() {
     ArtikelListeFuellen();
     m_ui.lblDateiordner->setText(kAlleArtikel);
-    Zustand& z = m_app.zustand();
+    Zustand& z = m_zustand;
     z.ListeGefuellt = true;
     z.ListenArt = kHaupt;
     z.RegisterAngezeigt = false;
 }
 
 void BibliothekBedienung::cmdnochnichtAnzeig_Click() {
-    Zustand& z = m_app.zustand();
-    if (!ListeLaden(m_app.plattform(), z,
-                    m_app.daten().pfad(QStringLiteral("vorlagen\\NochNichtEingestellt.txt")), m_ui.lstDateien,
-                    QStringLiteral("-"))) {
+    Zustand& z = m_zustand;
+    if (!ListeLaden(m_plattform, z, m_daten.pfad(QStringLiteral("vorlagen\\NochNichtEingestellt.txt")),
+                    m_ui.lstDateien, QStringLiteral("-"))) {
         return;
     }
     // The register names files of the main folder, which may not have been listed yet.
-    z.ListenOrdner = ListenOrdnerBilden(m_app.daten());
+    z.ListenOrdner = ListenOrdnerBilden(m_daten);
     z.ListeGefuellt = true;
     z.ListenArt = kHaupt;
     z.RegisterAngezeigt = true;
@@ -128,14 +126,14 @@ void BibliothekBedienung::cmdWeitereDateienAnzeigen_Click() {
         return;
     }
     m_ui.lblDateiordner->setText(kWeitereArtikel);
-    Zustand& z = m_app.zustand();
+    Zustand& z = m_zustand;
     z.ListeGefuellt = true;
     z.ListenArt = kAndere;
     z.RegisterAngezeigt = false;
 }
 
 void BibliothekBedienung::cmdOrdnerDateienOpen_Click() {
-    OrdnerOeffnen(m_app.plattform(), m_app.zustand().ListenOrdner);
+    OrdnerOeffnen(m_plattform, m_zustand.ListenOrdner);
 }
 
 void BibliothekBedienung::cmdSuchen_Click() {
@@ -148,7 +146,7 @@ void BibliothekBedienung::cmdSuchen_Click() {
     }
     // The search visits every entry and leaves the last one as the chosen entry.
     if (l->count() > 0) {
-        m_app.zustand().GewaehlterEintrag = l->count() - 1;
+        m_zustand.GewaehlterEintrag = l->count() - 1;
     }
     m_ui.lblwieviel->setText(TrefferAnzeige(ergebnis.anzahl));
 }
@@ -159,17 +157,17 @@ void BibliothekBedienung::cmdDateiEinlesen_Click() {
         keineDateiGewaehlt();
         return;
     }
-    Zustand& z = m_app.zustand();
+    Zustand& z = m_zustand;
     const QString pfad =
         EintragPfad(z.ListenArt, z.ListenOrdner, z.AndererOrdner, m_ui.lstDateien->item(index)->text());
     // The article being edited is given up only for one that could really be read.
-    const std::optional<ArtikelDateiInhalt> datei = ArtikelDateiLesen(m_app, pfad);
+    const std::optional<ArtikelDateiInhalt> datei = ArtikelDateiLesen(m_plattform, pfad);
     if (!datei) {
         return;
     }
-    m_app.frmHaupt().cmdNeu_Click();
+    emit neuerArtikelGewuenscht();
     z.GewaehlterEintrag = index;
-    ArtikelEinsetzen(m_app, *datei);
+    emit artikelGelesen(*datei);
     z.RegisterEintrag = z.RegisterAngezeigt ? m_ui.lstDateien->item(index)->text() : QString();
 }
 
@@ -179,24 +177,24 @@ void BibliothekBedienung::cmdDateiAlsTextOpen_Click() {
         keineDateiGewaehlt();
         return;
     }
-    const Zustand& z = m_app.zustand();
+    const Zustand& z = m_zustand;
     // The entry is opened where the list found it, so another folder's file is not looked for
     // among the main articles.
     if (z.ListenArt == kAndere) {
-        DateiImEditorOeffnen(m_app.plattform(), z.AndererOrdner, QStringLiteral("\\") + eintrag->text());
+        DateiImEditorOeffnen(m_plattform, z.AndererOrdner, QStringLiteral("\\") + eintrag->text());
     } else {
-        DateiImEditorOeffnen(m_app.plattform(), m_app.programmordner(),
+        DateiImEditorOeffnen(m_plattform, m_daten.programmordner(),
                              QStringLiteral("\\KORI-Vorlage-Dateien\\Artikeln-txt\\") + eintrag->text());
     }
 }
 
 void BibliothekBedienung::mnuArtEinlesenkompl_Click() {
-    m_app.zustand().RegisterEintrag.clear();
-    ArtikelDateiOeffnen(m_app, QString());
+    m_zustand.RegisterEintrag.clear();
+    emit artikelWaehlenGewuenscht();
 }
 
 void BibliothekBedienung::mnuArtikAnschau_Click() {
-    Zustand& z = m_app.zustand();
+    Zustand& z = m_zustand;
     z.LadenAusstehend = true;
     m_ui.rtfVorschau->setText(QString());
     HtmlArtikelAnzeigen();
@@ -210,21 +208,20 @@ void BibliothekBedienung::mnuArtikAnschau_Click() {
 }
 
 void BibliothekBedienung::HtmlArtikelAnzeigen() {
-    const QString pfad =
-        m_app.plattform().dateiWaehlen(QStringLiteral("Artikel zum Anschauen wählen"), QString(),
-                                       m_app.daten().pfad(QStringLiteral("Artikeln\\")), kFilter);
+    const QString pfad = m_plattform.dateiWaehlen(QStringLiteral("Artikel zum Anschauen wählen"), QString(),
+                                                  m_daten.pfad(QStringLiteral("Artikeln\\")), kFilter);
     if (pfad.isEmpty()) {
         return;
     }
     m_ui.txtArtikelBezVor->setText(TitelAusDateiname(pfad));
     const std::optional<QString> inhalt = textLesen(pfad);
     if (!inhalt) {
-        Meldung(m_app.plattform(), 999, QStringLiteral("Fehler beim ladender Datei"), {},
+        Meldung(m_plattform, 999, QStringLiteral("Fehler beim ladender Datei"), {},
                 {53, QStringLiteral("Datei nicht gefunden: ") + pfad});
         return;
     }
     m_ui.rtfVorschau->setText(*inhalt);
-    m_app.zustand().LadenAusstehend = false;
+    m_zustand.LadenAusstehend = false;
 }
 
 int BibliothekBedienung::ersterGewaehlter() const {
@@ -238,5 +235,5 @@ int BibliothekBedienung::ersterGewaehlter() const {
 }
 
 void BibliothekBedienung::keineDateiGewaehlt() {
-    Meldung(m_app.plattform(), 99, kKeineDatei);
+    Meldung(m_plattform, 99, kKeineDatei);
 }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "article/ArtikelText.h"
+
 #include <QObject>
 #include <QString>
 
-class Anwendung;
+class Datenordner;
+class Plattform;
+struct Zustand;
 
 namespace Ui {
 class frmHaupt;
@@ -18,7 +22,8 @@ public:
     static constexpr int kDateilisteSeite = 3;
 
     // Connects the controls of the main window, which must exist already.
-    BibliothekBedienung(Anwendung& anwendung, Ui::frmHaupt& ui, QObject* parent);
+    BibliothekBedienung(Plattform& plattform, Zustand& zustand, const Datenordner& daten, Ui::frmHaupt& ui,
+                        QObject* parent);
 
     // Fills the list with the articles of the main folder.
     void ArtikelListeFuellen();
@@ -39,11 +44,21 @@ public:
     void mnuArtEinlesenkompl_Click();
     void mnuArtikAnschau_Click();
 
+signals:
+    // The article being edited is to be given up for one read from the library.
+    void neuerArtikelGewuenscht();
+    // An article read from its file is to go into the fields.
+    void artikelGelesen(const ArtikelDateiInhalt& datei);
+    // The seller is to pick an article file to read.
+    void artikelWaehlenGewuenscht();
+
 private:
     void verbinden();
     void dateienZeigen(const QString& ordner);
     int ersterGewaehlter() const;
     void keineDateiGewaehlt();
-    Anwendung& m_app;
+    Plattform& m_plattform;
+    Zustand& m_zustand;
+    const Datenordner& m_daten;
     Ui::frmHaupt& m_ui;
 };

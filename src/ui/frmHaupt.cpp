@@ -67,7 +67,9 @@ FrmHaupt::FrmHaupt(Anwendung& anwendung, QWidget* parent)
                                                  std::move(quellen), u, this);
     m_textbausteine =
         std::make_unique<TextbausteinBedienung>(m_app.plattform(), m_app.zustand(), m_app.daten(), u, this);
-    m_bibliothek = std::make_unique<BibliothekBedienung>(m_app, u, this);
+    m_bibliothek =
+        std::make_unique<BibliothekBedienung>(m_app.plattform(), m_app.zustand(), m_app.daten(), u, this);
+    connect(m_bibliothek.get(), &BibliothekBedienung::neuerArtikelGewuenscht, this, &FrmHaupt::cmdNeu_Click);
 }
 
 FrmHaupt::~FrmHaupt() = default;
