@@ -47,22 +47,21 @@ BibliothekBedienung::BibliothekBedienung(Plattform& plattform, Zustand& zustand,
 }
 
 void BibliothekBedienung::verbinden() {
-    const auto knopf = [this](QPushButton* k, void (BibliothekBedienung::*handler)()) {
-        connect(k, &QPushButton::clicked, this, handler);
-    };
-    const auto menue = [this](QAction* a, void (BibliothekBedienung::*handler)()) {
-        connect(a, &QAction::triggered, this, handler);
-    };
     connect(m_ui.SSTab1, &QTabWidget::currentChanged, this, &BibliothekBedienung::SSTab1_Click);
-    knopf(m_ui.cmdHauptliste, &BibliothekBedienung::cmdHauptliste_Click);
-    knopf(m_ui.cmdnochnichtAnzeig, &BibliothekBedienung::cmdnochnichtAnzeig_Click);
-    knopf(m_ui.cmdWeitereDateienAnzeigen, &BibliothekBedienung::cmdWeitereDateienAnzeigen_Click);
-    knopf(m_ui.cmdOrdnerDateienOpen, &BibliothekBedienung::cmdOrdnerDateienOpen_Click);
-    knopf(m_ui.cmdSuchen, &BibliothekBedienung::cmdSuchen_Click);
-    knopf(m_ui.cmdDateiEinlesen, &BibliothekBedienung::cmdDateiEinlesen_Click);
-    knopf(m_ui.cmdDateiAlsTextOpen, &BibliothekBedienung::cmdDateiAlsTextOpen_Click);
-    menue(m_ui.mnuArtEinlesenkompl, &BibliothekBedienung::mnuArtEinlesenkompl_Click);
-    menue(m_ui.mnuArtikAnschau, &BibliothekBedienung::mnuArtikAnschau_Click);
+    connect(m_ui.cmdHauptliste, &QPushButton::clicked, this, &BibliothekBedienung::cmdHauptliste_Click);
+    connect(m_ui.cmdnochnichtAnzeig, &QPushButton::clicked, this,
+            &BibliothekBedienung::cmdnochnichtAnzeig_Click);
+    connect(m_ui.cmdWeitereDateienAnzeigen, &QPushButton::clicked, this,
+            &BibliothekBedienung::cmdWeitereDateienAnzeigen_Click);
+    connect(m_ui.cmdOrdnerDateienOpen, &QPushButton::clicked, this,
+            &BibliothekBedienung::cmdOrdnerDateienOpen_Click);
+    connect(m_ui.cmdSuchen, &QPushButton::clicked, this, &BibliothekBedienung::cmdSuchen_Click);
+    connect(m_ui.cmdDateiEinlesen, &QPushButton::clicked, this, &BibliothekBedienung::cmdDateiEinlesen_Click);
+    connect(m_ui.cmdDateiAlsTextOpen, &QPushButton::clicked, this,
+            &BibliothekBedienung::cmdDateiAlsTextOpen_Click);
+    connect(m_ui.mnuArtEinlesenkompl, &QAction::triggered, this,
+            &BibliothekBedienung::mnuArtEinlesenkompl_Click);
+    connect(m_ui.mnuArtikAnschau, &QAction::triggered, this, &BibliothekBedienung::mnuArtikAnschau_Click);
 }
 
 void BibliothekBedienung::ArtikelListeFuellen() {

@@ -34,32 +34,28 @@ TitelBedienung::TitelBedienung(Plattform& plattform, Zustand& zustand, Ui::frmHa
 }
 
 void TitelBedienung::verbinden() {
-    const auto knopf = [this](QPushButton* k, void (TitelBedienung::*handler)()) {
-        connect(k, &QPushButton::clicked, this, handler);
-    };
-    const auto klick = [this](KlickLabel* l, void (TitelBedienung::*handler)()) {
-        connect(l, &KlickLabel::geklickt, this, handler);
-    };
-    const auto menue = [this](QAction* a, void (TitelBedienung::*handler)()) {
-        connect(a, &QAction::triggered, this, handler);
-    };
     connect(m_ui.txtArtikelBez, &QLineEdit::textChanged, this, &TitelBedienung::txtArtikelBez_Change);
-    knopf(m_ui.cmdArtBezBilden, &TitelBedienung::cmdArtBezBilden_Click);
-    klick(m_ui.Label25, &TitelBedienung::Label25_Click);
-    knopf(m_ui.cmdZusZufugen, &TitelBedienung::cmdZusZufugen_Click);
-    knopf(m_ui.cmdTitel, &TitelBedienung::cmdTitel_Click);
-    knopf(m_ui.cmdVerlaginsBuchbeschr, &TitelBedienung::cmdVerlaginsBuchbeschr_Click);
-    knopf(m_ui.cmdAutorinsBuchbeschr, &TitelBedienung::cmdAutorinsBuchbeschr_Click);
-    knopf(m_ui.cmdUntertitelFett, &TitelBedienung::cmdUntertitelFett_Click);
-    knopf(m_ui.cmdWasBitenFett, &TitelBedienung::cmdWasBitenFett_Click);
-    knopf(m_ui.cmdBeschreibungFett, &TitelBedienung::cmdBeschreibungFett_Click);
-    klick(m_ui.lblLoeschenArtBezTitelUnter, &TitelBedienung::lblLoeschenArtBezTitelUnter_Click);
-    menue(m_ui.mnuVorlBuch, &TitelBedienung::mnuVorlBuch_Click);
-    menue(m_ui.mnuVorlCD_MC, &TitelBedienung::mnuVorlCD_MC_Click);
-    menue(m_ui.mnuVorlKleid, &TitelBedienung::mnuVorlKleid_Click);
-    menue(m_ui.mnuBabyKleidung, &TitelBedienung::mnuBabyKleidung_Click);
-    knopf(m_ui.cmdAufWasUbername, &TitelBedienung::cmdAufWasUbername_Click);
-    knopf(m_ui.cmdZusatztextUbername, &TitelBedienung::cmdZusatztextUbername_Click);
+    connect(m_ui.cmdArtBezBilden, &QPushButton::clicked, this, &TitelBedienung::cmdArtBezBilden_Click);
+    connect(m_ui.Label25, &KlickLabel::geklickt, this, &TitelBedienung::Label25_Click);
+    connect(m_ui.cmdZusZufugen, &QPushButton::clicked, this, &TitelBedienung::cmdZusZufugen_Click);
+    connect(m_ui.cmdTitel, &QPushButton::clicked, this, &TitelBedienung::cmdTitel_Click);
+    connect(m_ui.cmdVerlaginsBuchbeschr, &QPushButton::clicked, this,
+            &TitelBedienung::cmdVerlaginsBuchbeschr_Click);
+    connect(m_ui.cmdAutorinsBuchbeschr, &QPushButton::clicked, this,
+            &TitelBedienung::cmdAutorinsBuchbeschr_Click);
+    connect(m_ui.cmdUntertitelFett, &QPushButton::clicked, this, &TitelBedienung::cmdUntertitelFett_Click);
+    connect(m_ui.cmdWasBitenFett, &QPushButton::clicked, this, &TitelBedienung::cmdWasBitenFett_Click);
+    connect(m_ui.cmdBeschreibungFett, &QPushButton::clicked, this,
+            &TitelBedienung::cmdBeschreibungFett_Click);
+    connect(m_ui.lblLoeschenArtBezTitelUnter, &KlickLabel::geklickt, this,
+            &TitelBedienung::lblLoeschenArtBezTitelUnter_Click);
+    connect(m_ui.mnuVorlBuch, &QAction::triggered, this, &TitelBedienung::mnuVorlBuch_Click);
+    connect(m_ui.mnuVorlCD_MC, &QAction::triggered, this, &TitelBedienung::mnuVorlCD_MC_Click);
+    connect(m_ui.mnuVorlKleid, &QAction::triggered, this, &TitelBedienung::mnuVorlKleid_Click);
+    connect(m_ui.mnuBabyKleidung, &QAction::triggered, this, &TitelBedienung::mnuBabyKleidung_Click);
+    connect(m_ui.cmdAufWasUbername, &QPushButton::clicked, this, &TitelBedienung::cmdAufWasUbername_Click);
+    connect(m_ui.cmdZusatztextUbername, &QPushButton::clicked, this,
+            &TitelBedienung::cmdZusatztextUbername_Click);
 }
 
 void TitelBedienung::txtArtikelBez_Change() {
