@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing need, from Debian's packages.
 set -euo pipefail
-pakete=(cmake ninja-build g++ qt6-base-dev qt6-image-formats-plugins qt6-translations-l10n qt6-webengine-dev libgl-dev
+pakete=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n qt6-webengine-dev libgl-dev
         libgumbo-dev pkg-config xvfb xauth
         dpkg-dev file desktop-file-utils appstream lintian)
 fehlend=()

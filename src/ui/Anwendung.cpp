@@ -27,6 +27,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QLockFile>
 #include <QPluginLoader>
@@ -51,6 +52,41 @@ QStringList liveVorschauOrte() {
     return orte;
 }
 
+// Counts the layout requests Qt delivers while it watches.
+class Auslegungszaehler : public QObject {
+public:
+    Auslegungszaehler() { QCoreApplication::instance()->installEventFilter(this); }
+    int abholen() { return std::exchange(m_anzahl, 0); }
+
+protected:
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override {
+        m_anzahl += ereignis->type() == QEvent::LayoutRequest ? 1 : 0;
+        return QObject::eventFilter(ziel, ereignis);
+    }
+
+private:
+    int m_anzahl = 0;
+};
+
+// Shows a freshly built window with its layout settled. Qt settles nested layouts by posted
+// requests, one level of nesting per pass of the event loop, and a tab widget repaints itself whole
+// on each; left to the event loop, they arrive after the first paint and the window is painted twice.
+void ausgelegtZeigen(QWidget& fenster) {
+    // Every new control asks to be polished by a posted request, and a button asks its window to
+    // lay out again when it gets it; before the window shows, that costs no layout at all.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
+    fenster.show();
+    // The bound only guards against layouts that never settle.
+    constexpr int kHoechstens = 16;
+    Auslegungszaehler zaehler;
+    for (int runde = 0; runde < kHoechstens; ++runde) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        if (zaehler.abholen() == 0) {
+            break;
+        }
+    }
+}
+
 } // namespace
 
 Anwendung::Anwendung(const QString& programmordner, Plattform& plattform)
@@ -65,7 +101,7 @@ bool Anwendung::starten() {
         return false;
     }
     frmHaupt().Form_Load();
-    frmHaupt().show();
+    ausgelegtZeigen(frmHaupt());
     return true;
 }
 
