@@ -4,6 +4,7 @@
 #include "ui/BibliothekBedienung.h"
 #include "ui/BilderBedienung.h"
 #include "ui/FertigBedienung.h"
+#include "ui/ListeLaden.h"
 #include "ui/LiveVorschau.h"
 #include "ui/Plattform.h"
 #include "ui/RichTextFeld.h"
@@ -207,9 +208,12 @@ void Anwendung::verbinden(FrmHaupt& haupt) {
                      [this] { ArtikelDateiOeffnen(*this, QString()); });
     QObject::connect(&haupt.textbausteine(), &TextbausteinBedienung::zeilenGelesen, &haupt,
                      [this] { FelderAusZeilenSetzen(*this, Schluesselsuche::Enthalten); });
-    QObject::connect(
-        &haupt.textbausteine(), &TextbausteinBedienung::genreGewaehlt, &haupt,
-        [this](const QString& beschriftung) { frmBuch().GenreAusTextblockSetzen(beschriftung); });
+    QObject::connect(&haupt.textbausteine(), &TextbausteinBedienung::genreGewaehlt, &haupt,
+                     [this](const QString& beschriftung) {
+                         m_buchNachholen.tun(m_frmBuch.get(), [beschriftung](FrmBuch& buch) {
+                             buch.GenreAusTextblockSetzen(beschriftung);
+                         });
+                     });
     QObject::connect(&haupt.zusatz(), &ZusatzBedienung::linkFensterGewuenscht, &haupt,
                      [this] { frmLink().oeffnen(QStringLiteral("1")); });
     QObject::connect(&haupt.testdaten(), &TestdatenMenue::shopTeilGewuenscht, &haupt,
@@ -223,10 +227,12 @@ void Anwendung::verbinden(FrmHaupt& haupt) {
 }
 
 void Anwendung::titelVerbinden(const TitelBedienung& titel, const FrmHaupt& haupt) {
-    QObject::connect(&titel, &TitelBedienung::buchAutorGesetzt, &haupt,
-                     [this](const QString& autor) { frmBuch().autorSetzen(autor); });
-    QObject::connect(&titel, &TitelBedienung::buchArtGesetzt, &haupt,
-                     [this](const QString& art) { frmBuch().artSetzen(art); });
+    QObject::connect(&titel, &TitelBedienung::buchAutorGesetzt, &haupt, [this](const QString& autor) {
+        m_buchNachholen.tun(m_frmBuch.get(), [autor](FrmBuch& buch) { buch.autorSetzen(autor); });
+    });
+    QObject::connect(&titel, &TitelBedienung::buchArtGesetzt, &haupt, [this](const QString& art) {
+        m_buchNachholen.tun(m_frmBuch.get(), [art](FrmBuch& buch) { buch.artSetzen(art); });
+    });
     QObject::connect(
         &titel, &TitelBedienung::beschreibungsvorlageGewuenscht, &haupt,
         [this](const QString& datei, RichTextFeld* feld) { frmVorlIni().DateiInFeldLaden(datei, feld); });
@@ -253,12 +259,34 @@ void Anwendung::bilderVerbinden(const BilderBedienung& bilder, const FrmHaupt& h
 void Anwendung::verbinden(FrmBuch& buch) {
     QObject::connect(&buch, &FrmBuch::tabelleGespeichert, &buch,
                      [this](const QString& tabelle) { frmHaupt().inhaltAutoSetzen(tabelle); });
+    m_buchNachholen.nachholen(buch);
 }
 
 void Anwendung::verbinden(FrmKleidung& kleidung) {
     QObject::connect(&kleidung, &FrmKleidung::tabelleGespeichert, &kleidung, [this](const QString& tabelle) {
         frmHaupt().inhaltAutoSetzen(frmHaupt().inhaltAuto() + tabelle);
     });
+    m_kleidungNachholen.nachholen(kleidung);
+}
+
+void Anwendung::detaillistenLesen() {
+    const FrmKleidung::Materiallisten materialien =
+        FrmKleidung::materialListenLesen(m_plattform, m_zustand, m_daten);
+    m_kleidungNachholen.tun(m_frmKleidung.get(), [materialien](FrmKleidung& kleidung) {
+        kleidung.materialListenEinsetzen(materialien);
+    });
+    for (const FrmBuch::Buchliste liste : FrmBuch::kBuchlisten) {
+        const QString pfad = FrmBuch::listenPfad(m_daten, liste);
+        if (std::optional<QStringList> eintraege = ListeVorlesen(m_plattform, m_zustand, pfad)) {
+            m_buchNachholen.tun(m_frmBuch.get(), [liste, e = std::move(*eintraege)](FrmBuch& buch) {
+                buch.listeEinsetzen(liste, e);
+            });
+        }
+        // The main window's author box follows the book window's, as its update button does.
+        if (liste == FrmBuch::Buchliste::Autor) {
+            frmHaupt().buchAutorenLaden(pfad);
+        }
+    }
 }
 
 FrmBild& Anwendung::frmBild() {

@@ -2,6 +2,7 @@
 
 #include "core/Datenordner.h"
 #include "core/Zustand.h"
+#include "ui/Nachholen.h"
 
 #include <memory>
 
@@ -56,6 +57,9 @@ public:
     FrmEinstell& frmEinstell();
     FrmVorlIni& frmVorlIni();
     FrmVorlSpeichern& frmVorlSpeichern();
+    // Reads the pick lists of the book and clothing windows, telling the seller of a missing file
+    // now; they go into their windows when those are made.
+    void detaillistenLesen();
     // Loads the browser engine on first use; null, after telling the seller why, when it cannot.
     FrmLiveVorschau* frmLiveVorschau();
 
@@ -92,4 +96,6 @@ private:
     std::unique_ptr<FrmShopSite> m_frmShopSite;
     std::unique_ptr<FrmEinstell> m_frmEinstell;
     std::unique_ptr<FrmVorlIni> m_frmVorlIni;
+    Nachholen<FrmBuch> m_buchNachholen;
+    Nachholen<FrmKleidung> m_kleidungNachholen;
 };

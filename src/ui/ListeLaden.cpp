@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QListWidget>
 
+#include <utility>
+
 namespace {
 
 std::optional<ListenInhalt> listeLesen(Plattform& plattform, Zustand& zustand, const QString& pfad) {
@@ -33,18 +35,21 @@ void zeigen(QListWidget* box, const QString& text) {
     }
 }
 
+template <class Box> void einsetzen(Box* box, const QStringList& eintraege, const QString& angezeigt) {
+    box->clear();
+    box->addItems(eintraege);
+    // The box shows what the list holds, so an escape never reaches a listing through it.
+    zeigen(box, angezeigt == QLatin1String("-") ? eintraege.value(0) : angezeigt);
+}
+
 template <class Box>
 bool listeEinsetzen(Plattform& plattform, Zustand& zustand, const QString& pfad, Box* box,
                     const QString& angezeigt) {
-    const std::optional<ListenInhalt> liste = listeLesen(plattform, zustand, pfad);
-    if (!liste) {
-        return false;
+    const std::optional<QStringList> eintraege = ListeVorlesen(plattform, zustand, pfad);
+    if (eintraege) {
+        einsetzen(box, *eintraege, angezeigt);
     }
-    box->clear();
-    box->addItems(liste->eintraege);
-    // The box shows what the list holds, so an escape never reaches a listing through it.
-    zeigen(box, angezeigt == QLatin1String("-") ? liste->eintraege.value(0) : angezeigt);
-    return true;
+    return eintraege.has_value();
 }
 
 } // namespace
@@ -58,6 +63,18 @@ void ListeSetzen(QComboBox* box, const QStringList& eintraege, const QString& te
     box->clear();
     box->addItems(eintraege);
     box->setCurrentText(text);
+}
+
+std::optional<QStringList> ListeVorlesen(Plattform& plattform, Zustand& zustand, const QString& pfad) {
+    std::optional<ListenInhalt> liste = listeLesen(plattform, zustand, pfad);
+    if (!liste) {
+        return std::nullopt;
+    }
+    return std::move(liste->eintraege);
+}
+
+void ListeEinsetzen(QComboBox* box, const QStringList& eintraege, const QString& angezeigt) {
+    einsetzen(box, eintraege, angezeigt);
 }
 
 bool ListeLaden(Plattform& plattform, Zustand& zustand, const QString& pfad, QComboBox* box,

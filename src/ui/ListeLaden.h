@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class Plattform;
 class QComboBox;
 class QListWidget;
@@ -16,6 +18,10 @@ void ListeSetzen(QComboBox* box, const QStringList& eintraege, const QString& te
 // Returns false when the file could not be read.
 bool ListeLaden(Plattform& plattform, Zustand& zustand, const QString& pfad, QComboBox* box,
                 const QString& angezeigt);
+// The two halves of that, for a box that is made after its list is read: the reading, with the
+// file-not-found box and nothing for a missing file, and the filling.
+std::optional<QStringList> ListeVorlesen(Plattform& plattform, Zustand& zustand, const QString& pfad);
+void ListeEinsetzen(QComboBox* box, const QStringList& eintraege, const QString& angezeigt);
 bool ListeLaden(Plattform& plattform, Zustand& zustand, const QString& pfad, QListWidget* box,
                 const QString& angezeigt);
 

@@ -24,6 +24,34 @@ int pixelAusTwips(int twips) {
     return twips / 15;
 }
 
+// A pick list's file in the templates folder and what its box shows once filled.
+struct Listenangabe {
+    QString datei;
+    QString angezeigt;
+};
+
+Listenangabe angabe(FrmBuch::Buchliste liste) {
+    switch (liste) {
+    case FrmBuch::Buchliste::Abmasse:
+        return {QStringLiteral("BuchAbmasse.txt"), QStringLiteral("Abmasse wählen")};
+    case FrmBuch::Buchliste::Art:
+        return {QStringLiteral("BuchArt.txt"), QStringLiteral("Taschenbuch")};
+    case FrmBuch::Buchliste::Verlag:
+        return {QStringLiteral("BuchVerlag.txt"), QStringLiteral("Verlag wählen")};
+    case FrmBuch::Buchliste::Autor:
+        return {QStringLiteral("BuchAutor.txt"), QStringLiteral("Autor wählen")};
+    case FrmBuch::Buchliste::Sprache:
+        return {QStringLiteral("BuchSprache.txt"), QStringLiteral("Sprache wählen")};
+    case FrmBuch::Buchliste::Genre:
+        return {QStringLiteral("BuchGenre.txt"), QStringLiteral("Genre wählen")};
+    case FrmBuch::Buchliste::Zustand1:
+        return {QStringLiteral("BuchZustand1.txt"), QStringLiteral("Zustand-1 wählen")};
+    case FrmBuch::Buchliste::Zustand2:
+        return {QStringLiteral("BuchZustand2.txt"), QStringLiteral("Zustand-2 wählen")};
+    }
+    Q_UNREACHABLE();
+}
+
 } // namespace
 
 FrmBuch::FrmBuch(Anwendung& anwendung, QWidget* parent)
@@ -52,20 +80,19 @@ void FrmBuch::verbinden() {
     connect(ui->cmdZustandEinlesen1, &QPushButton::clicked, this, &FrmBuch::cmdZustandEinlesen1_Click);
     connect(ui->cmdZustandEinlesen2, &QPushButton::clicked, this, &FrmBuch::cmdZustandEinlesen2_Click);
 
-    const std::array<std::pair<QPushButton*, QString>, 8> oeffnen{{
-        {ui->cmdOpenAbmasse, QStringLiteral("BuchAbmasse.txt")},
-        {ui->cmdOpenArt, QStringLiteral("BuchArt.txt")},
-        {ui->cmdOpenSprache, QStringLiteral("BuchSprache.txt")},
-        {ui->cmdOpenVerlag, QStringLiteral("BuchVerlag.txt")},
-        {ui->cmdOpenAutor, QStringLiteral("BuchAutor.txt")},
-        {ui->cmdOpenGenre, QStringLiteral("BuchGenre.txt")},
-        {ui->cmdOpenZustand1, QStringLiteral("BuchZustand1.txt")},
-        {ui->cmdOpenZustand2, QStringLiteral("BuchZustand2.txt")},
+    const std::array<std::pair<QPushButton*, Buchliste>, 8> oeffnen{{
+        {ui->cmdOpenAbmasse, Buchliste::Abmasse},
+        {ui->cmdOpenArt, Buchliste::Art},
+        {ui->cmdOpenSprache, Buchliste::Sprache},
+        {ui->cmdOpenVerlag, Buchliste::Verlag},
+        {ui->cmdOpenAutor, Buchliste::Autor},
+        {ui->cmdOpenGenre, Buchliste::Genre},
+        {ui->cmdOpenZustand1, Buchliste::Zustand1},
+        {ui->cmdOpenZustand2, Buchliste::Zustand2},
     }};
-    for (const auto& eintrag : oeffnen) {
-        // A copy, not the structured binding: clang before 16 cannot capture bindings.
-        const QString datei = eintrag.second;
-        connect(eintrag.first, &QPushButton::clicked, this, [this, datei] { listeOeffnen(datei); });
+    for (const auto& [knopf, liste] : oeffnen) {
+        const QString datei = angabe(liste).datei;
+        connect(knopf, &QPushButton::clicked, this, [this, datei] { listeOeffnen(datei); });
     }
 
     connect(ui->cmdubernehmen, &QPushButton::clicked, this, &FrmBuch::cmdubernehmen_Click);
@@ -125,9 +152,40 @@ void FrmBuch::breiteSetzen(int twips) {
     resize(pixelAusTwips(twips), height());
 }
 
-void FrmBuch::listeLaden(const QString& datei, QComboBox* box, const QString& angezeigt) {
-    ListeLaden(m_app.plattform(), m_app.zustand(), m_app.daten().pfad(QStringLiteral("vorlagen\\") + datei),
-               box, angezeigt);
+QString FrmBuch::listenPfad(const Datenordner& daten, Buchliste liste) {
+    return daten.pfad(QStringLiteral("vorlagen\\") + angabe(liste).datei);
+}
+
+QComboBox* FrmBuch::listenfeld(Buchliste liste) const {
+    const Ui::frmBuch& u = *ui;
+    switch (liste) {
+    case Buchliste::Abmasse:
+        return u.cboAbmasseWehlen;
+    case Buchliste::Art:
+        return u.cboFarbewehlen;
+    case Buchliste::Verlag:
+        return u.cboFirmawehlen;
+    case Buchliste::Autor:
+        return u.cboBuchAutor;
+    case Buchliste::Sprache:
+        return u.cboSprache;
+    case Buchliste::Genre:
+        return u.cboArtWehlen;
+    case Buchliste::Zustand1:
+        return u.cboZustandWehlen1;
+    case Buchliste::Zustand2:
+        return u.cboZustandWehlen2;
+    }
+    Q_UNREACHABLE();
+}
+
+void FrmBuch::listeEinsetzen(Buchliste liste, const QStringList& eintraege) {
+    ListeEinsetzen(listenfeld(liste), eintraege, angabe(liste).angezeigt);
+}
+
+void FrmBuch::listeLaden(Buchliste liste) {
+    ListeLaden(m_app.plattform(), m_app.zustand(), listenPfad(m_app.daten(), liste), listenfeld(liste),
+               angabe(liste).angezeigt);
 }
 
 void FrmBuch::listeOeffnen(const QString& datei) {
@@ -136,36 +194,36 @@ void FrmBuch::listeOeffnen(const QString& datei) {
 }
 
 void FrmBuch::cmdAbmasseEinlesen_Click() {
-    listeLaden(QStringLiteral("BuchAbmasse.txt"), ui->cboAbmasseWehlen, QStringLiteral("Abmasse wählen"));
+    listeLaden(Buchliste::Abmasse);
 }
 
 void FrmBuch::cmdArtEinlesen_Click() {
-    listeLaden(QStringLiteral("BuchArt.txt"), ui->cboFarbewehlen, QStringLiteral("Taschenbuch"));
+    listeLaden(Buchliste::Art);
 }
 
 void FrmBuch::cmdVerlagEinlesen_Click() {
-    listeLaden(QStringLiteral("BuchVerlag.txt"), ui->cboFirmawehlen, QStringLiteral("Verlag wählen"));
+    listeLaden(Buchliste::Verlag);
 }
 
 void FrmBuch::cmdAutorEinlesen_Click() {
-    listeLaden(QStringLiteral("BuchAutor.txt"), ui->cboBuchAutor, QStringLiteral("Autor wählen"));
-    m_app.frmHaupt().buchAutorenLaden(m_app.daten().pfad(QStringLiteral("vorlagen\\BuchAutor.txt")));
+    listeLaden(Buchliste::Autor);
+    m_app.frmHaupt().buchAutorenLaden(listenPfad(m_app.daten(), Buchliste::Autor));
 }
 
 void FrmBuch::cmdSpracheEinlesen_Click() {
-    listeLaden(QStringLiteral("BuchSprache.txt"), ui->cboSprache, QStringLiteral("Sprache wählen"));
+    listeLaden(Buchliste::Sprache);
 }
 
 void FrmBuch::cmdGenreEinlesen_Click() {
-    listeLaden(QStringLiteral("BuchGenre.txt"), ui->cboArtWehlen, QStringLiteral("Genre wählen"));
+    listeLaden(Buchliste::Genre);
 }
 
 void FrmBuch::cmdZustandEinlesen1_Click() {
-    listeLaden(QStringLiteral("BuchZustand1.txt"), ui->cboZustandWehlen1, QStringLiteral("Zustand-1 wählen"));
+    listeLaden(Buchliste::Zustand1);
 }
 
 void FrmBuch::cmdZustandEinlesen2_Click() {
-    listeLaden(QStringLiteral("BuchZustand2.txt"), ui->cboZustandWehlen2, QStringLiteral("Zustand-2 wählen"));
+    listeLaden(Buchliste::Zustand2);
 }
 
 void FrmBuch::cmdubernehmen_Click() {

@@ -3,6 +3,7 @@
 #include "article/ArtikelText.h"
 #include "title/BuchTabelle.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -12,6 +13,7 @@ namespace Ui {
 class frmBuch;
 }
 class Anwendung;
+class Datenordner;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -23,6 +25,16 @@ class FrmBuch final : public QWidget {
 public:
     explicit FrmBuch(Anwendung& anwendung, QWidget* parent = nullptr);
     ~FrmBuch() override;
+
+    // The pick lists, each read from its own file in the templates folder, in the order the
+    // load step reads them.
+    enum class Buchliste { Abmasse, Art, Verlag, Autor, Sprache, Genre, Zustand1, Zustand2 };
+    static constexpr std::array kBuchlisten{Buchliste::Abmasse,  Buchliste::Art,     Buchliste::Verlag,
+                                            Buchliste::Autor,    Buchliste::Sprache, Buchliste::Genre,
+                                            Buchliste::Zustand1, Buchliste::Zustand2};
+    static QString listenPfad(const Datenordner& daten, Buchliste liste);
+    // Fills a pick list read before the window was made.
+    void listeEinsetzen(Buchliste liste, const QStringList& eintraege);
 
     void Form_Load();
     void Form_Activate();
@@ -63,7 +75,8 @@ protected:
 
 private:
     void verbinden();
-    void listeLaden(const QString& datei, QComboBox* box, const QString& angezeigt);
+    void listeLaden(Buchliste liste);
+    QComboBox* listenfeld(Buchliste liste) const;
     void listeOeffnen(const QString& datei);
     void breiteSetzen(int twips);
     BuchEingaben eingaben() const;

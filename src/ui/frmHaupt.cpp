@@ -21,9 +21,7 @@
 #include "ui/TextbausteinBedienung.h"
 #include "ui/TitelBedienung.h"
 #include "ui/ZusatzBedienung.h"
-#include "ui/frmBuch.h"
 #include "ui/frmEinstell.h"
-#include "ui/frmKleidung.h"
 #include "ui/frmVorlIni.h"
 #include "ui/frmVorlSpeichern.h"
 #include "ui_frmHaupt.h"
@@ -116,16 +114,7 @@ void FrmHaupt::Form_Load() {
     cdmZusatzTexteAktual_Click();
     cmdAuforderung1Aktalisieren_Click();
     cmdAuforderung2Aktalisieren_Click();
-    m_app.frmKleidung().cmdMaterialKleidungAktuall_Click();
-    FrmBuch& buch = m_app.frmBuch();
-    buch.cmdAbmasseEinlesen_Click();
-    buch.cmdArtEinlesen_Click();
-    buch.cmdVerlagEinlesen_Click();
-    buch.cmdAutorEinlesen_Click();
-    buch.cmdSpracheEinlesen_Click();
-    buch.cmdGenreEinlesen_Click();
-    buch.cmdZustandEinlesen1_Click();
-    buch.cmdZustandEinlesen2_Click();
+    m_app.detaillistenLesen();
 }
 
 void FrmHaupt::festeListenFuellen() {

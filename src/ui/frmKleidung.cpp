@@ -140,9 +140,24 @@ void FrmKleidung::breiteSetzen(int twips) {
 }
 
 void FrmKleidung::cmdMaterialKleidungAktuall_Click() {
-    const QString pfad = m_app.daten().ausProgrammordner(kMaterialListe);
+    materialListenEinsetzen(materialListenLesen(m_app.plattform(), m_app.zustand(), m_app.daten()));
+}
+
+FrmKleidung::Materiallisten FrmKleidung::materialListenLesen(Plattform& plattform, Zustand& zustand,
+                                                             const Datenordner& daten) {
+    const QString pfad = daten.ausProgrammordner(kMaterialListe);
+    Materiallisten listen;
+    for (std::optional<QStringList>& liste : listen) {
+        liste = ListeVorlesen(plattform, zustand, pfad);
+    }
+    return listen;
+}
+
+void FrmKleidung::materialListenEinsetzen(const Materiallisten& listen) {
     for (int k = 1; k <= kMaterialien; ++k) {
-        ListeLaden(m_app.plattform(), m_app.zustand(), pfad, material(k), kKeinMaterial);
+        if (const std::optional<QStringList>& liste = listen.at(k - 1)) {
+            ListeEinsetzen(material(k), *liste, kKeinMaterial);
+        }
     }
     // The percentage lists are not emptied first, and keep showing what they showed.
     for (int k = 1; k <= kMaterialien; ++k) {

@@ -2,18 +2,23 @@
 
 #include "title/KleidungTabelle.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class frmKleidung;
 }
 class Anwendung;
+class Datenordner;
+class Plattform;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+struct Zustand;
 
 // The clothing details: "Übernehmen" fills the eight values and the material lines, and only
 // then may the table be saved. The window holds its values and only hides when closed.
@@ -27,6 +32,12 @@ public:
     void Form_Activate();
 
     void cmdMaterialKleidungAktuall_Click();
+    // The material lists, read once per box as the update button reads them; none for a box
+    // whose reading failed (the seller has been told).
+    using Materiallisten = std::array<std::optional<QStringList>, kMaterialien>;
+    static Materiallisten materialListenLesen(Plattform& plattform, Zustand& zustand,
+                                              const Datenordner& daten);
+    void materialListenEinsetzen(const Materiallisten& listen);
     void cmdMaterialTextOpen_Click();
     void chkMaterial_Click(int k);
     void cmdLoschen_Click();

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 const QString kAbmasseStandard = QStringLiteral("?? cm x ?? cm x ? cm\r\n");
@@ -39,6 +41,8 @@ private slots:
     void pruefungUeberspringen_nurBeimErstenSpeichern();
     void bezeichnungPunkte_keineDatei_fensterBleibtOffen();
     void genre_ausTextblock();
+    void start_liestListen_fensterErstBeiBedarf();
+    void autorVorDemFenster_kommtAn();
 
 private:
     FrmBuch& fenster() const { return app().frmBuch(); }
@@ -278,6 +282,43 @@ void TestFrmBuch::genre_ausTextblock() {
     fenster().GenreAusTextblockSetzen(QStringLiteral("Comic"));
     QCOMPARE(box(QStringLiteral("cboArtWehlen"))->currentText(),
              QStringLiteral("Psychologie / Lebensführung"));
+}
+
+namespace {
+
+bool buchfensterGemacht() {
+    const QWidgetList alle = QApplication::allWidgets();
+    return std::any_of(alle.begin(), alle.end(),
+                       [](const QWidget* w) { return w->objectName() == QLatin1String("frmBuch"); });
+}
+
+} // namespace
+
+// The start reads the lists and tells of a missing one then; the window, made on first use,
+// shows what was read and keeps its own text where a list was missing.
+void TestFrmBuch::start_liestListen_fensterErstBeiBedarf() {
+    ordner().entfernen(QStringLiteral("vorlagen/BuchGenre.txt"));
+    QVERIFY(app().starten());
+    QCOMPARE(plattform().meldungstexte().filter(QStringLiteral("BuchGenre.txt")).size(), 1);
+    QVERIFY(!buchfensterGemacht());
+    QCOMPARE(box(QStringLiteral("cboAbmasseWehlen"))->itemText(0), QStringLiteral("18 x 11 x 2 cm"));
+    QCOMPARE(box(QStringLiteral("cboAbmasseWehlen"))->currentText(), QStringLiteral("Abmasse wählen"));
+    QCOMPARE(box(QStringLiteral("cboBuchAutor"))->count(), 2);
+    QCOMPARE(box(QStringLiteral("cboArtWehlen"))->count(), 0);
+    QCOMPARE(box(QStringLiteral("cboArtWehlen"))->currentText(), QStringLiteral("Genre wählen"));
+    QCOMPARE(plattform().meldungstexte().size(), 1);
+}
+
+// An author handed over by the title area before the window exists is there when it opens.
+void TestFrmBuch::autorVorDemFenster_kommtAn() {
+    QVERIFY(app().starten());
+    auto* bezeichnung = haupt<QLineEdit>(QStringLiteral("txtArtikelBez"));
+    bezeichnung->setText(QStringLiteral("King: Es"));
+    bezeichnung->setSelection(0, 4);
+    klicken(QStringLiteral("cmdAutorinsBuchbeschr"));
+    QVERIFY(!buchfensterGemacht());
+    QCOMPARE(box(QStringLiteral("cboBuchAutor"))->currentText(), QStringLiteral("King"));
+    QCOMPARE(box(QStringLiteral("cboBuchAutor"))->count(), 2);
 }
 
 QTEST_MAIN(TestFrmBuch)
