@@ -233,9 +233,19 @@ void Anwendung::titelVerbinden(const TitelBedienung& titel, const FrmHaupt& haup
     QObject::connect(&titel, &TitelBedienung::buchArtGesetzt, &haupt, [this](const QString& art) {
         m_buchNachholen.tun(m_frmBuch.get(), [art](FrmBuch& buch) { buch.artSetzen(art); });
     });
-    QObject::connect(
-        &titel, &TitelBedienung::beschreibungsvorlageGewuenscht, &haupt,
-        [this](const QString& datei, RichTextFeld* feld) { frmVorlIni().DateiInFeldLaden(datei, feld); });
+    QObject::connect(&titel, &TitelBedienung::beschreibungsvorlageGewuenscht, &haupt,
+                     [this](const QString& datei, RichTextFeld* feld) {
+                         const FrmVorlIni::Teildatei teil =
+                             FrmVorlIni::teilDateiLesen(m_plattform, m_zustand, m_daten, datei);
+                         if (teil.text) {
+                             feld->setText(*teil.text);
+                         }
+                         // The template editor's title names the part file read last, whichever field it
+                         // filled.
+                         m_vorlageNachholen.tun(
+                             m_frmVorlIni.get(),
+                             [titel = teil.titel](FrmVorlIni& vorlage) { vorlage.setWindowTitle(titel); });
+                     });
     QObject::connect(&titel, &TitelBedienung::kategorieGewechselt, &haupt,
                      [this] { m_zustand.letzteBilddatei = frmEinstell().werte().pfadZuMeinenArtikel; });
 }
@@ -267,6 +277,25 @@ void Anwendung::verbinden(FrmKleidung& kleidung) {
         frmHaupt().inhaltAutoSetzen(frmHaupt().inhaltAuto() + tabelle);
     });
     m_kleidungNachholen.nachholen(kleidung);
+}
+
+void Anwendung::verbinden(FrmVorlIni& vorlage) {
+    m_vorlageNachholen.nachholen(vorlage);
+}
+
+void Anwendung::vorlageEinlesen(const QString& art) {
+    // An editor that is there reads into its fields, where a part that fails keeps its text.
+    if (m_frmVorlIni) {
+        m_frmVorlIni->VorlageEinlesen(art);
+        return;
+    }
+    m_vorlageNachholen.tun(nullptr, [inhalt = FrmVorlIni::vorlageLesen(m_plattform, m_zustand, m_daten, art)](
+                                        FrmVorlIni& vorlage) { vorlage.vorlageEinsetzen(inhalt); });
+}
+
+void Anwendung::farbverlaufSetzen(const QString& grafikPfad) {
+    m_vorlageNachholen.tun(m_frmVorlIni.get(),
+                           [grafikPfad](FrmVorlIni& vorlage) { vorlage.farbverlaufSetzen(grafikPfad); });
 }
 
 void Anwendung::detaillistenLesen() {

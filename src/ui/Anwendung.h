@@ -60,6 +60,11 @@ public:
     // Reads the pick lists of the book and clothing windows, telling the seller of a missing file
     // now; they go into their windows when those are made.
     void detaillistenLesen();
+    // Loads a template variant into the template editor, telling the seller of a missing part
+    // now, whether or not the editor has been made yet.
+    void vorlageEinlesen(const QString& art);
+    // The separator after the shipping block, from the settings' graphics folder.
+    void farbverlaufSetzen(const QString& grafikPfad);
     // Loads the browser engine on first use; null, after telling the seller why, when it cannot.
     FrmLiveVorschau* frmLiveVorschau();
 
@@ -74,6 +79,7 @@ private:
     void bilderVerbinden(const BilderBedienung& bilder, const FrmHaupt& haupt);
     void verbinden(FrmBuch& buch);
     void verbinden(FrmKleidung& kleidung);
+    void verbinden(FrmVorlIni& vorlage);
     template <class Fenster, class... Argumente>
     Fenster& beiBedarf(std::unique_ptr<Fenster>& fenster, Argumente&&... argumente);
 
@@ -98,4 +104,5 @@ private:
     std::unique_ptr<FrmVorlIni> m_frmVorlIni;
     Nachholen<FrmBuch> m_buchNachholen;
     Nachholen<FrmKleidung> m_kleidungNachholen;
+    Nachholen<FrmVorlIni> m_vorlageNachholen;
 };

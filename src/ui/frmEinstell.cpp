@@ -8,7 +8,6 @@
 #include "ui/Modal.h"
 #include "ui/Plattform.h"
 #include "ui/frmHaupt.h"
-#include "ui/frmVorlIni.h"
 #include "ui_frmEinstell.h"
 
 #include <QCheckBox>
@@ -131,7 +130,7 @@ void FrmEinstell::EinstellungenUebernehmen() {
     z.standardTexteGewuenscht = e.satndardTexte;
     m_app.frmHaupt().einstellungenZeigen(hauptfensterwerte(e, z.einstellVomMenue));
     BildbreitenSetzen();
-    m_app.frmVorlIni().farbverlaufSetzen(e.pfadGrafik);
+    m_app.farbverlaufSetzen(e.pfadGrafik);
 }
 
 void FrmEinstell::EinstellungenAdieren() {

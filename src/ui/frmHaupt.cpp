@@ -102,7 +102,7 @@ void FrmHaupt::Form_Load() {
 
     // Creating the settings window reads the settings and applies them here.
     FrmEinstell& einstell = m_app.frmEinstell();
-    m_app.frmVorlIni().VorlageEinlesen(QStringLiteral("Buch"));
+    m_app.vorlageEinlesen(QStringLiteral("Buch"));
     einstell.BildbreitenSetzen();
     m_textbausteine->BTNamenSetzen();
     m_titel->startKategorieWaehlen(einstell.werte().startenMit);

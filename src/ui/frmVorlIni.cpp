@@ -2,6 +2,7 @@
 
 #include "compose/Listing.h"
 #include "config/Vorlage.h"
+#include "core/TextDatei.h"
 #include "ui/Anwendung.h"
 #include "ui/ExterneProgramme.h"
 #include "ui/Meldung.h"
@@ -23,6 +24,12 @@ constexpr std::size_t kShopTeil = 10;
 
 const QString kHtmlOrdner = QStringLiteral("KORI-Vorlage-Dateien\\HTML_Code\\");
 const QString kCrLf = QStringLiteral("\r\n");
+
+// The text parts that have a field of their own; the eighth has none.
+QStringList texteImFeld(const std::array<QString, 8>& texte) {
+    constexpr qsizetype kFelder = 7;
+    return {texte.begin(), texte.begin() + kFelder};
+}
 
 } // namespace
 
@@ -102,33 +109,51 @@ QStringList FrmVorlIni::signaturHtml() const {
     return texte;
 }
 
-QString FrmVorlIni::vorlagePfad() const {
-    return m_app.daten().pfad(kVorlageIni);
+FrmVorlIni::Vorlageninhalt FrmVorlIni::vorlageLesen(Plattform& plattform, Zustand& zustand,
+                                                    const Datenordner& daten, const QString& art) {
+    Vorlageninhalt inhalt;
+    inhalt.variante = vorlageVariante(art);
+    QStringList html;
+    for (std::size_t i = 0; i < vorlageDateien().size(); ++i) {
+        inhalt.html.at(i) =
+            teilDateiLesen(plattform, zustand, daten, kHtmlOrdner + vorlageDateien().at(i).datei);
+        if (vorlageDateien().at(i).inSignatur) {
+            html.append(inhalt.html.at(i).text.value_or(QString()));
+        }
+    }
+    zustand.vorlagePfad = daten.pfad(kVorlageIni);
+    inhalt.texte = vorlageTeileLesen(zustand.vorlagePfad, inhalt.variante);
+    zustand.vorlageSignatur1 = vorlageSignatur(texteImFeld(inhalt.texte), html);
+    zustand.artikelArt = artikelArtVonVariante(inhalt.variante);
+    return inhalt;
+}
+
+void FrmVorlIni::vorlageEinsetzen(const Vorlageninhalt& inhalt) {
+    for (std::size_t i = 0; i < inhalt.html.size(); ++i) {
+        if (const std::optional<QString>& text = inhalt.html.at(i).text) {
+            htmlFeld(i)->setText(*text);
+        }
+    }
+    setWindowTitle(inhalt.html.back().titel);
+    const QList<QLineEdit*> felder = textFelder();
+    for (qsizetype n = 0; n < felder.size(); ++n) {
+        felder.at(n)->setText(inhalt.texte.at(n));
+    }
+    // A save goes back to the section of the variant shown here.
+    ui->lblArtikelArt->setText(inhalt.variante);
 }
 
 void FrmVorlIni::VorlageEinlesen(const QString& art) {
-    const QString variante = vorlageVariante(art);
-    for (std::size_t i = 0; i < vorlageDateien().size(); ++i) {
-        DateiInFeldLaden(kHtmlOrdner + vorlageDateien().at(i).datei, htmlFeld(i));
-    }
     Zustand& z = m_app.zustand();
-    z.vorlagePfad = vorlagePfad();
-    const std::array<QString, 8> teile = vorlageTeileLesen(z.vorlagePfad, variante);
-    const QList<QLineEdit*> felder = textFelder();
-    QStringList signatur;
-    for (qsizetype n = 0; n < felder.size(); ++n) {
-        felder.at(n)->setText(teile.at(n));
-        signatur.append(teile.at(n));
-    }
-    z.vorlageSignatur1 = vorlageSignatur(signatur, signaturHtml());
-    z.artikelArt = artikelArtVonVariante(variante);
-    // A save goes back to the section of the variant shown here.
-    ui->lblArtikelArt->setText(variante);
+    const Vorlageninhalt inhalt = vorlageLesen(m_app.plattform(), z, m_app.daten(), art);
+    vorlageEinsetzen(inhalt);
+    // A part that failed keeps what its field held, and the change check counts that.
+    z.vorlageSignatur1 = vorlageSignatur(texteImFeld(inhalt.texte), signaturHtml());
 }
 
 bool FrmVorlIni::VorlageSpeichern(const QString& variante) {
     Zustand& z = m_app.zustand();
-    z.vorlagePfad = vorlagePfad();
+    z.vorlagePfad = m_app.daten().pfad(kVorlageIni);
     QStringList teile;
     for (const QLineEdit* feld : textFelder()) {
         teile.append(feld->text());
@@ -148,28 +173,37 @@ void FrmVorlIni::VorlageAdieren() {
     m_app.zustand().vorlageSignatur2 = vorlageSignatur(teile, signaturHtml());
 }
 
-bool FrmVorlIni::DateiInFeldLaden(const QString& relativ, RichTextFeld* feld) {
+FrmVorlIni::Teildatei FrmVorlIni::teilDateiLesen(Plattform& plattform, Zustand& zustand,
+                                                 const Datenordner& daten, const QString& relativ) {
     QString ohneTrenner = relativ;
     if (ohneTrenner.startsWith(QLatin1Char('\\'))) {
         ohneTrenner.remove(0, 1);
     }
-    const QString vollerPfad = m_app.daten().ausProgrammordner(QStringLiteral("\\") + ohneTrenner);
+    const QString vollerPfad = daten.ausProgrammordner(QStringLiteral("\\") + ohneTrenner);
     QString datei = vollerPfad;
     if (!QFileInfo(vollerPfad).isFile()) {
         const QFileInfo fehlt(vollerPfad);
-        datei = m_app.plattform().dateiWaehlen(QStringLiteral("Vorlagenteil auswählen"), fehlt.fileName(),
-                                               fehlt.path(),
-                                               QStringLiteral("Text-Dateien(*.txt)|*.txt|Ale Dateien|*.*"));
+        datei =
+            plattform.dateiWaehlen(QStringLiteral("Vorlagenteil auswählen"), fehlt.fileName(), fehlt.path(),
+                                   QStringLiteral("Text-Dateien(*.txt)|*.txt|Ale Dateien|*.*"));
         if (!datei.isEmpty()) {
-            m_app.zustand().letzteBilddatei = datei;
+            zustand.letzteBilddatei = datei;
         }
     }
-    const bool geladen = !datei.isEmpty() && feld->dateiLaden(datei);
-    setWindowTitle(PfadKuerzen(datei));
-    if (!geladen) {
-        Meldung(m_app.plattform(), 20, vollerPfad + kCrLf + kCrLf);
+    Teildatei teil{datei.isEmpty() ? std::nullopt : textLesen(datei), PfadKuerzen(datei)};
+    if (!teil.text) {
+        Meldung(plattform, 20, vollerPfad + kCrLf + kCrLf);
     }
-    return geladen;
+    return teil;
+}
+
+bool FrmVorlIni::DateiInFeldLaden(const QString& relativ, RichTextFeld* feld) {
+    const Teildatei teil = teilDateiLesen(m_app.plattform(), m_app.zustand(), m_app.daten(), relativ);
+    if (teil.text) {
+        feld->setText(*teil.text);
+    }
+    setWindowTitle(teil.titel);
+    return teil.text.has_value();
 }
 
 void FrmVorlIni::ausMenueOeffnen() {

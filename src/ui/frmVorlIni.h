@@ -6,8 +6,11 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class Anwendung;
+class Datenordner;
+class Plattform;
 class QLineEdit;
 class QPushButton;
 class RichTextFeld;
@@ -15,6 +18,7 @@ class RichTextFeld;
 namespace Ui {
 class FrmVorlIni;
 }
+struct Zustand;
 
 // The template editor, and at the same time the live store of the template parts: the listing
 // is built from its fields, saved or not.
@@ -27,12 +31,32 @@ public:
     // Loads the HTML part files and the text parts of the article kind or variant word ("Buch",
     // "CD_MC", "Kleidung" or "Keidung"); a variant without its own section gets the "Buch" one.
     void VorlageEinlesen(const QString& art);
+
+    // A part file as read for a field: its text, none when nothing could be read (the user has
+    // been told), and the shortened path the window then shows as its title.
+    struct Teildatei {
+        std::optional<QString> text;
+        QString titel;
+    };
+    // Reads a file below the program folder; a missing file lets the user pick one.
+    static Teildatei teilDateiLesen(Plattform& plattform, Zustand& zustand, const Datenordner& daten,
+                                    const QString& relativ);
+
+    // A template variant as read, before it goes into the fields.
+    struct Vorlageninhalt {
+        QString variante;
+        std::array<Teildatei, 12> html;
+        std::array<QString, 8> texte;
+    };
+    // Reads what VorlageEinlesen loads, with its dialogs and messages, and notes the template, its
+    // change check and the article kind in the state as fields without a failed part would hold them.
+    static Vorlageninhalt vorlageLesen(Plattform& plattform, Zustand& zustand, const Datenordner& daten,
+                                       const QString& art);
+    // Puts a variant read before the window was made into the fields.
+    void vorlageEinsetzen(const Vorlageninhalt& inhalt);
     // False when the file could not be written (the user has been told).
     bool VorlageSpeichern(const QString& variante);
     void VorlageAdieren();
-    // Loads a file below the program folder into a field; a missing file lets the user pick one.
-    // False when nothing could be loaded (the user has been told).
-    bool DateiInFeldLaden(const QString& relativ, RichTextFeld* feld);
     // The main window's menu entry "Vorlagen bearbeiten".
     void ausMenueOeffnen();
     // The parts as the fields hold them now, saved or not.
@@ -52,12 +76,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Loads a part file into a field, as teilDateiLesen reads it. False when nothing could be
+    // loaded.
+    bool DateiInFeldLaden(const QString& relativ, RichTextFeld* feld);
     void teilLesen(std::size_t index);
     void teilOeffnen(std::size_t index);
     RichTextFeld* htmlFeld(std::size_t index) const;
     QList<QLineEdit*> textFelder() const;
     QStringList signaturHtml() const;
-    QString vorlagePfad() const;
 
     // Field, read button and open button of each part file, in the order of vorlageDateien().
     struct Teilfeld {

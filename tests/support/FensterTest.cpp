@@ -2,11 +2,13 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QImage>
 #include <QProcess>
 #include <QTabWidget>
 #include <QWidget>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -154,6 +156,12 @@ void zeileWaehlen(QListWidget& liste, int zeile) {
     liste.clearSelection();
     liste.item(zeile)->setSelected(true);
     liste.setCurrentRow(zeile, QItemSelectionModel::NoUpdate);
+}
+
+bool fensterGemacht(const QString& name) {
+    const QWidgetList alle = QApplication::allWidgets();
+    return std::any_of(alle.begin(), alle.end(),
+                       [&name](const QWidget* w) { return w->objectName() == name; });
 }
 
 Unveraenderlich::Unveraenderlich(const QStringList& ordner) {

@@ -95,6 +95,9 @@ QStringList eintraege(const QListWidget& liste);
 // Marks one row of a list as the only choice, as a click on it does.
 void zeileWaehlen(QListWidget& liste, int zeile);
 
+// Whether a window of that name has been made (windows are made on first use).
+bool fensterGemacht(const QString& name);
+
 // Makes folders immutable for the lifetime of the object; root ignores mere permissions.
 class Unveraenderlich {
 public:

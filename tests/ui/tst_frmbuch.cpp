@@ -15,8 +15,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <algorithm>
-
 namespace {
 
 const QString kAbmasseStandard = QStringLiteral("?? cm x ?? cm x ? cm\r\n");
@@ -284,23 +282,13 @@ void TestFrmBuch::genre_ausTextblock() {
              QStringLiteral("Psychologie / Lebensführung"));
 }
 
-namespace {
-
-bool buchfensterGemacht() {
-    const QWidgetList alle = QApplication::allWidgets();
-    return std::any_of(alle.begin(), alle.end(),
-                       [](const QWidget* w) { return w->objectName() == QLatin1String("frmBuch"); });
-}
-
-} // namespace
-
 // The start reads the lists and tells of a missing one then; the window, made on first use,
 // shows what was read and keeps its own text where a list was missing.
 void TestFrmBuch::start_liestListen_fensterErstBeiBedarf() {
     ordner().entfernen(QStringLiteral("vorlagen/BuchGenre.txt"));
     QVERIFY(app().starten());
     QCOMPARE(plattform().meldungstexte().filter(QStringLiteral("BuchGenre.txt")).size(), 1);
-    QVERIFY(!buchfensterGemacht());
+    QVERIFY(!fensterGemacht(QStringLiteral("frmBuch")));
     QCOMPARE(box(QStringLiteral("cboAbmasseWehlen"))->itemText(0), QStringLiteral("18 x 11 x 2 cm"));
     QCOMPARE(box(QStringLiteral("cboAbmasseWehlen"))->currentText(), QStringLiteral("Abmasse wählen"));
     QCOMPARE(box(QStringLiteral("cboBuchAutor"))->count(), 2);
@@ -316,7 +304,7 @@ void TestFrmBuch::autorVorDemFenster_kommtAn() {
     bezeichnung->setText(QStringLiteral("King: Es"));
     bezeichnung->setSelection(0, 4);
     klicken(QStringLiteral("cmdAutorinsBuchbeschr"));
-    QVERIFY(!buchfensterGemacht());
+    QVERIFY(!fensterGemacht(QStringLiteral("frmBuch")));
     QCOMPARE(box(QStringLiteral("cboBuchAutor"))->currentText(), QStringLiteral("King"));
     QCOMPARE(box(QStringLiteral("cboBuchAutor"))->count(), 2);
 }

@@ -1,4 +1,5 @@
 #include "config/Ini.h"
+#include "core/TextDatei.h"
 #include "support/FensterTest.h"
 #include "ui/RichTextFeld.h"
 #include "ui/frmEinstell.h"
@@ -47,6 +48,7 @@ private slots:
     void lesenKnopf_liestDateiNeu();
     void oeffnenKnopf_oeffnetImEditor();
     void ausMenue_zeigtGehoertHauptfenster();
+    void start_liestVorlage_editorErstBeiBedarf();
 
 private:
     FrmVorlIni& fenster() const { return app().frmVorlIni(); }
@@ -375,6 +377,26 @@ void TestFrmVorlIni::ausMenue_zeigtGehoertHauptfenster() {
     QVERIFY(fenster().isVisible());
     QCOMPARE(fenster().parentWidget(), static_cast<QWidget*>(&app().frmHaupt()));
     QCOMPARE(fenster().windowModality(), Qt::WindowModal);
+}
+
+// The start reads the template with its dialogs and messages; the editor, made on first use,
+// holds what was read and finds nothing changed.
+void TestFrmVorlIni::start_liestVorlage_editorErstBeiBedarf() {
+    ordner().entfernen(QStringLiteral("HTML_Code/HTML_text-5.txt"));
+    plattform().dateien.enqueue(QString());
+    QVERIFY(app().starten());
+    QCOMPARE(plattform().anzahl(QStringLiteral("dateiWaehlen")), 1);
+    QCOMPARE(plattform().meldungstexte().filter(QStringLiteral("HTML_text-5.txt")).size(), 1);
+    QVERIFY(!fensterGemacht(QStringLiteral("frmVorlIni")));
+    QCOMPARE(teil(2)->text(), QStringLiteral("Sie bieten auf"));
+    QCOMPARE(
+        el<RichTextFeld>(QStringLiteral("htmlTeil1"))->text(),
+        textLesen(ordner().daten(QStringLiteral("HTML_Code/HTML_text-1.txt"))).value_or(QStringLiteral("?")));
+    QCOMPARE(el<RichTextFeld>(QStringLiteral("htmlTeil5"))->text(), QString());
+    QCOMPARE(el<QLabel>(QStringLiteral("lblArtikelArt"))->text(), QStringLiteral("Buch"));
+    QVERIFY(fenster().windowTitle().endsWith(QStringLiteral("HTML_text-verst.txt")));
+    fenster().Form_QueryUnload();
+    QCOMPARE(plattform().fenster.size(), 1);
 }
 
 QTEST_MAIN(TestFrmVorlIni)
