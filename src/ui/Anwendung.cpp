@@ -240,8 +240,7 @@ void Anwendung::titelVerbinden(const TitelBedienung& titel, const FrmHaupt& haup
                          if (teil.text) {
                              feld->setText(*teil.text);
                          }
-                         // The template editor's title names the part file read last, whichever field it
-                         // filled.
+                         // The editor's title names the part file read last, for whichever field.
                          m_vorlageNachholen.tun(
                              m_frmVorlIni.get(),
                              [titel = teil.titel](FrmVorlIni& vorlage) { vorlage.setWindowTitle(titel); });
