@@ -246,7 +246,7 @@ void Anwendung::titelVerbinden(const TitelBedienung& titel, const FrmHaupt& haup
                              [titel = teil.titel](FrmVorlIni& vorlage) { vorlage.setWindowTitle(titel); });
                      });
     QObject::connect(&titel, &TitelBedienung::kategorieGewechselt, &haupt,
-                     [this] { m_zustand.letzteBilddatei = frmEinstell().werte().pfadZuMeinenArtikel; });
+                     [this] { m_zustand.letzteBilddatei = einstellungen().pfadZuMeinenArtikel; });
 }
 
 void Anwendung::bilderVerbinden(const BilderBedienung& bilder, const FrmHaupt& haupt) {
@@ -295,6 +295,42 @@ void Anwendung::vorlageEinlesen(const QString& art) {
 void Anwendung::farbverlaufSetzen(const QString& grafikPfad) {
     m_vorlageNachholen.tun(m_frmVorlIni.get(),
                            [grafikPfad](FrmVorlIni& vorlage) { vorlage.farbverlaufSetzen(grafikPfad); });
+}
+
+Einstellungen Anwendung::einstellungen() {
+    if (m_frmEinstell) {
+        return m_frmEinstell->werte();
+    }
+    if (!m_einstellungen) {
+        m_einstellungen = einstellungenLesen(m_daten.pfad(kEinstellDatei));
+    }
+    return *m_einstellungen;
+}
+
+void Anwendung::einstellungenLaden() {
+    if (m_frmEinstell) {
+        m_frmEinstell->EinstellungenLesen();
+        m_frmEinstell->EinstellungenUebernehmen();
+        return;
+    }
+    m_einstellungen = einstellungenLesen(m_daten.pfad(kEinstellDatei));
+    einstellungenGelesen(*m_einstellungen);
+    einstellungenUebernehmen(*m_einstellungen);
+}
+
+void Anwendung::einstellungenGelesen(const Einstellungen& e) {
+    m_zustand.verkaeuferName = e.ebayName;
+    m_zustand.standardTexteGewuenscht = e.satndardTexte;
+    // A save counts for the values read with it, not for edits made after a later read.
+    m_zustand.einstellGespeichert = false;
+}
+
+void Anwendung::einstellungenUebernehmen(const Einstellungen& e) {
+    m_zustand.verkaeuferName = e.ebayName;
+    m_zustand.standardTexteGewuenscht = e.satndardTexte;
+    frmHaupt().einstellungenZeigen(hauptfensterwerte(e, m_zustand.einstellVomMenue));
+    frmHaupt().bildbreitenSetzen(e.bildLaengeEinstellWert);
+    farbverlaufSetzen(e.pfadGrafik);
 }
 
 void Anwendung::detaillistenLesen() {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "config/Einstellungen.h"
 #include "core/Datenordner.h"
 #include "core/Zustand.h"
 #include "ui/Nachholen.h"
 
 #include <memory>
+#include <optional>
 
 class Plattform;
 class QLockFile;
@@ -65,6 +67,17 @@ public:
     void vorlageEinlesen(const QString& art);
     // The separator after the shipping block, from the settings' graphics folder.
     void farbverlaufSetzen(const QString& grafikPfad);
+
+    // The settings as the settings window shows them, saved or not; before that window is made,
+    // as the settings file holds them.
+    Einstellungen einstellungen();
+    // The load step's settings: read from the file and taken over, without making the window.
+    void einstellungenLaden();
+    // What reading the settings notes in the state: the seller, the standard texts, not saved.
+    void einstellungenGelesen(const Einstellungen& e);
+    // What taking settings over does outside the settings window: the state, the main window's
+    // fields and picture widths, the template editor's separator.
+    void einstellungenUebernehmen(const Einstellungen& e);
     // Loads the browser engine on first use; null, after telling the seller why, when it cannot.
     FrmLiveVorschau* frmLiveVorschau();
 
@@ -88,6 +101,8 @@ private:
     Zustand m_zustand;
     std::unique_ptr<QTranslator> m_qtDeutsch;
     std::unique_ptr<QLockFile> m_sperre;
+    // The settings as read, for as long as the settings window is not made.
+    std::optional<Einstellungen> m_einstellungen;
     // Windows whose parent is the main window are declared after it, so they go first.
     std::unique_ptr<FrmHaupt> m_frmHaupt;
     std::unique_ptr<FrmVorlSpeichern> m_frmVorlSpeichern;

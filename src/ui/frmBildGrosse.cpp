@@ -4,7 +4,6 @@
 #include "ui/Anwendung.h"
 #include "ui/ExterneProgramme.h"
 #include "ui/Meldung.h"
-#include "ui/frmEinstell.h"
 #include "ui/frmHaupt.h"
 #include "ui_frmBildGrosse.h"
 
@@ -115,7 +114,7 @@ void FrmBildGrosse::cmdSuchenBildOben1_Click() {
     const QString aktuell = m_app.frmHaupt().bildOrdner();
     // The stored window showed the field's name as its text until a picture was picked.
     const bool hatPfad = !aktuell.isEmpty() && aktuell != QLatin1String("txtAktuellePfad");
-    const QString fotos = m_app.frmEinstell().werte().pfadZuMeinenArtikel;
+    const QString fotos = m_app.einstellungen().pfadZuMeinenArtikel;
     OrdnerOeffnen(m_app.plattform(), hatPfad ? aktuell : fotos);
 }
 

@@ -103,15 +103,11 @@ void FrmEinstell::werteSetzen(const Einstellungen& e) {
 
 void FrmEinstell::EinstellungenLesen() {
     const Einstellungen e = einstellungenLesen(einstellPfad());
-    Zustand& z = m_app.zustand();
-    z.verkaeuferName = e.ebayName;
     werteSetzen(e);
-    z.standardTexteGewuenscht = e.satndardTexte;
     // What the window shows, which a combo box may have changed from the file's value: only
     // the user's edits after this count.
     m_gelesen = werte();
-    // A save counts for the values read with it, not for edits made after a later read.
-    z.einstellGespeichert = false;
+    m_app.einstellungenGelesen(e);
 }
 
 bool FrmEinstell::EinstellungenSpeichern() {
@@ -124,21 +120,11 @@ bool FrmEinstell::EinstellungenSpeichern() {
 }
 
 void FrmEinstell::EinstellungenUebernehmen() {
-    const Einstellungen e = werte();
-    Zustand& z = m_app.zustand();
-    z.verkaeuferName = e.ebayName;
-    z.standardTexteGewuenscht = e.satndardTexte;
-    m_app.frmHaupt().einstellungenZeigen(hauptfensterwerte(e, z.einstellVomMenue));
-    BildbreitenSetzen();
-    m_app.farbverlaufSetzen(e.pfadGrafik);
+    m_app.einstellungenUebernehmen(werte());
 }
 
 void FrmEinstell::EinstellungenAdieren() {
     m_jetzt = werte();
-}
-
-void FrmEinstell::BildbreitenSetzen() {
-    m_app.frmHaupt().bildbreitenSetzen(ui->txtBildLaengeEinstellWert->text());
 }
 
 void FrmEinstell::ausMenueOeffnen() {
@@ -148,10 +134,12 @@ void FrmEinstell::ausMenueOeffnen() {
     modalUeber(*this, m_app.frmHaupt());
 }
 
+// The window is made when it is first needed, long after the start read and applied the
+// settings: it shows them as the program has them, and changes nothing else.
 void FrmEinstell::Form_Load() {
     ui->lblgespeichert->clear();
-    EinstellungenLesen();
-    EinstellungenUebernehmen();
+    werteSetzen(m_app.einstellungen());
+    m_gelesen = werte();
 }
 
 void FrmEinstell::Form_Activate() {

@@ -12,8 +12,8 @@ namespace Ui {
 class FrmEinstell;
 }
 
-// The settings window, and at the same time the live store of the settings: other windows read
-// a setting from its fields.
+// The settings window, and once made the live store of the settings: other windows read a setting
+// from its fields, saved or not (through Anwendung::einstellungen()).
 class FrmEinstell final : public QWidget {
     Q_OBJECT
 public:
@@ -25,7 +25,6 @@ public:
     bool EinstellungenSpeichern();
     void EinstellungenUebernehmen();
     void EinstellungenAdieren();
-    void BildbreitenSetzen();
     // The main window's menu entry "Einstellungen".
     void ausMenueOeffnen();
 

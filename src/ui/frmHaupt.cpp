@@ -21,7 +21,6 @@
 #include "ui/TextbausteinBedienung.h"
 #include "ui/TitelBedienung.h"
 #include "ui/ZusatzBedienung.h"
-#include "ui/frmEinstell.h"
 #include "ui/frmVorlIni.h"
 #include "ui/frmVorlSpeichern.h"
 #include "ui_frmHaupt.h"
@@ -56,9 +55,8 @@ FrmHaupt::FrmHaupt(Anwendung& anwendung, QWidget* parent)
     m_testdaten = std::make_unique<TestdatenMenue>(m_app.plattform(), m_app.zustand(), u, *m_titel, this);
     m_zusatz = std::make_unique<ZusatzBedienung>(u, this);
     m_bilder = std::make_unique<BilderBedienung>(
-        m_app.plattform(), m_app.zustand(), [this] { return m_app.frmEinstell().werte(); }, u, *m_titel,
-        this);
-    FertigBedienung::Quellen quellen{[this] { return m_app.frmEinstell().werte(); },
+        m_app.plattform(), m_app.zustand(), [this] { return m_app.einstellungen(); }, u, *m_titel, this);
+    FertigBedienung::Quellen quellen{[this] { return m_app.einstellungen(); },
                                      [this] { return m_app.frmVorlIni().teile(); },
                                      [this] { return ArtikelFelderLesen(m_app); }};
     m_fertig = std::make_unique<FertigBedienung>(m_app.plattform(), m_app.zustand(), m_app.daten(),
@@ -100,12 +98,12 @@ void FrmHaupt::Form_Load() {
 
     festeListenFuellen();
 
-    // Creating the settings window reads the settings and applies them here.
-    FrmEinstell& einstell = m_app.frmEinstell();
+    m_app.einstellungenLaden();
     m_app.vorlageEinlesen(QStringLiteral("Buch"));
-    einstell.BildbreitenSetzen();
+    const Einstellungen einstellungen = m_app.einstellungen();
+    bildbreitenSetzen(einstellungen.bildLaengeEinstellWert);
     m_textbausteine->BTNamenSetzen();
-    m_titel->startKategorieWaehlen(einstell.werte().startenMit);
+    m_titel->startKategorieWaehlen(einstellungen.startenMit);
 
     m_ui->lblVersion->setText(QStringLiteral("Version: %1.%2").arg(version::major).arg(version::revision));
 
@@ -148,10 +146,10 @@ void FrmHaupt::festeListenFuellen() {
 
 void FrmHaupt::cmdNeu_Click() {
     FormNeuEirichten();
-    FrmEinstell& einstell = m_app.frmEinstell();
-    einstell.BildbreitenSetzen();
+    const Einstellungen einstellungen = m_app.einstellungen();
+    bildbreitenSetzen(einstellungen.bildLaengeEinstellWert);
     Zustand& z = m_app.zustand();
-    z.letzteBilddatei = einstell.werte().pfadZuMeinenArtikel;
+    z.letzteBilddatei = einstellungen.pfadZuMeinenArtikel;
     // A book read from a file skips the book checks once; a new article must not inherit that.
     z.pruefungUeberspringen = false;
     z.RegisterEintrag.clear();

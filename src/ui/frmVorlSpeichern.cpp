@@ -11,7 +11,6 @@
 #include "ui/ExterneProgramme.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
-#include "ui/frmEinstell.h"
 #include "ui/frmHaupt.h"
 #include "ui_frmVorlSpeichern.h"
 
@@ -348,11 +347,11 @@ void FrmVorlSpeichern::cmdHTMLBearb_Click() {
 }
 
 void FrmVorlSpeichern::cmdVorschau_Click() {
-    vorschau(m_app.frmEinstell().werte().pfadIE);
+    vorschau(m_app.einstellungen().pfadIE);
 }
 
 void FrmVorlSpeichern::cmdVorschauGoogle_Click() {
-    vorschau(m_app.frmEinstell().werte().pfadGoChr);
+    vorschau(m_app.einstellungen().pfadGoChr);
 }
 
 void FrmVorlSpeichern::vorschau(const QString& browser) {
@@ -404,7 +403,7 @@ void FrmVorlSpeichern::herkunftSetzen(const QString& herkunft) {
 
 void FrmVorlSpeichern::ListingPruefen() {
     m_befunde = ::ListingPruefen(
-        {m_herkunftText, m_herkunft, ui->txtArtikelBez->text(), eigeneAdressen(m_app.frmEinstell().werte())});
+        {m_herkunftText, m_herkunft, ui->txtArtikelBez->text(), eigeneAdressen(m_app.einstellungen())});
     ui->lstPruefung->clear();
     for (const Befund& befund : m_befunde) {
         auto* eintrag = new QListWidgetItem(BefundZeile(befund), ui->lstPruefung);

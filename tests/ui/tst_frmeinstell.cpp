@@ -77,10 +77,18 @@ void TestFrmEinstell::fenster_hatTitelUndEintraege() {
     QCOMPARE(feld<QPushButton>("cmdNamenAktuell")->text(), QStringLiteral("Liste Aktuallisieren"));
 }
 
+// The start reads the settings and takes them over without making the window; the window, made
+// when first needed, shows them and leaves the main window as the seller has changed it.
 void TestFrmEinstell::laden_setztFelderUndZustand() {
     einstellungen(QStringLiteral("EBAYNAME=Käthe\r\nSTARTENMIT=Kleidung\r\nSTANDARDTEXTE_JA=1\r\n"
-                                 "BILDEINSTELLGROSE=425\r\n"));
+                                 "BILDEINSTELLGROSE=425\r\nVERSANDKOSTENSTANDARD=4,50\r\n"));
+    QVERIFY(app().starten());
+    QVERIFY(!fensterGemacht(QStringLiteral("frmEinstell")));
+    auto* versandkosten = haupt<QComboBox>(QStringLiteral("cboVersandkosten"));
+    QCOMPARE(versandkosten->currentText(), QStringLiteral("4,50"));
+    versandkosten->setCurrentText(QStringLiteral("2,20"));
     fenster();
+    QCOMPARE(versandkosten->currentText(), QStringLiteral("2,20"));
     const Zustand& z = app().zustand();
     QCOMPARE(z.verkaeuferName, QStringLiteral("Käthe"));
     QCOMPARE(feld<QComboBox>("txtTeil1")->currentText(), QStringLiteral("Käthe"));
@@ -265,7 +273,7 @@ void TestFrmEinstell::speicherfehler_meldet99_ohneGespeichert() {
 void TestFrmEinstell::uebernehmen_schreibtHauptfenster() {
     einstellungen(QStringLiteral("EBAYNAME=Anna\r\nVERSANDINFOVORNE_JA=1\r\nVERSANDKOSTENSTANDARD=4,50\r\n"
                                  "VERSANDART=Hermes-Paket-versichert\r\nBILDEINSTELLGROSE=300\r\n"));
-    fenster();
+    fenster().EinstellungenUebernehmen();
     QCOMPARE(haupt<QLabel>(QStringLiteral("lblEbayName"))->text(), QStringLiteral("Anna"));
     QVERIFY(haupt<QCheckBox>(QStringLiteral("chkVersadInfoJa"))->isChecked());
     QCOMPARE(haupt<QComboBox>(QStringLiteral("cboVersandkosten"))->currentText(), QStringLiteral("4,50"));
