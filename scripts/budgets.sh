@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bau=${1:-build-bench}
 starts=${KORI_STARTS:-20}
-wiederholungen=${KORI_WIEDERHOLUNGEN:-5}
+wiederholungen=${KORI_WIEDERHOLUNGEN:-10}
 vorschauen=${KORI_VORSCHAUEN:-5}
 
 cmake -S . -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKORI_BENCH=ON -DKORI_TESTS=OFF >/dev/null
