@@ -235,15 +235,12 @@ void Anwendung::titelVerbinden(const TitelBedienung& titel, const FrmHaupt& haup
     });
     QObject::connect(&titel, &TitelBedienung::beschreibungsvorlageGewuenscht, &haupt,
                      [this](const QString& datei, RichTextFeld* feld) {
-                         const FrmVorlIni::Teildatei teil =
-                             FrmVorlIni::teilDateiLesen(m_plattform, m_zustand, m_daten, datei);
-                         if (teil.text) {
-                             feld->setText(*teil.text);
-                         }
+                         const QString titel =
+                             FrmVorlIni::teilInFeldLaden(m_plattform, m_zustand, m_daten, datei, feld);
                          // The editor's title names the part file read last, for whichever field.
-                         m_vorlageNachholen.tun(
-                             m_frmVorlIni.get(),
-                             [titel = teil.titel](FrmVorlIni& vorlage) { vorlage.setWindowTitle(titel); });
+                         m_vorlageNachholen.tun(m_frmVorlIni.get(), [titel](FrmVorlIni& vorlage) {
+                             vorlage.setWindowTitle(titel);
+                         });
                      });
     QObject::connect(&titel, &TitelBedienung::kategorieGewechselt, &haupt,
                      [this] { m_zustand.letzteBilddatei = einstellungen().pfadZuMeinenArtikel; });
@@ -288,8 +285,9 @@ void Anwendung::vorlageEinlesen(const QString& art) {
         m_frmVorlIni->VorlageEinlesen(art);
         return;
     }
-    m_vorlageNachholen.tun(nullptr, [inhalt = FrmVorlIni::vorlageLesen(m_plattform, m_zustand, m_daten, art)](
-                                        FrmVorlIni& vorlage) { vorlage.vorlageEinsetzen(inhalt); });
+    FrmVorlIni::Vorlageninhalt inhalt = FrmVorlIni::vorlageLesen(m_plattform, m_zustand, m_daten, art);
+    m_vorlageNachholen.tun(
+        nullptr, [inhalt = std::move(inhalt)](FrmVorlIni& vorlage) { vorlage.vorlageEinsetzen(inhalt); });
 }
 
 void Anwendung::farbverlaufSetzen(const QString& grafikPfad) {

@@ -197,13 +197,17 @@ FrmVorlIni::Teildatei FrmVorlIni::teilDateiLesen(Plattform& plattform, Zustand& 
     return teil;
 }
 
-bool FrmVorlIni::DateiInFeldLaden(const QString& relativ, RichTextFeld* feld) {
-    const Teildatei teil = teilDateiLesen(m_app.plattform(), m_app.zustand(), m_app.daten(), relativ);
+QString FrmVorlIni::teilInFeldLaden(Plattform& plattform, Zustand& zustand, const Datenordner& daten,
+                                    const QString& relativ, RichTextFeld* feld) {
+    const Teildatei teil = teilDateiLesen(plattform, zustand, daten, relativ);
     if (teil.text) {
         feld->setText(*teil.text);
     }
-    setWindowTitle(teil.titel);
-    return teil.text.has_value();
+    return teil.titel;
+}
+
+void FrmVorlIni::DateiInFeldLaden(const QString& relativ, RichTextFeld* feld) {
+    setWindowTitle(teilInFeldLaden(m_app.plattform(), m_app.zustand(), m_app.daten(), relativ, feld));
 }
 
 void FrmVorlIni::ausMenueOeffnen() {

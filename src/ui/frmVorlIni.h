@@ -41,6 +41,10 @@ public:
     // Reads a file below the program folder; a missing file lets the user pick one.
     static Teildatei teilDateiLesen(Plattform& plattform, Zustand& zustand, const Datenordner& daten,
                                     const QString& relativ);
+    // Loads such a file into a field (a field that fails keeps its text); returns the title the
+    // editor then shows.
+    static QString teilInFeldLaden(Plattform& plattform, Zustand& zustand, const Datenordner& daten,
+                                   const QString& relativ, RichTextFeld* feld);
 
     // A template variant as read, before it goes into the fields.
     struct Vorlageninhalt {
@@ -76,9 +80,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Loads a part file into a field, as teilDateiLesen reads it. False when nothing could be
-    // loaded.
-    bool DateiInFeldLaden(const QString& relativ, RichTextFeld* feld);
+    // Loads a part file into one of the editor's fields and names it in the title.
+    void DateiInFeldLaden(const QString& relativ, RichTextFeld* feld);
     void teilLesen(std::size_t index);
     void teilOeffnen(std::size_t index);
     RichTextFeld* htmlFeld(std::size_t index) const;
