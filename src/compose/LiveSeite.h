@@ -15,8 +15,8 @@ struct LiveStand {
     QString status;
 };
 
-// The engine takes a page of at most this many bytes of UTF-8 (its data address holds it once
-// more in base64, and that address may not pass 2 MB).
+// The views take a page of at most this many bytes of UTF-8: three times what the marketplace
+// takes, and every pause in typing hands the whole page to the engine's process.
 inline constexpr qsizetype kLiveSeiteGrenze = 1'500'000;
 
 // Pictures 3, 4 and 5 as the finish marks them present: ticked with a file name. The later checks

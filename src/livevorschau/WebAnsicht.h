@@ -6,6 +6,8 @@
 #include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
 
+#include <optional>
+
 class QWebEnginePage;
 class QWebEngineProfile;
 
@@ -24,7 +26,9 @@ private:
 };
 
 // A browser view with scripts, plug-ins and network off, in a profile of its own that keeps
-// nothing on disk.
+// nothing on disk. It loads one empty page and writes every listing into it in place: a page
+// loaded anew would start at the top and at the profile's zoom, and could be scrolled back only
+// once all its pictures had arrived, never while a picture host stalls.
 class WebAnsicht final : public QWebEngineView, public LiveAnsicht {
     Q_OBJECT
 public:
@@ -39,14 +43,23 @@ public:
     void auswerten(const QString& skript, std::function<void(const QVariant&)> antwort) override;
 
 private:
-    void geladen(bool ok);
+    enum class Stand { LeerLaedt, Bereit, Wechselt, Geht };
+
+    void leerLaden();
+    void neuBeginnen();
+    void schreiben();
 
     Netzsperre m_sperre;
     QWebEngineProfile* m_profil;
     QWebEnginePage* m_seite;
     double m_zoom;
-    // Where the seller left the page; taken only from a page that has finished loading, so that
-    // quick changes in a row do not lose it.
-    QPointF m_scroll;
+    Stand m_stand = Stand::LeerLaedt;
+    // Whether the empty page's pictures may load; a page remembers the pictures it was refused.
+    bool m_bilder = false;
+    // Where the seller left the page before it was loaded anew, in CSS pixels.
+    std::optional<QPointF> m_stelle;
+    // The latest page given to seiteZeigen and its number: only its writing counts as shown.
+    QString m_html;
+    int m_nummer = 0;
     std::function<void()> m_gezeigt;
 };
