@@ -4,7 +4,10 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
+
+#include <optional>
 
 namespace {
 
@@ -30,6 +33,29 @@ bool dateiKopieren(const QString& quelle, const QString& ziel) {
     // Raw bytes: the delivered files are Windows-1252 with CR LF and must stay so.
     QSaveFile aus(ziel);
     return aus.open(QIODevice::WriteOnly) && aus.write(ein.readAll()) == ein.size() && aus.commit();
+}
+
+// What lies at the data folder's place; a link counts by what it points to.
+std::optional<Anlage> hindernis(const QFileInfo& info) {
+    if (info.isDir()) {
+        return Anlage::Vorhanden;
+    }
+    if (info.exists()) {
+        return Anlage::Datei;
+    }
+    if (info.isSymLink()) {
+        return Anlage::VerknuepfungOhneZiel;
+    }
+    return std::nullopt;
+}
+
+// Takes away what an interrupted first start left; a link is removed, not what it points to.
+bool zwischenordnerVerwerfen(const QString& zwischen) {
+    const QFileInfo info(zwischen);
+    if (info.isDir() && !info.isSymLink()) {
+        return QDir(zwischen).removeRecursively();
+    }
+    return (!info.exists() && !info.isSymLink()) || QFile::remove(zwischen);
 }
 
 bool unterPaketordner(const QString& ordner) {
@@ -62,14 +88,29 @@ bool datenordnerErgaenzen(const QString& quelle, const QString& ziel) {
 
 Anlage datenordnerAnlegen(const QString& quelle, const QString& wurzel) {
     const QString ordner = QDir::cleanPath(wurzel);
-    if (QFileInfo::exists(ordner)) {
-        return Anlage::Vorhanden;
+    if (const std::optional<Anlage> da = hindernis(QFileInfo(ordner))) {
+        return *da;
     }
-    const QString zwischen = ordner + QStringLiteral(".neu");
-    if (!datenordnerErgaenzen(quelle, zwischen) || !QDir().rename(zwischen, ordner)) {
+    if (!QDir().mkpath(QFileInfo(ordner).path())) {
         return Anlage::Fehlgeschlagen;
     }
-    return Anlage::Angelegt;
+    // A start on this machine that died holding it gives it up at once, one elsewhere after
+    // QLockFile's 30 seconds; copying the folder takes far less.
+    QLockFile anlegen(ordner + QStringLiteral(".sperre"));
+    if (!anlegen.lock()) {
+        return Anlage::Fehlgeschlagen;
+    }
+    // Another start may have made it while this one waited.
+    if (const std::optional<Anlage> da = hindernis(QFileInfo(ordner))) {
+        return *da;
+    }
+    const QString zwischen = ordner + QStringLiteral(".neu");
+    if (zwischenordnerVerwerfen(zwischen) && datenordnerErgaenzen(quelle, zwischen) &&
+        QDir().rename(zwischen, ordner)) {
+        return Anlage::Angelegt;
+    }
+    zwischenordnerVerwerfen(zwischen);
+    return Anlage::Fehlgeschlagen;
 }
 
 QString pfadAufloesen(const QString& pfad) {

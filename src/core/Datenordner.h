@@ -17,11 +17,21 @@ QString datenBasisordner(const QString& programmordner, const QString& benutzerd
 // is never overwritten. False when a folder or file could not be created.
 bool datenordnerErgaenzen(const QString& quelle, const QString& ziel);
 
-enum class Anlage { Vorhanden, Angelegt, Fehlgeschlagen };
+enum class Anlage {
+    Vorhanden,
+    Angelegt,
+    Fehlgeschlagen,
+    // A file, or a link to one, where the data folder should be.
+    Datei,
+    // A link to nothing, say to a drive not mounted.
+    VerknuepfungOhneZiel,
+};
 // Creates the data folder `wurzel` from the delivered copy `quelle` when it is missing entirely;
-// an existing folder is left as it is, so a file the user removed stays removed. The copy is
-// built beside it and renamed when complete, so an interrupted first start is completed by the
-// next one and never leaves a half folder in use.
+// an existing folder is left as it is, so a file the user removed stays removed. Where a file or
+// a link to nothing is in the way, nothing is written. The copy is built beside it, in a folder
+// made anew each time, and renamed when complete, so a first start that was interrupted never
+// leaves a half folder in use. A lock beside it lets one of several first starts at once create
+// it while the others wait and find it there.
 Anlage datenordnerAnlegen(const QString& quelle, const QString& wurzel);
 
 // Every path of the program is the program folder followed by a fixed relative path.

@@ -1,5 +1,6 @@
 #include "ui/Anwendung.h"
 
+#include "core/Sperre.h"
 #include "ui/ArtikelBindung.h"
 #include "ui/BibliothekBedienung.h"
 #include "ui/BilderBedienung.h"
@@ -27,8 +28,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLockFile>
 #include <QPluginLoader>
@@ -97,8 +100,7 @@ Anwendung::~Anwendung() = default;
 
 bool Anwendung::starten() {
     qtDeutschLaden();
-    datenordnerBereitstellen();
-    if (!datenordnerSperren()) {
+    if (!datenordnerBereitstellen() || !datenordnerSperren()) {
         return false;
     }
     frmHaupt().Form_Load();
@@ -118,7 +120,7 @@ void Anwendung::qtDeutschLaden() {
     }
 }
 
-void Anwendung::datenordnerBereitstellen() {
+bool Anwendung::datenordnerBereitstellen() {
     const QString ordner = QDir::toNativeSeparators(QDir::cleanPath(m_daten.wurzel()));
     switch (datenordnerAnlegen(kVorlage, m_daten.wurzel())) {
     case Anlage::Angelegt:
@@ -135,39 +137,43 @@ void Anwendung::datenordnerBereitstellen() {
         break;
     case Anlage::Vorhanden:
         break;
+    case Anlage::Datei:
+        m_plattform.meldungsfenster(
+            QStringLiteral("An der Stelle des Datenordners liegt eine Datei:\r\n") + ordner +
+                QStringLiteral("\r\nK.O.R.I ändert nichts und endet. Wird die Datei umbenannt oder "
+                               "verschoben, legt K.O.R.I den Datenordner beim nächsten Start neu an."),
+            Plattform::Symbol::Kritisch, Plattform::Knoepfe::Ok, kTitel);
+        return false;
+    case Anlage::VerknuepfungOhneZiel:
+        m_plattform.meldungsfenster(
+            QStringLiteral("Der Datenordner ist eine Verknüpfung auf einen Ordner, den es nicht gibt:\r\n") +
+                ordner + QStringLiteral("\r\nzeigt auf\r\n") +
+                QDir::toNativeSeparators(QFileInfo(m_daten.wurzel()).symLinkTarget()) +
+                QStringLiteral("\r\nIst das Laufwerk angeschlossen? K.O.R.I ändert nichts und endet."),
+            Plattform::Symbol::Kritisch, Plattform::Knoepfe::Ok, kTitel);
+        return false;
     }
+    return true;
 }
 
 bool Anwendung::datenordnerSperren() {
     const QString ordner = QDir::cleanPath(m_daten.wurzel());
-    m_sperre = std::make_unique<QLockFile>(ordner + QStringLiteral("/.kori-sperre"));
-    // A lock whose process on this machine is gone is taken over at once, however young.
+    const QString datei = ordner + QStringLiteral("/.kori-sperre");
+    m_sperre = std::make_unique<QLockFile>(datei);
     m_sperre->setStaleLockTime(0);
-    if (m_sperre->tryLock(0) || m_sperre->error() != QLockFile::LockFailedError) {
-        // A folder that cannot hold the lock cannot hold the register either; the reads and
-        // saves report that on their own.
-        return true;
+    const Sperrversuch versuch = sperreNehmen(*m_sperre, [this, &ordner](const Sperrbefund& befund) {
+        return m_plattform.meldungsfenster(
+                   sperrFrage(befund, QDir::toNativeSeparators(ordner), QSysInfo::machineHostName()),
+                   Plattform::Symbol::Ausrufezeichen, Plattform::Knoepfe::JaNein,
+                   kTitel) == Plattform::Antwort::Ja;
+    });
+    if (!versuch.gesperrt) {
+        m_plattform.meldungsfenster(sperrAbsage(versuch.fall, versuch.befund, QDir::toNativeSeparators(datei),
+                                                QDir::toNativeSeparators(ordner),
+                                                QDateTime::currentDateTimeUtc()),
+                                    Plattform::Symbol::Ausrufezeichen, Plattform::Knoepfe::Ok, kTitel);
     }
-    qint64 prozess = 0;
-    QString rechner;
-    QString programm;
-    const bool fremd =
-        m_sperre->getLockInfo(&prozess, &rechner, &programm) && rechner != QSysInfo::machineHostName();
-    if (fremd && m_plattform.meldungsfenster(
-                     QStringLiteral("Der Datenordner ist auf dem Rechner \"") + rechner +
-                         QStringLiteral("\" geöffnet:\r\n") + QDir::toNativeSeparators(ordner) +
-                         QStringLiteral("\r\nIst K.O.R.I dort beendet? Nur dann mit \"Ja\" hier öffnen."),
-                     Plattform::Symbol::Ausrufezeichen, Plattform::Knoepfe::JaNein,
-                     kTitel) == Plattform::Antwort::Ja) {
-        if (m_sperre->removeStaleLockFile() && m_sperre->tryLock(0)) {
-            return true;
-        }
-    }
-    m_plattform.meldungsfenster(QStringLiteral("K.O.R.I ist mit diesem Datenordner schon geöffnet:\r\n") +
-                                    QDir::toNativeSeparators(ordner) +
-                                    QStringLiteral("\r\nDieser zweite Start endet, ohne etwas zu ändern."),
-                                Plattform::Symbol::Ausrufezeichen, Plattform::Knoepfe::Ok, kTitel);
-    return false;
+    return versuch.gesperrt;
 }
 
 void Anwendung::ProgrammBeenden() {

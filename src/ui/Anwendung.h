@@ -38,7 +38,8 @@ public:
 
     // Speaks German in Qt's own dialogs, creates a missing data folder, takes the data folder's
     // lock, then runs the main window's load step and shows it. False when another program holds
-    // the data folder: then nothing is shown and no file changed, and the program should end.
+    // the data folder or a file or a link to nothing lies in its place: then only the reason is
+    // shown, no file changed, and the program should end.
     bool starten();
     // Unloads every window and ends the program; nothing is asked and nothing saved.
     void ProgrammBeenden();
@@ -83,7 +84,7 @@ public:
 
 private:
     void qtDeutschLaden();
-    void datenordnerBereitstellen();
+    bool datenordnerBereitstellen();
     bool datenordnerSperren();
     // The one place where a window's news reaches the others; each runs once, when its window
     // is made.

@@ -1,8 +1,10 @@
 #include "core/Datenordner.h"
+#include "core/Sperre.h"
 #include "support/FensterTest.h"
 #include "ui/Anwendung.h"
 #include "ui/QtPlattform.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -11,8 +13,16 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QMap>
+#include <QProcess>
 #include <QSysInfo>
 #include <QTest>
+#include <QThread>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -44,6 +54,63 @@ QMap<QString, QDateTime> zeiten(const QString& ordner) {
     return stand;
 }
 
+// Every entry below a folder, hidden ones and links included, by relative path.
+QStringList eintraegeUnter(const QString& ordner) {
+    QStringList eintraege;
+    QDirIterator it(ordner, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        eintraege.append(QDir(ordner).relativeFilePath(it.next()));
+    }
+    eintraege.sort();
+    return eintraege;
+}
+
+// Sets a file's or a folder's time of change `sekunden` into the past.
+bool altern(const QString& pfad, int sekunden) {
+    const timespec zeit{QDateTime::currentSecsSinceEpoch() - sekunden, 0};
+    const timespec zeiten[2] = {zeit, zeit};
+    return utimensat(AT_FDCWD, QFile::encodeName(pfad).constData(), zeiten, 0) == 0;
+}
+
+// Run in a process of its own, started by this test program: waits for the file `.los` beside
+// the data folder, so that several of them act at the same moment, then creates the data folder
+// and prints what came of it.
+const char* const kAnlegenZiel = "KORI_TEST_ANLEGEN";
+
+int anlegenHelfer(const QString& ziel) {
+    while (!QFileInfo::exists(ziel + QStringLiteral(".los"))) {
+        QThread::usleep(500);
+    }
+    std::printf("%d\n", static_cast<int>(datenordnerAnlegen(kVorlage, ziel)));
+    return 0;
+}
+
+// What `anzahl` first starts at the same moment report, sorted.
+QStringList gleichzeitigAnlegen(const QString& ziel, int anzahl) {
+    std::vector<std::unique_ptr<QProcess>> starts;
+    for (int i = 0; i < anzahl; ++i) {
+        auto prozess = std::make_unique<QProcess>();
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert(QString::fromLatin1(kAnlegenZiel), ziel);
+        prozess->setProcessEnvironment(umgebung);
+        prozess->start(QCoreApplication::applicationFilePath(), {});
+        starts.push_back(std::move(prozess));
+    }
+    // Time for all of them to reach their wait.
+    QTest::qWait(300);
+    QFile los(ziel + QStringLiteral(".los"));
+    los.open(QIODevice::WriteOnly);
+    QStringList ausgaben;
+    for (const auto& prozess : starts) {
+        prozess->waitForFinished();
+        ausgaben.append(QString::fromLatin1(prozess->readAllStandardOutput().trimmed()));
+    }
+    los.remove();
+    ausgaben.sort();
+    return ausgaben;
+}
+
 } // namespace
 
 class TestErststart : public FensterTest {
@@ -54,9 +121,14 @@ private slots:
     void fehlenderOrdner_wirdVollstaendigAngelegtUndGemeldet();
     void vorhandenerOrdner_bleibtUnberuehrt();
     void unvollstaendigerOrdner_wirdErgaenztOhneUeberschreiben();
-    void abgebrochenerErststart_wirdVollendet();
+    void abgebrochenerErststart_wirdVerworfenUndNeuAngelegt();
+    void gleichzeitigeErststarts_legenEinmalAnOhneFehler();
+    void keinOrdnerAmPlatz_meldetUndSchreibtNichts_data();
+    void keinOrdnerAmPlatz_meldetUndSchreibtNichts();
     void zweiterStart_endetMitMeldungUndAendertNichts();
     void verwaisteSperre_wirdUebernommen();
+    void namenloseSperre_nachDreissigSekundenUebernommen_data();
+    void namenloseSperre_nachDreissigSekundenUebernommen();
     void fremderRechner_fragtErst_data();
     void fremderRechner_fragtErst();
     void qtSprichtDeutsch();
@@ -116,16 +188,82 @@ void TestErststart::unvollstaendigerOrdner_wirdErgaenztOhneUeberschreiben() {
     QCOMPARE(inhalt(ordner.daten()), erwartet);
 }
 
-void TestErststart::abgebrochenerErststart_wirdVollendet() {
+void TestErststart::abgebrochenerErststart_wirdVerworfenUndNeuAngelegt() {
     TestOrdner ordner(false);
     const QString zwischen = ordner.daten() + QStringLiteral(".neu");
     QVERIFY(QDir().mkpath(zwischen + QStringLiteral("/vorlagen")));
-    QFile halb(zwischen + QStringLiteral("/vorlagen/BT1.Str"));
-    QVERIFY(halb.open(QIODevice::WriteOnly));
-    halb.close();
+    // A file cut short by the interruption, and one the delivered folder does not have.
+    for (const QString& datei : {QStringLiteral("/vorlagen/BT1.Str"), QStringLiteral("/alt.txt")}) {
+        QFile halb(zwischen + datei);
+        QVERIFY(halb.open(QIODevice::WriteOnly));
+        halb.write("Ha");
+    }
     QCOMPARE(datenordnerAnlegen(kVorlage, ordner.daten()), Anlage::Angelegt);
-    QCOMPARE(inhalt(ordner.daten()).keys(), inhalt(kVorlage).keys());
+    QCOMPARE(inhalt(ordner.daten()), inhalt(kVorlage));
     QVERIFY(!QFileInfo::exists(zwischen));
+}
+
+void TestErststart::gleichzeitigeErststarts_legenEinmalAnOhneFehler() {
+    TestOrdner ordner(false);
+    const QString angelegt = QString::number(static_cast<int>(Anlage::Angelegt));
+    const QString vorhanden = QString::number(static_cast<int>(Anlage::Vorhanden));
+    // One creates it, the others find it; in the order the answers are sorted.
+    QStringList erwartet{angelegt, vorhanden, vorhanden, vorhanden};
+    erwartet.sort();
+    QCOMPARE(gleichzeitigAnlegen(ordner.daten(), 4), erwartet);
+    QCOMPARE(inhalt(ordner.daten()), inhalt(kVorlage));
+    // Neither the copy in the making nor the lock that guarded it stays behind.
+    QCOMPARE(QDir(ordner.programmordner()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{QStringLiteral("KORI-Vorlage-Dateien")});
+}
+
+void TestErststart::keinOrdnerAmPlatz_meldetUndSchreibtNichts_data() {
+    QTest::addColumn<QString>("art");
+    QTest::addColumn<bool>("gestartet");
+    QTest::addColumn<QString>("meldung");
+    QTest::newRow("Datei") << QStringLiteral("datei") << false
+                           << QStringLiteral("An der Stelle des Datenordners liegt eine Datei:");
+    QTest::newRow("Verknüpfung auf eine Datei")
+        << QStringLiteral("verknuepfung-datei") << false
+        << QStringLiteral("An der Stelle des Datenordners liegt eine Datei:");
+    QTest::newRow("Verknüpfung ins Leere")
+        << QStringLiteral("verknuepfung-leer") << false
+        << QStringLiteral("Der Datenordner ist eine Verknüpfung auf einen Ordner, den es nicht gibt:");
+    QTest::newRow("Verknüpfung auf einen Ordner")
+        << QStringLiteral("verknuepfung-ordner") << true << QString();
+}
+
+void TestErststart::keinOrdnerAmPlatz_meldetUndSchreibtNichts() {
+    QFETCH(QString, art);
+    QFETCH(bool, gestartet);
+    QFETCH(QString, meldung);
+    const QString platz = ordner().daten();
+    const QString ziel = ordner().programmordner() + QStringLiteral("/Stick/Daten");
+    QVERIFY(QDir().mkpath(QFileInfo(ziel).path()));
+    if (art == QLatin1String("verknuepfung-ordner")) {
+        QVERIFY(QDir().rename(platz, ziel));
+    } else {
+        QVERIFY(QDir(platz).removeRecursively());
+    }
+    if (art == QLatin1String("datei") || art == QLatin1String("verknuepfung-datei")) {
+        QFile datei(art == QLatin1String("datei") ? platz : ziel);
+        QVERIFY(datei.open(QIODevice::WriteOnly));
+        datei.write("Notizen");
+    }
+    if (art.startsWith(QLatin1String("verknuepfung"))) {
+        QVERIFY(QFile::link(ziel, platz));
+    }
+    const QStringList vorher = eintraegeUnter(ordner().programmordner());
+    QCOMPARE(app().starten(), gestartet);
+    if (gestartet) {
+        QVERIFY(!plattform().meldungstexte().join(QString()).contains(QStringLiteral("Datenordner")));
+        return;
+    }
+    QCOMPARE(plattform().meldungstexte().size(), 1);
+    QVERIFY(plattform().meldungstexte().first().startsWith(meldung + QStringLiteral("\r\n") +
+                                                           QDir::toNativeSeparators(platz)));
+    QCOMPARE(eintraegeUnter(ordner().programmordner()), vorher);
+    QVERIFY(!app().frmHaupt().isVisible());
 }
 
 void TestErststart::zweiterStart_endetMitMeldungUndAendertNichts() {
@@ -137,8 +275,12 @@ void TestErststart::zweiterStart_endetMitMeldungUndAendertNichts() {
     Anwendung doppelt(ordner().programmordner(), zweiter);
     QVERIFY(!doppelt.starten());
     QCOMPARE(zweiter.meldungstexte().size(), 1);
-    QVERIFY(zweiter.meldungstexte().first().startsWith(
-        QStringLiteral("K.O.R.I ist mit diesem Datenordner schon geöffnet:")));
+    const QString meldung = zweiter.meldungstexte().first();
+    QVERIFY(meldung.startsWith(QStringLiteral("K.O.R.I ist mit diesem Datenordner schon geöffnet:")));
+    QVERIFY(meldung.contains(QDir::toNativeSeparators(ordner().daten(kSperre))));
+    QVERIFY(meldung.contains(
+        QStringLiteral("(Prozess ") + QString::number(QCoreApplication::applicationPid()) +
+        QStringLiteral("). Sie darf nur gelöscht werden, wenn dieses Programm beendet ist.")));
     QVERIFY(zweiter.unerwartet.isEmpty());
     QCOMPARE(inhalt(ordner().daten()), vorher);
     QCOMPARE(zeiten(ordner().daten()), stand);
@@ -151,22 +293,97 @@ void TestErststart::verwaisteSperre_wirdUebernommen() {
     QVERIFY(!plattform().meldungstexte().join(QString()).contains(QStringLiteral("geöffnet")));
 }
 
+void TestErststart::namenloseSperre_nachDreissigSekundenUebernommen_data() {
+    QTest::addColumn<QString>("art");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("alter");
+    QTest::addColumn<QString>("absage");
+    const QString wartet = QStringLiteral("Sekunden übernimmt K.O.R.I sie beim nächsten Start von selbst.");
+    const QString fremd = QStringLiteral("An der Stelle der Sperrdatei liegt ein Ordner mit Inhalt:");
+    const QByteArray nullen(64, '\0');
+    QTest::newRow("leer, alt") << QStringLiteral("datei") << QByteArray() << 31 << QString();
+    QTest::newRow("leer, eben geschrieben") << QStringLiteral("datei") << QByteArray() << 0 << wartet;
+    QTest::newRow("Nullbytes nach Stromausfall") << QStringLiteral("datei") << nullen << 3600 << QString();
+    QTest::newRow("nur ein Programmname")
+        << QStringLiteral("datei") << QByteArray("kori\n") << 60 << QString();
+    QTest::newRow("unlesbar, alt") << QStringLiteral("unlesbar") << QByteArray() << 60 << QString();
+    QTest::newRow("leerer Ordner, alt") << QStringLiteral("ordner") << QByteArray() << 60 << QString();
+    QTest::newRow("leerer Ordner, eben angelegt") << QStringLiteral("ordner") << QByteArray() << 0 << wartet;
+    QTest::newRow("Ordner mit Inhalt") << QStringLiteral("ordner") << QByteArray("Notiz") << 3600 << fremd;
+}
+
+void TestErststart::namenloseSperre_nachDreissigSekundenUebernommen() {
+    QFETCH(QString, art);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, alter);
+    QFETCH(QString, absage);
+    const QString sperre = ordner().daten(kSperre);
+    if (art == QLatin1String("ordner")) {
+        QVERIFY(QDir().mkpath(sperre));
+        if (!bytes.isEmpty()) {
+            ordner().schreiben(kSperre + QStringLiteral("/notiz.txt"), bytes);
+        }
+    } else {
+        ordner().schreiben(kSperre, bytes);
+    }
+    if (art == QLatin1String("unlesbar")) {
+        // Root reads it all the same, and finds it empty.
+        QVERIFY(QFile::setPermissions(sperre, {}));
+    }
+    QVERIFY(altern(sperre, alter));
+    const QStringList vorher = eintraegeUnter(ordner().daten());
+
+    QCOMPARE(app().starten(), absage.isEmpty());
+    if (absage.isEmpty()) {
+        QCOMPARE(plattform().meldungstexte(), QStringList());
+        QCOMPARE(sperrinhaberLesen(ordner().lesen(kSperre))->prozess, QCoreApplication::applicationPid());
+        return;
+    }
+    QCOMPARE(plattform().meldungstexte().size(), 1);
+    const QString meldung = plattform().meldungstexte().first();
+    QVERIFY2(meldung.contains(absage), qPrintable(meldung));
+    QVERIFY(meldung.contains(QDir::toNativeSeparators(sperre)));
+    QVERIFY(meldung.contains(QStringLiteral("gelöscht")));
+    QCOMPARE(eintraegeUnter(ordner().daten()), vorher);
+    QCOMPARE(QFileInfo(sperre).isDir(), art == QLatin1String("ordner"));
+}
+
 void TestErststart::fremderRechner_fragtErst_data() {
+    QTest::addColumn<bool>("gleicherName");
     QTest::addColumn<int>("antwort");
     QTest::addColumn<bool>("gestartet");
-    QTest::newRow("ja") << int(Plattform::Antwort::Ja) << true;
-    QTest::newRow("nein") << int(Plattform::Antwort::Nein) << false;
+    QTest::newRow("anderer Name, ja") << false << int(Plattform::Antwort::Ja) << true;
+    QTest::newRow("anderer Name, nein") << false << int(Plattform::Antwort::Nein) << false;
+    QTest::newRow("gleicher Name, andere Kennung, ja") << true << int(Plattform::Antwort::Ja) << true;
+    QTest::newRow("gleicher Name, andere Kennung, nein") << true << int(Plattform::Antwort::Nein) << false;
 }
 
 void TestErststart::fremderRechner_fragtErst() {
+    QFETCH(bool, gleicherName);
     QFETCH(int, antwort);
     QFETCH(bool, gestartet);
-    ordner().schreiben(kSperre, "4242\nkori\nanderer-rechner\n");
+    const QString hier = QSysInfo::machineHostName();
+    if (gleicherName && QSysInfo::machineUniqueId().isEmpty()) {
+        QSKIP("Dieser Rechner hat keine Kennung, die ihn von einem gleichnamigen unterscheidet");
+    }
+    const QString rechner = gleicherName ? hier : QStringLiteral("anderer-rechner");
+    // A process number that runs here: only the machine tells the lock apart.
+    ordner().schreiben(kSperre, QByteArray::number(QCoreApplication::applicationPid()) + "\nkori\n" +
+                                    rechner.toUtf8() + "\nandere-kennung\n");
     plattform().antworten.enqueue(static_cast<Plattform::Antwort>(antwort));
     QCOMPARE(app().starten(), gestartet);
-    QVERIFY(plattform().fenster.first().text.contains(QStringLiteral("\"anderer-rechner\"")));
+    const QString frage = plattform().fenster.first().text;
+    QVERIFY2(frage.contains(gleicherName ? QStringLiteral("der auch \"") + hier + QStringLiteral("\" heißt")
+                                         : QStringLiteral("auf dem Rechner \"anderer-rechner\"")),
+             qPrintable(frage));
     QCOMPARE(plattform().fenster.first().knoepfe, Plattform::Knoepfe::JaNein);
-    QCOMPARE(ordner().lesen(kSperre).contains("anderer-rechner"), !gestartet);
+    QCOMPARE(ordner().lesen(kSperre).contains("andere-kennung"), !gestartet);
+    if (!gestartet) {
+        QCOMPARE(plattform().fenster.size(), 2);
+        QVERIFY(plattform().fenster.at(1).text.contains(QDir::toNativeSeparators(ordner().daten(kSperre))));
+        QVERIFY(plattform().fenster.at(1).text.endsWith(
+            QStringLiteral("darf gelöscht werden, sobald K.O.R.I dort beendet ist.")));
+    }
 }
 
 void TestErststart::qtSprichtDeutsch() {
@@ -195,5 +412,14 @@ void TestErststart::filter_zeigtMusterEinmal() {
     QCOMPARE(filterNachQt(filter), erwartet);
 }
 
-QTEST_MAIN(TestErststart)
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsSet(kAnlegenZiel)) {
+        const QCoreApplication helfer(argc, argv);
+        return anlegenHelfer(qEnvironmentVariable(kAnlegenZiel));
+    }
+    QApplication anwendung(argc, argv);
+    TestErststart test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_erststart.moc"
