@@ -19,7 +19,8 @@ public:
     // Replaces the page and keeps the scroll position. Pictures load from their https hosts
     // only when allowed; nothing else ever reaches the network.
     virtual void seiteZeigen(const QString& html, bool bilderLaden) = 0;
-    // Called each time a page given to seiteZeigen is shown, scrolled back to where it was.
+    // Called each time a page given to seiteZeigen is shown, scrolled back to where it was, also
+    // while its pictures are still loading.
     virtual void beiGezeigt(std::function<void()> rueckruf) = 0;
     // Evaluates a script in the program's own world, beside the page whose scripts stay off;
     // it reads back what the page shows.
