@@ -51,7 +51,7 @@ ZielAuswertung hochladenZielLesen(const QString& text) {
         a.fehler = QStringLiteral("Die Portnummer im Ziel ist keine Zahl von 1 bis 65535.");
         return a;
     }
-    const QUrl url(t, QUrl::StrictMode);
+    const QUrl url(t);
     if (url.userName().isEmpty()) {
         a.fehler = QStringLiteral("Im Ziel fehlt der Benutzername") + kBeispiel + QLatin1Char('.');
         return a;

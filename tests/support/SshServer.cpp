@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QMultiMap>
 #include <QTcpServer>
 
 #include <csignal>
@@ -111,19 +112,23 @@ void SshServer::hostSchluesselWechseln() {
 }
 
 void SshServer::verbindungenTrennen() {
-    // Each connection is a child of the listening server; only those children are ended.
-    const QString eltern = QString::number(m_prozess.processId());
+    // Each connection is a child of the listening server with a child of its own that holds the
+    // socket as well; only these descendants are ended.
+    QMultiMap<QString, QString> kinder;
     const QStringList prozesse = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString& pid : prozesse) {
         QFile stat(QStringLiteral("/proc/") + pid + QStringLiteral("/stat"));
-        if (!stat.open(QIODevice::ReadOnly)) {
-            continue;
+        if (stat.open(QIODevice::ReadOnly)) {
+            const QString zeile = QString::fromLocal8Bit(stat.readAll());
+            kinder.insert(zeile.mid(zeile.lastIndexOf(QLatin1Char(')')) + 2).section(QLatin1Char(' '), 1, 1),
+                          pid);
         }
-        const QString zeile = QString::fromLocal8Bit(stat.readAll());
-        const QStringList felder = zeile.mid(zeile.lastIndexOf(QLatin1Char(')')) + 2).split(QLatin1Char(' '));
-        if (felder.value(1) == eltern) {
-            ::kill(pid.toInt(), SIGKILL);
-        }
+    }
+    QStringList offen = kinder.values(QString::number(m_prozess.processId()));
+    while (!offen.isEmpty()) {
+        const QString pid = offen.takeLast();
+        offen += kinder.values(pid);
+        ::kill(pid.toInt(), SIGKILL);
     }
 }
 
