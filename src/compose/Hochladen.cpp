@@ -58,7 +58,8 @@ struct Quelle {
 
 size_t lesen(char* puffer, size_t groesse, size_t anzahl, void* daten) {
     auto* quelle = static_cast<Quelle*>(daten);
-    const qint64 n = quelle->datei->read(puffer, static_cast<qint64>(groesse * anzahl));
+    const size_t platz = groesse * anzahl;
+    const qint64 n = quelle->datei->read(puffer, static_cast<qint64>(platz));
     if (n < 0) {
         quelle->lauf->lesefehler = true;
         return CURL_READFUNC_ABORT;
@@ -191,14 +192,8 @@ CURLcode aufraeumen(Lauf& lauf, const QString& name) {
     curl_easy_setopt(lauf.curl, CURLOPT_UPLOAD, 0L);
     curl_easy_setopt(lauf.curl, CURLOPT_NOBODY, 1L);
     curl_easy_setopt(lauf.curl, CURLOPT_QUOTE, vorher.get());
-    const QString fehler = QString::fromUtf8(lauf.fehlertext.data());
     const CURLcode code = ausfuehren(lauf, zielAdresse(lauf.auftrag.ziel, QString()));
     curl_easy_setopt(lauf.curl, CURLOPT_QUOTE, nullptr);
-    // The failure reported is the upload's, not the clean-up's.
-    const QByteArray alt = fehler.toUtf8();
-    lauf.fehlertext.fill('\0');
-    std::copy_n(alt.constData(), std::min<qsizetype>(alt.size(), CURL_ERROR_SIZE - 1),
-                lauf.fehlertext.begin());
     lauf.aufraeumen = false;
     return code;
 }
@@ -258,9 +253,13 @@ HochladenFehler sendefehlerArt(CURLcode code, CURLcode danach, const Lauf& lauf)
     return fehlerArt(code, lauf);
 }
 
-void fehlerSetzen(HochladenErgebnis& e, HochladenFehler art, const Lauf& lauf) {
+QString fehlertext(const Lauf& lauf) {
+    return QString::fromUtf8(lauf.fehlertext.data()).trimmed();
+}
+
+void fehlerSetzen(HochladenErgebnis& e, HochladenFehler art, const QString& detail, const Lauf& lauf) {
     e.fehler = art;
-    e.detail = QString::fromUtf8(lauf.fehlertext.data()).trimmed();
+    e.detail = detail;
     e.angebotenerSchluessel = lauf.angeboten;
 }
 
@@ -272,10 +271,12 @@ bool dateiSenden(Lauf& lauf, HochladenErgebnis& e, QFile& datei, const QString& 
     if (code == CURLE_OK) {
         return true;
     }
+    // The failure reported is the upload's, not the clean-up's.
+    const QString detail = fehlertext(lauf);
     const CURLcode danach = aufraeumen(lauf, name);
     fehlerSetzen(
         e, code == CURLE_ABORTED_BY_CALLBACK ? fehlerArt(code, lauf) : sendefehlerArt(code, danach, lauf),
-        lauf);
+        detail, lauf);
     return false;
 }
 
@@ -364,7 +365,7 @@ HochladenErgebnis dateienHochladen(const HochladenAuftrag& auftrag, const std::a
         const QString name = QFileInfo(pfad).fileName();
         const Dort dort = pfad == auftrag.dateien.first() ? anmelden(lauf, name) : nachsehen(lauf, name);
         if (dort.code != CURLE_OK) {
-            fehlerSetzen(e, fehlerArt(dort.code, lauf), lauf);
+            fehlerSetzen(e, fehlerArt(dort.code, lauf), fehlertext(lauf), lauf);
             return e;
         }
         if (dort.vorhanden && dort.groesse == datei.size()) {
