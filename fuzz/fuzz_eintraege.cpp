@@ -25,6 +25,9 @@ public:
         return {};
     }
     QString eingabefenster(const QString&, const QString&, const QString&) override { return {}; }
+    QString passwortEingabe(const QString&, const QString&) override { return {}; }
+    void passwortSuchen(const QString&, std::function<void(const QString&)> antwort) override { antwort({}); }
+    void passwortMerken(const QString&, const QString&) override {}
     void zwischenablageSetzen(const QString&) override {}
     bool programmStarten(const QString&, const QStringList&) override { return false; }
     bool oeffnen(const QString&) override { return false; }

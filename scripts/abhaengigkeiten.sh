@@ -3,6 +3,7 @@
 set -euo pipefail
 pakete=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n qt6-webengine-dev libgl-dev
         libgumbo-dev pkg-config xvfb xauth
+        libcurl4-openssl-dev qtkeychain-qt6-dev openssh-server openssh-client openssl
         dpkg-dev file desktop-file-utils appstream lintian)
 fehlend=()
 for p in "${pakete[@]}"; do

@@ -27,6 +27,11 @@ struct Einstellungen {
     QString postHermes = QStringLiteral("Deutsche Post-unversichert");
     // Web folder of the magnifier and separator graphics; without it the listing has neither.
     QString pfadGrafik;
+    // Where "Fotos hochladen" sends the photos: "sftp://benutzer@server/ordner", never a password.
+    QString hochladenZiel;
+    bool passwortMerken = false;
+    // After an upload, whether every picture's web address answers.
+    bool hochladenPruefen = false;
 
     // Every value counts as a change worth asking about before the window closes.
     bool operator==(const Einstellungen&) const = default;
@@ -39,10 +44,14 @@ inline const QString kEinstellAbschnitt = QStringLiteral("EINSTELL");
 // Below the data folder.
 inline const QString kEinstellDatei = QStringLiteral("Einstell.Ini");
 
+// An upload target as typed, without a password typed into it: the file must never hold one.
+QString zielOhnePasswort(const QString& text);
+
 // The keys in the order they are read and written.
 const QStringList& einstellSchluessel();
 
-// The values of the keys, in key order, as they stand in the file.
+// The values of the keys, in key order, as they stand in the file; the upload target without a
+// password.
 QStringList einstellWerte(const Einstellungen& e);
 // Settings from the values in key order; empty values take the defaults, a check value that
 // is not a number reads as unticked.

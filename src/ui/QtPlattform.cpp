@@ -10,8 +10,11 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QUrl>
+#include <qt6keychain/keychain.h>
 
 namespace {
+
+const QString kSchluesselbundDienst = QStringLiteral("K.O.R.I");
 
 QMessageBox::Icon qtSymbol(Plattform::Symbol symbol) {
     switch (symbol) {
@@ -102,6 +105,34 @@ QString QtPlattform::eingabefenster(const QString& frage, const QString& titel, 
     const QString text = QInputDialog::getText(QApplication::activeWindow(), titel, anzeigeText(frage),
                                                QLineEdit::Normal, vorgabe, &ok);
     return ok ? text : QString();
+}
+
+QString QtPlattform::passwortEingabe(const QString& frage, const QString& titel) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), titel, anzeigeText(frage),
+                                               QLineEdit::Password, QString(), &ok);
+    return ok ? text : QString();
+}
+
+// The keyring's own fallback would keep the password in a settings file when there is no keyring.
+void QtPlattform::passwortSuchen(const QString& konto, std::function<void(const QString&)> antwort) {
+    auto* auftrag = new QKeychain::ReadPasswordJob(kSchluesselbundDienst);
+    auftrag->setInsecureFallback(false);
+    auftrag->setKey(konto);
+    QObject::connect(auftrag, &QKeychain::Job::finished, auftrag,
+                     [antwort = std::move(antwort)](QKeychain::Job* fertig) {
+                         const auto* lesen = static_cast<QKeychain::ReadPasswordJob*>(fertig);
+                         antwort(lesen->error() == QKeychain::NoError ? lesen->textData() : QString());
+                     });
+    auftrag->start();
+}
+
+void QtPlattform::passwortMerken(const QString& konto, const QString& passwort) {
+    auto* auftrag = new QKeychain::WritePasswordJob(kSchluesselbundDienst);
+    auftrag->setInsecureFallback(false);
+    auftrag->setKey(konto);
+    auftrag->setTextData(passwort);
+    auftrag->start();
 }
 
 void QtPlattform::zwischenablageSetzen(const QString& text) {

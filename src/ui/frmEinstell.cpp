@@ -77,6 +77,9 @@ Einstellungen FrmEinstell::werte() const {
     e.kostenlosAb = ui->txtKostenlosAb->currentText();
     e.postHermes = ui->cboPostHermes->currentText();
     e.pfadGrafik = ui->txtPfadGrafik->text();
+    e.hochladenZiel = ui->txtHochladenZiel->text();
+    e.passwortMerken = ui->chkPasswortMerken->isChecked();
+    e.hochladenPruefen = ui->chkHochladenPruefen->isChecked();
     return e;
 }
 
@@ -99,6 +102,9 @@ void FrmEinstell::werteSetzen(const Einstellungen& e) {
     ui->chkVerandInfoVorne->setChecked(e.verandInfoVorne);
     ui->chkVerandInfoNach->setChecked(e.verandInfoNach);
     ui->txtPfadGrafik->setText(e.pfadGrafik);
+    ui->txtHochladenZiel->setText(e.hochladenZiel);
+    ui->chkPasswortMerken->setChecked(e.passwortMerken);
+    ui->chkHochladenPruefen->setChecked(e.hochladenPruefen);
 }
 
 void FrmEinstell::EinstellungenLesen() {
@@ -111,6 +117,15 @@ void FrmEinstell::EinstellungenLesen() {
 }
 
 bool FrmEinstell::EinstellungenSpeichern() {
+    const QString ziel = ui->txtHochladenZiel->text();
+    if (zielOhnePasswort(ziel) != ziel) {
+        ui->txtHochladenZiel->setText(zielOhnePasswort(ziel));
+        m_app.plattform().meldungsfenster(
+            QStringLiteral(
+                "Das Passwort wurde aus dem Ziel „Hochladen nach“ entfernt: es wird in keiner Datei "
+                "gespeichert. Beim Hochladen fragt das Programm danach."),
+            Plattform::Symbol::Ausrufezeichen, Plattform::Knoepfe::Ok, QStringLiteral("Einstellungen"));
+    }
     const bool ok = einstellungenSchreiben(einstellPfad(), werte());
     m_app.zustand().einstellGespeichert = ok;
     if (!ok) {

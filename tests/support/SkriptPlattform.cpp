@@ -40,6 +40,26 @@ QString SkriptPlattform::eingabefenster(const QString& frage, const QString& tit
     return eingaben.dequeue();
 }
 
+QString SkriptPlattform::passwortEingabe(const QString& frage, const QString& titel) {
+    aufrufe.append({QStringLiteral("passwortEingabe"), {frage, titel}});
+    if (passwoerter.isEmpty()) {
+        unerwartet.append(QStringLiteral("passwortEingabe ") + frage);
+        qWarning() << "unerwartete Passwortfrage:" << frage;
+        return {};
+    }
+    return passwoerter.dequeue();
+}
+
+void SkriptPlattform::passwortSuchen(const QString& konto, std::function<void(const QString&)> antwort) {
+    aufrufe.append({QStringLiteral("passwortSuchen"), {konto}});
+    antwort(schluesselbund.value(konto));
+}
+
+void SkriptPlattform::passwortMerken(const QString& konto, const QString& passwort) {
+    aufrufe.append({QStringLiteral("passwortMerken"), {konto}});
+    schluesselbund.insert(konto, passwort);
+}
+
 void SkriptPlattform::zwischenablageSetzen(const QString& text) {
     aufrufe.append({QStringLiteral("zwischenablageSetzen"), {text}});
     zwischenablage = text;

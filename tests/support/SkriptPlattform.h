@@ -3,6 +3,7 @@
 #include "ui/Plattform.h"
 
 #include <QList>
+#include <QMap>
 #include <QQueue>
 
 // A platform that records every call and answers from queues the test fills. A question the
@@ -25,6 +26,9 @@ public:
     QString dateiWaehlen(const QString& titel, const QString& dateiname, const QString& startordner,
                          const QString& filter) override;
     QString eingabefenster(const QString& frage, const QString& titel, const QString& vorgabe) override;
+    QString passwortEingabe(const QString& frage, const QString& titel) override;
+    void passwortSuchen(const QString& konto, std::function<void(const QString&)> antwort) override;
+    void passwortMerken(const QString& konto, const QString& passwort) override;
     void zwischenablageSetzen(const QString& text) override;
     bool programmStarten(const QString& programm, const QStringList& argumente) override;
     bool oeffnen(const QString& pfad) override;
@@ -39,6 +43,9 @@ public:
     QQueue<Antwort> antworten;
     QQueue<QString> dateien;
     QQueue<QString> eingaben;
+    QQueue<QString> passwoerter;
+    // The desktop's keyring, by account; it answers at once.
+    QMap<QString, QString> schluesselbund;
     QQueue<bool> startErgebnisse;
     QQueue<bool> oeffnenErgebnisse;
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,6 +47,7 @@ class TestQtPlattform : public QObject {
 private slots:
     void dateiWaehlen_startetImOrdnerMitDemNamen_data();
     void dateiWaehlen_startetImOrdnerMitDemNamen();
+    void passwortEingabe_zeigtNichtWasGetipptWird();
 };
 
 void TestQtPlattform::dateiWaehlen_startetImOrdnerMitDemNamen_data() {
@@ -86,6 +88,28 @@ void TestQtPlattform::dateiWaehlen_startetImOrdnerMitDemNamen() {
     const Gesehen gesehen = dialogAnsehen(vollerPfad(dateiname), vollerPfad(startordner));
     QCOMPARE(gesehen.ordner, vollerPfad(ordner));
     QCOMPARE(gesehen.name, name);
+}
+
+void TestQtPlattform::passwortEingabe_zeigtNichtWasGetipptWird() {
+    QLineEdit::EchoMode art = QLineEdit::Normal;
+    QTimer warten;
+    connect(&warten, &QTimer::timeout, this, [&] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        warten.stop();
+        auto* feld = dialog->findChild<QLineEdit*>();
+        art = feld->echoMode();
+        QTest::keyClicks(feld, QStringLiteral("gEheim 1"));
+        QTest::keyClick(feld, Qt::Key_Return);
+    });
+    warten.start(10);
+    QtPlattform plattform;
+    QCOMPARE(plattform.passwortEingabe(QStringLiteral("Passwort für „anna@h“:"),
+                                       QStringLiteral("Fotos hochladen")),
+             QStringLiteral("gEheim 1"));
+    QCOMPARE(art, QLineEdit::Password);
 }
 
 QTEST_MAIN(TestQtPlattform)
