@@ -3,6 +3,7 @@
 #include "core/Datenordner.h"
 #include "support/TestOrdner.h"
 
+#include <QDir>
 #include <QTest>
 
 class TestSpeichern : public QObject {
@@ -16,6 +17,13 @@ private slots:
     void pfade_inDenDreiOrdnern();
     void registerOhneZeile_data();
     void registerOhneZeile();
+    void registerMitZeile_data();
+    void registerMitZeile();
+    void registerZeileAnhaengen_legtOrdnerUndDateiAn();
+    void speichernameProblem_data();
+    void speichernameProblem();
+    void anderenArtikelErsetzen_data();
+    void anderenArtikelErsetzen();
     void nameNachSpeichern();
     void fehlertext();
 };
@@ -82,18 +90,25 @@ void TestSpeichern::registerOhneZeile_data() {
     QTest::addColumn<std::optional<QString>>("erwartet");
     const QString drei = QStringLiteral("A~1?X.ebay\r\nB~2?X.ebay\r\nC~3__5?X.ebay\r\n");
     QTest::newRow("mitte") << drei << QStringLiteral("B~2?X.ebay")
-                           << std::optional(QStringLiteral("A~1?X.ebay\r\nC~3__5?X.ebay\r\n"));
+                           << std::optional<QString>(QStringLiteral("A~1?X.ebay\r\nC~3__5?X.ebay\r\n"));
     QTest::newRow("letzte") << drei << QStringLiteral("C~3__5?X.ebay")
-                            << std::optional(QStringLiteral("A~1?X.ebay\r\nB~2?X.ebay\r\n"));
+                            << std::optional<QString>(QStringLiteral("A~1?X.ebay\r\nB~2?X.ebay\r\n"));
     QTest::newRow("fehlt") << drei << QStringLiteral("D~4?X.ebay") << std::optional<QString>();
     QTest::newRow("nur Teil einer Zeile") << drei << QStringLiteral("B~2") << std::optional<QString>();
     QTest::newRow("leer") << drei << QString() << std::optional<QString>();
     QTest::newRow("doppelt nur erste")
         << QStringLiteral("A.ebay\r\nB.ebay\r\nA.ebay\r\n") << QStringLiteral("A.ebay")
-        << std::optional(QStringLiteral("B.ebay\r\nA.ebay\r\n"));
+        << std::optional<QString>(QStringLiteral("B.ebay\r\nA.ebay\r\n"));
     QTest::newRow("kommentare und leerzeilen bleiben")
         << QStringLiteral("# Register\r\n\r\nA.ebay\r\n// alt\r\nB.ebay") << QStringLiteral("A.ebay")
-        << std::optional(QStringLiteral("# Register\r\n\r\n// alt\r\nB.ebay"));
+        << std::optional<QString>(QStringLiteral("# Register\r\n\r\n// alt\r\nB.ebay"));
+    QTest::newRow("LF") << QStringLiteral("A.ebay\nB.ebay\nC.ebay\n") << QStringLiteral("B.ebay")
+                        << std::optional<QString>(QStringLiteral("A.ebay\nC.ebay\n"));
+    QTest::newRow("einzelnes CR") << QStringLiteral("A.ebay\rB.ebay\rC.ebay") << QStringLiteral("B.ebay")
+                                  << std::optional<QString>(QStringLiteral("A.ebay\rC.ebay"));
+    QTest::newRow("gemischt, letzte ohne Zeilenende")
+        << QStringLiteral("A.ebay\r\nB.ebay\nC.ebay") << QStringLiteral("C.ebay")
+        << std::optional<QString>(QStringLiteral("A.ebay\r\nB.ebay\n"));
 }
 
 void TestSpeichern::registerOhneZeile() {
@@ -101,6 +116,101 @@ void TestSpeichern::registerOhneZeile() {
     QFETCH(QString, zeile);
     QFETCH(std::optional<QString>, erwartet);
     QCOMPARE(RegisterOhneZeile(inhalt, zeile), erwartet);
+}
+
+void TestSpeichern::registerMitZeile_data() {
+    QTest::addColumn<QString>("inhalt");
+    QTest::addColumn<std::optional<QString>>("erwartet");
+    const QString z = QStringLiteral("N~1__85?X.ebay");
+    QTest::newRow("CR LF") << QStringLiteral("# R\r\nA.ebay\r\n")
+                           << std::optional<QString>(QStringLiteral("# R\r\nA.ebay\r\n") + z +
+                                                     QStringLiteral("\r\n"));
+    QTest::newRow("LF") << QStringLiteral("A.ebay\n")
+                        << std::optional<QString>(QStringLiteral("A.ebay\n") + z + QStringLiteral("\r\n"));
+    QTest::newRow("einzelnes CR") << QStringLiteral("A.ebay\r")
+                                  << std::optional<QString>(QStringLiteral("A.ebay\r") + z +
+                                                            QStringLiteral("\r\n"));
+    QTest::newRow("letzte Zeile ohne Zeilenende")
+        << QStringLiteral("A.ebay")
+        << std::optional<QString>(QStringLiteral("A.ebay\r\n") + z + QStringLiteral("\r\n"));
+    QTest::newRow("leer") << QString() << std::optional<QString>(z + QStringLiteral("\r\n"));
+    QTest::newRow("schon da mit LF") << QStringLiteral("A.ebay\n") + z + QStringLiteral("\nB.ebay\n")
+                                     << std::optional<QString>();
+    QTest::newRow("schon da als letzte ohne Zeilenende")
+        << QStringLiteral("A.ebay\r\n") + z << std::optional<QString>();
+    QTest::newRow("nur als Teil einer Zeile")
+        << QStringLiteral("x") + z + QStringLiteral("\r\n")
+        << std::optional<QString>(QStringLiteral("x") + z + QStringLiteral("\r\n") + z +
+                                  QStringLiteral("\r\n"));
+}
+
+void TestSpeichern::registerMitZeile() {
+    QFETCH(QString, inhalt);
+    QFETCH(std::optional<QString>, erwartet);
+    QCOMPARE(RegisterMitZeile(inhalt, QStringLiteral("N~1__85?X.ebay")), erwartet);
+}
+
+void TestSpeichern::registerZeileAnhaengen_legtOrdnerUndDateiAn() {
+    TestOrdner ordner(false);
+    QVERIFY(QDir().mkpath(ordner.daten()));
+    const QString pfad = ordner.daten(QStringLiteral("vorlagen/NochNichtEingestellt.txt"));
+    QCOMPARE(RegisterZeileAnhaengen(pfad, QStringLiteral("A.ebay")), QString());
+    QCOMPARE(RegisterZeileAnhaengen(pfad, QStringLiteral("A.ebay")), QString());
+    QCOMPARE(ordner.lesen(QStringLiteral("vorlagen/NochNichtEingestellt.txt")), QByteArray("A.ebay\r\n"));
+    QCOMPARE(RegisterZeileAnhaengen(pfad, QStringLiteral("Tasse ☕.ebay")),
+             QStringLiteral("Diese Zeichen können nicht gespeichert werden: ☕"));
+    QCOMPARE(ordner.lesen(QStringLiteral("vorlagen/NochNichtEingestellt.txt")), QByteArray("A.ebay\r\n"));
+}
+
+void TestSpeichern::speichernameProblem_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("problem");
+    const QString blank = QStringLiteral("Leerzeichen");
+    QTest::newRow("gut") << QStringLiteral("Tasse, alt 1_2") << QString();
+    QTest::newRow("leer") << QString() << QString();
+    QTest::newRow("Blank vorn") << QStringLiteral(" Tasse") << blank;
+    QTest::newRow("Blank hinten") << QStringLiteral("Tasse ") << blank;
+    QTest::newRow("Tab vorn") << QStringLiteral("\tTasse") << blank;
+    QTest::newRow("zwei Unterstriche") << QStringLiteral("Tasse__alt") << QStringLiteral("\"__\"");
+}
+
+void TestSpeichern::speichernameProblem() {
+    QFETCH(QString, name);
+    QFETCH(QString, problem);
+    const std::optional<QString> gefunden = SpeichernameProblem(name);
+    QCOMPARE(gefunden.has_value(), !problem.isEmpty());
+    QVERIFY(!gefunden || gefunden->contains(problem));
+}
+
+void TestSpeichern::anderenArtikelErsetzen_data() {
+    QTest::addColumn<QString>("vorhanden");
+    QTest::addColumn<QString>("eigene");
+    QTest::addColumn<bool>("ersetzt");
+    const QString text = QStringLiteral("Artikeln-Txt/Buch~4,90#Hans.ebay");
+    QTest::newRow("nichts da") << QString() << QString() << false;
+    QTest::newRow("fremder Artikel") << text << QString() << true;
+    QTest::newRow("nur das Listing da")
+        << QStringLiteral("Artikeln/Buch~4,90#Hans.ebay") << QString() << true;
+    QTest::newRow("nur die Zusatz-Datei da")
+        << QStringLiteral("Artikeln-Zusatz-html/Buch~4,90#Hans-Zus.ebay") << QString() << true;
+    QTest::newRow("eigener Artikel") << text << text << false;
+    QTest::newRow("eigener in anderer Schreibweise")
+        << text << QStringLiteral("artikeln-txt/BUCH~4,90#hans.ebay") << false;
+    QTest::newRow("gleicher Name in anderem Ordner")
+        << text << QStringLiteral("Sicherung/Buch~4,90#Hans.ebay") << true;
+}
+
+void TestSpeichern::anderenArtikelErsetzen() {
+    QFETCH(QString, vorhanden);
+    QFETCH(QString, eigene);
+    QFETCH(bool, ersetzt);
+    TestOrdner ordner(false);
+    if (!vorhanden.isEmpty()) {
+        ordner.schreiben(vorhanden, "x");
+    }
+    const SpeicherPfade pfade =
+        SpeicherPfadeBilden(Datenordner(ordner.programmordner()), QStringLiteral("Buch~4,90#Hans"));
+    QCOMPARE(AnderenArtikelErsetzen(pfade, eigene.isEmpty() ? QString() : ordner.daten(eigene)), ersetzt);
 }
 
 void TestSpeichern::nameNachSpeichern() {
