@@ -106,7 +106,7 @@ std::optional<QString> RegisterMitZeile(const QString& inhalt, const QString& ze
 }
 
 QString RegisterZeileAnhaengen(const QString& pfad, const QString& zeile) {
-    const QString ordnerFehler = OrdnerFuerDateiAnlegen(pfad);
+    QString ordnerFehler = OrdnerFuerDateiAnlegen(pfad);
     if (!ordnerFehler.isEmpty()) {
         return ordnerFehler;
     }

@@ -13,7 +13,6 @@ private slots:
     void umlauteUndEuro_rundreise();
     void zeichenAusserhalb_htmlVerweisKlartextNie_data();
     void zeichenAusserhalb_htmlVerweisKlartextNie();
-    void klartextMitFremdenZeichen_schreibtNichts();
     void undefinierteBytes_ueberlebenRundreise();
     void fehlgeschlagenesSchreiben_laesstAlteDateiStehen();
     void fehlendeDatei_liefertNichts();
@@ -57,15 +56,6 @@ void TestTextDatei::zeichenAusserhalb_htmlVerweisKlartextNie() {
     QCOMPARE(ZeichenAusserhalbWindows1252(text), fremde);
     QCOMPARE(nachWindows1252(text, Textart::Html), std::optional<QByteArray>(html));
     QCOMPARE(nachWindows1252(text, Textart::Klartext).has_value(), fremde.isEmpty());
-}
-
-void TestTextDatei::klartextMitFremdenZeichen_schreibtNichts() {
-    QTemporaryDir dir;
-    const QString pfad = dir.filePath(QStringLiteral("Einstell.Ini"));
-    QVERIFY(textSchreiben(pfad, QStringLiteral("alt"), Textart::Klartext).isEmpty());
-    QCOMPARE(textSchreiben(pfad, QStringLiteral("Łukasz"), Textart::Klartext),
-             QStringLiteral("Diese Zeichen können nicht gespeichert werden: Ł"));
-    QCOMPARE(textLesen(pfad).value(), QStringLiteral("alt"));
 }
 
 void TestTextDatei::undefinierteBytes_ueberlebenRundreise() {

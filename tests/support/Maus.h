@@ -5,15 +5,10 @@
 class QAbstractButton;
 class QWidget;
 
-// What a person does with mouse and keyboard, for the tests that must not go around it.
-
-// Brings the button's window to the front and presses the mouse on the button, so the focus moves
-// there first. False when no one could press it: disabled, hidden or its window not active.
+// Brings the button's window to the front and presses the mouse on it, so the focus moves there
+// first. False when no one could press it: disabled, hidden or its window not active.
 [[nodiscard]] bool mausKlick(QAbstractButton& knopf);
 
-// Clicks into a text field of an active window and pastes the text at its end with Ctrl+V, as
-// a seller pastes what they copied from the web (typing cannot give every character).
-[[nodiscard]] bool einfuegen(QWidget& feld, const QString& text);
-
-// Replaces the field's whole text by pasting over it (Ctrl+A, Ctrl+V).
-[[nodiscard]] bool ersetzen(QWidget& feld, const QString& text);
+// Clicks into a text field and pastes the text with Ctrl+V, at its end or over all of it, as a
+// seller pastes what they copied from the web (typing cannot give every character).
+[[nodiscard]] bool einfuegen(QWidget& feld, const QString& text, bool ersetzen = false);
