@@ -30,7 +30,9 @@ QByteArray artikelInhalt(int i) {
         QStringLiteral("Ein spannender Krimi, kaum gelesen.\r\nVersand als Buechersendung.\r\n");
     int ersetzt = 0;
     return nachWindows1252(
-        ArtikelTextBilden(f, QStringLiteral("Hausverkauf-1"), QStringLiteral("Buch"), ersetzt));
+               ArtikelTextBilden(f, QStringLiteral("Hausverkauf-1"), QStringLiteral("Buch"), ersetzt),
+               Textart::Klartext)
+        .value_or(QByteArray());
 }
 
 } // namespace

@@ -180,7 +180,7 @@ void ArtikelSpeichernLesen(benchmark::State& state) {
         int ersetzt = 0;
         const QString text =
             ArtikelTextBilden(felder, QStringLiteral("Hausverkauf-1"), QStringLiteral("Buch"), ersetzt);
-        if (!textSchreiben(pfad, text).isEmpty()) {
+        if (!textSchreiben(pfad, text, Textart::Klartext).isEmpty()) {
             state.SkipWithError("cannot write the article");
             break;
         }

@@ -1,7 +1,6 @@
 #include "article/ArtikelText.h"
 
 #include "article/Texte.h"
-#include "core/TextDatei.h"
 
 namespace {
 
@@ -152,7 +151,7 @@ const QList<Schluessel>& schluesselTabelle() {
         bildSchluessel(t);
         t.append({QStringLiteral("VersInfJa1"), VersandInfo, 0, Umwandlung::Ganzzahl, Zuweisung::Art::Haken});
         haupt(QStringLiteral("Versandkosten"), Versandkosten, Umwandlung::Versandkosten);
-        haupt(QStringLiteral("Versandart"), Versandart, Umwandlung::Unveraendert);
+        haupt(QStringLiteral("Versandart"), Versandart, Umwandlung::Entkommen);
         buchSchluessel(t);
         return t;
     }();
@@ -320,16 +319,6 @@ QList<BenanntesFeld> GespeicherteFelder(const ArtikelFelder& f, const QString& a
                    {QStringLiteral("Versandart"), f.Versandart},
                    {QStringLiteral("Beschreibung"), f.ArtBeschreibung}});
     return felder;
-}
-
-std::optional<NichtSpeicherbar> NichtSpeicherbaresFeld(const QList<BenanntesFeld>& felder) {
-    for (const BenanntesFeld& f : felder) {
-        const QString fremde = ZeichenAusserhalbWindows1252(f.text);
-        if (!fremde.isEmpty()) {
-            return NichtSpeicherbar{f.name, fremde};
-        }
-    }
-    return std::nullopt;
 }
 
 QString VersandkostenNormalisieren(const QString& wert) {

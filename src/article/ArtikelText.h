@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Speicherbar.h"
+
 #include <QList>
 #include <QString>
 
@@ -155,22 +157,9 @@ struct ArtikelDateiInhalt {
 };
 ArtikelDateiInhalt ArtikelDateiAuswerten(const QString& inhalt);
 
-// A saved field by the name the seller knows it by.
-struct BenanntesFeld {
-    QString name;
-    QString text;
-};
 // Every field the article text holds (the book fields only for a book), for the check that the
 // files can hold them.
 QList<BenanntesFeld> GespeicherteFelder(const ArtikelFelder& felder, const QString& artikelArt);
-
-// The first field holding characters that Windows-1252 files cannot hold, with those characters:
-// saved, they would become "?" and the file name, the article text and the register would disagree.
-struct NichtSpeicherbar {
-    QString feld;
-    QString zeichen;
-};
-std::optional<NichtSpeicherbar> NichtSpeicherbaresFeld(const QList<BenanntesFeld>& felder);
 
 // "4.90", "4__90" and "4,90" all give "4,90".
 QString VersandkostenNormalisieren(const QString& wert);

@@ -4,6 +4,10 @@
 #include "article/Texte.h"
 #include "core/Datenordner.h"
 #include "core/Hausverkaeufer.h"
+#include "core/TextDatei.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 QString SpeichernameBilden(const QString& artikelBez, const QString& verkaeuferName) {
     QString name = VerboteneZeichenErsetzen(artikelBez);
@@ -33,16 +37,105 @@ SpeicherPfade SpeicherPfadeBilden(const Datenordner& daten, const QString& datei
             daten.pfad(QStringLiteral("Artikeln-Zusatz-html\\") + dateiname + QStringLiteral("-Zus.ebay"))};
 }
 
-std::optional<QString> RegisterOhneZeile(const QString& inhalt, const QString& zeile) {
-    const QString trenner = QStringLiteral("\r\n");
-    QStringList zeilen = inhalt.split(trenner);
-    // An empty line would match the piece after the final line break, which is no line at all.
-    const qsizetype stelle = zeile.isEmpty() ? -1 : zeilen.indexOf(zeile);
-    if (stelle < 0) {
+namespace {
+
+// One line of the register: where it starts, how long its text is, and where the next one starts.
+struct Zeilenlage {
+    qsizetype anfang;
+    qsizetype laenge;
+    qsizetype naechste;
+};
+
+QList<Zeilenlage> registerzeilen(const QString& inhalt) {
+    QList<Zeilenlage> zeilen;
+    qsizetype anfang = 0;
+    while (anfang < inhalt.size()) {
+        qsizetype ende = anfang;
+        while (ende < inhalt.size() && inhalt.at(ende) != QLatin1Char('\r') &&
+               inhalt.at(ende) != QLatin1Char('\n')) {
+            ++ende;
+        }
+        qsizetype naechste = ende;
+        if (naechste < inhalt.size()) {
+            const bool crLf = inhalt.at(naechste) == QLatin1Char('\r') && naechste + 1 < inhalt.size() &&
+                              inhalt.at(naechste + 1) == QLatin1Char('\n');
+            naechste += crLf ? 2 : 1;
+        }
+        zeilen.append({anfang, ende - anfang, naechste});
+        anfang = naechste;
+    }
+    return zeilen;
+}
+
+// An empty line never matches: a save or a list entry always has a name.
+std::optional<Zeilenlage> zeileFinden(const QString& inhalt, const QString& zeile) {
+    if (zeile.isEmpty()) {
         return std::nullopt;
     }
-    zeilen.removeAt(stelle);
-    return zeilen.join(trenner);
+    for (const Zeilenlage& z : registerzeilen(inhalt)) {
+        if (QStringView(inhalt).mid(z.anfang, z.laenge) == zeile) {
+            return z;
+        }
+    }
+    return std::nullopt;
+}
+
+bool gleicheDatei(const QString& a, const QString& b) {
+    const auto voll = [](const QString& pfad) { return QFileInfo(pfadAufloesen(pfad)).absoluteFilePath(); };
+    return !a.isEmpty() && !b.isEmpty() && voll(a).compare(voll(b), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+std::optional<QString> RegisterOhneZeile(const QString& inhalt, const QString& zeile) {
+    const std::optional<Zeilenlage> z = zeileFinden(inhalt, zeile);
+    if (!z) {
+        return std::nullopt;
+    }
+    return inhalt.left(z->anfang) + QStringView(inhalt).mid(z->naechste);
+}
+
+std::optional<QString> RegisterMitZeile(const QString& inhalt, const QString& zeile) {
+    if (zeileFinden(inhalt, zeile)) {
+        return std::nullopt;
+    }
+    const bool offen =
+        !inhalt.isEmpty() && !inhalt.endsWith(QLatin1Char('\n')) && !inhalt.endsWith(QLatin1Char('\r'));
+    const QString crLf = QStringLiteral("\r\n");
+    return inhalt + (offen ? crLf : QString()) + zeile + crLf;
+}
+
+QString RegisterZeileAnhaengen(const QString& pfad, const QString& zeile) {
+    QString ordnerFehler = OrdnerFuerDateiAnlegen(pfad);
+    if (!ordnerFehler.isEmpty()) {
+        return ordnerFehler;
+    }
+    const std::optional<QString> bisher = QFileInfo::exists(pfad) ? textLesen(pfad) : QString();
+    if (!bisher) {
+        return QStringLiteral("Datei kann nicht gelesen werden: ") + QDir::toNativeSeparators(pfad);
+    }
+    const std::optional<QString> neu = RegisterMitZeile(*bisher, zeile);
+    return neu ? textSchreiben(pfad, *neu, Textart::Klartext) : QString();
+}
+
+std::optional<QString> SpeichernameProblem(const QString& speichername) {
+    if (!speichername.isEmpty() && (speichername.front().isSpace() || speichername.back().isSpace())) {
+        return QStringLiteral(
+            "Der Name darf nicht mit einem Leerzeichen beginnen oder enden: in der Liste der "
+            "noch nicht eingestellten Artikel käme er ohne es zurück.");
+    }
+    if (speichername.contains(QStringLiteral("__"))) {
+        return QStringLiteral(
+            "Der Name darf kein \"__\" enthalten: in der Liste der noch nicht eingestellten "
+            "Artikel käme es als Komma zurück.");
+    }
+    return std::nullopt;
+}
+
+bool AnderenArtikelErsetzen(const SpeicherPfade& pfade, const QString& eigene) {
+    const bool belegt =
+        QFileInfo(pfade.html).isFile() || QFileInfo(pfade.text).isFile() || QFileInfo(pfade.zusatz).isFile();
+    return belegt && !gleicheDatei(pfade.text, eigene);
 }
 
 QString NameNachSpeichern(const QString& artikelBez) {

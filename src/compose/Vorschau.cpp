@@ -16,5 +16,5 @@ QString VorschauText(const QString& bezeichnung, const QString& bisher) {
 }
 
 QString VorschauSchreiben(const QString& pfad, const QString& text) {
-    return textSchreiben(pfad, text + QStringLiteral("\r\n"));
+    return textSchreiben(pfad, text + QStringLiteral("\r\n"), Textart::Html);
 }

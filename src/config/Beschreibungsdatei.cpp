@@ -10,5 +10,5 @@ bool KleidBeschrSpeichern(const QString& pfad, const QStringList& werte) {
         inhalt = iniTextMitWert(inhalt, QStringLiteral("KL_BESCHR"), QStringLiteral("TEIL%1").arg(n + 1),
                                 werte.value(n));
     }
-    return textSchreiben(pfad, inhalt).isEmpty();
+    return textSchreiben(pfad, inhalt, Textart::Klartext).isEmpty();
 }

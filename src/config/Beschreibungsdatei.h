@@ -4,5 +4,5 @@
 #include <QStringList>
 
 // Writes the description rows as "TEIL1" to "TEIL8" of section "KL_BESCHR" of the file.
-// Returns false when a write failed.
+// Returns false when the write failed or a value holds characters the file cannot hold.
 bool KleidBeschrSpeichern(const QString& pfad, const QStringList& werte);

@@ -155,6 +155,23 @@ QStringList eigeneAdressen(const Einstellungen& e) {
     return {e.pfadZusatzBilder, e.pfadShopBild, e.pfadHoerproben, e.pfadGrafik};
 }
 
+QList<BenanntesFeld> einstellFelder(const Einstellungen& e) {
+    return {{QStringLiteral("Mein Ebay-Name"), e.ebayName},
+            {QStringLiteral("Starten mit"), e.startenMit},
+            {QStringLiteral("Internet Explorer"), e.pfadIE},
+            {QStringLiteral("Mein Lieblingsbrowser"), e.pfadGoChr},
+            {QStringLiteral("Internet-Pfad für Zusatzbilder"), e.pfadZusatzBilder},
+            {QStringLiteral("Pfad zur Hörproben, Demos, weiteren Fotos oder www"), e.pfadHoerproben},
+            {QStringLiteral("Fotos für meine Artikel auf meinem PC liegen hier"), e.pfadZuMeinenArtikel},
+            {QStringLiteral("Internet-Pfad für Shop-Bild"), e.pfadShopBild},
+            {QStringLiteral("Internet-Pfad für Grafiken (Lupe, Trennlinie)"), e.pfadGrafik},
+            {QStringLiteral("Standardbreite der Bilder (px)"), e.bildLaengeEinstellWert},
+            {QStringLiteral("Standard Versandkosten"), e.versandStandard},
+            {QStringLiteral("Kostenloser Versand ab"), e.kostenlosAb},
+            {QStringLiteral("Versand-Art"), e.postHermes},
+            {QStringLiteral("Hochladen nach"), e.hochladenZiel}};
+}
+
 Einstellungen einstellungenLesen(const QString& pfad) {
     // One read for all keys: a key by key read takes minutes on a large file.
     return einstellungenAusWerten(IniLesen(pfad, kEinstellAbschnitt, einstellSchluessel()));

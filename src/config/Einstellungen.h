@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Speicherbar.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -60,8 +62,11 @@ Einstellungen einstellungenAusWerten(const QStringList& werte);
 // A check value is ticked when it is a number other than zero.
 bool pruefwertGesetzt(const QString& wert);
 
+// The text values by the labels of the settings window, for the check that the file can hold them.
+QList<BenanntesFeld> einstellFelder(const Einstellungen& e);
+
 Einstellungen einstellungenLesen(const QString& pfad);
-// Writes key by key and stops at the first failure; keys written before it stay written.
+// Writes all keys at once; a value the file cannot hold writes nothing.
 bool einstellungenSchreiben(const QString& pfad, const Einstellungen& e);
 
 // The sample values of "Muster Einstellungen"; every other value stays as it was.

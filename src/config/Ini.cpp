@@ -138,7 +138,7 @@ bool IniSchreiben(const QString& pfad, const QString& abschnitt, const QStringLi
     for (qsizetype i = 0; i < schluessel.size(); ++i) {
         text = iniTextMitWert(text, abschnitt, schluessel.at(i), werte.value(i));
     }
-    return textSchreiben(pfad, text).isEmpty();
+    return textSchreiben(pfad, text, Textart::Klartext).isEmpty();
 }
 
 bool IniAbschnittVorhanden(const QString& pfad, const QString& abschnitt) {

@@ -12,7 +12,7 @@ QString IniLesen(const QString& pfad, const QString& abschnitt, const QString& s
 // Writes one key, creating the file and the section when missing; every other line of the
 // file stays as it was. A line break in the value is written as a blank: a value is one line,
 // and a second one would be cut off and read as a key or section of its own. Returns false when the file
-// could not be written (the old file stays).
+// could not be written or cannot hold a value's characters (the old file stays).
 bool IniSchreiben(const QString& pfad, const QString& abschnitt, const QString& schluessel,
                   const QString& wert);
 

@@ -1,6 +1,7 @@
 #include "config/Vorlage.h"
 
 #include "config/Ini.h"
+#include "core/TextDatei.h"
 
 #include <algorithm>
 
@@ -90,8 +91,12 @@ std::array<QString, 8> vorlageTeileLesen(const QString& pfad, const QString& var
 }
 
 bool vorlageTeileSchreiben(const QString& pfad, const QString& variante, const QStringList& teile) {
+    QStringList html;
+    for (const QString& teil : teile) {
+        html.append(MitZeichenverweisen(teil));
+    }
     // All parts in one write, so a failure leaves the old template whole.
-    return IniSchreiben(pfad, vorlageAbschnitt(variante), teilSchluessel(kTextTeile), teile);
+    return IniSchreiben(pfad, vorlageAbschnitt(variante), teilSchluessel(kTextTeile), html);
 }
 
 QStringList vorlageSignatur(const QStringList& teile, const QStringList& htmlTeile) {

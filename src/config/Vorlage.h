@@ -33,7 +33,8 @@ QString vorlageAbschnitt(const QString& variante);
 QString vorlageLeseAbschnitt(const QString& pfad, const QString& variante);
 // "TEIL1" to "TEIL8" of that section; missing keys read as "".
 std::array<QString, 8> vorlageTeileLesen(const QString& pfad, const QString& variante);
-// Writes the texts as "TEIL1" to "TEIL7" of the variant's section; stops at the first failure.
+// Writes the texts as "TEIL1" to "TEIL7" of the variant's section, all at once. They are HTML, so
+// a character the file cannot hold goes in as a character reference.
 bool vorlageTeileSchreiben(const QString& pfad, const QString& variante, const QStringList& teile);
 
 // The text parts followed by the HTML parts of the change check. The texts themselves are

@@ -39,6 +39,9 @@ struct Zustand {
     int GewaehlterEintrag = 0;
     // The register entry the article in the main window was read from; empty for any other article.
     QString RegisterEintrag;
+    // The article text file the article in the main window was read from or last saved to; empty
+    // for a new article. Saving over any other article's files asks first.
+    QString ArtikelDatei;
     bool LadenAusstehend = false;
 
     // Save state

@@ -149,5 +149,6 @@ void ArtikelDateiOeffnen(Anwendung& app, const QString& pfad) {
     // A file that cannot be read leaves the article being edited as it is.
     if (const std::optional<ArtikelDateiInhalt> datei = ArtikelDateiLesen(app.plattform(), name)) {
         ArtikelEinsetzen(app, *datei);
+        app.zustand().ArtikelDatei = name;
     }
 }

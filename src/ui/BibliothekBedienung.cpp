@@ -168,6 +168,7 @@ void BibliothekBedienung::cmdDateiEinlesen_Click() {
     z.GewaehlterEintrag = index;
     emit artikelGelesen(*datei);
     z.RegisterEintrag = z.RegisterAngezeigt ? m_ui.lstDateien->item(index)->text() : QString();
+    z.ArtikelDatei = pfad;
 }
 
 void BibliothekBedienung::cmdDateiAlsTextOpen_Click() {

@@ -113,17 +113,10 @@ void FertigBedienung::browserStarten(const QString& browser, const QString& pfad
 }
 
 bool FertigBedienung::felderSpeicherbar() {
-    const QString artikelArt = m_ui.lblArtikelArt->text();
-    QList<BenanntesFeld> felder = GespeicherteFelder(m_quellen.artikel(), artikelArt);
-    felder.append({QStringLiteral("Zusatztext"), m_ui.rtfInhaltAuto->text()});
+    // The table of the book or clothing window goes into HTML files only, which keep any character.
+    QList<BenanntesFeld> felder = GespeicherteFelder(m_quellen.artikel(), m_ui.lblArtikelArt->text());
     felder.append({QStringLiteral("Verkäufername (Einstellungen)"), m_zustand.verkaeuferName});
-    const std::optional<NichtSpeicherbar> fremd = NichtSpeicherbaresFeld(felder);
-    if (!fremd) {
-        return true;
-    }
-    Meldung(m_plattform, 12, fremd->feld,
-            QStringLiteral("Diese Zeichen können nicht gespeichert werden: ") + fremd->zeichen);
-    return false;
+    return FelderSpeicherbar(m_plattform, felder);
 }
 
 ListingEingabe FertigBedienung::listingEingabe(const std::array<bool, 3>& bildVorhanden) const {

@@ -1,5 +1,6 @@
 #include "ui/Meldung.h"
 
+#include "core/TextDatei.h"
 #include "ui/Plattform.h"
 
 namespace {
@@ -26,4 +27,12 @@ void Meldung(Plattform& plattform, int nummer, const QString& text, const QStrin
     }
     plattform.meldungsfenster(inhalt->text, symbolFuer(inhalt->symbol), Plattform::Knoepfe::Ok,
                               inhalt->titel);
+}
+
+bool FelderSpeicherbar(Plattform& plattform, const QList<BenanntesFeld>& felder) {
+    const std::optional<NichtSpeicherbar> fremd = NichtSpeicherbaresFeld(felder);
+    if (fremd) {
+        Meldung(plattform, 12, fremd->feld, NichtSpeicherbarText(fremd->zeichen));
+    }
+    return !fremd;
 }

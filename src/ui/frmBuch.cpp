@@ -283,12 +283,14 @@ BuchEingaben FrmBuch::eingaben() const {
 
 bool FrmBuch::beschreibungSpeichern() {
     std::array<QString, kBuchZeilen> werte;
+    QList<BenanntesFeld> zeilen;
     for (int i = 0; i < kBuchZeilen; ++i) {
         werte[i] = text2(i)->text();
+        zeilen.append({text1(i)->text(), werte[i]});
     }
-    return BeschreibungsdateiSchreiben(m_app, ui->txtArtikelBez->text(), [&werte](const QString& pfad) {
-        return BuchBeschrSpeichern(pfad, werte);
-    });
+    return BeschreibungsdateiSchreiben(
+        m_app, ui->txtArtikelBez->text(), zeilen,
+        [&werte](const QString& pfad) { return BuchBeschrSpeichern(pfad, werte); });
 }
 
 QLineEdit* FrmBuch::text1(int i) const {

@@ -126,7 +126,13 @@ bool FrmEinstell::EinstellungenSpeichern() {
                 "gespeichert. Beim Hochladen fragt das Programm danach."),
             Plattform::Symbol::Ausrufezeichen, Plattform::Knoepfe::Ok, QStringLiteral("Einstellungen"));
     }
-    const bool ok = einstellungenSchreiben(einstellPfad(), werte());
+    const Einstellungen e = werte();
+    // A setting the file cannot hold would come back as another one: nothing is written then.
+    if (!FelderSpeicherbar(m_app.plattform(), einstellFelder(e))) {
+        m_app.zustand().einstellGespeichert = false;
+        return false;
+    }
+    const bool ok = einstellungenSchreiben(einstellPfad(), e);
     m_app.zustand().einstellGespeichert = ok;
     if (!ok) {
         Meldung(m_app.plattform(), 99, QStringLiteral("Fehler beim Speichern der Einstellungen"));

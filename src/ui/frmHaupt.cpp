@@ -153,6 +153,7 @@ void FrmHaupt::cmdNeu_Click() {
     // A book read from a file skips the book checks once; a new article must not inherit that.
     z.pruefungUeberspringen = false;
     z.RegisterEintrag.clear();
+    z.ArtikelDatei.clear();
     m_app.frmVorlSpeichern().cmdHtml_Speren_Click();
 }
 

@@ -262,13 +262,15 @@ void FrmKleidung::werteSetzen(const KleidungWerte& w) {
 }
 
 bool FrmKleidung::beschreibungSpeichern() {
-    QStringList zeilen;
+    QStringList werte;
+    QList<BenanntesFeld> zeilen;
     for (int i = 0; i < kKleidungZeilen; ++i) {
-        zeilen.append(text2(i)->text());
+        werte.append(text2(i)->text());
+        zeilen.append({text1(i)->text(), werte.constLast()});
     }
-    return BeschreibungsdateiSchreiben(m_app, ui->txtArtikelBez->text(), [&zeilen](const QString& pfad) {
-        return KleidBeschrSpeichern(pfad, zeilen);
-    });
+    return BeschreibungsdateiSchreiben(
+        m_app, ui->txtArtikelBez->text(), zeilen,
+        [&werte](const QString& pfad) { return KleidBeschrSpeichern(pfad, werte); });
 }
 
 QLineEdit* FrmKleidung::text1(int i) const {

@@ -15,6 +15,8 @@
 #include "ui_frmVorlSpeichern.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -54,6 +56,9 @@ FrmVorlSpeichern::FrmVorlSpeichern(Anwendung& anwendung, QWidget* parent)
     ui->setupUi(this);
     // Nothing to delete from here: the entry stays for the familiar menu but does nothing.
     ui->mnuDatLoeschen->setEnabled(false);
+    // While the window is shown no other window may change the article: a save in the book window
+    // would leave the "-Zus" file disagreeing with the listing shown and copied.
+    setWindowModality(Qt::ApplicationModal);
     verbinden();
 }
 
@@ -82,7 +87,6 @@ void FrmVorlSpeichern::verbinden() {
 }
 
 void FrmVorlSpeichern::anzeigen() {
-    setWindowModality(Qt::WindowModal);
     show();
     raise();
     activateWindow();
@@ -141,25 +145,75 @@ bool FrmVorlSpeichern::cmdSpeichern_Click() {
         return listingZurueckschreiben();
     }
     Zustand& z = m_app.zustand();
-    z.Speichername = SpeichernameBilden(ui->txtArtikelBez->text(), z.verkaeuferName);
-    const QString dateiname = DateinameBilden(z.Speichername, ui->lblVersandKosten->text(), z.verkaeuferName);
+    const QString speichername = SpeichernameBilden(ui->txtArtikelBez->text(), z.verkaeuferName);
+    if (!speicherbar(speichername)) {
+        return false;
+    }
+    const QString dateiname = DateinameBilden(speichername, ui->lblVersandKosten->text(), z.verkaeuferName);
+    const SpeicherPfade pfade = SpeicherPfadeBilden(m_app.daten(), dateiname);
+    if (AnderenArtikelErsetzen(pfade, z.ArtikelDatei) && !ersetzenBestaetigt(dateiname)) {
+        return false;
+    }
+    z.Speichername = speichername;
     z.Registername = RegisternameBilden(dateiname);
     // The article text is built from the article shown now, never left over from an earlier one.
     ui->rtfSpeichern->setText(ArtikelTextBilden(m_app));
-    const SpeicherPfade pfade = SpeicherPfadeBilden(m_app.daten(), dateiname);
-    bool gespeichert = TextInDateiSchreiben(pfade.html, ui->rtfText->text());
-    gespeichert = TextInDateiSchreiben(pfade.text, ui->rtfSpeichern->text()) && gespeichert;
-    const QString zusatz = m_app.frmHaupt().inhaltAuto();
-    if (!zusatz.isEmpty()) {
-        gespeichert = TextInDateiSchreiben(pfade.zusatz, zusatz) && gespeichert;
-    }
+    const bool gespeichert = artikeldateienSchreiben(pfade);
+    // From now on these files are this article's own, and saving it again replaces them unasked.
+    z.ArtikelDatei = pfade.text;
     ui->txtArtikelBez->setText(NameNachSpeichern(ui->txtArtikelBez->text()));
     return gespeichert;
 }
 
+bool FrmVorlSpeichern::speicherbar(const QString& speichername) {
+    const Zustand& z = m_app.zustand();
+    QList<BenanntesFeld> felder{{QStringLiteral("Speichername"), ui->txtArtikelBez->text()},
+                                {QStringLiteral("Versandkosten"), ui->lblVersandKosten->text()},
+                                {QStringLiteral("Verkäufername (Einstellungen)"), z.verkaeuferName}};
+    felder.append(GespeicherteFelder(ArtikelFelderLesen(m_app), m_app.frmHaupt().artikelArt()));
+    if (!FelderSpeicherbar(m_app.plattform(), felder)) {
+        return false;
+    }
+    const std::optional<QString> problem = SpeichernameProblem(speichername);
+    if (problem) {
+        Meldung(m_app.plattform(), 12, QStringLiteral("Speichername"), *problem);
+    }
+    return !problem;
+}
+
+bool FrmVorlSpeichern::ersetzenBestaetigt(const QString& dateiname) {
+    const Plattform::Antwort antwort = m_app.plattform().meldungsfenster(
+        QStringLiteral("Unter diesem Namen ist schon ein anderer Artikel gespeichert: ") + dateiname +
+            QStringLiteral(".ebay Ersetzen?"),
+        Plattform::Symbol::Ausrufezeichen, Plattform::Knoepfe::JaNein, QStringLiteral("ACHTUNG"));
+    return antwort == Plattform::Antwort::Ja;
+}
+
+bool FrmVorlSpeichern::artikeldateienSchreiben(const SpeicherPfade& pfade) {
+    bool gespeichert = TextInDateiSchreiben(pfade.html, ui->rtfText->text(), Textart::Html);
+    gespeichert =
+        TextInDateiSchreiben(pfade.text, ui->rtfSpeichern->text(), Textart::Klartext) && gespeichert;
+    const QString zusatz = m_app.frmHaupt().inhaltAuto();
+    if (zusatz.isEmpty()) {
+        return alteZusatzdateiEntfernen(pfade.zusatz) && gespeichert;
+    }
+    return TextInDateiSchreiben(pfade.zusatz, zusatz, Textart::Html) && gespeichert;
+}
+
+bool FrmVorlSpeichern::alteZusatzdateiEntfernen(const QString& pfad) {
+    // An earlier save's table beside a listing without one would be taken for part of it.
+    if (!QFileInfo::exists(pfad) || QFile::remove(pfad)) {
+        return true;
+    }
+    Meldung(m_app.plattform(), 99,
+            QStringLiteral("Die Zusatz-Datei einer früheren Speicherung kann nicht entfernt werden:") +
+                kCrLf + QDir::toNativeSeparators(pfad));
+    return false;
+}
+
 bool FrmVorlSpeichern::listingZurueckschreiben() {
     // Written as it is shown, so a listing saved unchanged stays byte for byte the same.
-    const QString fehler = textSchreiben(m_geoeffnet, ui->rtfText->text());
+    const QString fehler = textSchreiben(m_geoeffnet, ui->rtfText->text(), Textart::Html);
     if (!fehler.isEmpty()) {
         Meldung(m_app.plattform(), 99, SpeicherFehlertext(fehler, QFileInfo(m_geoeffnet).fileName()));
         return false;
@@ -177,8 +231,12 @@ void FrmVorlSpeichern::schreibknoepfeFreigeben() {
     ui->mnuDatSpeichern->setEnabled(frei);
 }
 
-bool FrmVorlSpeichern::TextInDateiSchreiben(const QString& pfad, const QString& text) {
-    const QString fehler = textSchreiben(pfad, text + kCrLf);
+bool FrmVorlSpeichern::TextInDateiSchreiben(const QString& pfad, const QString& text, Textart art) {
+    // A data folder without its article folders (a copy, a first start) gets them on the first save.
+    QString fehler = OrdnerFuerDateiAnlegen(pfad);
+    if (fehler.isEmpty()) {
+        fehler = textSchreiben(pfad, text + kCrLf, art);
+    }
     if (!fehler.isEmpty()) {
         Meldung(m_app.plattform(), 99, SpeicherFehlertext(fehler, m_app.zustand().Speichername));
         return false;
@@ -217,10 +275,20 @@ void FrmVorlSpeichern::ansichtSchliessen(Plattform::Antwort antwort) {
     if (antwort == Plattform::Antwort::Abbrechen) {
         return;
     }
-    // The opened listing is the saved article itself: "Ja" says it has been listed now. Nothing
-    // of the main window's article is saved from here.
-    if (antwort == Plattform::Antwort::Ja && !m_geoeffnet.isEmpty()) {
-        RegisterNeuSchreiben(Registerzeile(QFileInfo(m_geoeffnet).fileName()));
+    // The opened listing is the saved article itself, closed as a finished one is: written as
+    // shown, then struck from the register ("Ja") or kept in it ("Nein"). Nothing of the main
+    // window's article is saved from here.
+    if (!m_geoeffnet.isEmpty()) {
+        if (!listingZurueckschreiben()) {
+            return;
+        }
+        const QString zeile = Registerzeile(QFileInfo(m_geoeffnet).fileName());
+        if (antwort == Plattform::Antwort::Ja) {
+            RegisterNeuSchreiben(zeile);
+        } else {
+            m_app.zustand().Registername = zeile;
+            RegisterAnhaengen(registerPfad());
+        }
     }
     hide();
 }
@@ -235,7 +303,7 @@ QString FrmVorlSpeichern::registerPfad() const {
 }
 
 void FrmVorlSpeichern::RegisterAnhaengen(const QString& pfad) {
-    const QString fehler = textAnhaengen(pfad, m_app.zustand().Registername + kCrLf);
+    const QString fehler = RegisterZeileAnhaengen(pfad, m_app.zustand().Registername);
     if (!fehler.isEmpty()) {
         Meldung(m_app.plattform(), 99,
                 QStringLiteral("Der Artikel konnte nicht in die Liste der noch nicht eingestellten Artikel "
@@ -253,7 +321,7 @@ void FrmVorlSpeichern::RegisterNeuSchreiben(const QString& zeile) {
         return;
     }
     ui->rtf_nochnichteingestellte->setText(*neu);
-    const QString fehler = textSchreiben(registerPfad(), *neu);
+    const QString fehler = textSchreiben(registerPfad(), *neu, Textart::Klartext);
     if (!fehler.isEmpty()) {
         Meldung(m_app.plattform(), 99,
                 QStringLiteral("Die Liste der noch nicht eingestellten Artikel konnte nicht gespeichert "
@@ -283,19 +351,21 @@ void FrmVorlSpeichern::HtmlArtikelOeffnen() {
     if (pfad.isEmpty()) {
         return;
     }
+    // Nothing changes before the file is read: after a failed open the article shown is still
+    // the one to save, under its own name, shipping cost and seller.
+    if (!ui->rtfText->dateiLaden(pfad)) {
+        Meldung(m_app.plattform(), 999, QStringLiteral("Fehler beim ladender Datei"));
+        return;
+    }
     ui->txtArtikelBez->setText(TitelAusDateiname(pfad));
     ui->txtStartPreis->setText(PreisAusDateiname(pfad));
     ui->lblVersandKosten->setText(PreisAusDateiname(pfad));
     ui->lblEbajName->setText(VerkaeuferAusDateiname(pfad));
-    if (ui->rtfText->dateiLaden(pfad)) {
-        herkunftSetzen(QStringLiteral("geöffnete Datei"));
-        m_app.zustand().OeffnenModus = false;
-        m_ansicht = true;
-        m_geoeffnet = pfad;
-        schreibknoepfeFreigeben();
-    } else {
-        Meldung(m_app.plattform(), 999, QStringLiteral("Fehler beim ladender Datei"));
-    }
+    herkunftSetzen(QStringLiteral("geöffnete Datei"));
+    m_app.zustand().OeffnenModus = false;
+    m_ansicht = true;
+    m_geoeffnet = pfad;
+    schreibknoepfeFreigeben();
 }
 
 void FrmVorlSpeichern::cmdArtBezeichnunUbernehmen_Click() {

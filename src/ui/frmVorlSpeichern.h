@@ -1,6 +1,8 @@
 #pragma once
 
+#include "article/Speichern.h"
 #include "compose/ListingPruefung.h"
+#include "core/TextDatei.h"
 #include "ui/Plattform.h"
 
 #include <QMainWindow>
@@ -52,7 +54,8 @@ public:
     // The findings of the listing and designation shown now.
     const QList<Befund>& befunde() const { return m_befunde; }
 
-    bool TextInDateiSchreiben(const QString& pfad, const QString& text);
+    // Creates the file's folder when it is missing; a failure is reported.
+    bool TextInDateiSchreiben(const QString& pfad, const QString& text, Textart art);
     void RegisterAnhaengen(const QString& pfad);
     // Strikes the register line (its first exact occurrence) and keeps every other line.
     void RegisterNeuSchreiben(const QString& zeile);
@@ -69,6 +72,12 @@ private:
     void vorschau(const QString& browser);
     QString registerPfad() const;
     bool listingZurueckschreiben();
+    // Refuses, with a message naming the field, a save whose plain values the files cannot hold or
+    // whose name would read back from the register as another one.
+    bool speicherbar(const QString& speichername);
+    bool ersetzenBestaetigt(const QString& dateiname);
+    bool artikeldateienSchreiben(const SpeicherPfade& pfade);
+    bool alteZusatzdateiEntfernen(const QString& pfad);
     void schreibknoepfeFreigeben();
     void ansichtSchliessen(Plattform::Antwort antwort);
     // The whole text shown now came from one place: an edit, or a file opened for viewing.

@@ -107,6 +107,7 @@ void TestArtikelText::komma_wirdUnterstricheUndZurueck() {
     ArtikelFelder f;
     f.Titel = QStringLiteral("Rot, blau, grün");
     f.UntTite = QStringLiteral("schon__da");
+    f.Versandart = QStringLiteral("DHL-Paket, versichert");
     f.ArtBeschreibung = QStringLiteral("Eins, zwei\r\n");
     int ersetzt = 0;
     const QString text = ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("Buch"), ersetzt);
@@ -118,6 +119,7 @@ void TestArtikelText::komma_wirdUnterstricheUndZurueck() {
     const FelderZuweisungen z = FelderAusZeilenSetzen(datei.zeilen, Schluesselsuche::Genau);
     QCOMPARE(werte(z, Artikelfeld::Titel), QStringList{QStringLiteral("Rot, blau, grün")});
     QCOMPARE(werte(z, Artikelfeld::Untertitel), QStringList{QStringLiteral("schon,da")});
+    QCOMPARE(werte(z, Artikelfeld::Versandart), QStringList{QStringLiteral("DHL-Paket, versichert")});
 }
 
 void TestArtikelText::doppelpunktSchraegstriche_bleibenImWert() {

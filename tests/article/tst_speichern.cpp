@@ -16,6 +16,10 @@ private slots:
     void pfade_inDenDreiOrdnern();
     void registerOhneZeile_data();
     void registerOhneZeile();
+    void registerMitZeile_data();
+    void registerMitZeile();
+    void speichernameProblem_data();
+    void speichernameProblem();
     void nameNachSpeichern();
     void fehlertext();
 };
@@ -82,18 +86,25 @@ void TestSpeichern::registerOhneZeile_data() {
     QTest::addColumn<std::optional<QString>>("erwartet");
     const QString drei = QStringLiteral("A~1?X.ebay\r\nB~2?X.ebay\r\nC~3__5?X.ebay\r\n");
     QTest::newRow("mitte") << drei << QStringLiteral("B~2?X.ebay")
-                           << std::optional(QStringLiteral("A~1?X.ebay\r\nC~3__5?X.ebay\r\n"));
+                           << std::optional<QString>(QStringLiteral("A~1?X.ebay\r\nC~3__5?X.ebay\r\n"));
     QTest::newRow("letzte") << drei << QStringLiteral("C~3__5?X.ebay")
-                            << std::optional(QStringLiteral("A~1?X.ebay\r\nB~2?X.ebay\r\n"));
+                            << std::optional<QString>(QStringLiteral("A~1?X.ebay\r\nB~2?X.ebay\r\n"));
     QTest::newRow("fehlt") << drei << QStringLiteral("D~4?X.ebay") << std::optional<QString>();
     QTest::newRow("nur Teil einer Zeile") << drei << QStringLiteral("B~2") << std::optional<QString>();
     QTest::newRow("leer") << drei << QString() << std::optional<QString>();
     QTest::newRow("doppelt nur erste")
         << QStringLiteral("A.ebay\r\nB.ebay\r\nA.ebay\r\n") << QStringLiteral("A.ebay")
-        << std::optional(QStringLiteral("B.ebay\r\nA.ebay\r\n"));
+        << std::optional<QString>(QStringLiteral("B.ebay\r\nA.ebay\r\n"));
     QTest::newRow("kommentare und leerzeilen bleiben")
         << QStringLiteral("# Register\r\n\r\nA.ebay\r\n// alt\r\nB.ebay") << QStringLiteral("A.ebay")
-        << std::optional(QStringLiteral("# Register\r\n\r\n// alt\r\nB.ebay"));
+        << std::optional<QString>(QStringLiteral("# Register\r\n\r\n// alt\r\nB.ebay"));
+    QTest::newRow("LF") << QStringLiteral("A.ebay\nB.ebay\nC.ebay\n") << QStringLiteral("B.ebay")
+                        << std::optional<QString>(QStringLiteral("A.ebay\nC.ebay\n"));
+    QTest::newRow("einzelnes CR") << QStringLiteral("A.ebay\rB.ebay\rC.ebay") << QStringLiteral("B.ebay")
+                                  << std::optional<QString>(QStringLiteral("A.ebay\rC.ebay"));
+    QTest::newRow("gemischt, letzte ohne Zeilenende")
+        << QStringLiteral("A.ebay\r\nB.ebay\nC.ebay") << QStringLiteral("C.ebay")
+        << std::optional<QString>(QStringLiteral("A.ebay\r\nB.ebay\n"));
 }
 
 void TestSpeichern::registerOhneZeile() {
@@ -101,6 +112,53 @@ void TestSpeichern::registerOhneZeile() {
     QFETCH(QString, zeile);
     QFETCH(std::optional<QString>, erwartet);
     QCOMPARE(RegisterOhneZeile(inhalt, zeile), erwartet);
+}
+
+void TestSpeichern::registerMitZeile_data() {
+    QTest::addColumn<QString>("inhalt");
+    QTest::addColumn<std::optional<QString>>("erwartet");
+    const QString z = QStringLiteral("N~1__85?X.ebay");
+    QTest::newRow("CR LF") << QStringLiteral("# R\r\nA.ebay\r\n")
+                           << std::optional<QString>(QStringLiteral("# R\r\nA.ebay\r\n") + z +
+                                                     QStringLiteral("\r\n"));
+    QTest::newRow("LF") << QStringLiteral("A.ebay\n")
+                        << std::optional<QString>(QStringLiteral("A.ebay\n") + z + QStringLiteral("\r\n"));
+    QTest::newRow("einzelnes CR") << QStringLiteral("A.ebay\r")
+                                  << std::optional<QString>(QStringLiteral("A.ebay\r") + z +
+                                                            QStringLiteral("\r\n"));
+    QTest::newRow("letzte Zeile ohne Zeilenende")
+        << QStringLiteral("A.ebay")
+        << std::optional<QString>(QStringLiteral("A.ebay\r\n") + z + QStringLiteral("\r\n"));
+    QTest::newRow("leer") << QString() << std::optional<QString>(z + QStringLiteral("\r\n"));
+    QTest::newRow("schon da mit LF") << QStringLiteral("A.ebay\n") + z + QStringLiteral("\nB.ebay\n")
+                                     << std::optional<QString>();
+    QTest::newRow("schon da als letzte ohne Zeilenende")
+        << QStringLiteral("A.ebay\r\n") + z << std::optional<QString>();
+    QTest::newRow("nur als Teil einer Zeile")
+        << QStringLiteral("x") + z + QStringLiteral("\r\n")
+        << std::optional<QString>(QStringLiteral("x") + z + QStringLiteral("\r\n") + z +
+                                  QStringLiteral("\r\n"));
+}
+
+void TestSpeichern::registerMitZeile() {
+    QFETCH(QString, inhalt);
+    QFETCH(std::optional<QString>, erwartet);
+    QCOMPARE(RegisterMitZeile(inhalt, QStringLiteral("N~1__85?X.ebay")), erwartet);
+}
+
+void TestSpeichern::speichernameProblem_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("problem");
+    QTest::newRow("gut") << QStringLiteral("Tasse, alt 1_2") << false;
+    QTest::newRow("Blank vorn") << QStringLiteral(" Tasse") << true;
+    QTest::newRow("Tab hinten") << QStringLiteral("Tasse\t") << true;
+    QTest::newRow("zwei Unterstriche") << QStringLiteral("Tasse__alt") << true;
+}
+
+void TestSpeichern::speichernameProblem() {
+    QFETCH(QString, name);
+    QFETCH(bool, problem);
+    QCOMPARE(SpeichernameProblem(name).has_value(), problem);
 }
 
 void TestSpeichern::nameNachSpeichern() {

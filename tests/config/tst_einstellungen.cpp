@@ -69,7 +69,9 @@ void TestEinstellungen::fehlendeDatei_liefertVorgaben() {
 void TestEinstellungen::nichtNumerischesShopJa_wirdAlsNullGespeichert() {
     QTemporaryDir dir;
     const QString pfad = dir.filePath(QStringLiteral("Einstell.Ini"));
-    QVERIFY(textSchreiben(pfad, QStringLiteral("[EINSTELL]\r\nSHOP_JA=ja\r\nHINWEIS_JA=1\r\n")).isEmpty());
+    QVERIFY(
+        textSchreiben(pfad, QStringLiteral("[EINSTELL]\r\nSHOP_JA=ja\r\nHINWEIS_JA=1\r\n"), Textart::Klartext)
+            .isEmpty());
     const Einstellungen e = einstellungenLesen(pfad);
     QVERIFY(!e.schopJa);
     QVERIFY(e.hinweisJa);
@@ -81,7 +83,8 @@ void TestEinstellungen::nichtNumerischesShopJa_wirdAlsNullGespeichert() {
 void TestEinstellungen::leeresKostenlosAb_zeigtUndSpeichert185() {
     QTemporaryDir dir;
     const QString pfad = dir.filePath(QStringLiteral("Einstell.Ini"));
-    QVERIFY(textSchreiben(pfad, QStringLiteral("[EINSTELL]\r\nVERSANDKOSTENLOSAB=\r\n")).isEmpty());
+    QVERIFY(textSchreiben(pfad, QStringLiteral("[EINSTELL]\r\nVERSANDKOSTENLOSAB=\r\n"), Textart::Klartext)
+                .isEmpty());
     const Einstellungen e = einstellungenLesen(pfad);
     QCOMPARE(e.kostenlosAb, QStringLiteral("1,85"));
     QVERIFY(einstellungenSchreiben(pfad, e));
@@ -92,7 +95,8 @@ void TestEinstellungen::leeresKostenlosAb_zeigtUndSpeichert185() {
 void TestEinstellungen::schreiben_behaeltAndereAbschnitte() {
     QTemporaryDir dir;
     const QString pfad = dir.filePath(QStringLiteral("Einstell.Ini"));
-    QVERIFY(textSchreiben(pfad, QStringLiteral("; meine Notiz\r\n[EIGEN]\r\nA=1\r\n")).isEmpty());
+    QVERIFY(textSchreiben(pfad, QStringLiteral("; meine Notiz\r\n[EIGEN]\r\nA=1\r\n"), Textart::Klartext)
+                .isEmpty());
     Einstellungen e;
     e.ebayName = QStringLiteral("Hausverkauf-2");
     QVERIFY(einstellungenSchreiben(pfad, e));

@@ -173,7 +173,7 @@ void TestIni::abschnittVorhanden() {
 void TestIni::beschreibung_schreibtAchtTeile() {
     QTemporaryDir dir;
     const QString pfad = dir.filePath(QStringLiteral("Jacke.ini"));
-    QVERIFY(textSchreiben(pfad, QStringLiteral("[ANDERS]\r\nA=1\r\n")).isEmpty());
+    QVERIFY(textSchreiben(pfad, QStringLiteral("[ANDERS]\r\nA=1\r\n"), Textart::Klartext).isEmpty());
     QVERIFY(KleidBeschrSpeichern(pfad, {QStringLiteral("eins"), QStringLiteral("zwei")}));
     QCOMPARE(IniLesen(pfad, QStringLiteral("KL_BESCHR"), QStringLiteral("TEIL1")), QStringLiteral("eins"));
     QCOMPARE(IniLesen(pfad, QStringLiteral("KL_BESCHR"), QStringLiteral("TEIL2")), QStringLiteral("zwei"));

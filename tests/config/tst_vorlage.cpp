@@ -93,8 +93,10 @@ void TestVorlage::variante() {
 void TestVorlage::eigenerAbschnitt_wirdGelesen() {
     QTemporaryDir dir;
     const QString pfad = dir.filePath(QStringLiteral("Vorlage.Ini"));
-    QVERIFY(textSchreiben(pfad, QStringLiteral(
-                                    "[VORLAGEBuch]\r\nTEIL2=Buchtext\r\n[VORLAGECD_MC]\r\nTEIL2=CD-Text\r\n"))
+    QVERIFY(textSchreiben(
+                pfad,
+                QStringLiteral("[VORLAGEBuch]\r\nTEIL2=Buchtext\r\n[VORLAGECD_MC]\r\nTEIL2=CD-Text\r\n"),
+                Textart::Klartext)
                 .isEmpty());
     QCOMPARE(vorlageTeileLesen(pfad, QStringLiteral("CD_MC")).at(1), QStringLiteral("CD-Text"));
     QCOMPARE(vorlageTeileLesen(pfad, QStringLiteral("Buch")).at(1), QStringLiteral("Buchtext"));
@@ -103,8 +105,9 @@ void TestVorlage::eigenerAbschnitt_wirdGelesen() {
 void TestVorlage::fehlenderAbschnitt_liestBuch() {
     QTemporaryDir dir;
     const QString pfad = dir.filePath(QStringLiteral("Vorlage.Ini"));
-    QVERIFY(
-        textSchreiben(pfad, QStringLiteral("[VORLAGEBuch]\r\nTEIL2=Buchtext\r\nTEIL8=acht\r\n")).isEmpty());
+    QVERIFY(textSchreiben(pfad, QStringLiteral("[VORLAGEBuch]\r\nTEIL2=Buchtext\r\nTEIL8=acht\r\n"),
+                          Textart::Klartext)
+                .isEmpty());
     const auto teile = vorlageTeileLesen(pfad, QStringLiteral("Keidung"));
     QCOMPARE(teile.at(1), QStringLiteral("Buchtext"));
     QCOMPARE(teile.at(7), QStringLiteral("acht"));
@@ -113,7 +116,7 @@ void TestVorlage::fehlenderAbschnitt_liestBuch() {
 void TestVorlage::dateiOhneAbschnitt_liefertLeereTeile() {
     QTemporaryDir dir;
     const QString pfad = dir.filePath(QStringLiteral("Vorlage.Ini"));
-    QVERIFY(textSchreiben(pfad, QStringLiteral("[ANDERES]\r\nTEIL1=x\r\n")).isEmpty());
+    QVERIFY(textSchreiben(pfad, QStringLiteral("[ANDERES]\r\nTEIL1=x\r\n"), Textart::Klartext).isEmpty());
     for (const QString& teil : vorlageTeileLesen(pfad, QStringLiteral("Buch"))) {
         QCOMPARE(teil, QString());
     }
@@ -122,7 +125,9 @@ void TestVorlage::dateiOhneAbschnitt_liefertLeereTeile() {
 void TestVorlage::speichern_schreibtSiebenTeile() {
     QTemporaryDir dir;
     const QString pfad = dir.filePath(QStringLiteral("Vorlage.Ini"));
-    QVERIFY(textSchreiben(pfad, QStringLiteral("[VORLAGEBuch]\r\nTEIL1=bleibt\r\nTEIL8=acht\r\n")).isEmpty());
+    QVERIFY(textSchreiben(pfad, QStringLiteral("[VORLAGEBuch]\r\nTEIL1=bleibt\r\nTEIL8=acht\r\n"),
+                          Textart::Klartext)
+                .isEmpty());
     QVERIFY(vorlageTeileSchreiben(pfad, QStringLiteral("CD_MC"),
                                   {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s}));
     QCOMPARE(IniLesen(pfad, QStringLiteral("VORLAGECD_MC"), QStringLiteral("TEIL7")), QStringLiteral("7"));

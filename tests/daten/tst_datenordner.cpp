@@ -332,7 +332,7 @@ void TestDatenordner::listing_ohneUnerlaubteInhalte() {
     }
     const QString ziel = qEnvironmentVariable("KORI_VORSCHAU_DATEI");
     if (allesAn && !ziel.isEmpty()) {
-        QCOMPARE(textSchreiben(ziel, listing.text), QString());
+        QCOMPARE(textSchreiben(ziel, listing.text, Textart::Html), QString());
     }
 }
 

@@ -63,5 +63,9 @@ void TestOrdner::entfernen(const QString& relativ) const {
 }
 
 QByteArray w1252(const QString& text) {
-    return nachWindows1252(text);
+    const std::optional<QByteArray> bytes = nachWindows1252(text, Textart::Klartext);
+    if (!bytes) {
+        qFatal("Testtext passt nicht in Windows-1252: %s", qPrintable(text));
+    }
+    return *bytes;
 }

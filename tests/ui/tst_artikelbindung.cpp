@@ -37,7 +37,8 @@ private:
 
     // As the save window writes it: the article text and one closing line end.
     void speichern(const QString& pfad) const {
-        QVERIFY(textSchreiben(pfad, ArtikelTextBilden(app()) + QStringLiteral("\r\n")).isEmpty());
+        QVERIFY(textSchreiben(pfad, ArtikelTextBilden(app()) + QStringLiteral("\r\n"), Textart::Klartext)
+                    .isEmpty());
     }
 };
 

@@ -62,6 +62,11 @@ void TestBeschreibungSpeichern::verweigert_data() {
             << art << QStringLiteral("   ") << false << kBeschreibungsnameFehlt;
         QTest::addRow("%s Punkte", qPrintable(art))
             << art << QStringLiteral("..") << false << kBeschreibungsnameUngueltig;
+        QTest::addRow("%s Zeichen ausserhalb der Code-Seite", qPrintable(art))
+            << art << QStringLiteral("Kleid ✓") << false
+            << QStringLiteral(
+                   "ACHTUNG\r\nBitte Angaben im Feld \"Artikel Bezeichnung\" Korriegieren!\r\nDiese "
+                   "Zeichen können nicht gespeichert werden: ✓");
         QTest::addRow("%s Ordner gesperrt", qPrintable(art))
             << art << QStringLiteral("Kleid rot") << true << nichtGespeichert;
     }

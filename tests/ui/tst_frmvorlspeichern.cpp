@@ -1,10 +1,13 @@
 #include "support/FensterTest.h"
+#include "support/Maus.h"
 #include "ui/RichTextFeld.h"
+#include "ui/frmBuch.h"
 #include "ui/frmEinstell.h"
 #include "ui/frmHaupt.h"
 #include "ui/frmVorlSpeichern.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -48,7 +51,7 @@ private slots:
     void speichern_schreibfehler_behaeltAlteDatei();
     void schliessen_frageMitDreiKnoepfen();
     void schliessen_nein_registerzeile();
-    void schliessen_neinZweimal_zweiZeilen();
+    void schliessen_neinZweimal_eineZeile();
     void schliessen_jaMitHauptliste_laesstRegister();
     void schliessen_jaMitRegister_entferntEintrag();
     void schliessen_ja_striktNurGelesenenArtikel_data();
@@ -62,6 +65,14 @@ private slots:
     void oeffnen_schliessen_data();
     void oeffnen_schliessen();
     void oeffnen_abgebrochen_schreibtNichts();
+    void oeffnen_fehlgeschlagen_aendertNichts();
+    void oeffnen_nachFertigstellen_neinTraegtGezeigtenEin();
+    void ersetzen_andererArtikel_fragt_data();
+    void ersetzen_andererArtikel_fragt();
+    void ersetzen_eigenerArtikel_data();
+    void ersetzen_eigenerArtikel();
+    void speichern_fehlendeOrdner_werdenAngelegt();
+    void gezeigt_sperrtAndereFenster();
     void kopieren_hausverkaeufer_ohneErstesZeichen_data();
     void kopieren_hausverkaeufer_ohneErstesZeichen();
     void kopieren_listingUndSchlusstext();
@@ -91,6 +102,14 @@ private:
     void registerZeigen() const;
     void einlesen(int zeile) const;
     QStringList zeilen() const { return eintraege(*haupt<QListWidget>(QStringLiteral("lstDateien"))); }
+    // The action under test, pressed with the mouse on the active window.
+    void maus(const char* knopf) const {
+        QVERIFY2(mausKlick(*feld<QPushButton>(QLatin1String(knopf))), knopf);
+    }
+    void schliessenMaus(Plattform::Antwort antwort) const {
+        plattform().antworten.enqueue(antwort);
+        maus("cmdSchliesen");
+    }
 };
 
 // The listing of a finished article by `verkaeufer`, shown in the save window.
@@ -126,7 +145,7 @@ void TestFrmVorlSpeichern::anzeigen_fuelltFelder() {
     zeigen();
     QCOMPARE(fenster().windowTitle(), QStringLiteral("Präsentation speichern"));
     QVERIFY(fenster().isVisible());
-    QCOMPARE(fenster().windowModality(), Qt::WindowModal);
+    QCOMPARE(fenster().windowModality(), Qt::ApplicationModal);
     QCOMPARE(name()->text(), QStringLiteral("Mankell Brandmauer"));
     QCOMPARE(rtf("rtfText")->text(), kListing);
     QCOMPARE(feld<QLabel>(QStringLiteral("lblEbajName"))->text(), QStringLiteral("Kori"));
@@ -184,10 +203,13 @@ void TestFrmVorlSpeichern::speichern_hausverkaeufer_ohnePlusPraefix() {
     QCOMPARE(name()->text(), QStringLiteral("* Mankell"));
 }
 
+// Also when an earlier save of the article had one: its table would be taken for this one's.
 void TestFrmVorlSpeichern::speichern_leererZusatz_keineZusDatei() {
     zeigen();
+    inhaltAuto(QStringLiteral("<table>"));
+    maus("cmdSpeichern");
     inhaltAuto(QString());
-    druecken(QStringLiteral("cmdSpeichern"));
+    maus("cmdSpeichern");
     QCOMPARE(dateien(QStringLiteral("Artikeln")).size(), 1);
     QVERIFY(dateien(QStringLiteral("Artikeln-Zusatz-html")).isEmpty());
 }
@@ -269,6 +291,7 @@ void TestFrmVorlSpeichern::speichern_schreibfehler_behaeltAlteDatei() {
     const QString n = QStringLiteral("Artikeln-Txt/Mankell Brandmauer~1,85#Kori.ebay");
     ordner().schreiben(n, QByteArray("alt\r\n"));
     rtf("rtfSpeichern")->setText(QStringLiteral("neu"));
+    plattform().antworten.enqueue(Plattform::Antwort::Ja);
     {
         Unveraenderlich sperre({ordner().daten(QStringLiteral("Artikeln-Txt"))});
         if (!sperre.aktiv()) {
@@ -277,7 +300,8 @@ void TestFrmVorlSpeichern::speichern_schreibfehler_behaeltAlteDatei() {
         druecken(QStringLiteral("cmdSpeichern"));
     }
     QCOMPARE(ordner().lesen(n), QByteArray("alt\r\n"));
-    QCOMPARE(plattform().fenster.size(), 1);
+    // The question whether to replace the other article, then the failure.
+    QCOMPARE(plattform().fenster.size(), 2);
     QCOMPARE(dateien(QStringLiteral("Artikeln")).size(), 1);
 }
 
@@ -306,14 +330,14 @@ void TestFrmVorlSpeichern::schliessen_nein_registerzeile() {
              QStringLiteral("Zuletzt gespeichert:\r\nMankell Brandmauer"));
 }
 
-void TestFrmVorlSpeichern::schliessen_neinZweimal_zweiZeilen() {
+// A second line would outlive the first "Ja", which strikes one: the listed article stayed listed.
+void TestFrmVorlSpeichern::schliessen_neinZweimal_eineZeile() {
     zeigen();
     const QByteArray vorher = ordner().lesen(kRegister);
-    schliessen(Plattform::Antwort::Nein);
+    schliessenMaus(Plattform::Antwort::Nein);
     fenster().anzeigen();
-    schliessen(Plattform::Antwort::Nein);
-    const QByteArray zeile("Mankell Brandmauer~1__85?Kori.ebay\r\n");
-    QCOMPARE(ordner().lesen(kRegister), vorher + zeile + zeile);
+    schliessenMaus(Plattform::Antwort::Nein);
+    QCOMPARE(ordner().lesen(kRegister), vorher + "Mankell Brandmauer~1__85?Kori.ebay\r\n");
 }
 
 void TestFrmVorlSpeichern::schliessen_jaMitHauptliste_laesstRegister() {
@@ -636,6 +660,131 @@ void TestFrmVorlSpeichern::testSpeichern_zeigtArtikeltext() {
     menue(fenster(), QStringLiteral("mnu_rtfTest"));
     QVERIFY(!rtf("rtfText")->isHidden());
     QVERIFY(rtf("rtfSpeichern")->isHidden());
+}
+
+// An existing file that cannot be read: the window keeps the finished article and its name.
+void TestFrmVorlSpeichern::oeffnen_fehlgeschlagen_aendertNichts() {
+    zeigen();
+    const QString fremd = QStringLiteral("Artikeln/Anderer~9,99#Fremd.ebay");
+    QVERIFY(QDir().mkpath(ordner().daten(fremd)));
+    plattform().dateien.enqueue(ordner().daten(fremd));
+
+    maus("cmdDateiOpen");
+    QCOMPARE(name()->text(), QStringLiteral("Mankell Brandmauer"));
+    QCOMPARE(feld<QLabel>(QStringLiteral("lblVersandKosten"))->text(), QStringLiteral("1,85"));
+    QCOMPARE(feld<QLabel>(QStringLiteral("lblEbajName"))->text(), QStringLiteral("Kori"));
+    schliessenMaus(Plattform::Antwort::Nein);
+
+    QVERIFY(plattform().meldungstexte().first().startsWith(QStringLiteral("Fehler beim ladender Datei")));
+    QCOMPARE(dateien(QStringLiteral("Artikeln-Txt")),
+             QStringList{QStringLiteral("Mankell Brandmauer~1,85#Kori.ebay")});
+    QVERIFY(ordner().lesen(kRegister).endsWith("Mankell Brandmauer~1__85?Kori.ebay\r\n"));
+}
+
+// The window shows the opened listing now; "Nein" keeps that one for later.
+void TestFrmVorlSpeichern::oeffnen_nachFertigstellen_neinTraegtGezeigtenEin() {
+    zeigen();
+    ordner().schreiben(kRegister, "A~1__00?Kori.ebay");
+    ordner().schreiben(kGeoeffnet, kGeoeffnetInhalt);
+    plattform().dateien.enqueue(ordner().daten(kGeoeffnet));
+    maus("cmdDateiOpen");
+
+    schliessenMaus(Plattform::Antwort::Nein);
+
+    QCOMPARE(ordner().lesen(kRegister), QByteArray("A~1__00?Kori.ebay\r\nX~4__90?Kori.ebay\r\n"));
+    QVERIFY(dateien(QStringLiteral("Artikeln-Txt")).isEmpty());
+    QVERIFY(!fenster().isVisible());
+}
+
+void TestFrmVorlSpeichern::ersetzen_andererArtikel_fragt_data() {
+    QTest::addColumn<Plattform::Antwort>("antwort");
+    QTest::newRow("Ja") << Plattform::Antwort::Ja;
+    QTest::newRow("Nein") << Plattform::Antwort::Nein;
+}
+
+// Another article under the same name, shipping cost and seller is replaced only when the seller
+// says so, at the moment of writing.
+void TestFrmVorlSpeichern::ersetzen_andererArtikel_fragt() {
+    QFETCH(Plattform::Antwort, antwort);
+    const QString datei = QStringLiteral("Mankell Brandmauer~1,85#Kori.ebay");
+    ordner().schreiben(QStringLiteral("Artikeln-Txt/") + datei, "alt\r\n");
+    zeigen();
+    const QByteArray registerVorher = ordner().lesen(kRegister);
+    plattform().antworten.enqueue(Plattform::Antwort::Nein);
+
+    schliessenMaus(antwort);
+
+    QCOMPARE(plattform().meldungstexte().last(),
+             QStringLiteral("Unter diesem Namen ist schon ein anderer Artikel gespeichert: ") + datei +
+                 QStringLiteral(" Ersetzen?"));
+    const bool ersetzt = antwort == Plattform::Antwort::Ja;
+    QCOMPARE(ordner().lesen(QStringLiteral("Artikeln-Txt/") + datei) == "alt\r\n", !ersetzt);
+    QCOMPARE(dateien(QStringLiteral("Artikeln")).size(), ersetzt ? 1 : 0);
+    QCOMPARE(ordner().lesen(kRegister) == registerVorher, !ersetzt);
+    QCOMPARE(fenster().isVisible(), !ersetzt);
+}
+
+void TestFrmVorlSpeichern::ersetzen_eigenerArtikel_data() {
+    QTest::addColumn<QString>("weg");
+    QTest::addColumn<bool>("frage");
+    QTest::newRow("aus der Bibliothek gelesen") << QStringLiteral("gelesen") << false;
+    QTest::newRow("nach Neu") << QStringLiteral("neu") << true;
+}
+
+void TestFrmVorlSpeichern::ersetzen_eigenerArtikel() {
+    QFETCH(QString, weg);
+    QFETCH(bool, frage);
+    const QString datei = QStringLiteral("Artikeln-Txt/Mankell Brandmauer~1,85#Kori.ebay");
+    const QByteArray alt("*ArtBez=Mankell Brandmauer\r\n*ArtBeschreibung=\r\nalt\r\n");
+    zeigen();
+    ordner().schreiben(datei, alt);
+    seite(QStringLiteral("Dateiliste"));
+    klick("cmdHauptliste");
+    einlesen(0);
+    if (weg == QLatin1String("neu")) {
+        klick("cmdNeu");
+        haupt<QLineEdit>(QStringLiteral("txtArtikelBez"))->setText(QStringLiteral("Mankell Brandmauer"));
+        plattform().antworten.enqueue(Plattform::Antwort::Nein);
+    }
+    plattform().vergessen();
+
+    maus("cmdSpeichern");
+
+    QCOMPARE(plattform().fenster.size(), frage ? 1 : 0);
+    QCOMPARE(ordner().lesen(datei) == alt, frage);
+}
+
+void TestFrmVorlSpeichern::speichern_fehlendeOrdner_werdenAngelegt() {
+    for (const char* o : {"Artikeln", "Artikeln-Txt", "Artikeln-Zusatz-html", "vorlagen"}) {
+        QVERIFY(QDir(ordner().daten(QLatin1String(o))).removeRecursively());
+    }
+    zeigen();
+    inhaltAuto(QStringLiteral("<table>"));
+
+    schliessenMaus(Plattform::Antwort::Nein);
+
+    QCOMPARE(plattform().meldungstexte(), QStringList{kFrage});
+    QCOMPARE(dateien(QStringLiteral("Artikeln-Zusatz-html")).size(), 1);
+    QCOMPARE(ordner().lesen(kRegister), QByteArray("Mankell Brandmauer~1__85?Kori.ebay\r\n"));
+}
+
+// While the save window is shown, a click into the book window reaches nothing; once it is
+// closed, the same click does.
+void TestFrmVorlSpeichern::gezeigt_sperrtAndereFenster() {
+    FrmBuch& buch = app().frmBuch();
+    buch.show();
+    element<QComboBox>(buch, QStringLiteral("cboFirmawehlen"))->setCurrentText(QStringLiteral("Goldmann"));
+    auto* verlag = element<QLineEdit>(buch, QStringLiteral("Text2_0"));
+    const QWidget* knopf = element<QPushButton>(buch, QStringLiteral("cmdubernehmen"));
+    const QPoint mitte = knopf->mapTo(&buch, knopf->rect().center());
+    zeigen();
+
+    QTest::mouseClick(buch.windowHandle(), Qt::LeftButton, {}, mitte);
+    QVERIFY(verlag->text().isEmpty());
+
+    schliessenMaus(Plattform::Antwort::Nein);
+    QTest::mouseClick(buch.windowHandle(), Qt::LeftButton, {}, mitte);
+    QCOMPARE(verlag->text(), QStringLiteral("Goldmann"));
 }
 
 QTEST_MAIN(TestFrmVorlSpeichern)
