@@ -73,7 +73,7 @@ QString serverSchluesselMerken(const QString& pfad, const QString& server, const
     }
     text += server + QLatin1Char(' ') + schluesselArt(schluessel) + QLatin1Char(' ') +
             QString::fromLatin1(schluessel.toBase64()) + kCrLf;
-    return textSchreiben(pfad, text);
+    return textSchreiben(pfad, text, Textart::Klartext);
 }
 
 QString fingerabdruck(const QByteArray& schluessel) {

@@ -116,8 +116,9 @@ void TestHochladenZiel::bekannteServer_ersetztNurDenEigenen() {
     const QString pfad = dir.filePath(kBekannteServerDatei);
     const QByteArray alt("\x00\x00\x00\x0bssh-ed25519alt", 18);
     const QByteArray neu("\x00\x00\x00\x0bssh-ed25519neu", 18);
-    QVERIFY(
-        textSchreiben(pfad, QStringLiteral("# Kommentar\r\nandere.example ssh-rsa QUFBQQ==\r\n")).isEmpty());
+    QVERIFY(textSchreiben(pfad, QStringLiteral("# Kommentar\r\nandere.example ssh-rsa QUFBQQ==\r\n"),
+                          Textart::Klartext)
+                .isEmpty());
     QVERIFY(serverSchluesselMerken(pfad, QStringLiteral("[h]:2222"), alt).isEmpty());
     QVERIFY(serverSchluesselMerken(pfad, QStringLiteral("[H]:2222"), neu).isEmpty());
     QCOMPARE(serverSchluesselLesen(pfad, QStringLiteral("[h]:2222")), neu);
