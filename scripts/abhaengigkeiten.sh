@@ -2,7 +2,7 @@
 # Installs what building and testing need, from Debian's packages.
 set -euo pipefail
 pakete=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n qt6-webengine-dev libgl-dev
-        libgumbo-dev pkg-config xvfb xauth
+        libgumbo-dev libvips-dev libimage-exiftool-perl pkg-config xvfb xauth
         dpkg-dev file desktop-file-utils appstream lintian)
 fehlend=()
 for p in "${pakete[@]}"; do

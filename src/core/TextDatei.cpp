@@ -70,12 +70,11 @@ std::optional<QString> textLesen(const QString& pfad) {
     return ausWindows1252(datei.readAll());
 }
 
-QString textSchreiben(const QString& pfad, const QString& text) {
+QString dateiSchreiben(const QString& pfad, const QByteArray& bytes) {
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly)) {
         return datei.errorString();
     }
-    const QByteArray bytes = nachWindows1252(text);
     if (datei.write(bytes) != bytes.size()) {
         QString fehler = datei.errorString();
         datei.cancelWriting();
@@ -85,6 +84,10 @@ QString textSchreiben(const QString& pfad, const QString& text) {
         return datei.errorString();
     }
     return {};
+}
+
+QString textSchreiben(const QString& pfad, const QString& text) {
+    return dateiSchreiben(pfad, nachWindows1252(text));
 }
 
 QString textAnhaengen(const QString& pfad, const QString& text) {

@@ -17,6 +17,8 @@ std::optional<QString> textLesen(const QString& pfad);
 
 // Replaces the file whole and safely: on failure the previous file stays as it was.
 // Returns an error text, empty on success.
+QString dateiSchreiben(const QString& pfad, const QByteArray& bytes);
+// The same for a text, in the code page.
 QString textSchreiben(const QString& pfad, const QString& text);
 // Appends to the file (creating it), with the same guarantee.
 QString textAnhaengen(const QString& pfad, const QString& text);

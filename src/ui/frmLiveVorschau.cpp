@@ -144,7 +144,7 @@ LiveStand FrmLiveVorschau::standBilden() const {
     const ListingErgebnis ergebnis = Texte_Verbinden(eingabe);
     const QList<Befund> befunde = ergebnis.fehler == ShopFehler::Keiner
                                       ? ListingPruefen({ergebnis.text, ergebnis.herkunft, felder.artikelBez,
-                                                        eigeneAdressen(m_app.einstellungen())})
+                                                        eigeneAdressen(m_app.einstellungen()), {}})
                                       : QList<Befund>();
     return LiveStandBilden(ergebnis, ui->chkBilderLaden->isChecked(), befunde);
 }

@@ -403,7 +403,7 @@ void FrmVorlSpeichern::herkunftSetzen(const QString& herkunft) {
 
 void FrmVorlSpeichern::ListingPruefen() {
     m_befunde = ::ListingPruefen(
-        {m_herkunftText, m_herkunft, ui->txtArtikelBez->text(), eigeneAdressen(m_app.einstellungen())});
+        {m_herkunftText, m_herkunft, ui->txtArtikelBez->text(), eigeneAdressen(m_app.einstellungen()), {}});
     ui->lstPruefung->clear();
     for (const Befund& befund : m_befunde) {
         auto* eintrag = new QListWidgetItem(BefundZeile(befund), ui->lstPruefung);
