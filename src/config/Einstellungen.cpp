@@ -25,6 +25,7 @@ enum Schluessel {
     VERSANDKOSTENLOSAB,
     VERSANDART,
     PFAD_GRAFIK,
+    FOTO_KANTE,
     ANZAHL
 };
 
@@ -56,7 +57,8 @@ const QStringList& einstellSchluessel() {
                                         QStringLiteral("VERSANDKOSTENSTANDARD"),
                                         QStringLiteral("VERSANDKOSTENLOSAB"),
                                         QStringLiteral("VERSANDART"),
-                                        QStringLiteral("PFAD_GRAFIK")};
+                                        QStringLiteral("PFAD_GRAFIK"),
+                                        QStringLiteral("FOTO_KANTE")};
     Q_ASSERT(schluessel.size() == ANZAHL);
     return schluessel;
 }
@@ -91,6 +93,7 @@ QStringList einstellWerte(const Einstellungen& e) {
     w[VERSANDKOSTENLOSAB] = e.kostenlosAb;
     w[VERSANDART] = e.postHermes;
     w[PFAD_GRAFIK] = e.pfadGrafik;
+    w[FOTO_KANTE] = e.fotoKante;
     return w;
 }
 
@@ -115,6 +118,7 @@ Einstellungen einstellungenAusWerten(const QStringList& werte) {
     e.kostenlosAb = oderVorgabe(werte.value(VERSANDKOSTENLOSAB), vorgabe.kostenlosAb);
     e.postHermes = oderVorgabe(werte.value(VERSANDART), vorgabe.postHermes);
     e.pfadGrafik = werte.value(PFAD_GRAFIK);
+    e.fotoKante = oderVorgabe(werte.value(FOTO_KANTE), vorgabe.fotoKante);
     return e;
 }
 

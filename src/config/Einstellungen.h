@@ -27,6 +27,8 @@ struct Einstellungen {
     QString postHermes = QStringLiteral("Deutsche Post-unversichert");
     // Web folder of the magnifier and separator graphics; without it the listing has neither.
     QString pfadGrafik;
+    // Longest side of the photos' upload copies in pixels, as typed.
+    QString fotoKante = QStringLiteral("1600");
 
     // Every value counts as a change worth asking about before the window closes.
     bool operator==(const Einstellungen&) const = default;

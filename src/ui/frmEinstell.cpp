@@ -77,6 +77,7 @@ Einstellungen FrmEinstell::werte() const {
     e.kostenlosAb = ui->txtKostenlosAb->currentText();
     e.postHermes = ui->cboPostHermes->currentText();
     e.pfadGrafik = ui->txtPfadGrafik->text();
+    e.fotoKante = ui->txtFotoKante->text();
     return e;
 }
 
@@ -99,6 +100,7 @@ void FrmEinstell::werteSetzen(const Einstellungen& e) {
     ui->chkVerandInfoVorne->setChecked(e.verandInfoVorne);
     ui->chkVerandInfoNach->setChecked(e.verandInfoNach);
     ui->txtPfadGrafik->setText(e.pfadGrafik);
+    ui->txtFotoKante->setText(e.fotoKante);
 }
 
 void FrmEinstell::EinstellungenLesen() {
