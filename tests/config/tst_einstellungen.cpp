@@ -24,12 +24,13 @@ private slots:
 
 void TestEinstellungen::schluessel_inTabellenfolge() {
     const QStringList& s = einstellSchluessel();
-    QCOMPARE(s.size(), 18);
+    QCOMPARE(s.size(), 19);
     QCOMPARE(s.first(), QStringLiteral("EBAYNAME"));
     QCOMPARE(s.at(8), QStringLiteral("BILDEINSTELLGROSE"));
     QCOMPARE(s.at(9), QStringLiteral("SHOP_JA"));
     QCOMPARE(s.at(16), QStringLiteral("VERSANDART"));
-    QCOMPARE(s.last(), QStringLiteral("PFAD_GRAFIK"));
+    QCOMPARE(s.at(17), QStringLiteral("PFAD_GRAFIK"));
+    QCOMPARE(s.last(), QStringLiteral("FOTO_KANTE"));
 }
 
 void TestEinstellungen::pruefwert_data() {
@@ -59,6 +60,7 @@ void TestEinstellungen::fehlendeDatei_liefertVorgaben() {
     QCOMPARE(e.postHermes, QStringLiteral("Deutsche Post-unversichert"));
     QVERIFY(!e.schopJa);
     QCOMPARE(e.pfadGrafik, QString());
+    QCOMPARE(e.fotoKante, QStringLiteral("1600"));
 }
 
 void TestEinstellungen::nichtNumerischesShopJa_wirdAlsNullGespeichert() {
@@ -95,7 +97,8 @@ void TestEinstellungen::schreiben_behaeltAndereAbschnitte() {
     QVERIFY(text.startsWith(
         QStringLiteral("; meine Notiz\r\n[EIGEN]\r\nA=1\r\n[EINSTELL]\r\nEBAYNAME=Hausverkauf-2\r\n"
                        "STARTENMIT=\r\n")));
-    QVERIFY(text.endsWith(QStringLiteral("VERSANDART=Deutsche Post-unversichert\r\nPFAD_GRAFIK=\r\n")));
+    QVERIFY(text.endsWith(
+        QStringLiteral("VERSANDART=Deutsche Post-unversichert\r\nPFAD_GRAFIK=\r\nFOTO_KANTE=1600\r\n")));
     QCOMPARE(einstellungenLesen(pfad).ebayName, QStringLiteral("Hausverkauf-2"));
 }
 
@@ -107,14 +110,16 @@ void TestEinstellungen::schreiben_jederWertEineZeile() {
     e.pfadZuMeinenArtikel = QString(400, QLatin1Char('p'));
     e.postHermes = QStringLiteral("Hermes-Paket-versichert");
     e.pfadGrafik = QStringLiteral("https://grafik.de/kori/");
+    e.fotoKante = QStringLiteral("2000");
     QVERIFY(einstellungenSchreiben(pfad, e));
     const Einstellungen gelesen = einstellungenLesen(pfad);
     QCOMPARE(gelesen.pfadGrafik, e.pfadGrafik);
+    QCOMPARE(gelesen.fotoKante, e.fotoKante);
     QCOMPARE(gelesen.pfadIE, QStringLiteral("C:\\Programme EBAYNAME=fremd [ANDERS]"));
     QCOMPARE(gelesen.ebayName, QString());
     QCOMPARE(gelesen.pfadZuMeinenArtikel, e.pfadZuMeinenArtikel);
     QCOMPARE(gelesen.postHermes, e.postHermes);
-    QCOMPARE(textLesen(pfad).value_or(QString()).count(QStringLiteral("\r\n")), 19);
+    QCOMPARE(textLesen(pfad).value_or(QString()).count(QStringLiteral("\r\n")), 20);
 }
 
 void TestEinstellungen::gleichheit_zaehltJedenWert() {

@@ -130,7 +130,7 @@ void TestFrmEinstell::zeilenumbruch_bleibtEineZeile() {
     klick("cmdEinstelSpeichern");
     QCOMPARE(datei("PFAD_IE"), QStringLiteral("C:\\IE.exe EBAYNAME=fremd [EINSTELL]"));
     QCOMPARE(datei("EBAYNAME"), QStringLiteral("Anna"));
-    QCOMPARE(ordner().lesen(kPfad).count("\r\n"), 19);
+    QCOMPARE(ordner().lesen(kPfad).count("\r\n"), 20);
 }
 
 void TestFrmEinstell::schliessen_fragtBeiJederAenderung_data() {
@@ -145,6 +145,7 @@ void TestFrmEinstell::schliessen_fragtBeiJederAenderung_data() {
     QTest::newRow("shopbild") << "txtPfadShopBild" << true;
     QTest::newRow("grafikpfad") << "txtPfadGrafik" << true;
     QTest::newRow("bildbreite") << "txtBildLaengeEinstellWert" << true;
+    QTest::newRow("fotokante") << "txtFotoKante" << true;
     QTest::newRow("mitgliedsname") << "txtTeil1" << true;
     QTest::newRow("startkategorie") << "cboStartenMit" << true;
     QTest::newRow("versandkosten") << "txtVersandStandard" << true;
