@@ -64,6 +64,10 @@ void BilderBedienung::verbinden() {
         connect(z.bild, &KlickLabel::geklickt, this, [this, n] { picFoto_Click(n); });
         ablageEinrichten(n);
     }
+    for (QWidget* rahmen : std::initializer_list<QWidget*>{m_ui.Frame4, m_ui.Frame10}) {
+        rahmen->setAcceptDrops(true);
+        rahmen->installEventFilter(this);
+    }
     connect(m_ui.txtBild, &QLineEdit::textChanged, this, &BilderBedienung::txtBild_Change);
     connect(m_ui.cmdUmrechnen, &QPushButton::clicked, this, &BilderBedienung::cmdUmrechnen_Click);
     connect(m_ui.cmdBuchBeschr, &QPushButton::clicked, this, &BilderBedienung::cmdBuchBeschr_Click);
@@ -249,11 +253,26 @@ bool BilderBedienung::eventFilter(QObject* ziel, QEvent* ereignis) {
     if (!ablage->mimeData()->hasUrls()) {
         return QObject::eventFilter(ziel, ereignis);
     }
+    const int nummer = zeileUnter(ziel, ablage->position().toPoint());
+    if (nummer == 0) {
+        ablage->ignore();
+        return true;
+    }
     ablage->acceptProposedAction();
     if (art == QEvent::Drop) {
-        fotosAblegen(ziel->property(kZeileEigenschaft).toInt(), ablage->mimeData()->urls());
+        fotosAblegen(nummer, ablage->mimeData()->urls());
     }
     return true;
+}
+
+// A drop on a switched-off row reaches its frame, since disabled controls take none: there the
+// control under the mouse tells the row. 0 between the rows.
+int BilderBedienung::zeileUnter(QObject* ziel, QPoint stelle) {
+    if (const QVariant zeile = ziel->property(kZeileEigenschaft); zeile.isValid()) {
+        return zeile.toInt();
+    }
+    const QWidget* darunter = static_cast<QWidget*>(ziel)->childAt(stelle);
+    return darunter == nullptr ? 0 : darunter->property(kZeileEigenschaft).toInt();
 }
 
 // Shows the picture as a thumbnail as high as the box and as wide as its proportions want. A file

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPoint>
 #include <QString>
 #include <QUrl>
 
@@ -69,6 +70,7 @@ private:
     void dateiEintragen(int nummer, const QString& pfad);
     bool fotoAblegen(int nummer, const QString& pfad);
     int naechsteFreieZeile(int ab) const;
+    static int zeileUnter(QObject* ziel, QPoint stelle);
     void zeileFaerben(int nummer);
     bool vorschauLaden(int nummer, const QString& pfad);
     void hausverkaufUndBezeichnung();
