@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -83,8 +82,7 @@ private:
     void einstellen(const char* feld, const QString& wert) const {
         element<QLineEdit>(app().frmEinstell(), QLatin1String(feld))->setText(wert);
     }
-    // Drags files from a file manager over the control and lets go: true when it was taken.
-    bool ablegen(QWidget* ziel, const QStringList& pfade) const;
+    static bool ablegen(QWidget* ziel, const QStringList& pfade) { return dateienAblegen(ziel, pfade); }
     bool ablegen(int zeile, const QStringList& pfade) const {
         return ablegen(el<QWidget>(reihe(zeile).bild), pfade);
     }
@@ -108,24 +106,6 @@ void TestFotoBedienung::init() {
     fenster.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&fenster));
     plattform().vergessen();
-}
-
-bool TestFotoBedienung::ablegen(QWidget* ziel, const QStringList& pfade) const {
-    QMimeData daten;
-    QList<QUrl> adressen;
-    for (const QString& pfad : pfade) {
-        adressen.append(pfad.contains(QLatin1String("://")) ? QUrl(pfad) : QUrl::fromLocalFile(pfad));
-    }
-    daten.setUrls(adressen);
-    const QPoint mitte = ziel->rect().center();
-    QDragEnterEvent hinein(mitte, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(ziel, &hinein);
-    if (!hinein.isAccepted()) {
-        return false;
-    }
-    QDropEvent los(QPointF(mitte), Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(ziel, &los);
-    return los.isAccepted();
 }
 
 void TestFotoBedienung::vorbereiten() {
