@@ -144,8 +144,6 @@ void TestFotos::bericht_data() {
     const QString ordner = QStringLiteral("/daten/Fotos-Hochladen");
     QTest::newRow("alle") << 3 << QStringList() << QStringList()
                           << QStringLiteral("3 Kopien zum Hochladen wurden geschrieben, in:\r\n") + ordner;
-    QTest::newRow("eine") << 1 << QStringList() << QStringList()
-                          << QStringLiteral("1 Kopie zum Hochladen wurde geschrieben, in:\r\n") + ordner;
     QTest::newRow("keine, eine unlesbar")
         << 0 << QStringList{QStringLiteral("/fotos/a.jpg")} << QStringList()
         << QStringLiteral("Es wurde keine Kopie zum Hochladen geschrieben.\r\n\r\n"

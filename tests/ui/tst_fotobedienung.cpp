@@ -67,7 +67,6 @@ private slots:
     void vorbereiten_unlesbaresFoto_wirdGenannt();
     void vorbereiten_zweiterDruck_tutNichtsUndFensterBleibtBedienbar();
     void vorbereiten_ohneFoto_meldung();
-    void vorbereiten_kanteKeineZahl_meldung();
 
     void pruefung_kleinesFoto_befundImSpeicherfenster_data();
     void pruefung_kleinesFoto_befundImSpeicherfenster();
@@ -326,18 +325,6 @@ void TestFotoBedienung::vorbereiten_ohneFoto_meldung() {
                                         "kommen mit „Suchen“ oder durch Ziehen auf "
                                         "eine Bildzeile dazu.")});
     QVERIFY(!QFileInfo::exists(ordner().daten(QStringLiteral("Fotos-Hochladen"))));
-}
-
-void TestFotoBedienung::vorbereiten_kanteKeineZahl_meldung() {
-    QVERIFY(ablegen(1, {jpeg(QStringLiteral("a.jpg"), 900, 600)}));
-    einstellen("txtFotoKante", QStringLiteral("gross"));
-    plattform().vergessen();
-    vorbereiten();
-    QCOMPARE(plattform().meldungstexte(),
-             QStringList{QStringLiteral("In den Einstellungen ist die längste Seite "
-                                        "der Fotos „gross“: bitte eine ganze Zahl von "
-                                        "Pixeln eingeben.")});
-    QCOMPARE(ordner().dateien(QStringLiteral("Fotos-Hochladen")), QStringList());
 }
 
 void TestFotoBedienung::pruefung_kleinesFoto_befundImSpeicherfenster_data() {
