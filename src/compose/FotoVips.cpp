@@ -41,13 +41,30 @@ template <class Schritt> bool weiter(Bild& bild, Schritt schritt) {
     return true;
 }
 
+// Whether the photo carries a colour profile; only then do its colours need converting, and
+// the conversion is a good part of the work. Reads the header alone.
+bool mitFarbprofil(const char* pfad) {
+    VipsImage* kopf = vips_image_new_from_file(pfad, "access", VIPS_ACCESS_SEQUENTIAL, nullptr);
+    if (kopf == nullptr) {
+        return false;
+    }
+    const bool profil = vips_image_get_typeof(kopf, VIPS_META_ICC_NAME) != 0;
+    g_object_unref(kopf);
+    return profil;
+}
+
 // Decoded at the size of the copy, upright, three bands of sRGB, held in memory so that each
 // attempt at a quality encodes it without decoding the original again.
 Bild kopieBilden(const FotoAuftrag& auftrag) {
     VipsImage* roh = nullptr;
     const QByteArray pfad = QFile::encodeName(auftrag.quelle);
-    if (vips_thumbnail(pfad.constData(), &roh, auftrag.kante, "height", auftrag.kante, "size", VIPS_SIZE_DOWN,
-                       "export_profile", "srgb", "fail_on", VIPS_FAIL_ON_ERROR, nullptr) != 0) {
+    const int fehler =
+        mitFarbprofil(pfad.constData())
+            ? vips_thumbnail(pfad.constData(), &roh, auftrag.kante, "height", auftrag.kante, "size",
+                             VIPS_SIZE_DOWN, "export_profile", "srgb", "fail_on", VIPS_FAIL_ON_ERROR, nullptr)
+            : vips_thumbnail(pfad.constData(), &roh, auftrag.kante, "height", auftrag.kante, "size",
+                             VIPS_SIZE_DOWN, "fail_on", VIPS_FAIL_ON_ERROR, nullptr);
+    if (fehler != 0) {
         return nullptr;
     }
     Bild bild(roh);

@@ -2,6 +2,8 @@
 #include "compose/Fotos.h"
 #include "support/Exif.h"
 
+#include <QColorSpace>
+#include <QColorTransform>
 #include <QFile>
 #include <QImage>
 #include <QRandomGenerator>
@@ -50,7 +52,8 @@ private slots:
     void kamerafoto_aufrechtVerkleinertOhneMetadaten();
     void kante_data();
     void kante();
-    void graustufen_wirdSrgb();
+    void farben_werdenSrgbOhneProfil_data();
+    void farben_werdenSrgbOhneProfil();
     void hoechstgroesse_senktQualitaetSchrittweise_data();
     void hoechstgroesse_senktQualitaetSchrittweise();
     void keinBild_unlesbar_data();
@@ -128,14 +131,37 @@ void TestFotovorbereitung::kante() {
     QCOMPARE(QImage::fromData(e.jpeg, "JPG").size(), kopie);
 }
 
-void TestFotovorbereitung::graustufen_wirdSrgb() {
-    QImage grau(600, 400, QImage::Format_Grayscale8);
-    grau.fill(128);
-    const QString quelle = speichern(grau, QStringLiteral("grau.jpg"));
-    QCOMPARE(exifLesen(quelle).value(QStringLiteral("File:ColorComponents")).toInt(), 1);
+void TestFotovorbereitung::farben_werdenSrgbOhneProfil_data() {
+    QTest::addColumn<bool>("grau");
+    QTest::newRow("Graustufen") << true;
+    QTest::newRow("Adobe RGB") << false;
+}
+
+void TestFotovorbereitung::farben_werdenSrgbOhneProfil() {
+    QFETCH(bool, grau);
+    QImage bild(600, 400, grau ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
+    bild.fill(QColor(30, 170, 60));
+    if (!grau) {
+        bild.setColorSpace(QColorSpace(QColorSpace::AdobeRgb));
+    }
+    const QString quelle = speichern(bild, QStringLiteral("farbe.jpg"));
+    QCOMPARE(exifLesen(quelle).contains(QStringLiteral("ICC_Profile:ProfileDescription")), !grau);
     const FotoErgebnis e = FotoVorbereiten({quelle, 1600});
     QCOMPARE(e.stand, FotoErgebnis::Stand::Fertig);
-    QCOMPARE(tagsVon(e).value(QStringLiteral("File:ColorComponents")).toInt(), 3);
+    const QJsonObject tags = tagsVon(e);
+    QCOMPARE(tags.value(QStringLiteral("File:ColorComponents")).toInt(), 3);
+    QCOMPARE(metadatenGruppen(tags), QStringList());
+    const QColor kopie = QImage::fromData(e.jpeg, "JPG").pixelColor(300, 200);
+    if (grau) {
+        QCOMPARE(kopie.red(), kopie.green());
+        return;
+    }
+    // The same colour in sRGB numbers: far from the original's (30, 170, 60).
+    const QColor erwartet = QColorSpace(QColorSpace::AdobeRgb)
+                                .transformationToColorSpace(QColorSpace::SRgb)
+                                .map(QColor(30, 170, 60));
+    QVERIFY2(std::abs(kopie.red() - erwartet.red()) <= 4 && std::abs(kopie.green() - erwartet.green()) <= 4,
+             qPrintable(kopie.name() + QStringLiteral(" statt ") + erwartet.name()));
 }
 
 void TestFotovorbereitung::hoechstgroesse_senktQualitaetSchrittweise_data() {
