@@ -66,7 +66,6 @@ private slots:
     void vorbereiten_untauglicherName_meldungOhneKopie();
     void vorbereiten_unlesbaresFoto_wirdGenannt();
     void vorbereiten_zweiterDruck_tutNichtsUndFensterBleibtBedienbar();
-    void vorbereiten_ohneFoto_meldung();
 
     void pruefung_kleinesFoto_befundImSpeicherfenster_data();
     void pruefung_kleinesFoto_befundImSpeicherfenster();
@@ -166,7 +165,6 @@ void TestFotoBedienung::ablegen_keinBild_meldungUndZeileBleibt_data() {
     QTest::addColumn<QString>("datei");
     QTest::addColumn<QByteArray>("inhalt");
     QTest::newRow("Text mit Bildendung") << "notiz.jpg" << QByteArray("kein Bild");
-    QTest::newRow("leere Datei") << "leer.jpg" << QByteArray();
     QTest::newRow("fehlende Datei") << "weg.jpg" << QByteArray();
     QTest::newRow("Adresse im Internet") << "https://bilder.de/a.jpg" << QByteArray();
 }
@@ -318,15 +316,6 @@ void TestFotoBedienung::vorbereiten_zweiterDruck_tutNichtsUndFensterBleibtBedien
     QCOMPARE(QImage(kopie(QStringLiteral("gross2.jpg"))).size(), QSize(1600, 1200));
 }
 
-void TestFotoBedienung::vorbereiten_ohneFoto_meldung() {
-    vorbereiten();
-    QCOMPARE(plattform().meldungstexte(),
-             QStringList{QStringLiteral("Kein angehaktes Bild hat ein Foto. Fotos "
-                                        "kommen mit „Suchen“ oder durch Ziehen auf "
-                                        "eine Bildzeile dazu.")});
-    QVERIFY(!QFileInfo::exists(ordner().daten(QStringLiteral("Fotos-Hochladen"))));
-}
-
 void TestFotoBedienung::pruefung_kleinesFoto_befundImSpeicherfenster_data() {
     QTest::addColumn<QSize>("groesse");
     QTest::addColumn<QString>("kante");
@@ -336,7 +325,6 @@ void TestFotoBedienung::pruefung_kleinesFoto_befundImSpeicherfenster_data() {
     const QString hinweis = QStringLiteral("Hinweis: Foto kleiner als empfohlen (unter 1000 Pixel) – Bild 1");
     QTest::newRow("400 Pixel") << QSize(400, 300) << "1600" << QStringList{klein};
     QTest::newRow("Hochformat 800 Pixel") << QSize(600, 800) << "1600" << QStringList{hinweis};
-    QTest::newRow("gross genug") << QSize(1600, 1200) << "1600" << QStringList();
     QTest::newRow("gross, aber die Kopie klein") << QSize(1600, 1200) << "450" << QStringList{klein};
 }
 
