@@ -18,7 +18,7 @@ add_custom_command(OUTPUT ${paket_ordner}/kori.1.gz ${paket_ordner}/changelog.gz
 add_custom_target(kori_paketdateien ALL DEPENDS ${paket_ordner}/kori.1.gz ${paket_ordner}/changelog.gz)
 
 install(TARGETS kori RUNTIME DESTINATION bin)
-install(TARGETS livevorschau LIBRARY DESTINATION ${KORI_BIBLIOTHEKSORDNER}/plugins)
+install(TARGETS livevorschau fotowerkzeug LIBRARY DESTINATION ${KORI_BIBLIOTHEKSORDNER}/plugins)
 install(FILES packaging/${KORI_ID}.desktop DESTINATION share/applications)
 install(FILES packaging/kori.svg DESTINATION share/icons/hicolor/scalable/apps RENAME ${KORI_ID}.svg)
 install(FILES ${paket_ordner}/${KORI_ID}.metainfo.xml DESTINATION share/metainfo)

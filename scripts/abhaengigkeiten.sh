@@ -2,8 +2,8 @@
 # Installs what building and testing need, from Debian's packages.
 set -euo pipefail
 pakete=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n qt6-webengine-dev libgl-dev
-        libgumbo-dev pkg-config xvfb xauth
-        libcurl4-openssl-dev qtkeychain-qt6-dev openssh-server openssh-client openssl
+        libgumbo-dev libvips-dev pkg-config xvfb xauth
+        libcurl4-openssl-dev qtkeychain-qt6-dev openssh-server openssh-client openssl libimage-exiftool-perl
         dpkg-dev file desktop-file-utils appstream lintian)
 fehlend=()
 for p in "${pakete[@]}"; do

@@ -1,6 +1,7 @@
 #include "compose/ListingPruefung.h"
 
 #include "compose/Css.h"
+#include "compose/FotoPruefung.h"
 
 #include <QSet>
 
@@ -604,6 +605,7 @@ QList<Befund> BezeichnungPruefen(const QString& bezeichnung) {
 QList<Befund> ListingPruefen(const ListingPruefEingabe& eingabe) {
     QList<Befund> befunde = Pruefer(eingabe).pruefen();
     befunde.append(BezeichnungPruefen(eingabe.bezeichnung));
+    befunde.append(FotosPruefen(eingabe.fotos, eingabe.listing));
     std::stable_sort(befunde.begin(), befunde.end(), [](const Befund& a, const Befund& b) {
         if (a.art != b.art) {
             return a.art == BefundArt::Fehler;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "compose/Fotos.h"
 #include "compose/Listing.h"
 
 #include <QList>
@@ -29,6 +30,7 @@ struct ListingPruefEingabe {
     QString bezeichnung;
     // The seller's own web addresses from the settings; links to their hosts are no one else's.
     QStringList eigeneAdressen;
+    QList<FotoAngabe> fotos;
 };
 
 inline constexpr qsizetype kListingHoechstlaenge = 500000;

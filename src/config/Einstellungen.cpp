@@ -28,6 +28,7 @@ enum Schluessel {
     HOCHLADEN_ZIEL,
     PASSWORT_MERKEN_JA,
     HOCHLADEN_PRUEFEN_JA,
+    FOTO_KANTE,
     ANZAHL
 };
 
@@ -83,7 +84,8 @@ const QStringList& einstellSchluessel() {
                                         QStringLiteral("PFAD_GRAFIK"),
                                         QStringLiteral("HOCHLADEN_ZIEL"),
                                         QStringLiteral("PASSWORT_MERKEN_JA"),
-                                        QStringLiteral("HOCHLADEN_PRUEFEN_JA")};
+                                        QStringLiteral("HOCHLADEN_PRUEFEN_JA"),
+                                        QStringLiteral("FOTO_KANTE")};
     Q_ASSERT(schluessel.size() == ANZAHL);
     return schluessel;
 }
@@ -121,6 +123,7 @@ QStringList einstellWerte(const Einstellungen& e) {
     w[HOCHLADEN_ZIEL] = zielOhnePasswort(e.hochladenZiel);
     w[PASSWORT_MERKEN_JA] = pruefwert(e.passwortMerken);
     w[HOCHLADEN_PRUEFEN_JA] = pruefwert(e.hochladenPruefen);
+    w[FOTO_KANTE] = e.fotoKante;
     return w;
 }
 
@@ -148,6 +151,7 @@ Einstellungen einstellungenAusWerten(const QStringList& werte) {
     e.hochladenZiel = werte.value(HOCHLADEN_ZIEL);
     e.passwortMerken = pruefwertGesetzt(werte.value(PASSWORT_MERKEN_JA));
     e.hochladenPruefen = pruefwertGesetzt(werte.value(HOCHLADEN_PRUEFEN_JA));
+    e.fotoKante = oderVorgabe(werte.value(FOTO_KANTE), vorgabe.fotoKante);
     return e;
 }
 
@@ -169,7 +173,8 @@ QList<BenanntesFeld> einstellFelder(const Einstellungen& e) {
             {QStringLiteral("Standard Versandkosten"), e.versandStandard},
             {QStringLiteral("Kostenloser Versand ab"), e.kostenlosAb},
             {QStringLiteral("Versand-Art"), e.postHermes},
-            {QStringLiteral("Hochladen nach"), e.hochladenZiel}};
+            {QStringLiteral("Hochladen nach"), e.hochladenZiel},
+            {QStringLiteral("Längste Seite der Fotos in Pixeln"), e.fotoKante}};
 }
 
 Einstellungen einstellungenLesen(const QString& pfad) {

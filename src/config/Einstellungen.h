@@ -34,6 +34,8 @@ struct Einstellungen {
     bool passwortMerken = false;
     // After an upload, whether every picture's web address answers.
     bool hochladenPruefen = false;
+    // Longest side of the photos' upload copies in pixels, as typed.
+    QString fotoKante = QStringLiteral("1600");
 
     // Every value counts as a change worth asking about before the window closes.
     bool operator==(const Einstellungen&) const = default;

@@ -106,16 +106,12 @@ std::optional<QString> textLesen(const QString& pfad) {
     return ausWindows1252(datei.readAll());
 }
 
-QString textSchreiben(const QString& pfad, const QString& text, Textart art) {
-    const std::optional<QByteArray> bytes = nachWindows1252(text, art);
-    if (!bytes) {
-        return NichtSpeicherbarText(ZeichenAusserhalbWindows1252(text));
-    }
+QString dateiSchreiben(const QString& pfad, const QByteArray& bytes) {
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly)) {
         return datei.errorString();
     }
-    if (datei.write(*bytes) != bytes->size()) {
+    if (datei.write(bytes) != bytes.size()) {
         QString fehler = datei.errorString();
         datei.cancelWriting();
         return fehler;
@@ -124,6 +120,14 @@ QString textSchreiben(const QString& pfad, const QString& text, Textart art) {
         return datei.errorString();
     }
     return {};
+}
+
+QString textSchreiben(const QString& pfad, const QString& text, Textart art) {
+    const std::optional<QByteArray> bytes = nachWindows1252(text, art);
+    if (!bytes) {
+        return NichtSpeicherbarText(ZeichenAusserhalbWindows1252(text));
+    }
+    return dateiSchreiben(pfad, *bytes);
 }
 
 QString NichtSpeicherbarText(const QString& zeichen) {

@@ -30,8 +30,11 @@ std::optional<QByteArray> nachWindows1252(const QString& text, Textart art);
 // The whole file, or nothing when it cannot be read.
 std::optional<QString> textLesen(const QString& pfad);
 
-// Replaces the file whole and safely: on failure the previous file stays as it was. A plain text
-// the code page cannot hold is not written at all. Returns an error text, empty on success.
+// Replaces the file whole and safely: on failure the previous file stays as it was.
+// Returns an error text, empty on success.
+QString dateiSchreiben(const QString& pfad, const QByteArray& bytes);
+// The same for a text in the code page. A plain text the code page cannot hold is not written
+// at all.
 QString textSchreiben(const QString& pfad, const QString& text, Textart art);
 
 // The report of a text refused for its characters; the caller says which field held them.

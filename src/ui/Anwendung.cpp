@@ -1,6 +1,7 @@
 #include "ui/Anwendung.h"
 
 #include "core/Sperre.h"
+#include "compose/FotoWerkzeug.h"
 #include "ui/ArtikelBindung.h"
 #include "ui/BibliothekBedienung.h"
 #include "ui/BilderBedienung.h"
@@ -47,13 +48,28 @@ const QString kTitel = QStringLiteral("K.O.R.I");
 // The delivered data folder as the program carries it.
 const QString kVorlage = QStringLiteral(":/KORI-Vorlage-Dateien");
 
-// The browser engine's plugin: beside the program in its own folder and in a build, below
-// lib/kori/plugins in the package; then wherever Qt looks for libraries.
-QStringList liveVorschauOrte() {
+// The plugins: beside the program in its own folder and in a build, below lib/kori/plugins in
+// the package; then wherever Qt looks for libraries.
+QStringList pluginOrte() {
     const QString programm = QCoreApplication::applicationDirPath();
     QStringList orte{programm, programm + QStringLiteral("/../lib/kori/plugins")};
     orte.append(QCoreApplication::libraryPaths());
     return orte;
+}
+
+// The root object of the plugin `name` from the first place that has one; otherwise null, and
+// `gesucht` holds why each place that had a file could not load it.
+QObject* pluginLaden(QPluginLoader& lader, const QString& name, QStringList& gesucht) {
+    for (const QString& ort : pluginOrte()) {
+        lader.setFileName(ort + u'/' + name);
+        if (QObject* wurzel = lader.instance()) {
+            return wurzel;
+        }
+        if (!lader.fileName().isEmpty()) {
+            gesucht.append(lader.errorString());
+        }
+    }
+    return nullptr;
 }
 
 // Counts the layout requests Qt delivers while it watches.
@@ -405,15 +421,10 @@ FrmLiveVorschau* Anwendung::frmLiveVorschau() {
         m_liveVorschauPlugin = std::make_unique<QPluginLoader>();
     }
     QStringList gesucht;
-    for (const QString& ort : liveVorschauOrte()) {
-        m_liveVorschauPlugin->setFileName(ort + QStringLiteral("/livevorschau"));
-        if (auto* fabrik = qobject_cast<LiveVorschauFabrik*>(m_liveVorschauPlugin->instance())) {
-            m_frmLiveVorschau = std::make_unique<FrmLiveVorschau>(*this, *fabrik);
-            return m_frmLiveVorschau.get();
-        }
-        if (!m_liveVorschauPlugin->fileName().isEmpty()) {
-            gesucht.append(m_liveVorschauPlugin->errorString());
-        }
+    if (auto* fabrik = qobject_cast<LiveVorschauFabrik*>(
+            pluginLaden(*m_liveVorschauPlugin, QStringLiteral("livevorschau"), gesucht))) {
+        m_frmLiveVorschau = std::make_unique<FrmLiveVorschau>(*this, *fabrik);
+        return m_frmLiveVorschau.get();
     }
     m_plattform.meldungsfenster(
         QStringLiteral("Die Live-Vorschau kann nicht geöffnet werden: ihr Browser-Baustein fehlt "
@@ -422,4 +433,25 @@ FrmLiveVorschau* Anwendung::frmLiveVorschau() {
                                : gesucht.join(QStringLiteral("\r\n"))),
         Plattform::Symbol::Kritisch, Plattform::Knoepfe::Ok, kTitel);
     return nullptr;
+}
+
+const FotoWerkzeug* Anwendung::fotoWerkzeug() {
+    if (m_fotoWerkzeug != nullptr) {
+        return m_fotoWerkzeug;
+    }
+    if (!m_fotoPlugin) {
+        m_fotoPlugin = std::make_unique<QPluginLoader>();
+    }
+    QStringList gesucht;
+    m_fotoWerkzeug =
+        qobject_cast<FotoWerkzeug*>(pluginLaden(*m_fotoPlugin, QStringLiteral("fotowerkzeug"), gesucht));
+    if (m_fotoWerkzeug == nullptr) {
+        m_plattform.meldungsfenster(
+            QStringLiteral("Die Fotos können nicht vorbereitet werden: ihr Baustein fehlt oder lässt sich "
+                           "nicht laden.\r\n") +
+                (gesucht.isEmpty() ? QStringLiteral("Die Datei fotowerkzeug.so wurde nicht gefunden.")
+                                   : gesucht.join(QStringLiteral("\r\n"))),
+            Plattform::Symbol::Kritisch, Plattform::Knoepfe::Ok, kTitel);
+    }
+    return m_fotoWerkzeug;
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+class FotoWerkzeug;
 class Plattform;
 class QLockFile;
 class QPluginLoader;
@@ -81,6 +82,8 @@ public:
     void einstellungenUebernehmen(const Einstellungen& e);
     // Loads the browser engine on first use; null, after telling the seller why, when it cannot.
     FrmLiveVorschau* frmLiveVorschau();
+    // Loads the photo library on first use; null, after telling the seller why, when it cannot.
+    const FotoWerkzeug* fotoWerkzeug();
 
 private:
     void qtDeutschLaden();
@@ -104,6 +107,9 @@ private:
     std::unique_ptr<QLockFile> m_sperre;
     // The settings as read, for as long as the settings window is not made.
     std::optional<Einstellungen> m_einstellungen;
+    // Before the main window, whose photo job may still use it while it goes.
+    std::unique_ptr<QPluginLoader> m_fotoPlugin;
+    const FotoWerkzeug* m_fotoWerkzeug = nullptr;
     // Windows whose parent is the main window are declared after it, so they go first.
     std::unique_ptr<FrmHaupt> m_frmHaupt;
     std::unique_ptr<FrmVorlSpeichern> m_frmVorlSpeichern;

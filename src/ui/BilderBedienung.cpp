@@ -15,9 +15,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 
 #include <utility>
@@ -27,6 +30,8 @@ namespace {
 const QString kFilter = QStringLiteral("Bild-Dateien(*.jpg;*.jpeg;*.gif)|*.jpg;*.jpeg;*.gif|Ale Dateien|*.*");
 const QString kKeineDatei = QStringLiteral("Sie haben keine Datei ausgewählt");
 const QString kOhneBildMarke = QStringLiteral("____ OHNE Bild____");
+// The picture row a control belongs to, for a drop onto it.
+const char* const kZeileEigenschaft = "koriBildzeile";
 // The dialog may give either separator; the listing wants the bare name after the last one.
 qsizetype letzterTrenner(const QString& pfad) {
     return std::max(pfad.lastIndexOf(QLatin1Char('\\')), pfad.lastIndexOf(QLatin1Char('/')));
@@ -57,12 +62,32 @@ void BilderBedienung::verbinden() {
         connect(z.suchen, &QPushButton::clicked, this, [this, n] { cmdSuchenBild_Click(n); });
         connect(z.umrechnen, &QPushButton::clicked, this, [this, n] { cmdUmrechnenB_Click(n); });
         connect(z.bild, &KlickLabel::geklickt, this, [this, n] { picFoto_Click(n); });
+        ablageEinrichten(n);
+    }
+    for (QWidget* rahmen : std::initializer_list<QWidget*>{m_ui.Frame4, m_ui.Frame10}) {
+        rahmen->setAcceptDrops(true);
+        rahmen->installEventFilter(this);
     }
     connect(m_ui.txtBild, &QLineEdit::textChanged, this, &BilderBedienung::txtBild_Change);
     connect(m_ui.cmdUmrechnen, &QPushButton::clicked, this, &BilderBedienung::cmdUmrechnen_Click);
     connect(m_ui.cmdBuchBeschr, &QPushButton::clicked, this, &BilderBedienung::cmdBuchBeschr_Click);
     connect(m_ui.cmdKleidungBeschreibung, &QPushButton::clicked, this,
             &BilderBedienung::cmdKleidungBeschreibung_Click);
+}
+
+// Photos dropped anywhere on a row, its thumbnail or any of its fields, fill that row.
+void BilderBedienung::ablageEinrichten(int nummer) {
+    const Bildzeile& z = zeile(nummer);
+    for (QWidget* teil : std::initializer_list<QWidget*>{z.haken, z.datei, z.breite, z.hoehe, z.suchen,
+                                                         z.umrechnen, z.bild, z.lblBreite, z.lblHoehe}) {
+        QList<QWidget*> alle = teil->findChildren<QWidget*>();
+        alle.prepend(teil);
+        for (QWidget* w : alle) {
+            w->setAcceptDrops(true);
+            w->setProperty(kZeileEigenschaft, nummer);
+            w->installEventFilter(this);
+        }
+    }
 }
 
 // Picture 1 is always part of a listing, except in the no-picture mode.
@@ -137,13 +162,7 @@ void BilderBedienung::cmdSuchenBild_Click(int nummer) {
                                     QStringLiteral("ACHTUNG"));
         return;
     }
-    zustand.letzteBilddatei = pfad;
-    zustand.bildPfade.at(static_cast<std::size_t>(nummer - 1)) = pfad;
-    const qsizetype trenner = letzterTrenner(pfad);
-    z.datei->setText(pfad.mid(trenner + 1));
-    if (nummer == 1) {
-        m_ui.txtAktuellePfad->setText(pfad.left(trenner + 1));
-    }
+    dateiEintragen(nummer, pfad);
     if (!QFileInfo(pfad).isFile()) {
         z.datei->clear();
         if (nummer == 1) {
@@ -156,6 +175,104 @@ void BilderBedienung::cmdSuchenBild_Click(int nummer) {
     if (nummer == 1) {
         hausverkaufUndBezeichnung();
     }
+}
+
+void BilderBedienung::dateiEintragen(int nummer, const QString& pfad) {
+    m_zustand.letzteBilddatei = pfad;
+    m_zustand.bildPfade.at(static_cast<std::size_t>(nummer - 1)) = pfad;
+    const qsizetype trenner = letzterTrenner(pfad);
+    zeile(nummer).datei->setText(pfad.mid(trenner + 1));
+    if (nummer == 1) {
+        m_ui.txtAktuellePfad->setText(pfad.left(trenner + 1));
+    }
+}
+
+bool BilderBedienung::fotoAblegen(int nummer, const QString& pfad) {
+    // The thumbnail goes first: a file that is no picture then leaves the row as it was.
+    if (!vorschauLaden(nummer, pfad)) {
+        return false;
+    }
+    m_zustand.aktuelleBildzeile = nummer;
+    m_ui.txtBild->clear();
+    zeile(nummer).haken->setChecked(true);
+    dateiEintragen(nummer, pfad);
+    m_ui.txtBild->setText(pfad);
+    if (nummer == 1) {
+        hausverkaufUndBezeichnung();
+    }
+    return true;
+}
+
+void BilderBedienung::fotosAblegen(int nummer, const QList<QUrl>& adressen) {
+    QStringList unlesbar;
+    QStringList ohnePlatz;
+    int naechste = nummer;
+    for (const QUrl& adresse : adressen) {
+        const QString pfad = adresse.toLocalFile();
+        const QString anzeige = pfad.isEmpty() ? adresse.toDisplayString() : QDir::toNativeSeparators(pfad);
+        if (naechste > 5) {
+            ohnePlatz.append(anzeige);
+        } else if (pfad.isEmpty() || !fotoAblegen(naechste, pfad)) {
+            unlesbar.append(anzeige);
+        } else {
+            naechste = naechsteFreieZeile(naechste + 1);
+        }
+    }
+    QStringList teile;
+    if (!unlesbar.isEmpty()) {
+        teile.append(
+            QStringLiteral("Diese Dateien sind keine lesbaren Bilder und wurden nicht übernommen:\r\n") +
+            unlesbar.join(QStringLiteral("\r\n")));
+    }
+    if (!ohnePlatz.isEmpty()) {
+        teile.append(QStringLiteral("Für diese Fotos ist keine Bildzeile mehr frei:\r\n") +
+                     ohnePlatz.join(QStringLiteral("\r\n")));
+    }
+    if (!teile.isEmpty()) {
+        m_plattform.meldungsfenster(teile.join(QStringLiteral("\r\n\r\n")), Plattform::Symbol::Ausrufezeichen,
+                                    Plattform::Knoepfe::Ok, QStringLiteral("ACHTUNG"));
+    }
+}
+
+// Rows without a file name, from `ab` on; 6 when none is left.
+int BilderBedienung::naechsteFreieZeile(int ab) const {
+    int n = ab;
+    while (n <= 5 && !zeile(n).datei->text().isEmpty()) {
+        ++n;
+    }
+    return n;
+}
+
+bool BilderBedienung::eventFilter(QObject* ziel, QEvent* ereignis) {
+    const QEvent::Type art = ereignis->type();
+    if (art != QEvent::DragEnter && art != QEvent::DragMove && art != QEvent::Drop) {
+        return QObject::eventFilter(ziel, ereignis);
+    }
+    auto* ablage = static_cast<QDropEvent*>(ereignis);
+    // Text dragged into a field is the field's own business.
+    if (!ablage->mimeData()->hasUrls()) {
+        return QObject::eventFilter(ziel, ereignis);
+    }
+    const int nummer = zeileUnter(ziel, ablage->position().toPoint());
+    if (nummer == 0) {
+        ablage->ignore();
+        return true;
+    }
+    ablage->acceptProposedAction();
+    if (art == QEvent::Drop) {
+        fotosAblegen(nummer, ablage->mimeData()->urls());
+    }
+    return true;
+}
+
+// A drop on a switched-off row reaches its frame, since disabled controls take none: there the
+// control under the mouse tells the row. 0 between the rows.
+int BilderBedienung::zeileUnter(QObject* ziel, QPoint stelle) {
+    if (const QVariant zeile = ziel->property(kZeileEigenschaft); zeile.isValid()) {
+        return zeile.toInt();
+    }
+    const QWidget* darunter = static_cast<QWidget*>(ziel)->childAt(stelle);
+    return darunter == nullptr ? 0 : darunter->property(kZeileEigenschaft).toInt();
 }
 
 // Shows the picture as a thumbnail as high as the box and as wide as its proportions want. A file

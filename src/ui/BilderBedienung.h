@@ -3,8 +3,11 @@
 #include "config/Einstellungen.h"
 #include "ui/Bildzeilen.h"
 
+#include <QList>
 #include <QObject>
+#include <QPoint>
 #include <QString>
+#include <QUrl>
 
 #include <functional>
 
@@ -44,6 +47,14 @@ public:
     // thumbnails are emptied.
     void BilderNeuEinrichten();
 
+    // Photo files dropped onto row `zeile`: the first fills that row as a search does, the
+    // others the next rows without a file name. Files that are no readable picture, and those
+    // no row is left for, are named in one message and change nothing.
+    void fotosAblegen(int zeile, const QList<QUrl>& adressen);
+
+protected:
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override;
+
 signals:
     // The enlarged view of the picture the hidden carrier holds is to open anew.
     void bildAnsichtGewuenscht();
@@ -54,6 +65,12 @@ signals:
 
 private:
     void verbinden();
+    void ablageEinrichten(int nummer);
+    // The local file as the picked picture of the row: last picked file, row path, file name.
+    void dateiEintragen(int nummer, const QString& pfad);
+    bool fotoAblegen(int nummer, const QString& pfad);
+    int naechsteFreieZeile(int ab) const;
+    static int zeileUnter(QObject* ziel, QPoint stelle);
     void zeileFaerben(int nummer);
     bool vorschauLaden(int nummer, const QString& pfad);
     void hausverkaufUndBezeichnung();

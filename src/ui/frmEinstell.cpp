@@ -80,6 +80,7 @@ Einstellungen FrmEinstell::werte() const {
     e.hochladenZiel = ui->txtHochladenZiel->text();
     e.passwortMerken = ui->chkPasswortMerken->isChecked();
     e.hochladenPruefen = ui->chkHochladenPruefen->isChecked();
+    e.fotoKante = ui->txtFotoKante->text();
     return e;
 }
 
@@ -105,6 +106,7 @@ void FrmEinstell::werteSetzen(const Einstellungen& e) {
     ui->txtHochladenZiel->setText(e.hochladenZiel);
     ui->chkPasswortMerken->setChecked(e.passwortMerken);
     ui->chkHochladenPruefen->setChecked(e.hochladenPruefen);
+    ui->txtFotoKante->setText(e.fotoKante);
 }
 
 void FrmEinstell::EinstellungenLesen() {

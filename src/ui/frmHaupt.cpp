@@ -13,6 +13,7 @@
 #include "ui/ExterneProgramme.h"
 #include "ui/FensterMenue.h"
 #include "ui/FertigBedienung.h"
+#include "ui/FotoBedienung.h"
 #include "ui/Hintergrund.h"
 #include "ui/ListeLaden.h"
 #include "ui/Meldung.h"
@@ -56,6 +57,10 @@ FrmHaupt::FrmHaupt(Anwendung& anwendung, QWidget* parent)
     m_zusatz = std::make_unique<ZusatzBedienung>(u, this);
     m_bilder = std::make_unique<BilderBedienung>(
         m_app.plattform(), m_app.zustand(), [this] { return m_app.einstellungen(); }, u, *m_titel, this);
+    m_fotos = std::make_unique<FotoBedienung>(m_app.plattform(), m_app.zustand(), m_app.daten(),
+                                              FotoBedienung::Quellen{[this] { return m_app.einstellungen(); },
+                                                                     [this] { return m_app.fotoWerkzeug(); }},
+                                              u, this);
     FertigBedienung::Quellen quellen{[this] { return m_app.einstellungen(); },
                                      [this] { return m_app.frmVorlIni().teile(); },
                                      [this] { return ArtikelFelderLesen(m_app); }};

@@ -13,6 +13,7 @@ class BildFeld;
 class BibliothekBedienung;
 class BilderBedienung;
 class FertigBedienung;
+class FotoBedienung;
 class FensterMenue;
 class TestdatenMenue;
 class TextbausteinBedienung;
@@ -35,6 +36,7 @@ public:
 
     TitelBedienung& titel() { return *m_titel; }
     BilderBedienung& bilder() { return *m_bilder; }
+    FotoBedienung& fotos() { return *m_fotos; }
     FertigBedienung& fertig() { return *m_fertig; }
     const FertigBedienung& fertig() const { return *m_fertig; }
     TextbausteinBedienung& textbausteine() { return *m_textbausteine; }
@@ -104,6 +106,7 @@ private:
     std::unique_ptr<TestdatenMenue> m_testdaten;
     std::unique_ptr<ZusatzBedienung> m_zusatz;
     std::unique_ptr<BilderBedienung> m_bilder;
+    std::unique_ptr<FotoBedienung> m_fotos;
     std::unique_ptr<FertigBedienung> m_fertig;
     std::unique_ptr<TextbausteinBedienung> m_textbausteine;
     std::unique_ptr<BibliothekBedienung> m_bibliothek;

@@ -2,6 +2,7 @@
 
 #include "ui/Anwendung.h"
 #include "ui/FertigBedienung.h"
+#include "ui/FotoBedienung.h"
 #include "ui/LiveVorschau.h"
 #include "ui/RichTextFeld.h"
 #include "ui/frmBuch.h"
@@ -142,10 +143,11 @@ LiveStand FrmLiveVorschau::standBilden() const {
         eingabe.inhaltAuto += m_app.frmKleidung().tabelle();
     }
     const ListingErgebnis ergebnis = Texte_Verbinden(eingabe);
-    const QList<Befund> befunde = ergebnis.fehler == ShopFehler::Keiner
-                                      ? ListingPruefen({ergebnis.text, ergebnis.herkunft, felder.artikelBez,
-                                                        eigeneAdressen(m_app.einstellungen())})
-                                      : QList<Befund>();
+    const QList<Befund> befunde =
+        ergebnis.fehler == ShopFehler::Keiner
+            ? ListingPruefen({ergebnis.text, ergebnis.herkunft, felder.artikelBez,
+                              eigeneAdressen(m_app.einstellungen()), m_app.frmHaupt().fotos().fotoAngaben()})
+            : QList<Befund>();
     return LiveStandBilden(ergebnis, ui->chkBilderLaden->isChecked(), befunde);
 }
 

@@ -9,6 +9,7 @@
 #include "ui/ArtikelBindung.h"
 #include "ui/BibliothekBedienung.h"
 #include "ui/ExterneProgramme.h"
+#include "ui/FotoBedienung.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
 #include "ui/frmHaupt.h"
@@ -472,8 +473,9 @@ void FrmVorlSpeichern::herkunftSetzen(const QString& herkunft) {
 }
 
 void FrmVorlSpeichern::ListingPruefen() {
-    m_befunde = ::ListingPruefen(
-        {m_herkunftText, m_herkunft, ui->txtArtikelBez->text(), eigeneAdressen(m_app.einstellungen())});
+    m_befunde =
+        ::ListingPruefen({m_herkunftText, m_herkunft, ui->txtArtikelBez->text(),
+                          eigeneAdressen(m_app.einstellungen()), m_app.frmHaupt().fotos().fotoAngaben()});
     ui->lstPruefung->clear();
     for (const Befund& befund : m_befunde) {
         auto* eintrag = new QListWidgetItem(BefundZeile(befund), ui->lstPruefung);

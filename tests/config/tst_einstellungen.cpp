@@ -28,13 +28,14 @@ private slots:
 
 void TestEinstellungen::schluessel_inTabellenfolge() {
     const QStringList& s = einstellSchluessel();
-    QCOMPARE(s.size(), 21);
+    QCOMPARE(s.size(), 22);
     QCOMPARE(s.first(), QStringLiteral("EBAYNAME"));
     QCOMPARE(s.at(8), QStringLiteral("BILDEINSTELLGROSE"));
     QCOMPARE(s.at(9), QStringLiteral("SHOP_JA"));
     QCOMPARE(s.at(16), QStringLiteral("VERSANDART"));
     QCOMPARE(s.at(17), QStringLiteral("PFAD_GRAFIK"));
     QCOMPARE(s.at(18), QStringLiteral("HOCHLADEN_ZIEL"));
+    QCOMPARE(s.last(), QStringLiteral("FOTO_KANTE"));
 }
 
 void TestEinstellungen::pruefwert_data() {
@@ -64,6 +65,7 @@ void TestEinstellungen::fehlendeDatei_liefertVorgaben() {
     QCOMPARE(e.postHermes, QStringLiteral("Deutsche Post-unversichert"));
     QVERIFY(!e.schopJa);
     QCOMPARE(e.pfadGrafik, QString());
+    QCOMPARE(e.fotoKante, QStringLiteral("1600"));
 }
 
 void TestEinstellungen::nichtNumerischesShopJa_wirdAlsNullGespeichert() {
@@ -106,7 +108,7 @@ void TestEinstellungen::schreiben_behaeltAndereAbschnitte() {
                        "STARTENMIT=\r\n")));
     QVERIFY(text.endsWith(
         QStringLiteral("VERSANDART=Deutsche Post-unversichert\r\nPFAD_GRAFIK=\r\n"
-                       "HOCHLADEN_ZIEL=\r\nPASSWORT_MERKEN_JA=0\r\nHOCHLADEN_PRUEFEN_JA=0\r\n")));
+                       "HOCHLADEN_ZIEL=\r\nPASSWORT_MERKEN_JA=0\r\nHOCHLADEN_PRUEFEN_JA=0\r\nFOTO_KANTE=1600\r\n")));
     QCOMPARE(einstellungenLesen(pfad).ebayName, QStringLiteral("Hausverkauf-2"));
 }
 
@@ -118,14 +120,16 @@ void TestEinstellungen::schreiben_jederWertEineZeile() {
     e.pfadZuMeinenArtikel = QString(400, QLatin1Char('p'));
     e.postHermes = QStringLiteral("Hermes-Paket-versichert");
     e.pfadGrafik = QStringLiteral("https://grafik.de/kori/");
+    e.fotoKante = QStringLiteral("2000");
     QVERIFY(einstellungenSchreiben(pfad, e));
     const Einstellungen gelesen = einstellungenLesen(pfad);
     QCOMPARE(gelesen.pfadGrafik, e.pfadGrafik);
+    QCOMPARE(gelesen.fotoKante, e.fotoKante);
     QCOMPARE(gelesen.pfadIE, QStringLiteral("C:\\Programme EBAYNAME=fremd [ANDERS]"));
     QCOMPARE(gelesen.ebayName, QString());
     QCOMPARE(gelesen.pfadZuMeinenArtikel, e.pfadZuMeinenArtikel);
     QCOMPARE(gelesen.postHermes, e.postHermes);
-    QCOMPARE(textLesen(pfad).value_or(QString()).count(QStringLiteral("\r\n")), 22);
+    QCOMPARE(textLesen(pfad).value_or(QString()).count(QStringLiteral("\r\n")), 23);
 }
 
 void TestEinstellungen::gleichheit_zaehltJedenWert() {

@@ -24,6 +24,7 @@ class TestBildschirmfotos : public FensterTest {
 private slots:
     void init();
     void fotosDesHauptwegs();
+    void bilderNachDemZiehen();
 
 private:
     template <class T> T* el(QWidget* fenster, const char* name) const {
@@ -160,6 +161,23 @@ void TestBildschirmfotos::fotosDesHauptwegs() {
     QCOMPARE(plattform().meldungstexte().size(), 2);
     QCOMPARE(plattform().meldungstexte().last(),
              QStringLiteral("Die Beschreibung wird beim Wechsel der Artikelart geleert. Fortfahren?"));
+}
+
+// Three photos dragged from a file manager onto the first picture row.
+void TestBildschirmfotos::bilderNachDemZiehen() {
+    app().starten();
+    FrmHaupt& haupt = app().frmHaupt();
+    haupt.resize(1366, 768);
+    el<QLineEdit>(&app().frmEinstell(), "txtBildLaengeEinstellWert")->setText(QStringLiteral("400"));
+    seite(QStringLiteral("Bilder"));
+    el<QLineEdit>(&haupt, "txtArtikelBez")->setText(QStringLiteral("Anna Beispiel Der stille See Roman"));
+    el<QCheckBox>(&haupt, "chkArtBezAutom")->setChecked(false);
+    const QStringList fotos{foto(ordner(), QStringLiteral("IMG_2041.JPG"), 1600, 1200, QColor(90, 140, 60)),
+                            foto(ordner(), QStringLiteral("IMG_2042.JPG"), 1200, 1600, QColor(160, 110, 70)),
+                            foto(ordner(), QStringLiteral("IMG_2043.JPG"), 1600, 1200, QColor(70, 100, 160))};
+    QVERIFY(dateienAblegen(el<QWidget>(&haupt, "picFoto1"), fotos));
+    QVERIFY(plattform().meldungstexte().isEmpty());
+    aufnehmen(&haupt, QStringLiteral("haupt-fotos.png"));
 }
 
 QTEST_MAIN(TestBildschirmfotos)

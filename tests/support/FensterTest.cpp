@@ -3,7 +3,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDropEvent>
 #include <QImage>
+#include <QMimeData>
 #include <QProcess>
 #include <QTabWidget>
 #include <QWidget>
@@ -134,6 +136,24 @@ QString foto(const TestOrdner& ordner, const QString& name, int breite, int hoeh
         qFatal("JPEG nicht geschrieben: %s", qPrintable(pfad));
     }
     return pfad;
+}
+
+bool dateienAblegen(QWidget* ziel, const QStringList& pfade) {
+    QMimeData daten;
+    QList<QUrl> adressen;
+    for (const QString& pfad : pfade) {
+        adressen.append(pfad.contains(QLatin1String("://")) ? QUrl(pfad) : QUrl::fromLocalFile(pfad));
+    }
+    daten.setUrls(adressen);
+    const QPoint mitte = ziel->rect().center();
+    QDragEnterEvent hinein(mitte, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(ziel, &hinein);
+    if (!hinein.isAccepted()) {
+        return false;
+    }
+    QDropEvent los(QPointF(mitte), Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(ziel, &los);
+    return los.isAccepted();
 }
 
 QStringList eintraege(const QComboBox& box) {

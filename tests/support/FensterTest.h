@@ -88,6 +88,10 @@ private:
 // colour, pictures of different names differ in colour.
 QString foto(const TestOrdner& ordner, const QString& name, int breite, int hoehe, QColor farbe = {});
 
+// Drags the files (or addresses with a scheme) from a file manager over the control and lets go,
+// as real drag and drop events; true when the drop was taken.
+bool dateienAblegen(QWidget* ziel, const QStringList& pfade);
+
 // The texts of a combo box's or a list's entries, in order.
 QStringList eintraege(const QComboBox& box);
 QStringList eintraege(const QListWidget& liste);

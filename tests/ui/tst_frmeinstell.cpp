@@ -132,7 +132,7 @@ void TestFrmEinstell::zeilenumbruch_bleibtEineZeile() {
     klick("cmdEinstelSpeichern");
     QCOMPARE(datei("PFAD_IE"), QStringLiteral("C:\\IE.exe EBAYNAME=fremd [EINSTELL]"));
     QCOMPARE(datei("EBAYNAME"), QStringLiteral("Anna"));
-    QCOMPARE(ordner().lesen(kPfad).count("\r\n"), 22);
+    QCOMPARE(ordner().lesen(kPfad).count("\r\n"), 23);
 }
 
 void TestFrmEinstell::schliessen_fragtBeiJederAenderung_data() {
@@ -147,6 +147,7 @@ void TestFrmEinstell::schliessen_fragtBeiJederAenderung_data() {
     QTest::newRow("shopbild") << "txtPfadShopBild" << true;
     QTest::newRow("grafikpfad") << "txtPfadGrafik" << true;
     QTest::newRow("bildbreite") << "txtBildLaengeEinstellWert" << true;
+    QTest::newRow("fotokante") << "txtFotoKante" << true;
     QTest::newRow("mitgliedsname") << "txtTeil1" << true;
     QTest::newRow("startkategorie") << "cboStartenMit" << true;
     QTest::newRow("versandkosten") << "txtVersandStandard" << true;
