@@ -12,6 +12,7 @@
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
 #include "ui/frmHaupt.h"
+#include "ui/frmLiveVorschau.h"
 #include "ui_frmVorlSpeichern.h"
 
 #include <QApplication>
@@ -54,6 +55,10 @@ FrmVorlSpeichern::FrmVorlSpeichern(Anwendung& anwendung, QWidget* parent)
     ui->setupUi(this);
     // Nothing to delete from here: the entry stays for the familiar menu but does nothing.
     ui->mnuDatLoeschen->setEnabled(false);
+    // Typing checks once, after the last keystroke, as the live preview rebuilds.
+    m_pruefVerzoegerung.setSingleShot(true);
+    m_pruefVerzoegerung.setInterval(FrmLiveVorschau::kVerzoegerungMs);
+    connect(&m_pruefVerzoegerung, &QTimer::timeout, this, &FrmVorlSpeichern::ListingPruefen);
     verbinden();
 }
 
@@ -309,6 +314,7 @@ void FrmVorlSpeichern::cmdArtBezeichnunUbernehmen_Click() {
 }
 
 void FrmVorlSpeichern::cmdMarkiere_Click() {
+    pruefungNachholen();
     const qsizetype fehler = FehlerAnzahl(m_befunde);
     if (fehler > 0) {
         const Plattform::Antwort antwort = m_app.plattform().meldungsfenster(
@@ -385,23 +391,35 @@ void FrmVorlSpeichern::mnu_rtfTest_Click() {
 
 void FrmVorlSpeichern::rtfText_Change() {
     if (ui->rtfText->text() != m_herkunftText) {
-        herkunftSetzen(QStringLiteral("bearbeitet"));
+        herkunftMerken(QStringLiteral("bearbeitet"));
+        m_pruefVerzoegerung.start();
         return;
     }
     ListingPruefen();
 }
 
 void FrmVorlSpeichern::txtArtikelBez_Change() {
-    ListingPruefen();
+    m_pruefVerzoegerung.start();
 }
 
 void FrmVorlSpeichern::herkunftSetzen(const QString& herkunft) {
-    m_herkunftText = ui->rtfText->text();
-    m_herkunft = {{0, m_herkunftText.size(), herkunft}};
+    herkunftMerken(herkunft);
     ListingPruefen();
 }
 
+void FrmVorlSpeichern::herkunftMerken(const QString& herkunft) {
+    m_herkunftText = ui->rtfText->text();
+    m_herkunft = {{0, m_herkunftText.size(), herkunft}};
+}
+
+void FrmVorlSpeichern::pruefungNachholen() {
+    if (m_pruefVerzoegerung.isActive()) {
+        ListingPruefen();
+    }
+}
+
 void FrmVorlSpeichern::ListingPruefen() {
+    m_pruefVerzoegerung.stop();
     m_befunde = ::ListingPruefen(
         {m_herkunftText, m_herkunft, ui->txtArtikelBez->text(), eigeneAdressen(m_app.einstellungen())});
     ui->lstPruefung->clear();
@@ -413,6 +431,10 @@ void FrmVorlSpeichern::ListingPruefen() {
 }
 
 void FrmVorlSpeichern::lstPruefung_DblClick(QListWidgetItem* eintrag) {
+    // A list about to be renewed may point at text that is no longer there.
+    if (m_pruefVerzoegerung.isActive()) {
+        return;
+    }
     const int zeile = ui->lstPruefung->row(eintrag);
     if (zeile < 0 || zeile >= m_befunde.size()) {
         return;
