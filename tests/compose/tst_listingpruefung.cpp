@@ -60,6 +60,10 @@ private slots:
     void befund_zeigtAufDenAnstoessigenText_data();
     void befund_zeigtAufDenAnstoessigenText();
     void herkunft_ausDemStueckDerStelle();
+    void offenesElement_mitDemTeilDerEsOeffnet();
+    void bildOhneHost_nenntZeileUndEinstellung();
+    void grenzen_data();
+    void grenzen();
     void fremdeLinks_einBefundJeHost();
     void zuLang_istFehlerAbZeichen500001();
     void bezeichnung_data();
@@ -72,6 +76,8 @@ private slots:
     void kaputtesMarkup_stuerztNicht();
     void css_deklarationen_data();
     void css_deklarationen();
+    void css_adressen_data();
+    void css_adressen();
 };
 
 void TestListingPruefung::regel_verstossUndGegenprobe_data() {
@@ -300,6 +306,84 @@ void TestListingPruefung::herkunft_ausDemStueckDerStelle() {
     QCOMPARE(befunde[1].herkunft, QStringLiteral("HTML_Code/HTML_text-1.txt"));
 }
 
+void TestListingPruefung::offenesElement_mitDemTeilDerEsOeffnet() {
+    const QStringList teile{QStringLiteral("<div class=\"rahmen\"><b>"), QStringLiteral("Text</b>"),
+                            QStringLiteral("</div><div>"), QStringLiteral("<strong>Jetzt</ strong>")};
+    const QStringList namen{QStringLiteral("HTML_Code/HTML_text-3c.txt"), QStringLiteral("Beschreibung"),
+                            QStringLiteral("HTML_Code/HTML_text-5.txt"), QStringLiteral("K.O.R.I")};
+    ListingPruefEingabe e;
+    for (qsizetype i = 0; i < teile.size(); ++i) {
+        e.herkunft.append({e.listing.size(), teile[i].size(), namen[i]});
+        e.listing += teile[i];
+    }
+    QStringList zeilen;
+    for (const Befund& b : ListingPruefen(e)) {
+        zeilen.append(BefundZeile(b));
+    }
+    QCOMPARE(zeilen,
+             (QStringList{
+                 QStringLiteral("Hinweis: Nicht geschlossenes Element: <div> – HTML_Code/HTML_text-5.txt"),
+                 QStringLiteral("Hinweis: Nicht geschlossenes Element: <strong> – K.O.R.I")}));
+}
+
+void TestListingPruefung::bildOhneHost_nenntZeileUndEinstellung() {
+    ListingPruefEingabe e;
+    const QString vorlage = QStringLiteral("<img src=\"logo.gif\">");
+    const QString bild = QStringLiteral("<IMG border=\"1\" src=\"buch.jpg\">");
+    e.listing = vorlage + bild;
+    e.herkunft = {{0, vorlage.size(), QStringLiteral("HTML_Code/HTML_text-1.txt")},
+                  {vorlage.size(), bild.size(), QStringLiteral("Bild 3")}};
+    QCOMPARE(regeln(ListingPruefen(e)),
+             (QStringList{kOhneHost,
+                          QStringLiteral("Bild 3 ohne Internet-Adresse (kein Host): in den Einstellungen "
+                                         "„Internet-Pfad für Zusatzbilder“ ausfüllen")}));
+}
+
+void TestListingPruefung::grenzen_data() {
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QStringList>("erwartet");
+    // What the first finding marks: the tag or text that crossed the limit.
+    QTest::addColumn<QString>("markiert");
+    const auto attribute = [](int anzahl) {
+        QString tag = QStringLiteral("<p");
+        for (int i = 0; i < anzahl; ++i) {
+            tag += QStringLiteral(" a%1").arg(i);
+        }
+        return tag;
+    };
+    QString formatierungen = QStringLiteral("<p>");
+    for (int i = 0; i <= 100; ++i) {
+        formatierungen += QStringLiteral("<b id=%1>").arg(i);
+    }
+    QTest::newRow("100.000 offene div") << QStringLiteral("<div>").repeated(100000)
+                                        << QStringList{kZuTief, offen("div")} << QStringLiteral("<div>");
+    QTest::newRow("512 Ebenen") << QStringLiteral("<div>").repeated(512) + QStringLiteral("<embed>") +
+                                       QStringLiteral("</div>").repeated(512)
+                                << QStringList{kAktiv} << QStringLiteral("<embed>");
+    QTest::newRow("Formatierung für jeden Absatz neu")
+        << QStringLiteral("<p><b></p>") + QStringLiteral("<p>x").repeated(60000)
+        << QStringList{kZuTief, offen("b")} << QStringLiteral("x");
+    QTest::newRow("101 verschiedene Formatierungen")
+        << formatierungen << QStringList{kZuTief, offen("b")} << QStringLiteral("<b id=100>");
+    QTest::newRow("101 Attribute") << QStringLiteral("<b>x</b>") + attribute(101) +
+                                          QStringLiteral(">x</p><script>")
+                                   << QStringList{kZuViele} << attribute(101) + u'>';
+    QTest::newRow("100 Attribute") << attribute(99) + QStringLiteral(" onclick=x>x</p>")
+                                   << QStringList{kEreignis} << QStringLiteral("onclick=x");
+    QTest::newRow("Ende nach 500.000 Zeichen")
+        << QStringLiteral("<div>") + QString(kListingHoechstlaenge, u'a') + QStringLiteral("</div><script>")
+        << QStringList{kZuLang} << QStringLiteral("aaaaa</div><script>");
+}
+
+void TestListingPruefung::grenzen() {
+    QFETCH(QString, html);
+    QFETCH(QStringList, erwartet);
+    QFETCH(QString, markiert);
+    const QList<Befund> befunde = pruefen(html);
+    QCOMPARE(regeln(befunde), erwartet);
+    QCOMPARE(html.mid(befunde[0].start, befunde[0].laenge), markiert);
+}
+
 void TestListingPruefung::fremdeLinks_einBefundJeHost() {
     const QString html = QStringLiteral(
         "<a href=\"https://a.de/1\">1</a><a href=\"https://A.de:443/2\">2</a><a href=\"https://b.de/\">3</a>"
@@ -343,6 +427,10 @@ void TestListingPruefung::bezeichnung_data() {
         << QStringLiteral("ISBN DVD-Box MP3-CD") << QStringList{} << QString();
     QTest::newRow("Großwort mit Ziffer")
         << QStringLiteral("MP3PLAYER") << QStringList{gross} << QStringLiteral("MP3PLAYER");
+    QTest::newRow("80 Zeichen mit Emoji")
+        << QString(79, u'a') + QStringLiteral("😀") << QStringList{symbol} << QStringLiteral("😀");
+    QTest::newRow("81 Zeichen mit Emoji")
+        << QString(80, u'a') + QStringLiteral("😀") << QStringList{lang, symbol} << QStringLiteral("😀");
     QTest::newRow("Großwort mit Umlaut")
         << QStringLiteral("GRÖSSE") << QStringList{gross} << QStringLiteral("GRÖSSE");
 }
@@ -447,6 +535,40 @@ void TestListingPruefung::css_deklarationen() {
     QStringList gelesen;
     for (const CssDeklaration& d : CssDeklarationen(css)) {
         gelesen.append(d.name + u'=' + d.wert);
+    }
+    QCOMPARE(gelesen, erwartet);
+}
+
+void TestListingPruefung::css_adressen_data() {
+    QTest::addColumn<QString>("css");
+    QTest::addColumn<QStringList>("erwartet");
+    QTest::newRow("Escape in url") << QStringLiteral("background:url('\\68ttp://a.de/b.jpg')")
+                                   << QStringList{QStringLiteral("http://a.de/b.jpg")};
+    QTest::newRow("Escape in import") << QStringLiteral("@import \"\\68 ttp://a.de/c.css\";")
+                                      << QStringList{QStringLiteral("http://a.de/c.css")};
+    QTest::newRow("import url mit Medium")
+        << QStringLiteral("@import url( \"x.css\" ) screen;") << QStringList{QStringLiteral("x.css")};
+    QTest::newRow("image-set") << QStringLiteral("b:image-set(\"a.png\" 1x, url(b.png) 2x)")
+                               << QStringList{QStringLiteral("a.png"), QStringLiteral("b.png")};
+    QTest::newRow("webkit-image-set mit type")
+        << QStringLiteral("b:-webkit-image-set('a.png' type(\"image/png\"))")
+        << QStringList{QStringLiteral("a.png")};
+    QTest::newRow("Escape im Namen") << QStringLiteral("b:u\\72l(\\68ttp://x.de)")
+                                     << QStringList{QStringLiteral("http://x.de")};
+    QTest::newRow("Quote im String") << QStringLiteral("b:url(\"a\\\"b\")")
+                                     << QStringList{QStringLiteral("a\"b")};
+    QTest::newRow("Zeile fortgesetzt")
+        << QStringLiteral("b:url('ht\\\ntp://a.de')") << QStringList{QStringLiteral("http://a.de")};
+    QTest::newRow("String ohne url") << QStringLiteral("content:\"url(x)\"") << QStringList{};
+    QTest::newRow("url offen") << QStringLiteral("b:url(a.jpg") << QStringList{QStringLiteral("a.jpg")};
+}
+
+void TestListingPruefung::css_adressen() {
+    QFETCH(QString, css);
+    QFETCH(QStringList, erwartet);
+    QStringList gelesen;
+    for (const CssDeklaration& d : CssDeklarationen(css)) {
+        gelesen.append(d.adressen);
     }
     QCOMPARE(gelesen, erwartet);
 }
