@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 // The marketplace serves the listing over https, so that is the scheme of its own page.
@@ -58,6 +60,12 @@ qsizetype schemaEnde(const QString& text) {
     return i < text.size() && text[i] == u':' ? i : -1;
 }
 
+// Characters no host may hold once its percent escapes are decoded; a browser refuses the address.
+bool istVerbotenImHost(QChar c) {
+    static const QString verboten = QStringLiteral(" #%/:<>?@[\\]^|");
+    return c.unicode() < 0x20 || c.unicode() == 0x7F || verboten.contains(c);
+}
+
 QString hostLesen(QStringView autoritaet, bool speziell) {
     QStringView host = autoritaet.mid(autoritaet.lastIndexOf(u'@') + 1);
     bool inKlammern = false;
@@ -72,8 +80,11 @@ QString hostLesen(QStringView autoritaet, bool speziell) {
         }
     }
     QString name = host.toString();
-    if (speziell) {
+    if (speziell && !name.startsWith(u'[')) {
         name = QString::fromUtf8(QByteArray::fromPercentEncoding(name.toUtf8()));
+        if (std::any_of(name.cbegin(), name.cend(), istVerbotenImHost)) {
+            return {};
+        }
         const QByteArray ascii = QUrl::toAce(name);
         if (!ascii.isEmpty()) {
             name = QString::fromLatin1(ascii);

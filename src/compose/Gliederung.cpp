@@ -226,6 +226,7 @@ public:
     bool text() { return wiederherstellen(); }
 
     Grenze grenze() const { return m_grenze; }
+    int hoechsteTiefe() const { return m_hoechsteTiefe; }
     Namen& namen() { return m_namen; }
 
 private:
@@ -272,6 +273,7 @@ private:
     std::vector<std::vector<int>> m_jeName;
     std::vector<Offen> m_stapel;
     int m_tiefe = 0;
+    int m_hoechsteTiefe = 0;
     std::vector<int> m_grenzen;
     std::vector<int> m_tabellengrenzen;
     std::vector<int> m_spezielle;
@@ -329,7 +331,10 @@ void Baum::oeffnen(int id, int serie) {
     if ((a & kMarke) != 0) {
         m_liste.push_back({id, -1, {}, 0, false, true});
     }
-    ++m_tiefe;
+    // The element that crosses the limit is not part of what the parser reads.
+    if (++m_tiefe <= kHoechsteTiefe) {
+        m_hoechsteTiefe = std::max(m_hoechsteTiefe, m_tiefe);
+    }
 }
 
 // Takes the element off the stack; formatting stays in the list, to be opened again.
@@ -890,6 +895,7 @@ private:
         g.bis = g.grenze == Grenze::Keine ? m_html.size() : m_grenzeStart;
         g.grenzeStart = m_grenzeStart;
         g.grenzeLaenge = m_grenzeLaenge;
+        g.tiefe = m_baum.hoechsteTiefe();
         for (const Start& s : m_beobachtetStarts) {
             if (!s.geschlossen) {
                 g.offen.append({m_beobachtet[s.beobachtet], s.beobachtet, s.start, s.laenge});

@@ -28,6 +28,8 @@ struct Gliederung {
     // The tag or text that crossed the limit.
     qsizetype grenzeStart = 0;
     qsizetype grenzeLaenge = 0;
+    // The deepest nesting of the text the parser may read.
+    int tiefe = 0;
     // In the order of their start tags.
     QList<OffenesElement> offen;
 };
