@@ -30,6 +30,10 @@ bool istSchraeg(QChar c) {
 }
 
 QString bereinigt(QStringView text) {
+    const bool sauber = std::none_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0x20; });
+    if (sauber) {
+        return text.toString();
+    }
     qsizetype von = 0;
     qsizetype bis = text.size();
     while (von < bis && text[von].unicode() <= 0x20) {
@@ -81,13 +85,19 @@ QString hostLesen(QStringView autoritaet, bool speziell) {
     }
     QString name = host.toString();
     if (speziell && !name.startsWith(u'[')) {
-        name = QString::fromUtf8(QByteArray::fromPercentEncoding(name.toUtf8()));
+        const auto ascii = [](QChar c) { return c.unicode() < 0x80; };
+        if (name.contains(u'%')) {
+            name = QString::fromUtf8(QByteArray::fromPercentEncoding(name.toUtf8()));
+        }
         if (std::any_of(name.cbegin(), name.cend(), istVerbotenImHost)) {
             return {};
         }
-        const QByteArray ascii = QUrl::toAce(name);
-        if (!ascii.isEmpty()) {
-            name = QString::fromLatin1(ascii);
+        // Plain ASCII has no international form; it only needs the lower case below.
+        if (!std::all_of(name.cbegin(), name.cend(), ascii)) {
+            const QByteArray ace = QUrl::toAce(name);
+            if (!ace.isEmpty()) {
+                name = QString::fromLatin1(ace);
+            }
         }
     }
     name = name.toLower();

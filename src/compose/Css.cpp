@@ -104,7 +104,7 @@ private:
             const auto code = static_cast<char32_t>(m_css.mid(j, hexEnde - j).toUInt(nullptr, 16));
             m_i = hexEnde < m_css.size() && istBlank(m_css[hexEnde]) ? hexEnde + 1 : hexEnde;
             if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-                return QString(QChar::ReplacementCharacter);
+                return {QChar(QChar::ReplacementCharacter)};
             }
             return QString::fromUcs4(&code, 1);
         }

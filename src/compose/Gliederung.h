@@ -35,7 +35,7 @@ struct Gliederung {
 };
 
 // Far beyond any listing, and still cheap for the parser.
-inline constexpr int kHoechsteTiefe = 512;
+inline constexpr int kHoechsteTiefe = 256;
 inline constexpr int kHoechsteFormatierungen = 100;
 // Elements and their attributes a browser makes anew for formatting left open.
 inline constexpr int kHoechsteNeueroeffnungen = 50'000;

@@ -478,7 +478,7 @@ private:
                 const GumboElement& el = knoten->v.element;
                 element(el, stand);
                 kinder = &el.children;
-                fuerKinder.imMarktplatzLink = stand.imMarktplatzLink || istMarktplatzLink(el);
+                fuerKinder.imMarktplatzLink = stand.imMarktplatzLink || m_marktplatzLink;
                 fuerKinder.unsichtbar =
                     stand.unsichtbar || istEines(el.tag, {GUMBO_TAG_SCRIPT, GUMBO_TAG_STYLE});
             } else if (knoten->type == GUMBO_NODE_TEXT && !stand.unsichtbar) {
@@ -494,17 +494,10 @@ private:
         }
     }
 
-    static bool istMarktplatzLink(const GumboElement& el) {
-        if (el.tag != GUMBO_TAG_A) {
-            return false;
-        }
-        const GumboAttribute* href = gumbo_get_attribute(&el.attributes, "href");
-        return href != nullptr && istMarktplatz(AdresseLesen(QString::fromUtf8(href->value)).host);
-    }
-
     // The attributes of every element count, also of those the parser made itself (it copies
     // the attributes of a later <body> onto its own); the element's own rules need its tag.
     void element(const GumboElement& el, const Stand& stand) {
+        m_marktplatzLink = false;
         if (const auto tag = spanne(el.original_tag); tag && el.original_tag.length > 0) {
             const auto [start, laenge] = *tag;
             if (istAktivesElement(el.tag)) {
@@ -549,7 +542,8 @@ private:
         const QString gezeigt = QString::fromUtf8(t.text);
         // With entities in the text the decoded text no longer matches the listing's positions:
         // then a finding points at the whole text.
-        const bool genau = text(t.original_text) == gezeigt;
+        const bool genau = std::strlen(t.text) == t.original_text.length &&
+                           std::memcmp(t.text, t.original_text.data, t.original_text.length) == 0;
         const auto an = [&](const TextStelle& s) {
             return genau ? Spanne{stelle->first + s.start, s.laenge} : *stelle;
         };
@@ -603,22 +597,30 @@ private:
     void adresse(const GumboElement& el, const char* name, const QString& wert, Spanne stelle,
                  const Stand& stand) {
         const auto [start, laenge] = stelle;
-        for (const QString& a : adressenIn(name, wert)) {
+        const QStringList adressen = adressenIn(name, wert);
+        for (const QString& a : adressen) {
             if (istSkriptAdresse(a)) {
                 melden(BefundArt::Fehler, kSkriptAdresse, start, laenge);
             } else if (istLadeAttribut(name) && istUnsicher(a)) {
                 melden(BefundArt::Fehler, kUnsicher, start, laenge);
             }
         }
-        if (gleich(name, "href") && (el.tag == GUMBO_TAG_A || el.tag == GUMBO_TAG_AREA)) {
-            link(wert, stelle, stand);
-        } else if (gleich(name, "src") && el.tag == GUMBO_TAG_IMG && !istSkriptAdresse(wert)) {
-            bild(wert, start, laenge);
+        const bool verweis = gleich(name, "href") && (el.tag == GUMBO_TAG_A || el.tag == GUMBO_TAG_AREA);
+        const bool bildquelle = gleich(name, "src") && el.tag == GUMBO_TAG_IMG && !istSkriptAdresse(wert);
+        if (!verweis && !bildquelle) {
+            return;
+        }
+        // A single address: the one just read.
+        const Adresse gelesen = adressen.size() == 1 ? AdresseLesen(adressen[0]) : AdresseLesen(wert);
+        if (verweis) {
+            m_marktplatzLink = el.tag == GUMBO_TAG_A && istMarktplatz(gelesen.host);
+            link(gelesen, stelle, stand);
+        } else {
+            bild(gelesen.host, start, laenge);
         }
     }
 
-    void link(const QString& wert, Spanne stelle, const Stand& stand) {
-        const Adresse adresse = AdresseLesen(wert);
+    void link(const Adresse& adresse, Spanne stelle, const Stand& stand) {
         if ((adresse.schema == u"mailto" || adresse.schema == u"tel") && !stand.imMarktplatzLink) {
             melden(BefundArt::Hinweis, kKontakt, stelle.first, stelle.second);
             return;
@@ -638,8 +640,7 @@ private:
         melden(BefundArt::Hinweis, kFremderLink.arg(host), stelle.first, stelle.second);
     }
 
-    void bild(const QString& wert, qsizetype start, qsizetype laenge) {
-        const QString host = AdresseLesen(wert).host;
+    void bild(const QString& host, qsizetype start, qsizetype laenge) {
         if (host.isEmpty()) {
             // A picture row's address is the setting's folder and the file name.
             const QString zeile = bildzeile(HerkunftAn(m_e.herkunft, start));
@@ -701,6 +702,8 @@ private:
     QSet<QString> m_linkHosts;
     QSet<QString> m_gemeldet;
     QList<Befund> m_befunde;
+    // The element just read is a link to the marketplace.
+    bool m_marktplatzLink = false;
 };
 
 // Findings alike in rule, text and origin are one; the first place stands for all.

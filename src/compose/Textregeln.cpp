@@ -132,6 +132,11 @@ void telefonnummern(QStringView text, QList<TextStelle>& stellen) {
     constexpr qsizetype kDavor = 16;
     qsizetype i = 0;
     while (i < text.size()) {
+        const QChar c = text[i];
+        if (c != u'+' && c != u'0' && c != u'(') {
+            ++i;
+            continue;
+        }
         const QChar davor = an(text, i - 1);
         const bool anfang = !davor.isLetterOrNumber() && davor != u'+' && davor != u'-' && davor != u'/' &&
                             davor != u'.' && davor != u',';

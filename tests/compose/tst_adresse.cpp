@@ -31,6 +31,8 @@ void TestAdresse::lesen_data() {
     fall("Benutzer und Passwort", QStringLiteral("https://user:pw@a.de/"), "https", "a.de");
     fall("@ in der Abfrage", QStringLiteral("https://a.de?x=@b.de"), "https", "a.de");
     fall("Prozent im Host", QStringLiteral("https://ex%61mple.com/"), "https", "example.com");
+    fall("Schrägstrich kodiert im Host", QStringLiteral("https://a%2Fb.de/"), "https", "");
+    fall("Blank im Host", QStringLiteral("https://ex ample.com/"), "https", "");
     fall("Umlaut im Host", QStringLiteral("https://bücher.de/"), "https", "xn--bcher-kva.de");
     fall("Punkt am Ende", QStringLiteral("https://EXAMPLE.com./"), "https", "example.com");
     fall("IPv6", QStringLiteral("https://[::1]:80/"), "https", "[::1]");

@@ -50,9 +50,9 @@ void TestGliederung::tiefe_data() {
     fall("Formatierung verschränkt", mal("<b><i></b>x", 600), Grenze::Tiefe);
     fall("div mit Schrägstrich", mal("<div/>", 600), Grenze::Tiefe);
     fall("offene Schrift", mal("<font>", 600), Grenze::Tiefe);
-    fall("Tabellen in Zellen", mal("<table><tr><td>", 200), Grenze::Tiefe);
-    fall("Listenpunkt in Abschnitt", mal("<li><section>", 300), Grenze::Tiefe);
-    fall("unbekannte Elemente", mal("<x-a><x-b>", 300), Grenze::Tiefe);
+    fall("Tabellen in Zellen", mal("<table><tr><td>", 100), Grenze::Tiefe);
+    fall("Listenpunkt in Abschnitt", mal("<li><section>", 150), Grenze::Tiefe);
+    fall("unbekannte Elemente", mal("<x-a><x-b>", 150), Grenze::Tiefe);
     fall("Formatierung für jeden Absatz neu", QStringLiteral("<p><b></p>") + mal("<p>x", 60000),
          Grenze::Tiefe);
     fall("Formatierung für einige Absätze neu", QStringLiteral("<p><b></p>") + mal("<p>x", 1000),
