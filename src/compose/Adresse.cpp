@@ -85,25 +85,26 @@ QString hostLesen(QStringView autoritaet, bool speziell) {
     }
     QString name = host.toString();
     if (speziell && !name.startsWith(u'[')) {
-        const auto ascii = [](QChar c) { return c.unicode() < 0x80; };
         if (name.contains(u'%')) {
             name = QString::fromUtf8(QByteArray::fromPercentEncoding(name.toUtf8()));
         }
         if (std::any_of(name.cbegin(), name.cend(), istVerbotenImHost)) {
             return {};
         }
-        // Plain ASCII has no international form; it only needs the lower case below.
-        if (!std::all_of(name.cbegin(), name.cend(), ascii)) {
-            const QByteArray ace = QUrl::toAce(name);
-            if (!ace.isEmpty()) {
-                name = QString::fromLatin1(ace);
-            }
-        }
     }
-    name = name.toLower();
     while (name.endsWith(u'.')) {
         name.chop(1);
     }
+    // Plain ASCII has no international form; it only needs the lower case. A name that has
+    // none is refused by a browser.
+    const bool ascii = std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    if (speziell && !ascii && !name.startsWith(u'[')) {
+        name = QString::fromLatin1(QUrl::toAce(name));
+        while (name.endsWith(u'.')) {
+            name.chop(1);
+        }
+    }
+    name = name.toLower();
     return name;
 }
 

@@ -289,10 +289,8 @@ private:
     int m_li = m_namen.id(u"li");
     int m_dd = m_namen.id(u"dd");
     int m_dt = m_namen.id(u"dt");
-    int m_head = m_namen.id(u"head");
     int m_ol = m_namen.id(u"ol");
     int m_ul = m_namen.id(u"ul");
-    int m_a = m_namen.id(u"a");
     int m_nobr = m_namen.id(u"nobr");
     int m_table = m_namen.id(u"table");
     int m_td = m_namen.id(u"td");
@@ -303,9 +301,6 @@ private:
     int m_thead = m_namen.id(u"thead");
     int m_tfoot = m_namen.id(u"tfoot");
     int m_option = m_namen.id(u"option");
-    int m_optgroup = m_namen.id(u"optgroup");
-    int m_body = m_namen.id(u"body");
-    int m_html = m_namen.id(u"html");
 };
 
 void Baum::oeffnen(int id, int serie) {
@@ -355,7 +350,9 @@ void Baum::entfernen(int index) {
     }
     if ((a & kSpeziell) != 0) {
         streichen(m_spezielle, index);
-        streichen(m_spezielleOhneAdp, index);
+        if ((a & kAdp) == 0) {
+            streichen(m_spezielleOhneAdp, index);
+        }
     }
     if ((a & kMarke) != 0) {
         const qsizetype marke = letzteMarke();

@@ -34,6 +34,8 @@ void TestAdresse::lesen_data() {
     fall("Schrägstrich kodiert im Host", QStringLiteral("https://a%2Fb.de/"), "https", "");
     fall("Blank im Host", QStringLiteral("https://ex ample.com/"), "https", "");
     fall("Umlaut im Host", QStringLiteral("https://bücher.de/"), "https", "xn--bcher-kva.de");
+    fall("Umlaut im Host mit Punkten am Ende", QStringLiteral("https://Bücher.de.../"), "https",
+         "xn--bcher-kva.de");
     fall("Punkt am Ende", QStringLiteral("https://EXAMPLE.com./"), "https", "example.com");
     fall("IPv6", QStringLiteral("https://[::1]:80/"), "https", "[::1]");
     fall("anderes Schema mit Host", QStringLiteral("foo://a.de/x"), "foo", "a.de");
