@@ -59,28 +59,40 @@ void mailAdressen(QStringView text, QList<TextStelle>& stellen) {
     }
 }
 
+// Whether `wort` begins a word of `text` ("Tel." and "Telefon", not "Bestellung").
+bool wortAnfang(const QString& text, QLatin1String wort) {
+    for (qsizetype i = text.indexOf(wort); i >= 0; i = text.indexOf(wort, i + 1)) {
+        if (!an(text, i - 1).isLetter()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whether `wort` ends a word of `text` ("Art.-Nr.", "Bestellnummer", not "Anrufen").
+bool wortEnde(const QString& text, QLatin1String wort) {
+    for (qsizetype i = text.indexOf(wort); i >= 0; i = text.indexOf(wort, i + 1)) {
+        if (!an(text, i + wort.size()).isLetter()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Words before a number that make it an article number ("ISBN", "Art.-Nr.", "Bestellnummer");
 // those that make it a phone number win ("Telefonnummer").
 bool istArtikelnummer(QStringView davor) {
     const QString klein = davor.toString().toLower();
     static const std::array<const char*, 6> telefon{"tel", "fon", "handy", "mobil", "fax", "whatsapp"};
-    const auto enthaelt = [&klein](const char* wort) { return klein.contains(QLatin1String(wort)); };
-    if (std::any_of(telefon.begin(), telefon.end(), enthaelt)) {
+    static const std::array<const char*, 3> kennungen{"isbn", "ean", "gtin"};
+    static const std::array<const char*, 2> nummern{"nr", "nummer"};
+    const auto anfang = [&klein](const char* wort) { return wortAnfang(klein, QLatin1String(wort)); };
+    const auto ende = [&klein](const char* wort) { return wortEnde(klein, QLatin1String(wort)); };
+    if (std::any_of(telefon.begin(), telefon.end(), anfang)) {
         return false;
     }
-    static const std::array<const char*, 3> kennungen{"isbn", "ean", "gtin"};
-    if (std::any_of(kennungen.begin(), kennungen.end(), enthaelt)) {
-        return true;
-    }
-    // "nr" and "nummer" as the end of a word, not inside one ("Anrufen").
-    for (const QLatin1String ende : {QLatin1String("nr"), QLatin1String("nummer")}) {
-        for (qsizetype i = klein.indexOf(ende); i >= 0; i = klein.indexOf(ende, i + 1)) {
-            if (!an(klein, i + ende.size()).isLetter()) {
-                return true;
-            }
-        }
-    }
-    return false;
+    return std::any_of(kennungen.begin(), kennungen.end(), anfang) ||
+           std::any_of(nummern.begin(), nummern.end(), ende);
 }
 
 // The end of a phone number beginning at `von`, or -1. International numbers begin with "+" or
