@@ -4,6 +4,7 @@
 #include "article/ArtikelText.h"
 #include "article/Bibliothek.h"
 #include "article/Texte.h"
+#include "compose/Gliederung.h"
 #include "compose/Listing.h"
 #include "compose/ListingPruefung.h"
 #include "core/TextDatei.h"
@@ -170,6 +171,48 @@ void ListingPruefen(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * state.range(0) * 2);
 }
 BENCHMARK(ListingPruefen)->Arg(50'000)->Arg(500'000)->Unit(benchmark::kMillisecond);
+
+// The markup that made the parser's time grow with the square of its length, each filling
+// 500,000 characters: elements never closed, formatting a browser opens again for every
+// paragraph, tags with a hundred attributes, nesting just below the limit; and the plain
+// cost of the densest markup, a tag every four characters.
+QString schlimmerFall(const QString& anfang, const QString& wiederholt) {
+    QString html = anfang;
+    while (html.size() + wiederholt.size() <= kListingHoechstlaenge) {
+        html += wiederholt;
+    }
+    return html;
+}
+
+QString hundertAttribute() {
+    QString tag = QStringLiteral("<p");
+    for (int i = 0; i < 100; ++i) {
+        tag += QStringLiteral(" a%1=1").arg(i);
+    }
+    return tag + QStringLiteral(">x</p>");
+}
+
+void ListingPruefenSchlimm(benchmark::State& state, const QString& anfang, const QString& wiederholt) {
+    ListingPruefEingabe eingabe;
+    eingabe.listing = schlimmerFall(anfang, wiederholt);
+    eingabe.herkunft = {{0, eingabe.listing.size(), QStringLiteral("HTML_Code/HTML_text-1.txt")}};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ListingPruefen(eingabe));
+    }
+    state.SetBytesProcessed(state.iterations() * eingabe.listing.size() * 2);
+}
+BENCHMARK_CAPTURE(ListingPruefenSchlimm, offene_div, QString(), QStringLiteral("<div>"))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ListingPruefenSchlimm, formatierung_je_absatz, QStringLiteral("<p><b></p>"),
+                  QStringLiteral("<p>x"))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ListingPruefenSchlimm, hundert_attribute, QString(), hundertAttribute())
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ListingPruefenSchlimm, tief_unter_der_grenze,
+                  QStringLiteral("<div>").repeated(kHoechsteTiefe - 1), QStringLiteral("<div>x</div>"))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ListingPruefenSchlimm, dichte_tags, QString(), QStringLiteral("<br>"))
+    ->Unit(benchmark::kMillisecond);
 
 // Writing an article and reading it back the way the program does, up to the controls' values.
 void ArtikelSpeichernLesen(benchmark::State& state) {

@@ -6,8 +6,8 @@
 namespace {
 
 bool enthaeltEines(const QString& text, QLatin1StringView zeichen) {
-    for (const QChar z : zeichen) {
-        if (text.contains(z)) {
+    for (const char z : zeichen) {
+        if (text.contains(QLatin1Char(z))) {
             return true;
         }
     }

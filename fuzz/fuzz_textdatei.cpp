@@ -7,8 +7,8 @@
 namespace {
 
 void zuweisungPruefen(const Zuweisung& z) {
-    KORI_PRUEFEN(z.fenster == QLatin1String("frmHaupt") || z.fenster == QLatin1String("frmBuch"));
-    KORI_PRUEFEN(!z.element.isEmpty());
+    KORI_PRUEFEN(!z.schluessel.isEmpty());
+    KORI_PRUEFEN(z.nummer >= 0);
     switch (z.art) {
     case Zuweisung::Art::Haken:
         KORI_PRUEFEN(z.zahl >= 0 && z.zahl <= 2);

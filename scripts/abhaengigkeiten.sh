@@ -4,7 +4,8 @@ set -euo pipefail
 pakete=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n qt6-webengine-dev libgl-dev
         libgumbo-dev libvips-dev pkg-config xvfb xauth
         libcurl4-openssl-dev qtkeychain-qt6-dev openssh-server openssh-client openssl libimage-exiftool-perl
-        dpkg-dev file desktop-file-utils appstream lintian)
+        dpkg-dev file desktop-file-utils appstream lintian
+        clang libclang-rt-dev)
 fehlend=()
 for p in "${pakete[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || fehlend+=("$p")

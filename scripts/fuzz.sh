@@ -9,7 +9,7 @@ sekunden="${1:-300}"
 daten=data/KORI-Vorlage-Dateien
 aus=build-fuzz
 ziele=(fuzz_eintraege fuzz_textdatei fuzz_ini fuzz_dateinamen fuzz_windows1252 fuzz_listing fuzz_listingpruefung
-       fuzz_suche)
+       fuzz_suche fuzz_css_adresse)
 
 CC=clang CXX=clang++ cmake -S . -B "$aus" -G Ninja -DKORI_FUZZ=ON -DKORI_TESTS=OFF \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -41,6 +41,20 @@ artikelnamen() {
     done
 }
 
+# Style texts and addresses in the forms browsers accept: escapes, image-set, slashes of both kinds.
+css_und_adressen() {
+    local ordner="$aus/corpus/fuzz_css_adresse"
+    mkdir -p "$ordner"
+    local i=0
+    for text in 'background:url(\68ttp://a.de/x.jpg);color:red' '@import "\68ttp://a.de/a.css" screen;' \
+        'p{background:-webkit-image-set(url(a.png) 1x,"b.png" 2x)}' 'font:italic 10px/1.2 "A\"B"' \
+        'http:\\host\x.jpg' 'https:/\evil.com/' '/	/evil.com' 'https://ex%61mple.com/' \
+        'https://user:pw@[::1]:8080/?a=@b#c' 'javascript:alert(1)' 'https://bücher.de./'; do
+        i=$((i + 1))
+        printf '%s' "$text" >"$ordner/text$i"
+    done
+}
+
 # Every target gets its corpus folder, seeded or not: libFuzzer refuses to start without it.
 for ziel in "${ziele[@]}"; do
     mkdir -p "$aus/corpus/$ziel"
@@ -51,7 +65,9 @@ saat fuzz_ini "$daten"/Einstell.Ini "$daten"/HTML_Code/Vorlage.Ini
 saat fuzz_windows1252 "$daten"/vorlagen/* "$daten"/HTML_Code/*
 saat fuzz_listing "$daten"/HTML_Code/*
 saat fuzz_listingpruefung "$daten"/HTML_Code/*
+saat fuzz_css_adresse "$daten"/HTML_Code/*
 artikelnamen
+css_und_adressen
 
 lauf() {
     local ziel="$1"

@@ -1,8 +1,7 @@
 #include "compose/Css.h"
 
-#include <QStringList>
-
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -19,6 +18,10 @@ bool istNamenszeichen(QChar c) {
     return c.isLetterOrNumber() || c == u'-' || c == u'_';
 }
 
+bool istBildmenge(const QString& funktion) {
+    return funktion == u"image-set" || funktion == u"-webkit-image-set";
+}
+
 // Reads a CSS text piece by piece: comments vanish, escapes are decoded, and "{", "}" and ";"
 // outside strings and brackets end a piece.
 class Leser {
@@ -33,16 +36,18 @@ public:
             } else if (c == u'"' || c == u'\'') {
                 zeichenketteLesen(c);
             } else if (c == u'\\') {
-                escapeLesen();
-            } else if (m_klammern == 0 && (c == u'{' || c == u'}' || c == u';')) {
+                const qsizetype von = m_i;
+                const QString zeichen = escapeLesen();
+                anhaengen(zeichen, von, m_i);
+            } else if (m_funktionen.empty() && (c == u'{' || c == u'}' || c == u';')) {
                 // A piece before "{" is a selector or an at-rule head, not a declaration.
                 stueckBeenden(c != u'{');
                 ++m_i;
+            } else if (c == u'(') {
+                klammerOeffnen();
             } else {
-                if (c == u'(') {
-                    ++m_klammern;
-                } else if (c == u')' && m_klammern > 0) {
-                    --m_klammern;
+                if (c == u')' && !m_funktionen.empty()) {
+                    m_funktionen.pop_back();
                 }
                 zeichenAnhaengen(c);
                 ++m_i;
@@ -68,15 +73,17 @@ private:
         m_ende = m_i + 1;
     }
 
-    void anhaengen(const QString& text, qsizetype ende) {
-        if (m_stueck.isEmpty() && text.size() == 1 && istBlank(text[0])) {
+    // Text read from `von` to `ende` of the CSS.
+    void anhaengen(const QString& text, qsizetype von, qsizetype ende) {
+        const bool blank = text.size() == 1 && istBlank(text[0]);
+        if (m_stueck.isEmpty() && (blank || text.isEmpty())) {
             return;
         }
         if (m_stueck.isEmpty()) {
-            m_start = m_i;
+            m_start = von;
         }
         m_stueck += text;
-        if (!(text.size() == 1 && istBlank(text[0]))) {
+        if (!blank) {
             m_ende = ende;
         }
     }
@@ -86,40 +93,88 @@ private:
         m_i = ende < 0 ? m_css.size() : ende + 2;
     }
 
-    void zeichenketteLesen(QChar quote) {
-        const qsizetype von = m_i;
-        ++m_i;
-        while (m_i < m_css.size() && m_css[m_i] != quote && m_css[m_i] != u'\n') {
-            m_i += m_css[m_i] == u'\\' && m_i + 1 < m_css.size() ? 2 : 1;
-        }
-        m_i = qMin(m_i + 1, m_css.size());
-        const qsizetype merken = m_i;
-        m_i = von;
-        anhaengen(m_css.mid(von, merken - von).toString(), merken);
-        m_i = merken;
-    }
-
-    void escapeLesen() {
-        const qsizetype von = m_i;
-        qsizetype j = m_i + 1;
+    // Decodes the escape at the backslash and moves behind it.
+    QString escapeLesen() {
+        const qsizetype j = m_i + 1;
         qsizetype hexEnde = j;
         while (hexEnde < m_css.size() && hexEnde - j < 6 && istHex(m_css[hexEnde])) {
             ++hexEnde;
         }
-        QString zeichen;
         if (hexEnde > j) {
-            const uint code = m_css.mid(j, hexEnde - j).toUInt(nullptr, 16);
-            zeichen = code == 0 || code > 0x10FFFF
-                          ? QString(QChar::ReplacementCharacter)
-                          : QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
-            j = hexEnde < m_css.size() && istBlank(m_css[hexEnde]) ? hexEnde + 1 : hexEnde;
-        } else if (j < m_css.size()) {
-            zeichen = m_css[j];
-            ++j;
+            const auto code = static_cast<char32_t>(m_css.mid(j, hexEnde - j).toUInt(nullptr, 16));
+            m_i = hexEnde < m_css.size() && istBlank(m_css[hexEnde]) ? hexEnde + 1 : hexEnde;
+            if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+                return {QChar(QChar::ReplacementCharacter)};
+            }
+            return QString::fromUcs4(&code, 1);
         }
-        m_i = von;
-        anhaengen(zeichen, j);
-        m_i = j;
+        m_i = qMin(j + 1, m_css.size());
+        return j < m_css.size() ? QString(m_css[j]) : QString();
+    }
+
+    // A string keeps its quotes in the value; an escaped line break inside it continues the line.
+    void zeichenketteLesen(QChar quote) {
+        const qsizetype von = m_i;
+        ++m_i;
+        QString inhalt;
+        while (m_i < m_css.size() && m_css[m_i] != quote && m_css[m_i] != u'\n') {
+            if (m_css[m_i] != u'\\') {
+                inhalt += m_css[m_i];
+                ++m_i;
+            } else if (m_i + 1 < m_css.size() && m_css[m_i + 1] == u'\n') {
+                m_i += 2;
+            } else {
+                inhalt += escapeLesen();
+            }
+        }
+        m_i = qMin(m_i + 1, m_css.size());
+        if (istAdresse()) {
+            m_adressen.append(inhalt.trimmed());
+        }
+        anhaengen(quote + inhalt + quote, von, m_i);
+    }
+
+    // Where a string is an address: inside url(...) or image-set(...), or after @import.
+    bool istAdresse() const {
+        if (m_funktionen.empty()) {
+            return m_stueck.startsWith(QLatin1String("@import"), Qt::CaseInsensitive);
+        }
+        return m_funktionen.back() == u"url" || istBildmenge(m_funktionen.back());
+    }
+
+    void klammerOeffnen() {
+        qsizetype name = m_stueck.size();
+        while (name > 0 && istNamenszeichen(m_stueck[name - 1])) {
+            --name;
+        }
+        m_funktionen.push_back(m_stueck.mid(name).toLower());
+        zeichenAnhaengen(u'(');
+        ++m_i;
+        if (m_funktionen.back() == u"url") {
+            ungequoteteAdresseLesen();
+        }
+    }
+
+    // "url(" without quotes: everything up to ")" is the address.
+    void ungequoteteAdresseLesen() {
+        while (m_i < m_css.size() && istBlank(m_css[m_i])) {
+            ++m_i;
+        }
+        if (m_i >= m_css.size() || m_css[m_i] == u'"' || m_css[m_i] == u'\'') {
+            return;
+        }
+        const qsizetype von = m_i;
+        QString adresse;
+        while (m_i < m_css.size() && m_css[m_i] != u')') {
+            if (m_css[m_i] == u'\\') {
+                adresse += escapeLesen();
+            } else {
+                adresse += m_css[m_i];
+                ++m_i;
+            }
+        }
+        m_adressen.append(adresse.trimmed());
+        anhaengen(adresse, von, m_i);
     }
 
     void stueckBeenden(bool deklaration) {
@@ -127,13 +182,15 @@ private:
             deklarationAufnehmen();
         }
         m_stueck.clear();
-        m_klammern = 0;
+        m_adressen.clear();
+        m_funktionen.clear();
     }
 
     void deklarationAufnehmen() {
         const qsizetype laenge = m_ende - m_start;
         if (m_stueck.startsWith(QLatin1String("@import"), Qt::CaseInsensitive)) {
-            m_ergebnis.append({QStringLiteral("@import"), m_stueck.mid(7).trimmed(), m_start, laenge});
+            m_ergebnis.append(
+                {QStringLiteral("@import"), m_stueck.mid(7).trimmed(), m_adressen, m_start, laenge});
             return;
         }
         const qsizetype doppelpunkt = m_stueck.indexOf(u':');
@@ -144,13 +201,15 @@ private:
         if (name.isEmpty() || !std::all_of(name.cbegin(), name.cend(), istNamenszeichen)) {
             return;
         }
-        m_ergebnis.append({name, m_stueck.mid(doppelpunkt + 1).trimmed(), m_start, laenge});
+        m_ergebnis.append({name, m_stueck.mid(doppelpunkt + 1).trimmed(), m_adressen, m_start, laenge});
     }
 
     QStringView m_css;
     qsizetype m_i = 0;
-    int m_klammern = 0;
+    // The functions whose brackets are open, innermost last; a bracket without a name is "".
+    std::vector<QString> m_funktionen;
     QString m_stueck;
+    QStringList m_adressen;
     qsizetype m_start = 0;
     qsizetype m_ende = 0;
     QList<CssDeklaration> m_ergebnis;
@@ -160,27 +219,4 @@ private:
 
 QList<CssDeklaration> CssDeklarationen(QStringView css) {
     return Leser(css).lesen();
-}
-
-QStringList CssAdressen(const QString& wert) {
-    QStringList adressen;
-    qsizetype i = 0;
-    while ((i = wert.indexOf(QLatin1String("url("), i, Qt::CaseInsensitive)) >= 0) {
-        i += 4;
-        while (i < wert.size() && istBlank(wert[i])) {
-            ++i;
-        }
-        if (i < wert.size() && (wert[i] == u'"' || wert[i] == u'\'')) {
-            const qsizetype ende = wert.indexOf(wert[i], i + 1);
-            const qsizetype bis = ende < 0 ? wert.size() : ende;
-            adressen.append(wert.mid(i + 1, bis - i - 1).trimmed());
-            i = bis;
-        } else {
-            const qsizetype ende = wert.indexOf(u')', i);
-            const qsizetype bis = ende < 0 ? wert.size() : ende;
-            adressen.append(wert.mid(i, bis - i).trimmed());
-            i = bis;
-        }
-    }
-    return adressen;
 }

@@ -114,7 +114,8 @@ void aufforderung(Aufbau& l, bool ja, const QString& text, int nummer) {
     if (ja) {
         l.fest(QStringLiteral("<br><br><strong style=\"color:#000066;font-size: 14px;\">"));
         l.an(text, QStringLiteral("Kaufaufforderung %1").arg(nummer));
-        l.fest(QStringLiteral("</ strong>"));
+        // With a blank after "</" a browser reads a comment, and the rest of the listing turns bold.
+        l.fest(QStringLiteral("</strong>"));
     }
 }
 

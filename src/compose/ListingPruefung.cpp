@@ -1,15 +1,21 @@
 #include "compose/ListingPruefung.h"
 
+#include "compose/Adresse.h"
 #include "compose/Css.h"
 #include "compose/FotoPruefung.h"
+#include "compose/Gliederung.h"
+#include "compose/Textregeln.h"
 
+#include <QHash>
 #include <QSet>
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstring>
 #include <gumbo.h>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -25,11 +31,20 @@ const QString kAktivesCss =
     QStringLiteral("Aktives CSS (expression, behavior, -moz-binding) ist nicht erlaubt");
 const QString kUnsicher = QStringLiteral("Unsichere Adresse: Bilder und Links müssen mit https:// beginnen");
 const QString kZuLang = QStringLiteral("Die Beschreibung ist länger als 500.000 Zeichen");
+const QString kZuTief =
+    QStringLiteral("Die Beschreibung ist zu tief verschachtelt; der Teil ab hier ist nicht geprüft");
+const QString kZuVieleAttribute =
+    QStringLiteral("Ein Tag mit mehr als 100 Attributen; der Teil ab hier ist nicht geprüft");
+const QString kNichtGeschlossen = QStringLiteral("Nicht geschlossenes Element: <%1>");
+const QString kKontakt = QStringLiteral("Kontaktdaten im Angebot");
+const QString kNichtAusgefuellt = QStringLiteral("Platzhalter nicht ausgefüllt");
 const QString kBreite = QStringLiteral("Feste Breite über 700 Pixel: auf kleinen Bildschirmen zu breit");
 const QString kBildBreite = QStringLiteral("Bild breiter als 700 Pixel: auf kleinen Bildschirmen zu breit");
 const QString kSchrift = QStringLiteral("Schrift kleiner als 12 Pixel ist schwer lesbar");
 const QString kFremderLink = QStringLiteral("Link zu einer fremden Seite (%1)");
 const QString kOhneHost = QStringLiteral("Bild ohne Internet-Adresse (kein Host)");
+const QString kOhneHostZeile = QStringLiteral(
+    "%1 ohne Internet-Adresse (kein Host): in den Einstellungen „Internet-Pfad für Zusatzbilder“ ausfüllen");
 const QString kPlatzhalter = QStringLiteral("Bild vom Platzhalter-Host example.com");
 const QString kBezLang = QStringLiteral("Artikelbezeichnung länger als 80 Zeichen");
 const QString kBezSymbol =
@@ -67,18 +82,25 @@ bool gleich(const char* a, const char* b) {
     return std::strcmp(a, b) == 0;
 }
 
-// Attributes whose value the browser follows or loads as an address.
+template <std::size_t N> bool einerVon(const char* name, const std::array<const char*, N>& namen) {
+    return std::any_of(namen.begin(), namen.end(), [name](const char* n) { return gleich(name, n); });
+}
+
+// Attributes whose value the browser follows, loads or runs as an address (SVG animations set
+// an address through values, from and to).
 bool istAdressAttribut(const char* name) {
     static constexpr std::array namen{"href",     "src",        "background", "poster",   "srcset",
                                       "action",   "formaction", "data",       "codebase", "cite",
-                                      "longdesc", "lowsrc",     "dynsrc",     "usemap",   "xlink:href"};
-    return std::any_of(namen.begin(), namen.end(), [name](const char* n) { return gleich(name, n); });
+                                      "longdesc", "lowsrc",     "dynsrc",     "usemap",   "xlink:href",
+                                      "ping",     "manifest",   "values",     "from",     "to"};
+    return einerVon(name, namen);
 }
 
 // Attributes whose address the marketplace wants secure.
 bool istLadeAttribut(const char* name) {
-    static constexpr std::array namen{"src", "href", "background", "poster", "srcset", "lowsrc", "dynsrc"};
-    return std::any_of(namen.begin(), namen.end(), [name](const char* n) { return gleich(name, n); });
+    static constexpr std::array namen{"src",    "href", "background", "poster",   "srcset",   "lowsrc",
+                                      "dynsrc", "ping", "data",       "codebase", "manifest", "xlink:href"};
+    return einerVon(name, namen);
 }
 
 // Browsers ignore blanks and control characters inside a scheme ("java\nscript:").
@@ -100,49 +122,37 @@ bool istSkriptAdresse(const QString& adresse) {
 }
 
 bool istUnsicher(const QString& adresse) {
-    return schemaForm(adresse).startsWith(QLatin1String("http://"));
-}
-
-// The host of an absolute or scheme-relative address, lower case; empty for a relative one.
-QString hostVon(const QString& adresse) {
-    const QString a = adresse.trimmed();
-    qsizetype von = -1;
-    if (a.startsWith(QLatin1String("//"))) {
-        von = 2;
-    } else {
-        const qsizetype schema = a.indexOf(QLatin1String("://"));
-        const bool schemaGueltig = schema > 0 && std::all_of(a.cbegin(), a.cbegin() + schema, [](QChar c) {
-                                       return c.isLetterOrNumber() || c == u'+' || c == u'-' || c == u'.';
-                                   });
-        if (schemaGueltig) {
-            von = schema + 3;
-        }
-    }
-    if (von < 0) {
-        return {};
-    }
-    qsizetype bis = von;
-    while (bis < a.size() && a[bis] != u'/' && a[bis] != u'?' && a[bis] != u'#' && a[bis] != u'\\') {
-        ++bis;
-    }
-    QString host = a.mid(von, bis - von);
-    host = host.mid(host.lastIndexOf(u'@') + 1);
-    const qsizetype port = host.lastIndexOf(u':');
-    if (port >= 0 && !host.endsWith(u']')) {
-        host.truncate(port);
-    }
-    while (host.endsWith(u'.')) {
-        host.chop(1);
-    }
-    return host.toLower();
+    return AdresseLesen(adresse).schema == u"http";
 }
 
 bool gleichOderUnter(const QString& host, const QString& domain) {
     return !domain.isEmpty() && (host == domain || host.endsWith(u'.' + domain));
 }
 
+bool istMarktplatz(const QString& host) {
+    return gleichOderUnter(host, QStringLiteral("ebay.de")) ||
+           gleichOderUnter(host, QStringLiteral("ebay.com"));
+}
+
 QString ohneWww(const QString& host) {
     return host.startsWith(QLatin1String("www.")) ? host.mid(4) : host;
+}
+
+// The addresses one attribute value holds: a list for srcset, ping and SVG values.
+QStringList adressenIn(const char* name, const QString& wert) {
+    QStringList adressen;
+    if (gleich(name, "srcset")) {
+        for (const QString& kandidat : wert.split(u',', Qt::SkipEmptyParts)) {
+            adressen.append(kandidat.trimmed().section(u' ', 0, 0));
+        }
+    } else if (gleich(name, "ping")) {
+        adressen = wert.simplified().split(u' ', Qt::SkipEmptyParts);
+    } else if (gleich(name, "values")) {
+        adressen = wert.split(u';');
+    } else {
+        adressen.append(wert);
+    }
+    return adressen;
 }
 
 // A leading number with its unit, lower case ("800px" → 800, "px"); nothing without a number.
@@ -232,26 +242,61 @@ bool zuKleinerFontSize(const QString& wert) {
     return groesse <= 1;
 }
 
-// Byte offsets of gumbo's UTF-8 back to positions in the listing text. The tree is read in
-// the order of the text, so each question walks from where the last one ended.
+// Elements whose missing end tag spreads over everything after them.
+const QStringList& beobachteteElemente() {
+    static const QStringList namen{QStringLiteral("b"),   QStringLiteral("strong"), QStringLiteral("i"),
+                                   QStringLiteral("u"),   QStringLiteral("font"),   QStringLiteral("span"),
+                                   QStringLiteral("div"), QStringLiteral("table"),  QStringLiteral("a")};
+    return namen;
+}
+
+// "Bild 3" for the pieces of a picture row; empty for anything else.
+QString bildzeile(const QString& herkunft) {
+    static const QString bild = QStringLiteral("Bild ");
+    const bool zeile = herkunft.size() == bild.size() + 1 && herkunft.startsWith(bild) &&
+                       herkunft.back() >= u'1' && herkunft.back() <= u'5';
+    return zeile ? herkunft : QString();
+}
+
+// Byte offsets of gumbo's UTF-8 back to positions in the listing text. Most questions come in
+// the order of the text and walk on from the last answer; the attributes that the parser copies
+// onto elements of its own point back, and start from the nearest stored position instead.
 class Positionen {
 public:
-    Positionen(const QByteArray& utf8, qsizetype zeichen) : m_utf8(utf8), m_ascii(utf8.size() == zeichen) {}
+    Positionen(const QByteArray& utf8, qsizetype laenge) : m_utf8(utf8), m_ascii(utf8.size() == laenge) {
+        if (m_ascii) {
+            return;
+        }
+        m_punkte.reserve(static_cast<std::size_t>(utf8.size() / kSchritt + 1));
+        qsizetype pos = 0;
+        for (qsizetype byte = 0; byte < utf8.size(); ++byte) {
+            if (byte % kSchritt == 0) {
+                m_punkte.push_back(pos);
+            }
+            pos += zeichen(byte);
+        }
+        if (utf8.size() % kSchritt == 0) {
+            m_punkte.push_back(pos);
+        }
+    }
 
     qsizetype an(qsizetype byte) {
         if (m_ascii) {
             return byte;
         }
+        if (byte < m_byte || byte - m_byte > kSchritt) {
+            m_byte = byte / kSchritt * kSchritt;
+            m_pos = m_punkte[static_cast<std::size_t>(byte / kSchritt)];
+        }
         for (; m_byte < byte; ++m_byte) {
             m_pos += zeichen(m_byte);
-        }
-        for (; m_byte > byte; --m_byte) {
-            m_pos -= zeichen(m_byte - 1);
         }
         return m_pos;
     }
 
 private:
+    static constexpr qsizetype kSchritt = 256;
+
     // What the byte adds to the text: a lead byte one character, a four-byte lead a surrogate
     // pair, a continuation byte nothing.
     qsizetype zeichen(qsizetype byte) const {
@@ -264,24 +309,71 @@ private:
 
     const QByteArray& m_utf8;
     bool m_ascii;
+    std::vector<qsizetype> m_punkte;
     qsizetype m_byte = 0;
     qsizetype m_pos = 0;
 };
 
-struct GumboFreigabe {
-    void operator()(GumboOutput* ausgabe) const { gumbo_destroy_output(&kGumboDefaultOptions, ausgabe); }
+// The parser allocates every node, attribute and string on its own; from large blocks that is
+// a pointer bump, and the whole tree goes at once with the blocks, without a walk to free it.
+class Arena {
+public:
+    static void* holen(void* arena, size_t groesse) { return static_cast<Arena*>(arena)->holen(groesse); }
+    static void freigeben(void* /*arena*/, void* /*speicher*/) {}
+
+private:
+    static constexpr size_t kBlock = 1 << 20;
+    static constexpr size_t kAusrichtung = alignof(std::max_align_t);
+
+    void* holen(size_t groesse) {
+        groesse = (groesse + kAusrichtung - 1) / kAusrichtung * kAusrichtung;
+        if (groesse > kBlock / 4) {
+            return m_bloecke.emplace_back(std::make_unique_for_overwrite<std::byte[]>(groesse)).get();
+        }
+        if (groesse > m_rest) {
+            m_frei = m_bloecke.emplace_back(std::make_unique_for_overwrite<std::byte[]>(kBlock)).get();
+            m_rest = kBlock;
+        }
+        void* speicher = m_frei;
+        m_frei += groesse;
+        m_rest -= groesse;
+        return speicher;
+    }
+
+    std::vector<std::unique_ptr<std::byte[]>> m_bloecke;
+    std::byte* m_frei = nullptr;
+    size_t m_rest = 0;
 };
 
 QString text(const GumboStringPiece& stueck) {
     return QString::fromUtf8(stueck.data, static_cast<qsizetype>(stueck.length));
 }
 
+// The value without its quotes.
+GumboStringPiece ohneQuotes(GumboStringPiece roh) {
+    if (roh.length >= 2 && (roh.data[0] == '"' || roh.data[0] == '\'')) {
+        ++roh.data;
+        roh.length -= 2;
+    }
+    return roh;
+}
+
+using Spanne = std::pair<qsizetype, qsizetype>;
+
+// One node of the walk and what holds for everything below it.
+struct Stand {
+    const GumboNode* knoten = nullptr;
+    // Inside a link to the marketplace, whose addresses are the marketplace's own.
+    bool imMarktplatzLink = false;
+    // Inside a script or style, whose text is not shown.
+    bool unsichtbar = false;
+};
+
 class Pruefer {
 public:
-    explicit Pruefer(const ListingPruefEingabe& e)
-        : m_e(e), m_utf8(e.listing.toUtf8()), m_pos(m_utf8, e.listing.size()) {
+    explicit Pruefer(const ListingPruefEingabe& e) : m_e(e) {
         for (const QString& adresse : e.eigeneAdressen) {
-            const QString host = ohneWww(hostVon(adresse));
+            const QString host = ohneWww(AdresseLesen(adresse).host);
             if (!host.isEmpty()) {
                 m_eigeneHosts.append(host);
             }
@@ -289,70 +381,136 @@ public:
     }
 
     QList<Befund> pruefen() {
-        if (m_e.listing.size() > kListingHoechstlaenge) {
+        const bool zuLang = m_e.listing.size() > kListingHoechstlaenge;
+        if (zuLang) {
             melden(BefundArt::Fehler, kZuLang, kListingHoechstlaenge,
                    m_e.listing.size() - kListingHoechstlaenge);
         }
-        GumboOptions optionen = kGumboDefaultOptions;
-        // Only the tree is read; collecting the parse errors of broken markup costs time.
-        optionen.max_errors = 0;
-        const std::unique_ptr<GumboOutput, GumboFreigabe> ausgabe(
-            gumbo_parse_with_options(&optionen, m_utf8.constData(), static_cast<size_t>(m_utf8.size())));
-        durchlaufen(ausgabe->document);
+        const QStringView geprueft = QStringView(m_e.listing).left(kListingHoechstlaenge);
+        const Gliederung gliederung = GliederungLesen(geprueft, beobachteteElemente());
+        if (gliederung.grenze != Grenze::Keine) {
+            melden(BefundArt::Fehler, gliederung.grenze == Grenze::Tiefe ? kZuTief : kZuVieleAttribute,
+                   gliederung.grenzeStart, gliederung.grenzeLaenge);
+        }
+        // Past the checked part an element may still be closed.
+        if (!zuLang) {
+            offeneElemente(gliederung.offen);
+        }
+        parsen(geprueft.left(gliederung.bis));
         return std::move(m_befunde);
     }
 
 private:
-    qsizetype byteVon(const char* zeiger) const { return zeiger - m_utf8.constData(); }
+    void parsen(QStringView html) {
+        m_utf8 = html.toUtf8();
+        m_pos.emplace(m_utf8, html.size());
+        Arena arena;
+        GumboOptions optionen = kGumboDefaultOptions;
+        optionen.allocator = &Arena::holen;
+        optionen.deallocator = &Arena::freigeben;
+        optionen.userdata = &arena;
+        // Only the tree is read; collecting the parse errors of broken markup costs time.
+        optionen.max_errors = 0;
+        const GumboOutput* ausgabe =
+            gumbo_parse_with_options(&optionen, m_utf8.constData(), static_cast<size_t>(m_utf8.size()));
+        durchlaufen(ausgabe->document);
+    }
 
-    // A piece of gumbo's input as a span of the listing text.
-    std::pair<qsizetype, qsizetype> spanne(const GumboStringPiece& stueck) {
-        const qsizetype von = m_pos.an(byteVon(stueck.data));
-        return {von, m_pos.an(byteVon(stueck.data) + static_cast<qsizetype>(stueck.length)) - von};
+    // A piece of gumbo's input as a span of the listing text; none for a piece the parser made
+    // up itself.
+    std::optional<Spanne> spanne(const GumboStringPiece& stueck) {
+        const char* anfang = m_utf8.constData();
+        if (stueck.data < anfang || stueck.data + stueck.length > anfang + m_utf8.size() ||
+            (stueck.length == 0 && stueck.data == anfang)) {
+            return std::nullopt;
+        }
+        const qsizetype byte = stueck.data - anfang;
+        const qsizetype von = m_pos->an(byte);
+        return Spanne{von, m_pos->an(byte + static_cast<qsizetype>(stueck.length)) - von};
     }
 
     void melden(BefundArt art, const QString& regel, qsizetype start, qsizetype laenge) {
+        // Elements the parser makes again carry the same attributes: one finding each.
+        const QString schluessel =
+            regel + u'\x1f' + QString::number(start) + u'\x1f' + QString::number(laenge);
+        if (m_gemeldet.contains(schluessel)) {
+            return;
+        }
+        m_gemeldet.insert(schluessel);
         m_befunde.append({art, regel, gekuerzt(QStringView(m_e.listing).mid(start, laenge)),
                           HerkunftAn(m_e.herkunft, start), start, laenge, false});
     }
 
+    // One finding for each element and part: the first start tag left open. Both lists are in
+    // the order of the text.
+    void offeneElemente(const QList<OffenesElement>& offen) {
+        const ListingHerkunft& stuecke = m_e.herkunft;
+        const auto namen = static_cast<std::size_t>(beobachteteElemente().size());
+        std::vector<bool> gemeldet((static_cast<std::size_t>(stuecke.size()) + 1) * namen, false);
+        qsizetype stueck = 0;
+        for (const OffenesElement& element : offen) {
+            while (stueck < stuecke.size() &&
+                   stuecke[stueck].start + stuecke[stueck].laenge <= element.start) {
+                ++stueck;
+            }
+            const bool drin = stueck < stuecke.size() && stuecke[stueck].start <= element.start;
+            const auto platz = static_cast<std::size_t>(drin ? stueck : stuecke.size()) * namen +
+                               static_cast<std::size_t>(element.beobachtet);
+            if (!gemeldet[platz]) {
+                gemeldet[platz] = true;
+                melden(BefundArt::Hinweis, kNichtGeschlossen.arg(element.name), element.start,
+                       element.laenge);
+            }
+        }
+    }
+
     // Without recursion: deeply nested markup must not exhaust the stack.
     void durchlaufen(const GumboNode* wurzel) {
-        std::vector<const GumboNode*> offen{wurzel};
+        std::vector<Stand> offen{{wurzel, false, false}};
         while (!offen.empty()) {
-            const GumboNode* knoten = offen.back();
+            const Stand stand = offen.back();
             offen.pop_back();
+            const GumboNode* knoten = stand.knoten;
             const GumboVector* kinder = nullptr;
+            Stand fuerKinder = stand;
             if (knoten->type == GUMBO_NODE_DOCUMENT) {
                 kinder = &knoten->v.document.children;
             } else if (knoten->type == GUMBO_NODE_ELEMENT || knoten->type == GUMBO_NODE_TEMPLATE) {
-                element(knoten->v.element);
-                kinder = &knoten->v.element.children;
+                const GumboElement& el = knoten->v.element;
+                element(el, stand);
+                kinder = &el.children;
+                fuerKinder.imMarktplatzLink = stand.imMarktplatzLink || m_marktplatzLink;
+                fuerKinder.unsichtbar =
+                    stand.unsichtbar || istEines(el.tag, {GUMBO_TAG_SCRIPT, GUMBO_TAG_STYLE});
+            } else if (knoten->type == GUMBO_NODE_TEXT && !stand.unsichtbar) {
+                textKnoten(knoten->v.text, stand);
             }
             if (kinder == nullptr) {
                 continue;
             }
             for (unsigned int i = kinder->length; i > 0; --i) {
-                offen.push_back(static_cast<const GumboNode*>(kinder->data[i - 1]));
+                fuerKinder.knoten = static_cast<const GumboNode*>(kinder->data[i - 1]);
+                offen.push_back(fuerKinder);
             }
         }
     }
 
-    void element(const GumboElement& el) {
-        // Elements the parser added itself stand nowhere in the text.
-        if (el.original_tag.length == 0) {
-            return;
-        }
-        const auto [start, laenge] = spanne(el.original_tag);
-        if (istAktivesElement(el.tag)) {
-            melden(BefundArt::Fehler, kAktiverInhalt, start, laenge);
-        } else if (el.tag == GUMBO_TAG_BASE || (el.tag == GUMBO_TAG_META && istWeiterleitung(el))) {
-            melden(BefundArt::Fehler, kWeiterleitung, start, laenge);
-        } else if (el.tag == GUMBO_TAG_STYLE) {
-            styleBlock(el);
+    // The attributes of every element count, also of those the parser made itself (it copies
+    // the attributes of a later <body> onto its own); the element's own rules need its tag.
+    void element(const GumboElement& el, const Stand& stand) {
+        m_marktplatzLink = false;
+        if (const auto tag = spanne(el.original_tag); tag && el.original_tag.length > 0) {
+            const auto [start, laenge] = *tag;
+            if (istAktivesElement(el.tag)) {
+                melden(BefundArt::Fehler, kAktiverInhalt, start, laenge);
+            } else if (el.tag == GUMBO_TAG_BASE || (el.tag == GUMBO_TAG_META && istWeiterleitung(el))) {
+                melden(BefundArt::Fehler, kWeiterleitung, start, laenge);
+            } else if (el.tag == GUMBO_TAG_STYLE) {
+                styleBlock(el);
+            }
         }
         for (unsigned int i = 0; i < el.attributes.length; ++i) {
-            attribut(el, *static_cast<const GumboAttribute*>(el.attributes.data[i]));
+            attribut(el, *static_cast<const GumboAttribute*>(el.attributes.data[i]), stand);
         }
     }
 
@@ -367,15 +525,42 @@ private:
             const auto* kind = static_cast<const GumboNode*>(el.children.data[i]);
             if (kind->type == GUMBO_NODE_TEXT || kind->type == GUMBO_NODE_WHITESPACE) {
                 const GumboStringPiece& roh = kind->v.text.original_text;
-                const qsizetype basis = m_pos.an(byteVon(roh.data));
-                css(text(roh), [basis](qsizetype von, qsizetype laenge) {
-                    return std::pair{basis + von, laenge};
-                });
+                if (const auto stelle = spanne(roh)) {
+                    const qsizetype basis = stelle->first;
+                    css(text(roh), [basis](qsizetype von, qsizetype laenge) {
+                        return Spanne{basis + von, laenge};
+                    });
+                }
             }
         }
     }
 
-    void attribut(const GumboElement& el, const GumboAttribute& a) {
+    void textKnoten(const GumboText& t, const Stand& stand) {
+        const auto stelle = spanne(t.original_text);
+        if (!stelle || t.original_text.length == 0) {
+            return;
+        }
+        const QString gezeigt = QString::fromUtf8(t.text);
+        // With entities in the text the decoded text no longer matches the listing's positions:
+        // then a finding points at the whole text.
+        const bool genau = std::strlen(t.text) == t.original_text.length &&
+                           std::memcmp(t.text, t.original_text.data, t.original_text.length) == 0;
+        const auto an = [&](const TextStelle& s) {
+            return genau ? Spanne{stelle->first + s.start, s.laenge} : *stelle;
+        };
+        if (!stand.imMarktplatzLink) {
+            for (const TextStelle& s : KontaktdatenSuchen(gezeigt)) {
+                const auto [start, laenge] = an(s);
+                melden(BefundArt::Hinweis, kKontakt, start, laenge);
+            }
+        }
+        for (const TextStelle& s : PlatzhalterSuchen(gezeigt)) {
+            const auto [start, laenge] = an(s);
+            melden(BefundArt::Hinweis, kNichtAusgefuellt, start, laenge);
+        }
+    }
+
+    void attribut(const GumboElement& el, const GumboAttribute& a, const Stand& stand) {
         const char* name = a.name;
         const bool ereignis = name[0] == 'o' && name[1] == 'n' && name[2] != '\0';
         const bool adressAttribut = istAdressAttribut(name);
@@ -386,16 +571,20 @@ private:
         if (!ereignis && !adressAttribut && !breiteAttribut && !stilAttribut && !fontSize) {
             return;
         }
+        const auto namensStelle = spanne(a.original_name);
+        if (!namensStelle) {
+            return;
+        }
         const QString wert = QString::fromUtf8(a.value);
-        const auto [nameStart, nameLaenge] = spanne(a.original_name);
-        const auto [wertStart, wertLaenge] = wertSpanne(a);
-        const auto [rohStart, rohLaenge] = spanne(a.original_value);
-        const qsizetype ganz = qMax(nameLaenge, rohStart + rohLaenge - nameStart);
+        const auto [nameStart, nameLaenge] = *namensStelle;
+        const Spanne roh = spanne(a.original_value).value_or(Spanne{nameStart + nameLaenge, 0});
+        const auto [wertStart, wertLaenge] = spanne(ohneQuotes(a.original_value)).value_or(roh);
+        const qsizetype ganz = qMax(nameLaenge, roh.first + roh.second - nameStart);
         if (ereignis) {
             melden(BefundArt::Fehler, kEreignis, nameStart, ganz);
         }
         if (adressAttribut) {
-            adresse(el, name, wert, nameStart, ganz);
+            adresse(el, name, wert, {nameStart, ganz}, stand);
         }
         if (breiteAttribut) {
             breite(el, wert, wertStart, wertLaenge);
@@ -406,19 +595,10 @@ private:
         }
     }
 
-    // The value without its quotes.
-    std::pair<qsizetype, qsizetype> wertSpanne(const GumboAttribute& a) {
-        GumboStringPiece roh = a.original_value;
-        if (roh.length >= 2 && (roh.data[0] == '"' || roh.data[0] == '\'')) {
-            ++roh.data;
-            roh.length -= 2;
-        }
-        return spanne(roh);
-    }
-
-    void adresse(const GumboElement& el, const char* name, const QString& wert, qsizetype start,
-                 qsizetype laenge) {
-        const QStringList adressen = gleich(name, "srcset") ? srcsetAdressen(wert) : QStringList{wert};
+    void adresse(const GumboElement& el, const char* name, const QString& wert, Spanne stelle,
+                 const Stand& stand) {
+        const auto [start, laenge] = stelle;
+        const QStringList adressen = adressenIn(name, wert);
         for (const QString& a : adressen) {
             if (istSkriptAdresse(a)) {
                 melden(BefundArt::Fehler, kSkriptAdresse, start, laenge);
@@ -426,25 +606,28 @@ private:
                 melden(BefundArt::Fehler, kUnsicher, start, laenge);
             }
         }
-        if (gleich(name, "href") && (el.tag == GUMBO_TAG_A || el.tag == GUMBO_TAG_AREA)) {
-            link(wert, start, laenge);
-        } else if (gleich(name, "src") && el.tag == GUMBO_TAG_IMG && !istSkriptAdresse(wert)) {
-            bild(wert, start, laenge);
+        const bool verweis = gleich(name, "href") && (el.tag == GUMBO_TAG_A || el.tag == GUMBO_TAG_AREA);
+        const bool bildquelle = gleich(name, "src") && el.tag == GUMBO_TAG_IMG && !istSkriptAdresse(wert);
+        if (!verweis && !bildquelle) {
+            return;
+        }
+        // A single address: the one just read.
+        const Adresse gelesen = adressen.size() == 1 ? AdresseLesen(adressen[0]) : AdresseLesen(wert);
+        if (verweis) {
+            m_marktplatzLink = el.tag == GUMBO_TAG_A && istMarktplatz(gelesen.host);
+            link(gelesen, stelle, stand);
+        } else {
+            bild(gelesen.host, start, laenge);
         }
     }
 
-    static QStringList srcsetAdressen(const QString& wert) {
-        QStringList adressen;
-        for (const QString& kandidat : wert.split(u',', Qt::SkipEmptyParts)) {
-            adressen.append(kandidat.trimmed().section(u' ', 0, 0));
+    void link(const Adresse& adresse, Spanne stelle, const Stand& stand) {
+        if ((adresse.schema == u"mailto" || adresse.schema == u"tel") && !stand.imMarktplatzLink) {
+            melden(BefundArt::Hinweis, kKontakt, stelle.first, stelle.second);
+            return;
         }
-        return adressen;
-    }
-
-    void link(const QString& wert, qsizetype start, qsizetype laenge) {
-        const QString host = hostVon(wert);
-        if (host.isEmpty() || gleichOderUnter(host, QStringLiteral("ebay.de")) ||
-            gleichOderUnter(host, QStringLiteral("ebay.com")) || m_linkHosts.contains(host)) {
+        const QString& host = adresse.host;
+        if (host.isEmpty() || istMarktplatz(host) || m_linkHosts.contains(host)) {
             return;
         }
         const QString kurz = ohneWww(host);
@@ -455,13 +638,15 @@ private:
             return;
         }
         m_linkHosts.insert(host);
-        melden(BefundArt::Hinweis, kFremderLink.arg(host), start, laenge);
+        melden(BefundArt::Hinweis, kFremderLink.arg(host), stelle.first, stelle.second);
     }
 
-    void bild(const QString& wert, qsizetype start, qsizetype laenge) {
-        const QString host = hostVon(wert);
+    void bild(const QString& host, qsizetype start, qsizetype laenge) {
         if (host.isEmpty()) {
-            melden(BefundArt::Hinweis, kOhneHost, start, laenge);
+            // A picture row's address is the setting's folder and the file name.
+            const QString zeile = bildzeile(HerkunftAn(m_e.herkunft, start));
+            melden(BefundArt::Hinweis, zeile.isEmpty() ? kOhneHost : kOhneHostZeile.arg(zeile), start,
+                   laenge);
         } else if (gleichOderUnter(host, QStringLiteral("example.com"))) {
             melden(BefundArt::Hinweis, kPlatzhalter, start, laenge);
         }
@@ -477,14 +662,9 @@ private:
     void styleAttribut(const GumboAttribute& a, const QString& wert, qsizetype start, qsizetype laenge) {
         // With entities in the value the decoded text no longer matches the listing's positions:
         // then a finding points at the whole value.
-        GumboStringPiece roh = a.original_value;
-        if (roh.length >= 2 && (roh.data[0] == '"' || roh.data[0] == '\'')) {
-            ++roh.data;
-            roh.length -= 2;
-        }
-        const bool genau = text(roh) == wert;
+        const bool genau = text(ohneQuotes(a.original_value)) == wert;
         css(wert, [=](qsizetype von, qsizetype l) {
-            return genau ? std::pair{start + von, l} : std::pair{start, laenge};
+            return genau ? Spanne{start + von, l} : Spanne{start, laenge};
         });
     }
 
@@ -499,11 +679,7 @@ private:
         if (d.name == u"behavior" || d.name == u"-moz-binding" || istExpression(d.wert)) {
             melden(BefundArt::Fehler, kAktivesCss, start, laenge);
         }
-        QStringList adressen = CssAdressen(d.wert);
-        if (d.name == u"@import" && (d.wert.startsWith(u'"') || d.wert.startsWith(u'\''))) {
-            adressen.append(d.wert.mid(1).section(d.wert[0], 0, 0));
-        }
-        for (const QString& a : adressen) {
+        for (const QString& a : d.adressen) {
             if (istSkriptAdresse(a)) {
                 melden(BefundArt::Fehler, kSkriptAdresse, start, laenge);
             } else if (istUnsicher(a)) {
@@ -522,11 +698,34 @@ private:
 
     const ListingPruefEingabe& m_e;
     QByteArray m_utf8;
-    Positionen m_pos;
+    std::optional<Positionen> m_pos;
     QStringList m_eigeneHosts;
     QSet<QString> m_linkHosts;
+    QSet<QString> m_gemeldet;
     QList<Befund> m_befunde;
+    // The element just read is a link to the marketplace.
+    bool m_marktplatzLink = false;
 };
+
+// Findings alike in rule, text and origin are one; the first place stands for all.
+QList<Befund> zusammengefasst(const QList<Befund>& befunde) {
+    QList<Befund> ergebnis;
+    QHash<QString, qsizetype> gesehen;
+    for (const Befund& b : befunde) {
+        const QString schluessel = b.regel + u'\x1f' + b.text + u'\x1f' + b.herkunft +
+                                   (b.inBezeichnung ? QStringLiteral("\x1f"
+                                                                     "B")
+                                                    : QString());
+        const auto stelle = gesehen.constFind(schluessel);
+        if (stelle == gesehen.cend()) {
+            gesehen.insert(schluessel, ergebnis.size());
+            ergebnis.append(b);
+        } else if (b.start < ergebnis[*stelle].start) {
+            ergebnis[*stelle] = b;
+        }
+    }
+    return ergebnis;
+}
 
 Befund bezeichnungsBefund(const QString& regel, const QString& text, qsizetype start, qsizetype laenge) {
     return {BefundArt::Hinweis, regel, gekuerzt(text), kHerkunftBezeichnung, start, laenge, true};
@@ -592,10 +791,19 @@ void symbole(const QString& bezeichnung, QList<Befund>& befunde) {
 
 QList<Befund> BezeichnungPruefen(const QString& bezeichnung) {
     QList<Befund> befunde;
-    if (bezeichnung.size() > kBezeichnungHoechstlaenge) {
-        befunde.append(bezeichnungsBefund(kBezLang, bezeichnung.mid(kBezeichnungHoechstlaenge),
-                                          kBezeichnungHoechstlaenge,
-                                          bezeichnung.size() - kBezeichnungHoechstlaenge));
+    // The marketplace counts characters, not UTF-16 units: an emoji is one.
+    qsizetype zeichen = 0;
+    qsizetype ab = -1;
+    for (qsizetype i = 0; i < bezeichnung.size(); ++i) {
+        if (bezeichnung[i].isLowSurrogate() && i > 0 && bezeichnung[i - 1].isHighSurrogate()) {
+            continue;
+        }
+        if (++zeichen == kBezeichnungHoechstlaenge + 1) {
+            ab = i;
+        }
+    }
+    if (ab >= 0) {
+        befunde.append(bezeichnungsBefund(kBezLang, bezeichnung.mid(ab), ab, bezeichnung.size() - ab));
     }
     symbole(bezeichnung, befunde);
     grossWorte(bezeichnung, befunde);
@@ -606,6 +814,7 @@ QList<Befund> ListingPruefen(const ListingPruefEingabe& eingabe) {
     QList<Befund> befunde = Pruefer(eingabe).pruefen();
     befunde.append(BezeichnungPruefen(eingabe.bezeichnung));
     befunde.append(FotosPruefen(eingabe.fotos, eingabe.listing));
+    befunde = zusammengefasst(befunde);
     std::stable_sort(befunde.begin(), befunde.end(), [](const Befund& a, const Befund& b) {
         if (a.art != b.art) {
             return a.art == BefundArt::Fehler;

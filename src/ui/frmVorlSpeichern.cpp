@@ -13,6 +13,7 @@
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
 #include "ui/frmHaupt.h"
+#include "ui/frmLiveVorschau.h"
 #include "ui_frmVorlSpeichern.h"
 
 #include <QApplication>
@@ -60,6 +61,10 @@ FrmVorlSpeichern::FrmVorlSpeichern(Anwendung& anwendung, QWidget* parent)
     // While the window is shown no other window may change the article: a save in the book window
     // would leave the "-Zus" file disagreeing with the listing shown and copied.
     setWindowModality(Qt::ApplicationModal);
+    // Typing checks once, after the last keystroke, as the live preview rebuilds.
+    m_pruefVerzoegerung.setSingleShot(true);
+    m_pruefVerzoegerung.setInterval(FrmLiveVorschau::kVerzoegerungMs);
+    connect(&m_pruefVerzoegerung, &QTimer::timeout, this, &FrmVorlSpeichern::ListingPruefen);
     verbinden();
 }
 
@@ -380,6 +385,7 @@ void FrmVorlSpeichern::cmdArtBezeichnunUbernehmen_Click() {
 }
 
 void FrmVorlSpeichern::cmdMarkiere_Click() {
+    pruefungNachholen();
     const qsizetype fehler = FehlerAnzahl(m_befunde);
     if (fehler > 0) {
         const Plattform::Antwort antwort = m_app.plattform().meldungsfenster(
@@ -456,23 +462,35 @@ void FrmVorlSpeichern::mnu_rtfTest_Click() {
 
 void FrmVorlSpeichern::rtfText_Change() {
     if (ui->rtfText->text() != m_herkunftText) {
-        herkunftSetzen(QStringLiteral("bearbeitet"));
+        herkunftMerken(QStringLiteral("bearbeitet"));
+        m_pruefVerzoegerung.start();
         return;
     }
     ListingPruefen();
 }
 
 void FrmVorlSpeichern::txtArtikelBez_Change() {
-    ListingPruefen();
+    m_pruefVerzoegerung.start();
 }
 
 void FrmVorlSpeichern::herkunftSetzen(const QString& herkunft) {
-    m_herkunftText = ui->rtfText->text();
-    m_herkunft = {{0, m_herkunftText.size(), herkunft}};
+    herkunftMerken(herkunft);
     ListingPruefen();
 }
 
+void FrmVorlSpeichern::herkunftMerken(const QString& herkunft) {
+    m_herkunftText = ui->rtfText->text();
+    m_herkunft = {{0, m_herkunftText.size(), herkunft}};
+}
+
+void FrmVorlSpeichern::pruefungNachholen() {
+    if (m_pruefVerzoegerung.isActive()) {
+        ListingPruefen();
+    }
+}
+
 void FrmVorlSpeichern::ListingPruefen() {
+    m_pruefVerzoegerung.stop();
     m_befunde =
         ::ListingPruefen({m_herkunftText, m_herkunft, ui->txtArtikelBez->text(),
                           eigeneAdressen(m_app.einstellungen()), m_app.frmHaupt().fotos().fotoAngaben()});
@@ -485,6 +503,10 @@ void FrmVorlSpeichern::ListingPruefen() {
 }
 
 void FrmVorlSpeichern::lstPruefung_DblClick(QListWidgetItem* eintrag) {
+    // A list about to be renewed may point at text that is no longer there.
+    if (m_pruefVerzoegerung.isActive()) {
+        return;
+    }
     const int zeile = ui->lstPruefung->row(eintrag);
     if (zeile < 0 || zeile >= m_befunde.size()) {
         return;

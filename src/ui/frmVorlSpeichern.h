@@ -6,6 +6,7 @@
 #include "ui/Plattform.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <memory>
 
@@ -82,7 +83,10 @@ private:
     void ansichtSchliessen(Plattform::Antwort antwort);
     // The whole text shown now came from one place: an edit, or a file opened for viewing.
     void herkunftSetzen(const QString& herkunft);
+    void herkunftMerken(const QString& herkunft);
     void ListingPruefen();
+    // Checks now when typing left a check waiting: what follows reads the findings.
+    void pruefungNachholen();
 
     Anwendung& m_app;
     std::unique_ptr<Ui::frmVorlSpeichern> ui;
@@ -94,4 +98,5 @@ private:
     ListingHerkunft m_herkunft;
     QString m_herkunftText;
     QList<Befund> m_befunde;
+    QTimer m_pruefVerzoegerung;
 };

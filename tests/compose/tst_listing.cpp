@@ -334,7 +334,7 @@ void TestListing::aufforderungen_ohneZeilenumbruch() {
     e.aufforderung2Ja = true;
     e.aufforderung2 = QStringLiteral("zwei");
     QVERIFY(Texte_Verbinden(e).text.contains(QStringLiteral(
-        "[inhalt]\r\n<br><br><strong style=\"color:#000066;font-size: 14px;\">zwei</ strong>[T4]\r\n")));
+        "[inhalt]\r\n<br><br><strong style=\"color:#000066;font-size: 14px;\">zwei</strong>[T4]\r\n")));
 }
 
 namespace {

@@ -18,6 +18,21 @@ const QString kBildBreite = QStringLiteral("Bild breiter als 700 Pixel: auf klei
 const QString kSchrift = QStringLiteral("Schrift kleiner als 12 Pixel ist schwer lesbar");
 const QString kOhneHost = QStringLiteral("Bild ohne Internet-Adresse (kein Host)");
 const QString kPlatzhalter = QStringLiteral("Bild vom Platzhalter-Host example.com");
+const QString kKontakt = QStringLiteral("Kontaktdaten im Angebot");
+const QString kLeer = QStringLiteral("Platzhalter nicht ausgefüllt");
+const QString kZuTief =
+    QStringLiteral("Die Beschreibung ist zu tief verschachtelt; der Teil ab hier ist nicht geprüft");
+const QString kZuViele =
+    QStringLiteral("Ein Tag mit mehr als 100 Attributen; der Teil ab hier ist nicht geprüft");
+const QString kZuLang = QStringLiteral("Die Beschreibung ist länger als 500.000 Zeichen");
+
+QString offen(const char* element) {
+    return QStringLiteral("Nicht geschlossenes Element: <%1>").arg(QLatin1String(element));
+}
+
+QString fremd(const char* host) {
+    return QStringLiteral("Link zu einer fremden Seite (%1)").arg(QLatin1String(host));
+}
 
 QList<Befund> pruefen(const QString& html, const QStringList& eigene = {}) {
     ListingPruefEingabe e;
@@ -45,6 +60,10 @@ private slots:
     void befund_zeigtAufDenAnstoessigenText_data();
     void befund_zeigtAufDenAnstoessigenText();
     void herkunft_ausDemStueckDerStelle();
+    void offenesElement_mitDemTeilDerEsOeffnet();
+    void bildOhneHost_nenntZeileUndEinstellung();
+    void grenzen_data();
+    void grenzen();
     void fremdeLinks_einBefundJeHost();
     void zuLang_istFehlerAbZeichen500001();
     void bezeichnung_data();
@@ -57,6 +76,8 @@ private slots:
     void kaputtesMarkup_stuerztNicht();
     void css_deklarationen_data();
     void css_deklarationen();
+    void css_adressen_data();
+    void css_adressen();
 };
 
 void TestListingPruefung::regel_verstossUndGegenprobe_data() {
@@ -150,7 +171,85 @@ void TestListingPruefung::regel_verstossUndGegenprobe_data() {
          {});
     fall("Link ebay-Nachahmer", QStringLiteral("<a href=\"https://notebay.de/\">a</a>"),
          {QStringLiteral("Link zu einer fremden Seite (notebay.de)")});
-    fall("Link relativ und mailto", QStringLiteral("<a href=\"#oben\">a</a><a href=\"mailto:a@b.de\">b</a>"),
+    fall("Link relativ", QStringLiteral("<a href=\"#oben\">a</a><a href=\"https:seite.html\">b</a>"), {});
+    // Active content on elements the parser makes or does not know
+    fall("body später", QStringLiteral("<p>x</p><body onload=\"a()\">"), {kEreignis});
+    fall("html später", QStringLiteral("<p>x</p><html onclick=\"b()\">"), {kEreignis});
+    fall("isindex", QStringLiteral("<isindex onmouseover=\"x()\">"), {kEreignis});
+    fall("isindex action", QStringLiteral("<isindex action=\"javascript:x()\">"), {kSkript});
+    fall("unbekanntes Element", QStringLiteral("<blink onclick=\"x()\">a</blink>"), {kEreignis});
+    fall("SVG values",
+         QStringLiteral("<svg><animate attributeName=\"href\" values=\"#a;javascript:x()\"/></svg>"),
+         {kSkript});
+    fall("SVG from und to",
+         QStringLiteral("<svg><set to=\"javascript:x()\"/><animate from=\"javascript:y()\"/></svg>"),
+         {kSkript, kSkript});
+    fall("SVG Zahlen",
+         QStringLiteral("<svg><animate attributeName=\"x\" from=\"0\" to=\"10\" values=\"0;5\"/></svg>"), {});
+    // Addresses as a browser reads them
+    fall("CSS-Escape in url",
+         QStringLiteral("<div style=\"background:url('\\68ttp://ebay.de/a.jpg')\">a</div>"), {kHttp});
+    fall("CSS-Escape in import", QStringLiteral("<style>@import \"\\68ttp://ebay.de/a.css\";</style>"),
+         {kHttp});
+    fall("image-set", QStringLiteral("<p style=\"background:image-set('http://ebay.de/a.jpg' 1x)\">a</p>"),
+         {kHttp});
+    fall("webkit-image-set",
+         QStringLiteral("<style>p{background:-webkit-image-set(url(http://ebay.de/a.jpg) 1x)}</style>"),
+         {kHttp});
+    fall("image-set https",
+         QStringLiteral("<p style=\"background:image-set('https://ebay.de/a.jpg' 1x, url(b.jpg) 2x)\">a</p>"),
+         {});
+    fall("http ohne Schrägstriche", QStringLiteral("<img src=\"http:bilder.ebay.de/x.jpg\">"), {kHttp});
+    fall("http mit Backslashes", QStringLiteral("<img src=\"http:\\\\bilder.ebay.de\\x.jpg\">"), {kHttp});
+    fall("http in ping",
+         QStringLiteral("<a href=\"https://ebay.de/\" ping=\"https://ebay.de/p http://ebay.de/q\">a</a>"),
+         {kHttp});
+    fall("Host nach Schrägstrich und Backslash", QStringLiteral("<a href=\"https:/\\evil.com/\">a</a>"),
+         {fremd("evil.com")});
+    fall("Host nach zwei Backslashes", QStringLiteral("<a href=\"\\\\evil.com\">a</a>"), {fremd("evil.com")});
+    fall("Host nach Tabulator", QStringLiteral("<a href=\"/\t/evil.com\">a</a>"), {fremd("evil.com")});
+    fall("Platzhalter-Host kodiert", QStringLiteral("<img src=\"https://ex%61mple.com/a.jpg\">"),
+         {kPlatzhalter});
+    fall("gleicher Befund einmal", QStringLiteral("<p><font size=1>a</p><p>b</p><p>c</p><p>d</p>"),
+         {offen("font"), kSchrift});
+    // Elements left open
+    fall("b offen", QStringLiteral("<p><b>Achtung</p><p>Versand</p>"), {offen("b")});
+    fall("strong mit Leerzeichen im Ende-Tag", QStringLiteral("<strong>Angebot</ strong>"),
+         {offen("strong")});
+    fall("i u font span offen", QStringLiteral("<i>a<u>b<font color=red>c<span>d"),
+         {offen("i"), offen("u"), offen("font"), offen("span")});
+    fall("div table a offen", QStringLiteral("<div><table><tr><td><a href=\"#x\">x</td></tr>"),
+         {offen("div"), offen("table"), offen("a")});
+    fall("alles geschlossen",
+         QStringLiteral("<DIV><table><tr><td><b>a</B><strong>b</strong><i>c</i><u>d</u><font>e</font>"
+                        "<span>f</span><a href=\"#\">g</a></td></tr></table></div>"),
+         {});
+    fall("Tags in Kommentar und Skript", QStringLiteral("<!-- <b> --><script>document.write('<b>')</script>"),
+         {kAktiv});
+    // Contact data
+    fall("E-Mail", QStringLiteral("<p>Fragen an max.muster@web.de!</p>"), {kKontakt});
+    fall("Telefon mit Vorwahl", QStringLiteral("<p>Tel. 0171 1234567</p>"), {kKontakt});
+    fall("Telefon Vorwahl in Klammern", QStringLiteral("<p>Anrufen: (030) 123 45 67</p>"), {kKontakt});
+    fall("Telefon mit Schrägstrich", QStringLiteral("<p>030/12345678</p>"), {kKontakt});
+    fall("Telefon international", QStringLiteral("<p>+49 171 1234567 oder 0049 30 1234567</p>"),
+         {kKontakt, kKontakt});
+    fall("Telefon mit (0)", QStringLiteral("<p>+43 (0)1 234 5678</p>"), {kKontakt});
+    fall("mailto Link", QStringLiteral("<a href=\"mailto:a@b.de\">Schreiben</a>"), {kKontakt});
+    fall("keine Kontaktdaten",
+         QStringLiteral("<p>ISBN 0140449132, Art.-Nr. 04711 0815, 12,50 EUR, 01.02.2019, Gr. 116, "
+                        "312 Seiten, 01067 Dresden, 1600x1200</p>"),
+         {});
+    fall("Adresse im Marktplatz-Link",
+         QStringLiteral("<a href=\"https://www.ebay.de/help\">info@ebay.de</a>"), {});
+    // Placeholders
+    fall("Gewicht offen", QStringLiteral("<td>??? Gramm</td>"), {kLeer});
+    fall("Maße offen", QStringLiteral("<td>?? cm x ?? cm x ? cm</td>"), {kLeer});
+    fall("Auswahl offen",
+         QStringLiteral("<table><tr><td>Verlag wählen</td><td>Zustand-1 wählen\r\n</td></tr></table>"),
+         {kLeer, kLeer});
+    fall("keine Platzhalter",
+         QStringLiteral("<p>Die drei ??? und der Super-Papagei. Wirklich?? Bitte wählen Sie die Versandart. "
+                        "Größe auswählen</p>"),
          {});
 }
 
@@ -167,7 +266,15 @@ void TestListingPruefung::befund_zeigtAufDenAnstoessigenText_data() {
                              << QStringLiteral("<script src=x>");
     QTest::newRow("Attribut") << QStringLiteral("<p onclick=\"go()\">a</p>")
                               << QStringLiteral("onclick=\"go()\"");
-    QTest::newRow("Breite") << QStringLiteral("<table><tr><td width=\"900\">") << QStringLiteral("900");
+    QTest::newRow("Breite") << QStringLiteral("<table><tr><td width=\"900\"></td></tr></table>")
+                            << QStringLiteral("900");
+    QTest::newRow("Telefon") << QStringLiteral("<p>Tel. +49 (0)171 123 45 67.</p>")
+                             << QStringLiteral("+49 (0)171 123 45 67");
+    QTest::newRow("E-Mail") << QStringLiteral("<p>Mail: a.b-c@web.de.</p>") << QStringLiteral("a.b-c@web.de");
+    QTest::newRow("Attribut eines späteren body nach Umlauten")
+        << QStringLiteral("<p>Grüße € 😀</p>\r\n<body onload=\"x()\">") << QStringLiteral("onload=\"x()\"");
+    QTest::newRow("offenes Element") << QStringLiteral("<p>x</p><b class=\"x\">y")
+                                     << QStringLiteral("<b class=\"x\">");
     QTest::newRow("CSS") << QStringLiteral("<p style=\"color:red; font-size: 10px ;\">a</p>")
                          << QStringLiteral("font-size: 10px");
     QTest::newRow("CSS mit Umlauten davor")
@@ -199,6 +306,84 @@ void TestListingPruefung::herkunft_ausDemStueckDerStelle() {
     QCOMPARE(befunde[0].herkunft, QStringLiteral("Bild 1"));
     QCOMPARE(befunde[0].text, QStringLiteral("src=\"http://a.de/b.jpg\""));
     QCOMPARE(befunde[1].herkunft, QStringLiteral("HTML_Code/HTML_text-1.txt"));
+}
+
+void TestListingPruefung::offenesElement_mitDemTeilDerEsOeffnet() {
+    const QStringList teile{QStringLiteral("<div class=\"rahmen\"><b>"), QStringLiteral("Text</b>"),
+                            QStringLiteral("</div><div>"), QStringLiteral("<strong>Jetzt</ strong>")};
+    const QStringList namen{QStringLiteral("HTML_Code/HTML_text-3c.txt"), QStringLiteral("Beschreibung"),
+                            QStringLiteral("HTML_Code/HTML_text-5.txt"), QStringLiteral("K.O.R.I")};
+    ListingPruefEingabe e;
+    for (qsizetype i = 0; i < teile.size(); ++i) {
+        e.herkunft.append({e.listing.size(), teile[i].size(), namen[i]});
+        e.listing += teile[i];
+    }
+    QStringList zeilen;
+    for (const Befund& b : ListingPruefen(e)) {
+        zeilen.append(BefundZeile(b));
+    }
+    QCOMPARE(zeilen,
+             (QStringList{
+                 QStringLiteral("Hinweis: Nicht geschlossenes Element: <div> – HTML_Code/HTML_text-5.txt"),
+                 QStringLiteral("Hinweis: Nicht geschlossenes Element: <strong> – K.O.R.I")}));
+}
+
+void TestListingPruefung::bildOhneHost_nenntZeileUndEinstellung() {
+    ListingPruefEingabe e;
+    const QString vorlage = QStringLiteral("<img src=\"logo.gif\">");
+    const QString bild = QStringLiteral("<IMG border=\"1\" src=\"buch.jpg\">");
+    e.listing = vorlage + bild;
+    e.herkunft = {{0, vorlage.size(), QStringLiteral("HTML_Code/HTML_text-1.txt")},
+                  {vorlage.size(), bild.size(), QStringLiteral("Bild 3")}};
+    QCOMPARE(regeln(ListingPruefen(e)),
+             (QStringList{kOhneHost,
+                          QStringLiteral("Bild 3 ohne Internet-Adresse (kein Host): in den Einstellungen "
+                                         "„Internet-Pfad für Zusatzbilder“ ausfüllen")}));
+}
+
+void TestListingPruefung::grenzen_data() {
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QStringList>("erwartet");
+    // What the first finding marks: the tag or text that crossed the limit.
+    QTest::addColumn<QString>("markiert");
+    const auto attribute = [](int anzahl) {
+        QString tag = QStringLiteral("<p");
+        for (int i = 0; i < anzahl; ++i) {
+            tag += QStringLiteral(" a%1").arg(i);
+        }
+        return tag;
+    };
+    QString formatierungen = QStringLiteral("<p>");
+    for (int i = 0; i <= 100; ++i) {
+        formatierungen += QStringLiteral("<b id=%1>").arg(i);
+    }
+    QTest::newRow("100.000 offene div") << QStringLiteral("<div>").repeated(100000)
+                                        << QStringList{kZuTief, offen("div")} << QStringLiteral("<div>");
+    QTest::newRow("256 Ebenen") << QStringLiteral("<div>").repeated(256) + QStringLiteral("<embed>") +
+                                       QStringLiteral("</div>").repeated(256)
+                                << QStringList{kAktiv} << QStringLiteral("<embed>");
+    QTest::newRow("Formatierung für jeden Absatz neu")
+        << QStringLiteral("<p><b></p>") + QStringLiteral("<p>x").repeated(60000)
+        << QStringList{kZuTief, offen("b")} << QStringLiteral("x");
+    QTest::newRow("101 verschiedene Formatierungen")
+        << formatierungen << QStringList{kZuTief, offen("b")} << QStringLiteral("<b id=100>");
+    QTest::newRow("101 Attribute") << QStringLiteral("<b>x</b>") + attribute(101) +
+                                          QStringLiteral(">x</p><script>")
+                                   << QStringList{kZuViele} << attribute(101) + u'>';
+    QTest::newRow("100 Attribute") << attribute(99) + QStringLiteral(" onclick=x>x</p>")
+                                   << QStringList{kEreignis} << QStringLiteral("onclick=x");
+    QTest::newRow("Ende nach 500.000 Zeichen")
+        << QStringLiteral("<div>") + QString(kListingHoechstlaenge, u'a') + QStringLiteral("</div><script>")
+        << QStringList{kZuLang} << QStringLiteral("aaaaa</div><script>");
+}
+
+void TestListingPruefung::grenzen() {
+    QFETCH(QString, html);
+    QFETCH(QStringList, erwartet);
+    QFETCH(QString, markiert);
+    const QList<Befund> befunde = pruefen(html);
+    QCOMPARE(regeln(befunde), erwartet);
+    QCOMPARE(html.mid(befunde[0].start, befunde[0].laenge), markiert);
 }
 
 void TestListingPruefung::fremdeLinks_einBefundJeHost() {
@@ -244,6 +429,10 @@ void TestListingPruefung::bezeichnung_data() {
         << QStringLiteral("ISBN DVD-Box MP3-CD") << QStringList{} << QString();
     QTest::newRow("Großwort mit Ziffer")
         << QStringLiteral("MP3PLAYER") << QStringList{gross} << QStringLiteral("MP3PLAYER");
+    QTest::newRow("80 Zeichen mit Emoji")
+        << QString(79, u'a') + QStringLiteral("😀") << QStringList{symbol} << QStringLiteral("😀");
+    QTest::newRow("81 Zeichen mit Emoji")
+        << QString(80, u'a') + QStringLiteral("😀") << QStringList{lang, symbol} << QStringLiteral("😀");
     QTest::newRow("Großwort mit Umlaut")
         << QStringLiteral("GRÖSSE") << QStringList{gross} << QStringLiteral("GRÖSSE");
 }
@@ -298,7 +487,7 @@ void TestListingPruefung::reihenfolge_fehlerVorHinweisen() {
         QStringLiteral("<img src=\"a.jpg\"><script></script><font size=1>x</font><a href=\"http://a.de\">");
     e.bezeichnung = QStringLiteral("GANZ GROSS");
     const QList<Befund> befunde = ListingPruefen(e);
-    QCOMPARE(regeln(befunde), (QStringList{kAktiv, kHttp, kOhneHost, kSchrift,
+    QCOMPARE(regeln(befunde), (QStringList{kAktiv, kHttp, kOhneHost, kSchrift, offen("a"),
                                            QStringLiteral("Link zu einer fremden Seite (a.de)"),
                                            QStringLiteral("Artikelbezeichnung enthält ein Wort ganz in "
                                                           "Großbuchstaben")}));
@@ -311,8 +500,9 @@ void TestListingPruefung::kaputtesMarkup_stuerztNicht_data() {
     // As in a browser, "<scr<script>" is one tag of that odd name.
     QTest::newRow("Tag im Tagnamen") << QStringLiteral("<scr<script>ipt") << 0;
     QTest::newRow("offenes script") << QStringLiteral("<p>a<script>") << 1;
-    QTest::newRow("tiefe Schachtelung")
-        << QStringLiteral("<div>").repeated(5000) + QStringLiteral("<embed>") << 1;
+    QTest::newRow("tiefe Schachtelung") << QStringLiteral("<div>").repeated(250) + QStringLiteral("<embed>") +
+                                               QStringLiteral("</div>").repeated(250)
+                                        << 1;
     QTest::newRow("CSS kaputt") << QStringLiteral("<style>}}{{;;:\\\"'/*</style>") << 0;
     QTest::newRow("einzelnes Surrogat") << QString(QChar(0xD800)) + QStringLiteral("<iframe>") << 1;
 }
@@ -347,6 +537,40 @@ void TestListingPruefung::css_deklarationen() {
     QStringList gelesen;
     for (const CssDeklaration& d : CssDeklarationen(css)) {
         gelesen.append(d.name + u'=' + d.wert);
+    }
+    QCOMPARE(gelesen, erwartet);
+}
+
+void TestListingPruefung::css_adressen_data() {
+    QTest::addColumn<QString>("css");
+    QTest::addColumn<QStringList>("erwartet");
+    QTest::newRow("Escape in url") << QStringLiteral("background:url('\\68ttp://a.de/b.jpg')")
+                                   << QStringList{QStringLiteral("http://a.de/b.jpg")};
+    QTest::newRow("Escape in import") << QStringLiteral("@import \"\\68 ttp://a.de/c.css\";")
+                                      << QStringList{QStringLiteral("http://a.de/c.css")};
+    QTest::newRow("import url mit Medium")
+        << QStringLiteral("@import url( \"x.css\" ) screen;") << QStringList{QStringLiteral("x.css")};
+    QTest::newRow("image-set") << QStringLiteral("b:image-set(\"a.png\" 1x, url(b.png) 2x)")
+                               << QStringList{QStringLiteral("a.png"), QStringLiteral("b.png")};
+    QTest::newRow("webkit-image-set mit type")
+        << QStringLiteral("b:-webkit-image-set('a.png' type(\"image/png\"))")
+        << QStringList{QStringLiteral("a.png")};
+    QTest::newRow("Escape im Namen") << QStringLiteral("b:u\\72l(\\68ttp://x.de)")
+                                     << QStringList{QStringLiteral("http://x.de")};
+    QTest::newRow("Quote im String") << QStringLiteral("b:url(\"a\\\"b\")")
+                                     << QStringList{QStringLiteral("a\"b")};
+    QTest::newRow("Zeile fortgesetzt")
+        << QStringLiteral("b:url('ht\\\ntp://a.de')") << QStringList{QStringLiteral("http://a.de")};
+    QTest::newRow("String ohne url") << QStringLiteral("content:\"url(x)\"") << QStringList{};
+    QTest::newRow("url offen") << QStringLiteral("b:url(a.jpg") << QStringList{QStringLiteral("a.jpg")};
+}
+
+void TestListingPruefung::css_adressen() {
+    QFETCH(QString, css);
+    QFETCH(QStringList, erwartet);
+    QStringList gelesen;
+    for (const CssDeklaration& d : CssDeklarationen(css)) {
+        gelesen.append(d.adressen);
     }
     QCOMPARE(gelesen, erwartet);
 }

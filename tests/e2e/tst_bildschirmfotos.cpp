@@ -137,12 +137,14 @@ void TestBildschirmfotos::fotosDesHauptwegs() {
     plattform().antworten.enqueue(Plattform::Antwort::Nein);
     druecken(&app().frmVorlSpeichern(), "cmdSchliesen");
 
-    // The check of a listing with findings: an insecure link and small print in the description.
+    // The check of a listing with findings: an insecure link, small print, a phone number and a
+    // bold text left open in the description.
     auto* inhalt = el<RichTextFeld>(&haupt, "rtfInhalt");
     const QString beschreibung = inhalt->text();
     inhalt->setText(beschreibung + QStringLiteral("\r\n<p style=\"font-size:10px\">Mehr Bücher unter "
                                                   "<a href=\"http://www.leseratte-buecher.de/\">"
-                                                  "leseratte-buecher.de</a></p>"));
+                                                  "leseratte-buecher.de</a></p>\r\n"
+                                                  "<p><b>Fragen? Tel. 0171 1234567</p>"));
     druecken(&haupt, "cdmFertigstellen");
     aufnehmen(&app().frmVorlSpeichern(), QStringLiteral("pruefung.png"));
     app().frmVorlSpeichern().hide();

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -40,6 +41,7 @@ private slots:
     void doppelklick_markiertDieStelle();
     void doppelklick_aufBezeichnung_markiertImNamen();
     void bearbeiten_prueftNeuMitHerkunftBearbeitet();
+    void kopierenGleichNachDemTippen_prueftDenGetipptenText();
     void bezeichnung_aendern_prueftNeu();
     void geoeffneteDatei_herkunftGeoeffneteDatei();
     void gelieferterOrdner_bestehtDiePruefung_data();
@@ -148,16 +150,33 @@ void TestListingPruefungFenster::bearbeiten_prueftNeuMitHerkunftBearbeitet() {
     rtf->setSelStart(0);
     rtf->setSelLength(static_cast<int>(kTeil1.size()));
     QTest::keyClicks(rtf, QStringLiteral("<div>"));
-    QCOMPARE(zeilen(), (QStringList{kHttpZeile + QStringLiteral("bearbeitet"),
-                                    kSkriptZeile + QStringLiteral("bearbeitet")}));
+    // Typing is checked after the last keystroke, not on each.
+    QCOMPARE(zusammenfassung(), QStringLiteral("2 Fehler, 1 Hinweis"));
+    QTRY_COMPARE(zeilen(), (QStringList{kHttpZeile + QStringLiteral("bearbeitet"),
+                                        kSkriptZeile + QStringLiteral("bearbeitet")}));
     QCOMPARE(zusammenfassung(), QStringLiteral("2 Fehler"));
+}
+
+void TestListingPruefungFenster::kopierenGleichNachDemTippen_prueftDenGetipptenText() {
+    fertigZeigen(kTeil1, kBild);
+    fenster().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&fenster()));
+    RichTextFeld* rtf = listing();
+    QTest::mouseClick(rtf->viewport(), Qt::LeftButton);
+    QTest::keyClick(rtf, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(rtf, QStringLiteral("<p>Gut</p>"));
+    // At once, before the pause after typing is over.
+    QTest::mouseClick(element<QPushButton>(fenster(), QStringLiteral("cmdMarkiere")), Qt::LeftButton);
+    QVERIFY(plattform().fenster.isEmpty());
+    QCOMPARE(plattform().zwischenablage, QStringLiteral("<p>Gut</p>"));
+    QCOMPARE(zusammenfassung(), QStringLiteral("Keine Beanstandungen"));
 }
 
 void TestListingPruefungFenster::bezeichnung_aendern_prueftNeu() {
     fertigZeigen(QStringLiteral("<p>"), QString(), QStringLiteral("Krimi"));
     QCOMPARE(zusammenfassung(), QStringLiteral("Keine Beanstandungen"));
     element<QLineEdit>(fenster(), QStringLiteral("txtArtikelBez"))->setText(QStringLiteral("Krimi ♥"));
-    QCOMPARE(zusammenfassung(), QStringLiteral("1 Hinweis"));
+    QTRY_COMPARE(zusammenfassung(), QStringLiteral("1 Hinweis"));
 }
 
 void TestListingPruefungFenster::geoeffneteDatei_herkunftGeoeffneteDatei() {
@@ -232,15 +251,18 @@ void TestListingPruefungFenster::kleidungZusammenstellen() const {
 void TestListingPruefungFenster::gelieferterOrdner_bestehtDiePruefung_data() {
     QTest::addColumn<bool>("kleidung");
     QTest::addColumn<bool>("mitHost");
-    QTest::newRow("Buch mit Bilder-Host") << false << true;
-    QTest::newRow("Buch ohne Bilder-Host") << false << false;
-    QTest::newRow("Kleidung mit Bilder-Host") << true << true;
-    QTest::newRow("Kleidung ohne Bilder-Host") << true << false;
+    QTest::addColumn<bool>("aufforderung");
+    QTest::newRow("Buch mit Bilder-Host") << false << true << false;
+    QTest::newRow("Buch ohne Bilder-Host") << false << false << false;
+    QTest::newRow("Buch mit Kaufaufforderungen") << false << true << true;
+    QTest::newRow("Kleidung mit Bilder-Host") << true << true << false;
+    QTest::newRow("Kleidung ohne Bilder-Host") << true << false << false;
 }
 
 void TestListingPruefungFenster::gelieferterOrdner_bestehtDiePruefung() {
     QFETCH(bool, kleidung);
     QFETCH(bool, mitHost);
+    QFETCH(bool, aufforderung);
     if (mitHost) {
         const QWidget& einstell = app().frmEinstell();
         element<QLineEdit>(einstell, QStringLiteral("txtPfadZusatzBilder"))
@@ -253,6 +275,12 @@ void TestListingPruefungFenster::gelieferterOrdner_bestehtDiePruefung() {
         kleidungZusammenstellen();
     } else {
         buchZusammenstellen();
+    }
+    if (aufforderung) {
+        // The prompts are the program's own bold text; the delivered part 4 closes them once more.
+        haupt<QCheckBox>(QStringLiteral("chkAuforderung1"))->setChecked(true);
+        haupt<QCheckBox>(QStringLiteral("chkAuforderung2"))->setChecked(true);
+        QVERIFY(!haupt<QComboBox>(QStringLiteral("cboAuforderung1"))->currentText().isEmpty());
     }
     klicken(QStringLiteral("cdmFertigstellen"));
     QVERIFY2(plattform().meldungstexte().isEmpty(), qPrintable(plattform().meldungstexte().join(u'|')));
@@ -267,7 +295,9 @@ void TestListingPruefungFenster::gelieferterOrdner_bestehtDiePruefung() {
         QCOMPARE(zusammenfassung(), QStringLiteral("Keine Beanstandungen"));
     } else {
         QCOMPARE(zeilen(),
-                 QStringList{QStringLiteral("Hinweis: Bild ohne Internet-Adresse (kein Host) – Bild 1")});
+                 QStringList{QStringLiteral("Hinweis: Bild 1 ohne Internet-Adresse (kein Host): in den "
+                                            "Einstellungen „Internet-Pfad für Zusatzbilder“ ausfüllen – "
+                                            "Bild 1")});
     }
 }
 
