@@ -104,9 +104,11 @@ Artikelbild TestHauptweg::artikelbild() const {
 void TestHauptweg::einstellungen_verkaeufernameGespeichert() {
     QVERIFY(app().starten());
     QVERIFY(app().frmHaupt().isVisible());
+    menue(app().frmHaupt(), QStringLiteral("mnuEinstBearb"));
     FrmEinstell& einstell = app().frmEinstell();
     element<QComboBox>(einstell, QStringLiteral("txtTeil1"))->setCurrentText(kVerkaeufer);
     klicken(einstell, QStringLiteral("cmdEinstelSpeichern"));
+    einstell.close();
     QVERIFY(QString::fromLatin1(ordner().lesen(QStringLiteral("Einstell.Ini")))
                 .contains(QStringLiteral("EBAYNAME=") + kVerkaeufer));
     QCOMPARE(app().zustand().verkaeuferName, kVerkaeufer);

@@ -1,10 +1,15 @@
 #include "support/FensterTest.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QImage>
 #include <QProcess>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabWidget>
 #include <QWidget>
 
@@ -19,6 +24,68 @@ QString ortText(const std::source_location& ort) {
 
 void scheitern(const QString& text, const std::source_location& ort) {
     QTest::qFail(qPrintable(text), ort.file_name(), static_cast<int>(ort.line()));
+}
+
+// A window-modal window blocks its parent windows, an application-modal one every other window.
+bool blockiert(const QWidget& fenster) {
+    const QWidgetList alle = QApplication::topLevelWidgets();
+    return std::any_of(alle.begin(), alle.end(), [&fenster](const QWidget* w) {
+        return w != &fenster && w->isVisible() &&
+               (w->windowModality() == Qt::ApplicationModal ||
+                (w->windowModality() == Qt::WindowModal && fenster.isAncestorOf(w)));
+    });
+}
+
+// A seller's mouse reaches only a window that is open and not blocked by a modal one; pressing
+// it makes it the active window, so the focus moves inside it as it does on the desktop.
+bool erreichbar(QWidget& steuerelement, const std::source_location& ort) {
+    QWidget* fenster = steuerelement.window();
+    if (!fenster->isVisible()) {
+        scheitern(fenster->objectName() + QStringLiteral(" ist nicht offen: niemand erreicht ") +
+                      steuerelement.objectName(),
+                  ort);
+        return false;
+    }
+    if (blockiert(*fenster)) {
+        scheitern(fenster->objectName() +
+                      QStringLiteral(" ist von einem modalen Fenster gesperrt: niemand "
+                                     "erreicht ") +
+                      steuerelement.objectName(),
+                  ort);
+        return false;
+    }
+    if (QApplication::activeWindow() != fenster) {
+        fenster->raise();
+        fenster->activateWindow();
+        constexpr int kWarten = 2000;
+        if (!QTest::qWaitForWindowActive(fenster, kWarten)) {
+            scheitern(fenster->objectName() + QStringLiteral(" wurde nicht das aktive Fenster"), ort);
+            return false;
+        }
+    }
+    return true;
+}
+
+// Where a mouse press hits the button: a check box or radio button reacts only on its box and
+// its label, which need not reach the middle of the control.
+QPoint klickstelle(const QAbstractButton& knopf) {
+    QStyleOptionButton option;
+    option.initFrom(&knopf);
+    if (qobject_cast<const QCheckBox*>(&knopf) != nullptr) {
+        return knopf.style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, &knopf).center();
+    }
+    if (qobject_cast<const QRadioButton*>(&knopf) != nullptr) {
+        return knopf.style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, &knopf).center();
+    }
+    return knopf.rect().center();
+}
+
+QWidget* fokusfeld(const std::source_location& ort) {
+    QWidget* feld = QApplication::focusWidget();
+    if (feld == nullptr) {
+        scheitern(QStringLiteral("kein Steuerelement hat den Fokus: niemand kann tippen"), ort);
+    }
+    return feld;
 }
 
 } // namespace
@@ -85,11 +152,47 @@ void FensterTest::klicken(const QObject& fenster, const QString& name, std::sour
         scheitern(name + QStringLiteral(" ist gesperrt oder verborgen: niemand kann ihn drücken"), ort);
         return;
     }
-    knopf->click();
+    if (erreichbar(*knopf, ort)) {
+        QTest::mouseClick(knopf, Qt::LeftButton, Qt::NoModifier, klickstelle(*knopf));
+    }
 }
 
 void FensterTest::klicken(const QString& name, std::source_location ort) const {
     klicken(app().frmHaupt(), name, ort);
+}
+
+void FensterTest::hineinklicken(const QObject& fenster, const QString& name, std::source_location ort) const {
+    QWidget* feld = element<QWidget>(fenster, name, ort);
+    if (!feld->isEnabled() || !feld->isVisibleTo(feld->window())) {
+        scheitern(name + QStringLiteral(" ist gesperrt oder verborgen: niemand kann hineinklicken"), ort);
+        return;
+    }
+    if (erreichbar(*feld, ort)) {
+        // A text box with a scroll area takes the mouse in its viewport.
+        auto* flaeche = qobject_cast<QAbstractScrollArea*>(feld);
+        QTest::mouseClick(flaeche != nullptr ? flaeche->viewport() : feld, Qt::LeftButton);
+    }
+}
+
+void FensterTest::tippen(const QString& text, std::source_location ort) const {
+    QWidget* feld = fokusfeld(ort);
+    if (feld == nullptr) {
+        return;
+    }
+    for (const QChar zeichen : text) {
+        if (zeichen.unicode() < 0x80) {
+            QTest::keyClick(feld, zeichen.toLatin1());
+        } else {
+            // A key of a German keyboard that QTest knows by no name.
+            QTest::sendKeyEvent(QTest::Click, feld, Qt::Key_unknown, QString(zeichen), Qt::NoModifier);
+        }
+    }
+}
+
+void FensterTest::taste(Qt::Key taste, Qt::KeyboardModifiers umschalt, std::source_location ort) const {
+    if (QWidget* feld = fokusfeld(ort)) {
+        QTest::keyClick(feld, taste, umschalt);
+    }
 }
 
 void FensterTest::menue(const QObject& fenster, const QString& name, std::source_location ort) const {

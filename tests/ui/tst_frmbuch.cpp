@@ -49,7 +49,13 @@ private:
     QCheckBox* kaestchen(int i) const { return feld<QCheckBox>(QStringLiteral("Chk%1").arg(i + 1)); }
     QComboBox* box(const QString& name) const { return feld<QComboBox>(name); }
     QString inhaltAuto() const { return haupt<RichTextFeld>(QStringLiteral("rtfInhaltAuto"))->text(); }
-    void druecken(const QString& knopf) const { klicken(fenster(), knopf); }
+    // The window as the main window's button shows it; a shown window stays as it is.
+    void druecken(const QString& knopf) const {
+        if (!fenster().isVisible()) {
+            fenster().show();
+        }
+        klicken(fenster(), knopf);
+    }
     void speichern() const { druecken(QStringLiteral("cmdSpeichKleidBeschr")); }
 
     // "Übernehmen" frees the save button; the seller then types three values by hand.
