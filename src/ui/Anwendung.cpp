@@ -319,6 +319,10 @@ void Anwendung::einstellungenLaden() {
 void Anwendung::einstellungenGelesen(const Einstellungen& e) {
     m_zustand.verkaeuferName = e.ebayName;
     m_zustand.standardTexteGewuenscht = e.satndardTexte;
+    // The name the articles are filed under, and shown, is the one read; nothing of the article.
+    Hauptfensterwerte name;
+    name.ebayName = e.ebayName;
+    frmHaupt().einstellungenZeigen(name);
     // A save counts for the values read with it, not for edits made after a later read.
     m_zustand.einstellGespeichert = false;
 }
@@ -329,6 +333,14 @@ void Anwendung::einstellungenUebernehmen(const Einstellungen& e) {
     frmHaupt().einstellungenZeigen(hauptfensterwerte(e, m_zustand.einstellVomMenue));
     frmHaupt().bildbreitenSetzen(e.bildLaengeEinstellWert);
     farbverlaufSetzen(e.pfadGrafik);
+}
+
+void Anwendung::einstellungenGespeichert(const Einstellungen& vorher, const Einstellungen& neu) {
+    m_zustand.verkaeuferName = neu.ebayName;
+    m_zustand.standardTexteGewuenscht = neu.satndardTexte;
+    frmHaupt().einstellungenZeigen(hauptfensterwerteGeaendert(vorher, neu, m_zustand.einstellVomMenue));
+    frmHaupt().standardbreiteAendern(vorher.bildLaengeEinstellWert, neu.bildLaengeEinstellWert);
+    farbverlaufSetzen(neu.pfadGrafik);
 }
 
 void Anwendung::detaillistenLesen() {

@@ -357,7 +357,9 @@ const BildFeld& FrmHaupt::bildTraeger() const {
 void FrmHaupt::einstellungenZeigen(const Hauptfensterwerte& werte) {
     Ui::frmHaupt& u = *m_ui;
     u.lblEbayName->setText(werte.ebayName);
-    u.chkVersadInfoJa->setChecked(werte.versandInfoJa);
+    if (werte.versandInfoJa) {
+        u.chkVersadInfoJa->setChecked(*werte.versandInfoJa);
+    }
     if (werte.versandkosten) {
         u.cboVersandkosten->setCurrentText(*werte.versandkosten);
     }
@@ -369,6 +371,15 @@ void FrmHaupt::einstellungenZeigen(const Hauptfensterwerte& werte) {
 void FrmHaupt::bildbreitenSetzen(const QString& breite) {
     for (const Bildzeile& z : Bildzeilen(*m_ui)) {
         z.breite->setCurrentText(breite);
+    }
+}
+
+void FrmHaupt::standardbreiteAendern(const QString& alt, const QString& neu) {
+    for (const Bildzeile& z : Bildzeilen(*m_ui)) {
+        // A row with a picture has its width from the picture, another width from the seller.
+        if (!z.bild->hatBild() && z.datei->text().isEmpty() && z.breite->currentText() == alt) {
+            z.breite->setCurrentText(neu);
+        }
     }
 }
 

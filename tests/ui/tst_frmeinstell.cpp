@@ -37,7 +37,14 @@ private slots:
     void schliessen_ja_speichert();
     void nachSpeichern_schliessenFragtNicht();
     void speichernInFrueheremOeffnen_spaetereAenderungFragt();
-    void listeAktualisieren_schliessen_speichertNameWaehlen();
+    void listeAktualisieren_speichertNieDieAufforderung_data();
+    void listeAktualisieren_speichertNieDieAufforderung();
+    void nachSpeichern_weitereAenderung_fragtBeimSchliessen();
+    void nein_zeigtGespeicherteWerte_undListingNutztSie();
+    void ja_neuerName_giltSofort();
+    void ansehen_laesstArtikel();
+    void neueStandardbreite_nurZeilenMitAlterBreiteOhneBild_data();
+    void neueStandardbreite_nurZeilenMitAlterBreiteOhneBild();
     void aktivieren_liestDateiNeu();
     void speicherfehler_meldet99_ohneGespeichert();
     void uebernehmen_schreibtHauptfenster();
@@ -56,7 +63,23 @@ private:
     QString datei(const char* schluessel) const {
         return IniLesen(ordner().daten(kPfad), QStringLiteral("EINSTELL"), QLatin1String(schluessel));
     }
-    void klick(const char* knopf) const { klicken(fenster(), QLatin1String(knopf)); }
+    // The window as the main window's menu entry opens it; an open one stays as it is.
+    void oeffnen() const {
+        if (!fenster().isVisible()) {
+            menue(app().frmHaupt(), QStringLiteral("mnuEinstBearb"));
+        }
+    }
+    void klick(const char* knopf) const {
+        oeffnen();
+        klicken(fenster(), QLatin1String(knopf));
+    }
+    // Clicks into a field of the window and types its new text over the old one.
+    void eintippen(const char* name, const QString& text) const {
+        oeffnen();
+        hineinklicken(fenster(), QLatin1String(name));
+        taste(Qt::Key_A, Qt::ControlModifier);
+        tippen(text);
+    }
     // The settings file as the window will read it when it is first needed.
     void einstellungen(const QString& zeilen) const { ordner().schreiben(kPfad, w1252(ini(zeilen))); }
 };
@@ -223,18 +246,128 @@ void TestFrmEinstell::speichernInFrueheremOeffnen_spaetereAenderungFragt() {
     QCOMPARE(datei("EBAYNAME"), QStringLiteral("Berta"));
 }
 
-void TestFrmEinstell::listeAktualisieren_schliessen_speichertNameWaehlen() {
+void TestFrmEinstell::listeAktualisieren_speichertNieDieAufforderung_data() {
+    QTest::addColumn<bool>("mitKnopf");
+    QTest::newRow("Speichern") << true;
+    QTest::newRow("Schließen") << false;
+}
+
+// After the list is read again the box shows its prompt, which is no name to file articles under.
+void TestFrmEinstell::listeAktualisieren_speichertNieDieAufforderung() {
+    QFETCH(bool, mitKnopf);
     einstellungen(QStringLiteral("EBAYNAME=Anna\r\n"));
     ordner().schreiben(QStringLiteral("vorlagen/Ebay_Namen.txt"), w1252(QStringLiteral("Anna\r\nBerta\r\n")));
-    fenster().show();
+    oeffnen();
     QCOMPARE(feld<QComboBox>("txtTeil1")->currentText(), QStringLiteral("Anna"));
     QCOMPARE(feld<QComboBox>("txtTeil1")->count(), 2);
     klick("cmdNamenAktuell");
     QCOMPARE(feld<QComboBox>("txtTeil1")->currentText(), QStringLiteral("Name wählen"));
+    if (mitKnopf) {
+        klick("cmdEinstelSpeichern");
+        QCOMPARE(feld<QComboBox>("txtTeil1")->currentText(), QStringLiteral("Anna"));
+    }
+    fenster().close();
+    QVERIFY(plattform().fenster.isEmpty());
+    QCOMPARE(datei("EBAYNAME"), QStringLiteral("Anna"));
+    QCOMPARE(app().zustand().verkaeuferName, QStringLiteral("Anna"));
+    QCOMPARE(app().einstellungen().ebayName, QStringLiteral("Anna"));
+}
+
+void TestFrmEinstell::nachSpeichern_weitereAenderung_fragtBeimSchliessen() {
+    einstellungen(QStringLiteral("EBAYNAME=Anna\r\nPFAD_IE=alt.exe\r\n"));
+    eintippen("txtTeil1", QStringLiteral("Berta"));
+    klick("cmdEinstelSpeichern");
+    eintippen("txtPfadIE", QStringLiteral("neu.exe"));
     plattform().antworten.enqueue(Plattform::Antwort::Ja);
     fenster().close();
-    QCOMPARE(plattform().fenster.size(), 1);
-    QCOMPARE(datei("EBAYNAME"), QStringLiteral("Name wählen"));
+    QCOMPARE(plattform().meldungstexte(),
+             QStringList{QStringLiteral("Möchten Sie die Einstellungen speichern?")});
+    QCOMPARE(datei("EBAYNAME"), QStringLiteral("Berta"));
+    QCOMPARE(datei("PFAD_IE"), QStringLiteral("neu.exe"));
+}
+
+// "Nein" declines the edits: the window, and so every listing, goes back to the saved settings.
+void TestFrmEinstell::nein_zeigtGespeicherteWerte_undListingNutztSie() {
+    einstellungen(QStringLiteral("EBAYNAME=Anna\r\nPFAD_ZU_SHOPBILD=anna.jpg\r\n"));
+    QVERIFY(app().starten());
+    eintippen("txtTeil1", QStringLiteral("Berta"));
+    eintippen("txtPfadShopBild", QStringLiteral("berta.jpg"));
+    plattform().antworten.enqueue(Plattform::Antwort::Nein);
+    fenster().close();
+    QVERIFY(!fenster().isVisible());
+    QCOMPARE(feld<QComboBox>("txtTeil1")->currentText(), QStringLiteral("Anna"));
+    QCOMPARE(app().einstellungen().ebayName, QStringLiteral("Anna"));
+    QCOMPARE(app().einstellungen().pfadShopBild, QStringLiteral("anna.jpg"));
+    QCOMPARE(app().zustand().verkaeuferName, QStringLiteral("Anna"));
+    QCOMPARE(haupt<QLabel>(QStringLiteral("lblEbayName"))->text(), QStringLiteral("Anna"));
+    QCOMPARE(datei("EBAYNAME"), QStringLiteral("Anna"));
+}
+
+// The articles are filed under the new name as soon as it is saved.
+void TestFrmEinstell::ja_neuerName_giltSofort() {
+    einstellungen(QStringLiteral("EBAYNAME=Anna\r\n"));
+    QVERIFY(app().starten());
+    eintippen("txtTeil1", QStringLiteral("Berta"));
+    plattform().antworten.enqueue(Plattform::Antwort::Ja);
+    fenster().close();
+    QCOMPARE(datei("EBAYNAME"), QStringLiteral("Berta"));
+    QCOMPARE(app().zustand().verkaeuferName, QStringLiteral("Berta"));
+    QCOMPARE(haupt<QLabel>(QStringLiteral("lblEbayName"))->text(), QStringLiteral("Berta"));
+}
+
+// Opening the settings to look at them and closing again leaves the article as the seller set it.
+void TestFrmEinstell::ansehen_laesstArtikel() {
+    einstellungen(QStringLiteral("BILDEINSTELLGROSE=400\r\nVERSANDINFOVORNE_JA=1\r\n"));
+    QVERIFY(app().starten());
+    const QStringList breiten{QStringLiteral("txtBildLaenge"), QStringLiteral("txtBildLaenge_b"),
+                              QStringLiteral("txtBildLaenge2"), QStringLiteral("txtBildLaenge2_b"),
+                              QStringLiteral("txtBildLaenge2_c")};
+    for (const QString& name : breiten) {
+        haupt<QComboBox>(name)->setCurrentText(QStringLiteral("250"));
+    }
+    auto* versandInfo = haupt<QCheckBox>(QStringLiteral("chkVersadInfoJa"));
+    versandInfo->setChecked(false);
+    oeffnen();
+    fenster().close();
+    for (const QString& name : breiten) {
+        QCOMPARE(haupt<QComboBox>(name)->currentText(), QStringLiteral("250"));
+    }
+    QVERIFY(!versandInfo->isChecked());
+    QVERIFY(plattform().fenster.isEmpty());
+}
+
+void TestFrmEinstell::neueStandardbreite_nurZeilenMitAlterBreiteOhneBild_data() {
+    QTest::addColumn<bool>("mitKnopf");
+    QTest::newRow("Speichern") << true;
+    QTest::newRow("Ja beim Schließen") << false;
+}
+
+void TestFrmEinstell::neueStandardbreite_nurZeilenMitAlterBreiteOhneBild() {
+    QFETCH(bool, mitKnopf);
+    einstellungen(QStringLiteral("BILDEINSTELLGROSE=400\r\n"));
+    QVERIFY(app().starten());
+    // Row 1 has a picture, row 2 a width of the seller's; rows 3 to 5 hold the standard.
+    haupt<QLineEdit>(QStringLiteral("txtEbayBildPfad"))->setText(QStringLiteral("Paris-V.jpg"));
+    haupt<QComboBox>(QStringLiteral("txtBildLaenge_b"))->setCurrentText(QStringLiteral("250"));
+    haupt<QComboBox>(QStringLiteral("txtBildHohe2"))->setCurrentText(QStringLiteral("300"));
+    eintippen("txtBildLaengeEinstellWert", QStringLiteral("450"));
+    if (mitKnopf) {
+        klick("cmdEinstelSpeichern");
+        fenster().close();
+    } else {
+        plattform().antworten.enqueue(Plattform::Antwort::Ja);
+        fenster().close();
+    }
+    QCOMPARE(datei("BILDEINSTELLGROSE"), QStringLiteral("450"));
+    const auto breite = [this](const char* name) {
+        return haupt<QComboBox>(QLatin1String(name))->currentText();
+    };
+    QCOMPARE(breite("txtBildLaenge"), QStringLiteral("400"));
+    QCOMPARE(breite("txtBildLaenge_b"), QStringLiteral("250"));
+    QCOMPARE(breite("txtBildLaenge2"), QStringLiteral("450"));
+    QCOMPARE(breite("txtBildLaenge2_b"), QStringLiteral("450"));
+    QCOMPARE(breite("txtBildLaenge2_c"), QStringLiteral("450"));
+    QCOMPARE(breite("txtBildHohe2"), QStringLiteral("300"));
 }
 
 void TestFrmEinstell::aktivieren_liestDateiNeu() {
@@ -256,7 +389,7 @@ void TestFrmEinstell::aktivieren_liestDateiNeu() {
 
 void TestFrmEinstell::speicherfehler_meldet99_ohneGespeichert() {
     einstellungen(QStringLiteral("EBAYNAME=Anna\r\n"));
-    fenster();
+    oeffnen();
     ordner().entfernen(kPfad);
     QVERIFY(QDir().mkpath(ordner().daten(kPfad)));
     feld<QComboBox>("txtTeil1")->setCurrentText(QStringLiteral("Berta"));
@@ -265,9 +398,13 @@ void TestFrmEinstell::speicherfehler_meldet99_ohneGespeichert() {
              QStringList{QStringLiteral("Fehler beim Speichern der Einstellungen")});
     QCOMPARE(feld<QLabel>("lblgespeichert")->text(), QString());
     QVERIFY(!app().zustand().einstellGespeichert);
+    // "Ja" after the failure keeps the window open with the seller's values.
+    plattform().antworten.enqueue(Plattform::Antwort::Ja);
+    QVERIFY(!fenster().close());
+    QCOMPARE(feld<QComboBox>("txtTeil1")->currentText(), QStringLiteral("Berta"));
     plattform().antworten.enqueue(Plattform::Antwort::Nein);
-    fenster().close();
-    QCOMPARE(plattform().fenster.size(), 2);
+    QVERIFY(fenster().close());
+    QCOMPARE(plattform().fenster.size(), 4);
 }
 
 void TestFrmEinstell::uebernehmen_schreibtHauptfenster() {
@@ -358,6 +495,7 @@ void TestFrmEinstell::pfadknoepfe() {
     QFETCH(QString, knopf);
     QFETCH(QString, feld);
     QFETCH(QString, filter);
+    oeffnen();
     auto* text = element<QLineEdit>(fenster(), feld);
     text->setText(QStringLiteral("/alt/pfad"));
     plattform().dateien.enqueue(QStringLiteral("/neu/programm.exe"));
@@ -369,6 +507,7 @@ void TestFrmEinstell::pfadknoepfe() {
 }
 
 void TestFrmEinstell::pfadAbbrechen_behaeltWert() {
+    oeffnen();
     feld<QLineEdit>("txtPfadGoChr")->setText(QStringLiteral("/alt/browser"));
     plattform().dateien.enqueue(QString());
     klick("cmdPfadGoChr");
