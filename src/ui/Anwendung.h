@@ -1,5 +1,6 @@
 #pragma once
 
+#include "article/Artikelstand.h"
 #include "config/Einstellungen.h"
 #include "core/Datenordner.h"
 #include "core/Zustand.h"
@@ -42,6 +43,18 @@ public:
     bool starten();
     // Unloads every window and ends the program; nothing is asked and nothing saved.
     void ProgrammBeenden();
+    // Asks about an unsaved article before the program ends: "Ja" finishes it for the save
+    // window and keeps the program open, as does "Abbrechen". True when the program may end.
+    bool beendenBestaetigt();
+
+    // The article as it stands now; a detail window not made yet holds what was remembered.
+    Artikelstand artikelstand();
+    // Remembers the article as it stands, after a save, a read and a new article.
+    void artikelstandMerken();
+    // Whether the article differs from the one last saved, read or started anew.
+    bool artikelUngespeichert();
+    // A new article: the book and clothing windows go back to their own values.
+    void detailsNeu();
 
     Zustand& zustand() { return m_zustand; }
     Plattform& plattform() { return m_plattform; }
@@ -107,6 +120,8 @@ private:
     std::unique_ptr<QLockFile> m_sperre;
     // The settings as read, for as long as the settings window is not made.
     std::optional<Einstellungen> m_einstellungen;
+    // The article as last saved, read or started anew; none before the start.
+    std::optional<Artikelstand> m_gemerkt;
     // Windows whose parent is the main window are declared after it, so they go first.
     std::unique_ptr<FrmHaupt> m_frmHaupt;
     std::unique_ptr<FrmVorlSpeichern> m_frmVorlSpeichern;

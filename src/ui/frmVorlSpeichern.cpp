@@ -154,6 +154,9 @@ bool FrmVorlSpeichern::cmdSpeichern_Click() {
         gespeichert = TextInDateiSchreiben(pfade.zusatz, zusatz) && gespeichert;
     }
     ui->txtArtikelBez->setText(NameNachSpeichern(ui->txtArtikelBez->text()));
+    if (gespeichert) {
+        m_app.artikelstandMerken();
+    }
     return gespeichert;
 }
 

@@ -55,7 +55,7 @@ private slots:
     void gebotszeile_gebundeneAusgabe_buchartImBuchfenster();
     void autorZufuegen_setztAutorImBuchfenster();
     void buchBeschreibung_uebernimmtBezeichnungUndZeigtFenster();
-    void kleidungBeschreibung_leertAutomatischeBeschreibungUndZeigtFenster();
+    void kleidungBeschreibung_behaeltTabelleUndZeigtFenster();
 
 private:
     template <class T> T* el(const char* name) const { return haupt<T>(QLatin1String(name)); }
@@ -479,13 +479,16 @@ void TestTitelBedienung::buchBeschreibung_uebernimmtBezeichnungUndZeigtFenster()
     QCOMPARE(app().frmBuch().windowModality(), Qt::NonModal);
 }
 
-void TestTitelBedienung::kleidungBeschreibung_leertAutomatischeBeschreibungUndZeigtFenster() {
+// Opening the window to look costs the saved table nothing; only a new table replaces it.
+void TestTitelBedienung::kleidungBeschreibung_behaeltTabelleUndZeigtFenster() {
     menue(app().frmHaupt(), QStringLiteral("mnuVorlKleid"));
     el<RichTextFeld>("rtfInhaltAuto")->setText(QStringLiteral("<table>alt</table>"));
     klicken(QStringLiteral("cmdKleidungBeschreibung"));
-    QCOMPARE(el<RichTextFeld>("rtfInhaltAuto")->text(), QString());
+    QCOMPARE(el<RichTextFeld>("rtfInhaltAuto")->text(), QStringLiteral("<table>alt</table>"));
     QVERIFY(app().frmKleidung().isVisible());
     QCOMPARE(app().frmKleidung().windowModality(), Qt::NonModal);
+    app().frmKleidung().close();
+    QCOMPARE(el<RichTextFeld>("rtfInhaltAuto")->text(), QStringLiteral("<table>alt</table>"));
 }
 
 QTEST_MAIN(TestTitelBedienung)
