@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QProcess>
-#include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTabWidget>
@@ -26,58 +25,28 @@ void scheitern(const QString& text, const std::source_location& ort) {
     QTest::qFail(qPrintable(text), ort.file_name(), static_cast<int>(ort.line()));
 }
 
-// A window-modal window blocks its parent windows, an application-modal one every other window.
-bool blockiert(const QWidget& fenster) {
+// A seller's mouse reaches only an enabled control that can be seen in an open window which no
+// modal window blocks; pressing it makes that window the active one, so the focus moves in it.
+bool erreichbar(QWidget& ziel, const QString& name, const std::source_location& ort) {
+    QWidget* fenster = ziel.window();
     const QWidgetList alle = QApplication::topLevelWidgets();
-    return std::any_of(alle.begin(), alle.end(), [&fenster](const QWidget* w) {
-        return w != &fenster && w->isVisible() &&
+    const bool blockiert = std::any_of(alle.begin(), alle.end(), [fenster](const QWidget* w) {
+        return w != fenster && w->isVisible() &&
                (w->windowModality() == Qt::ApplicationModal ||
-                (w->windowModality() == Qt::WindowModal && fenster.isAncestorOf(w)));
+                (w->windowModality() == Qt::WindowModal && fenster->isAncestorOf(w)));
     });
-}
-
-// A seller's mouse reaches only a window that is open and not blocked by a modal one; pressing
-// it makes it the active window, so the focus moves inside it as it does on the desktop.
-bool erreichbar(QWidget& steuerelement, const std::source_location& ort) {
-    QWidget* fenster = steuerelement.window();
-    if (!fenster->isVisible()) {
-        scheitern(fenster->objectName() + QStringLiteral(" ist nicht offen: niemand erreicht ") +
-                      steuerelement.objectName(),
+    if (!ziel.isEnabled() || !ziel.isVisibleTo(fenster) || !fenster->isVisible() || blockiert) {
+        scheitern(name + QStringLiteral(" ist gesperrt, verborgen oder in keinem offenen, freien Fenster"),
                   ort);
         return false;
     }
-    if (blockiert(*fenster)) {
-        scheitern(fenster->objectName() +
-                      QStringLiteral(" ist von einem modalen Fenster gesperrt: niemand "
-                                     "erreicht ") +
-                      steuerelement.objectName(),
-                  ort);
+    fenster->activateWindow();
+    constexpr int kWarten = 2000;
+    if (!QTest::qWaitForWindowActive(fenster, kWarten)) {
+        scheitern(fenster->objectName() + QStringLiteral(" wurde nicht das aktive Fenster"), ort);
         return false;
-    }
-    if (QApplication::activeWindow() != fenster) {
-        fenster->raise();
-        fenster->activateWindow();
-        constexpr int kWarten = 2000;
-        if (!QTest::qWaitForWindowActive(fenster, kWarten)) {
-            scheitern(fenster->objectName() + QStringLiteral(" wurde nicht das aktive Fenster"), ort);
-            return false;
-        }
     }
     return true;
-}
-
-// Where a mouse press hits the button: a check box or radio button reacts only on its box and
-// its label, which need not reach the middle of the control.
-QPoint klickstelle(const QAbstractButton& knopf) {
-    QStyleOptionButton option;
-    option.initFrom(&knopf);
-    if (qobject_cast<const QCheckBox*>(&knopf) != nullptr) {
-        return knopf.style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, &knopf).center();
-    }
-    if (qobject_cast<const QRadioButton*>(&knopf) != nullptr) {
-        return knopf.style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, &knopf).center();
-    }
-    return knopf.rect().center();
 }
 
 QWidget* fokusfeld(const std::source_location& ort) {
@@ -148,13 +117,17 @@ void FensterTest::nichtGefunden(const QObject& fenster, const QString& name, con
 
 void FensterTest::klicken(const QObject& fenster, const QString& name, std::source_location ort) const {
     QAbstractButton* knopf = element<QAbstractButton>(fenster, name, ort);
-    if (!knopf->isEnabled() || !knopf->isVisibleTo(knopf->window())) {
-        scheitern(name + QStringLiteral(" ist gesperrt oder verborgen: niemand kann ihn drücken"), ort);
+    if (!erreichbar(*knopf, name, ort)) {
         return;
     }
-    if (erreichbar(*knopf, ort)) {
-        QTest::mouseClick(knopf, Qt::LeftButton, Qt::NoModifier, klickstelle(*knopf));
+    // A check box reacts only on its box and label, which need not reach its middle.
+    QPoint stelle = knopf->rect().center();
+    if (qobject_cast<QCheckBox*>(knopf) != nullptr) {
+        QStyleOptionButton option;
+        option.initFrom(knopf);
+        stelle = knopf->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, knopf).center();
     }
+    QTest::mouseClick(knopf, Qt::LeftButton, Qt::NoModifier, stelle);
 }
 
 void FensterTest::klicken(const QString& name, std::source_location ort) const {
@@ -163,11 +136,7 @@ void FensterTest::klicken(const QString& name, std::source_location ort) const {
 
 void FensterTest::hineinklicken(const QObject& fenster, const QString& name, std::source_location ort) const {
     QWidget* feld = element<QWidget>(fenster, name, ort);
-    if (!feld->isEnabled() || !feld->isVisibleTo(feld->window())) {
-        scheitern(name + QStringLiteral(" ist gesperrt oder verborgen: niemand kann hineinklicken"), ort);
-        return;
-    }
-    if (erreichbar(*feld, ort)) {
+    if (erreichbar(*feld, name, ort)) {
         // A text box with a scroll area takes the mouse in its viewport.
         auto* flaeche = qobject_cast<QAbstractScrollArea*>(feld);
         QTest::mouseClick(flaeche != nullptr ? flaeche->viewport() : feld, Qt::LeftButton);

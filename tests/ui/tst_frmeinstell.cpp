@@ -37,14 +37,10 @@ private slots:
     void schliessen_ja_speichert();
     void nachSpeichern_schliessenFragtNicht();
     void speichernInFrueheremOeffnen_spaetereAenderungFragt();
-    void listeAktualisieren_speichertNieDieAufforderung_data();
     void listeAktualisieren_speichertNieDieAufforderung();
-    void nachSpeichern_weitereAenderung_fragtBeimSchliessen();
-    void nein_zeigtGespeicherteWerte_undListingNutztSie();
-    void ja_neuerName_giltSofort();
-    void ansehen_laesstArtikel();
-    void neueStandardbreite_nurZeilenMitAlterBreiteOhneBild_data();
-    void neueStandardbreite_nurZeilenMitAlterBreiteOhneBild();
+    void aenderungNachSpeichern_jaGiltSofort_neinZeigtGespeicherte_data();
+    void aenderungNachSpeichern_jaGiltSofort_neinZeigtGespeicherte();
+    void ansehenLaesstArtikel_neueBreiteNurFuerZeilenMitAlterOhneBild();
     void aktivieren_liestDateiNeu();
     void speicherfehler_meldet99_ohneGespeichert();
     void uebernehmen_schreibtHauptfenster();
@@ -246,128 +242,70 @@ void TestFrmEinstell::speichernInFrueheremOeffnen_spaetereAenderungFragt() {
     QCOMPARE(datei("EBAYNAME"), QStringLiteral("Berta"));
 }
 
-void TestFrmEinstell::listeAktualisieren_speichertNieDieAufforderung_data() {
-    QTest::addColumn<bool>("mitKnopf");
-    QTest::newRow("Speichern") << true;
-    QTest::newRow("Schließen") << false;
-}
-
-// After the list is read again the box shows its prompt, which is no name to file articles under.
+// After the list is read again the box shows its prompt, which is no name to file articles under:
+// closing asks nothing, and a save keeps the name.
 void TestFrmEinstell::listeAktualisieren_speichertNieDieAufforderung() {
-    QFETCH(bool, mitKnopf);
     einstellungen(QStringLiteral("EBAYNAME=Anna\r\n"));
     ordner().schreiben(QStringLiteral("vorlagen/Ebay_Namen.txt"), w1252(QStringLiteral("Anna\r\nBerta\r\n")));
-    oeffnen();
-    QCOMPARE(feld<QComboBox>("txtTeil1")->currentText(), QStringLiteral("Anna"));
-    QCOMPARE(feld<QComboBox>("txtTeil1")->count(), 2);
     klick("cmdNamenAktuell");
     QCOMPARE(feld<QComboBox>("txtTeil1")->currentText(), QStringLiteral("Name wählen"));
-    if (mitKnopf) {
-        klick("cmdEinstelSpeichern");
-        QCOMPARE(feld<QComboBox>("txtTeil1")->currentText(), QStringLiteral("Anna"));
-    }
     fenster().close();
+    klick("cmdNamenAktuell");
+    klick("cmdEinstelSpeichern");
+    QCOMPARE(feld<QComboBox>("txtTeil1")->currentText(), QStringLiteral("Anna"));
     QVERIFY(plattform().fenster.isEmpty());
     QCOMPARE(datei("EBAYNAME"), QStringLiteral("Anna"));
-    QCOMPARE(app().zustand().verkaeuferName, QStringLiteral("Anna"));
     QCOMPARE(app().einstellungen().ebayName, QStringLiteral("Anna"));
 }
 
-void TestFrmEinstell::nachSpeichern_weitereAenderung_fragtBeimSchliessen() {
-    einstellungen(QStringLiteral("EBAYNAME=Anna\r\nPFAD_IE=alt.exe\r\n"));
-    eintippen("txtTeil1", QStringLiteral("Berta"));
-    klick("cmdEinstelSpeichern");
-    eintippen("txtPfadIE", QStringLiteral("neu.exe"));
-    plattform().antworten.enqueue(Plattform::Antwort::Ja);
-    fenster().close();
-    QCOMPARE(plattform().meldungstexte(),
-             QStringList{QStringLiteral("Möchten Sie die Einstellungen speichern?")});
-    QCOMPARE(datei("EBAYNAME"), QStringLiteral("Berta"));
-    QCOMPARE(datei("PFAD_IE"), QStringLiteral("neu.exe"));
+void TestFrmEinstell::aenderungNachSpeichern_jaGiltSofort_neinZeigtGespeicherte_data() {
+    QTest::addColumn<Plattform::Antwort>("antwort");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Ja") << Plattform::Antwort::Ja << "Berta";
+    QTest::newRow("Nein") << Plattform::Antwort::Nein << "Anna";
 }
 
-// "Nein" declines the edits: the window, and so every listing, goes back to the saved settings.
-void TestFrmEinstell::nein_zeigtGespeicherteWerte_undListingNutztSie() {
-    einstellungen(QStringLiteral("EBAYNAME=Anna\r\nPFAD_ZU_SHOPBILD=anna.jpg\r\n"));
-    QVERIFY(app().starten());
-    eintippen("txtTeil1", QStringLiteral("Berta"));
-    eintippen("txtPfadShopBild", QStringLiteral("berta.jpg"));
-    plattform().antworten.enqueue(Plattform::Antwort::Nein);
-    fenster().close();
-    QVERIFY(!fenster().isVisible());
-    QCOMPARE(feld<QComboBox>("txtTeil1")->currentText(), QStringLiteral("Anna"));
-    QCOMPARE(app().einstellungen().ebayName, QStringLiteral("Anna"));
-    QCOMPARE(app().einstellungen().pfadShopBild, QStringLiteral("anna.jpg"));
-    QCOMPARE(app().zustand().verkaeuferName, QStringLiteral("Anna"));
-    QCOMPARE(haupt<QLabel>(QStringLiteral("lblEbayName"))->text(), QStringLiteral("Anna"));
-    QCOMPARE(datei("EBAYNAME"), QStringLiteral("Anna"));
-}
-
-// The articles are filed under the new name as soon as it is saved.
-void TestFrmEinstell::ja_neuerName_giltSofort() {
+// An edit after "Speichern" is asked about. A name saved files the articles at once; a name
+// declined goes, from the window too, so it builds no listing.
+void TestFrmEinstell::aenderungNachSpeichern_jaGiltSofort_neinZeigtGespeicherte() {
+    QFETCH(Plattform::Antwort, antwort);
+    QFETCH(QString, name);
     einstellungen(QStringLiteral("EBAYNAME=Anna\r\n"));
     QVERIFY(app().starten());
+    eintippen("txtPfadShopBild", QStringLiteral("neu.jpg"));
+    klick("cmdEinstelSpeichern");
     eintippen("txtTeil1", QStringLiteral("Berta"));
-    plattform().antworten.enqueue(Plattform::Antwort::Ja);
+    plattform().antworten.enqueue(antwort);
     fenster().close();
-    QCOMPARE(datei("EBAYNAME"), QStringLiteral("Berta"));
-    QCOMPARE(app().zustand().verkaeuferName, QStringLiteral("Berta"));
-    QCOMPARE(haupt<QLabel>(QStringLiteral("lblEbayName"))->text(), QStringLiteral("Berta"));
+    QCOMPARE(plattform().meldungstexte(), QStringList{u"Möchten Sie die Einstellungen speichern?"_s});
+    QCOMPARE(datei("PFAD_ZU_SHOPBILD"), QStringLiteral("neu.jpg"));
+    QCOMPARE(datei("EBAYNAME"), name);
+    QCOMPARE(app().einstellungen().ebayName, name);
+    QCOMPARE(app().zustand().verkaeuferName, name);
+    QCOMPARE(haupt<QLabel>(QStringLiteral("lblEbayName"))->text(), name);
 }
 
-// Opening the settings to look at them and closing again leaves the article as the seller set it.
-void TestFrmEinstell::ansehen_laesstArtikel() {
+// Looking at the settings leaves the article as the seller set it; a new standard width goes only
+// to rows that hold the old one and no picture.
+void TestFrmEinstell::ansehenLaesstArtikel_neueBreiteNurFuerZeilenMitAlterOhneBild() {
     einstellungen(QStringLiteral("BILDEINSTELLGROSE=400\r\nVERSANDINFOVORNE_JA=1\r\n"));
     QVERIFY(app().starten());
-    const QStringList breiten{QStringLiteral("txtBildLaenge"), QStringLiteral("txtBildLaenge_b"),
-                              QStringLiteral("txtBildLaenge2"), QStringLiteral("txtBildLaenge2_b"),
-                              QStringLiteral("txtBildLaenge2_c")};
-    for (const QString& name : breiten) {
-        haupt<QComboBox>(name)->setCurrentText(QStringLiteral("250"));
-    }
-    auto* versandInfo = haupt<QCheckBox>(QStringLiteral("chkVersadInfoJa"));
-    versandInfo->setChecked(false);
+    const auto breite = [this](const char* name) { return haupt<QComboBox>(QLatin1String(name)); };
+    haupt<QLineEdit>(QStringLiteral("txtEbayBildPfad"))->setText(QStringLiteral("Paris-V.jpg"));
+    breite("txtBildLaenge_b")->setCurrentText(QStringLiteral("250"));
+    haupt<QCheckBox>(QStringLiteral("chkVersadInfoJa"))->setChecked(false);
     oeffnen();
     fenster().close();
-    for (const QString& name : breiten) {
-        QCOMPARE(haupt<QComboBox>(name)->currentText(), QStringLiteral("250"));
-    }
-    QVERIFY(!versandInfo->isChecked());
-    QVERIFY(plattform().fenster.isEmpty());
-}
-
-void TestFrmEinstell::neueStandardbreite_nurZeilenMitAlterBreiteOhneBild_data() {
-    QTest::addColumn<bool>("mitKnopf");
-    QTest::newRow("Speichern") << true;
-    QTest::newRow("Ja beim Schließen") << false;
-}
-
-void TestFrmEinstell::neueStandardbreite_nurZeilenMitAlterBreiteOhneBild() {
-    QFETCH(bool, mitKnopf);
-    einstellungen(QStringLiteral("BILDEINSTELLGROSE=400\r\n"));
-    QVERIFY(app().starten());
-    // Row 1 has a picture, row 2 a width of the seller's; rows 3 to 5 hold the standard.
-    haupt<QLineEdit>(QStringLiteral("txtEbayBildPfad"))->setText(QStringLiteral("Paris-V.jpg"));
-    haupt<QComboBox>(QStringLiteral("txtBildLaenge_b"))->setCurrentText(QStringLiteral("250"));
-    haupt<QComboBox>(QStringLiteral("txtBildHohe2"))->setCurrentText(QStringLiteral("300"));
+    QCOMPARE(breite("txtBildLaenge_b")->currentText(), QStringLiteral("250"));
+    QVERIFY(!haupt<QCheckBox>(QStringLiteral("chkVersadInfoJa"))->isChecked());
     eintippen("txtBildLaengeEinstellWert", QStringLiteral("450"));
-    if (mitKnopf) {
-        klick("cmdEinstelSpeichern");
-        fenster().close();
-    } else {
-        plattform().antworten.enqueue(Plattform::Antwort::Ja);
-        fenster().close();
-    }
-    QCOMPARE(datei("BILDEINSTELLGROSE"), QStringLiteral("450"));
-    const auto breite = [this](const char* name) {
-        return haupt<QComboBox>(QLatin1String(name))->currentText();
-    };
-    QCOMPARE(breite("txtBildLaenge"), QStringLiteral("400"));
-    QCOMPARE(breite("txtBildLaenge_b"), QStringLiteral("250"));
-    QCOMPARE(breite("txtBildLaenge2"), QStringLiteral("450"));
-    QCOMPARE(breite("txtBildLaenge2_b"), QStringLiteral("450"));
-    QCOMPARE(breite("txtBildLaenge2_c"), QStringLiteral("450"));
-    QCOMPARE(breite("txtBildHohe2"), QStringLiteral("300"));
+    klick("cmdEinstelSpeichern");
+    const QStringList nachher{
+        breite("txtBildLaenge")->currentText(), breite("txtBildLaenge_b")->currentText(),
+        breite("txtBildLaenge2")->currentText(), breite("txtBildLaenge2_c")->currentText()};
+    QCOMPARE(nachher, (QStringList{u"400"_s, u"250"_s, u"450"_s, u"450"_s}));
+    QVERIFY(!haupt<QCheckBox>(QStringLiteral("chkVersadInfoJa"))->isChecked());
+    QVERIFY(plattform().fenster.isEmpty());
 }
 
 void TestFrmEinstell::aktivieren_liestDateiNeu() {
