@@ -316,9 +316,10 @@ void TestFrmVorlIni::speichernKnopf_speichertOhneSchliessen() {
 
 void TestFrmVorlIni::getippterTeil_gespeichert_stehtSoInDerDatei_data() {
     QTest::addColumn<QString>("feld");
+    // The part's place among the part files.
     QTest::addColumn<int>("teil");
     QTest::addColumn<bool>("schliessen");
-    QTest::newRow("0a mit dem Knopf") << "htmlTeil0a" << 0 << false;
+    QTest::newRow("0b mit dem Knopf") << "htmlTeil0b" << 1 << false;
     QTest::newRow("Shop beim Schließen") << "html_shop" << 10 << true;
     QTest::newRow("Zusatz-Hinweis mit dem Knopf") << "htmlTeil7" << 11 << false;
 }
