@@ -321,7 +321,7 @@ void Anwendung::verbinden(FrmBuch& buch) {
     QObject::connect(&buch, &FrmBuch::tabelleGespeichert, &buch,
                      [this](const QString& tabelle) { frmHaupt().inhaltAutoSetzen(tabelle); });
     m_buchNachholen.nachholen(buch);
-    // Its language list, read in just now, shows its prompt.
+    // The language list put in just now shows its prompt; the article in hand starts in German.
     buch.spracheVorgeben();
     if (m_gemerkt) {
         BuchFelderLesen(buch, m_gemerkt->felder);

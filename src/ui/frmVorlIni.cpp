@@ -227,6 +227,12 @@ void FrmVorlIni::ausMenueOeffnen() {
 
 void FrmVorlIni::teilLesen(std::size_t index) {
     DateiInFeldLaden(kHtmlOrdner + vorlageDateien().at(index).datei, htmlFeld(index));
+    // A part as its file holds it is nothing to save.
+    QStringList& gemerkt = m_app.zustand().vorlageSignatur1;
+    const qsizetype stelle = textFelder().size() + static_cast<qsizetype>(index);
+    if (stelle < gemerkt.size()) {
+        gemerkt[stelle] = htmlFeld(index)->text();
+    }
 }
 
 void FrmVorlIni::teilOeffnen(std::size_t index) {

@@ -484,6 +484,7 @@ void TestFrmVorlIni::lesenKnopf_liestDateiNeu() {
     ordner().schreiben(QStringLiteral("HTML_Code/HTML_text-verst.txt"), w1252(QStringLiteral("Urlaub\r\n")));
     klick(QStringLiteral("Command1"));
     QCOMPARE(el<RichTextFeld>(QStringLiteral("htmlTeil7"))->text(), QStringLiteral("Urlaub\r\n"));
+    QVERIFY(!fenster().ungespeichert());
 }
 
 void TestFrmVorlIni::oeffnenKnopf_oeffnetImEditor() {
