@@ -17,6 +17,8 @@ struct BildFelder {
     QString Bildpfad;
     QString Breite;
     QString Hohe;
+
+    bool operator==(const BildFelder&) const = default;
 };
 
 // The values the article text is written from, named by their keys. The book pairs hold what
@@ -54,6 +56,8 @@ struct ArtikelFelder {
 
     // The description field's text with its CR LF line ends.
     QString ArtBeschreibung;
+
+    bool operator==(const ArtikelFelder&) const = default;
 };
 
 // The article text: keyed lines, separator lines and the description, every comma written as

@@ -202,6 +202,37 @@ Einstellungen musterEinstellungen(Einstellungen e) {
     return e;
 }
 
+Einstellungen ohneAufforderungen(Einstellungen e, const Einstellungen& bisher) {
+    const auto behalten = [](QString& wert, const QString& vorher) {
+        if (wert.endsWith(QStringLiteral("wählen"))) {
+            wert = vorher;
+        }
+    };
+    behalten(e.ebayName, bisher.ebayName);
+    behalten(e.startenMit, bisher.startenMit);
+    behalten(e.versandStandard, bisher.versandStandard);
+    behalten(e.kostenlosAb, bisher.kostenlosAb);
+    behalten(e.postHermes, bisher.postHermes);
+    return e;
+}
+
+Hauptfensterwerte hauptfensterwerteGeaendert(const Einstellungen& vorher, const Einstellungen& neu,
+                                             bool vomMenue) {
+    Hauptfensterwerte h;
+    h.ebayName = neu.ebayName;
+    if (neu.verandInfoVorne != vorher.verandInfoVorne) {
+        h.versandInfoJa = neu.verandInfoVorne;
+    }
+    if (!vomMenue && neu.versandStandard != vorher.versandStandard) {
+        h.versandkosten = neu.versandStandard;
+    }
+    if (!vomMenue && neu.postHermes != vorher.postHermes) {
+        h.versandart = neu.postHermes;
+    }
+    h.bildbreite = neu.bildLaengeEinstellWert;
+    return h;
+}
+
 Hauptfensterwerte hauptfensterwerte(const Einstellungen& e, bool vomMenue) {
     Hauptfensterwerte h;
     h.ebayName = e.ebayName;

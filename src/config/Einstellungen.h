@@ -74,13 +74,21 @@ bool einstellungenSchreiben(const QString& pfad, const Einstellungen& e);
 // The sample values of "Muster Einstellungen"; every other value stays as it was.
 Einstellungen musterEinstellungen(Einstellungen e);
 
+// A combo box that still shows its prompt ("Name wählen") holds no choice: such a value stays
+// as it was before.
+Einstellungen ohneAufforderungen(Einstellungen e, const Einstellungen& bisher);
+
 // What applying the settings puts into the main window. The shipping values stay out once the
 // settings were opened through the menu, so the article's own choice is not overwritten.
 struct Hauptfensterwerte {
     QString ebayName;
-    bool versandInfoJa = false;
+    std::optional<bool> versandInfoJa;
     std::optional<QString> versandkosten;
     std::optional<QString> versandart;
     QString bildbreite;
 };
 Hauptfensterwerte hauptfensterwerte(const Einstellungen& e, bool vomMenue);
+// What saving changed settings puts into the main window: only the values the save changed, so
+// the article keeps the seller's own choices.
+Hauptfensterwerte hauptfensterwerteGeaendert(const Einstellungen& vorher, const Einstellungen& neu,
+                                             bool vomMenue);

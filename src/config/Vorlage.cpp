@@ -12,10 +12,10 @@ const QString kKleidungArt = QStringLiteral("Kleidung");
 constexpr int kTextTeile = 7;
 constexpr qsizetype kEndeLaenge = 28;
 
-VorlageDatei datei(const QString& teil, bool grossT, bool inSignatur) {
+VorlageDatei datei(const QString& teil, bool grossT) {
     const QString name = QStringLiteral("-") + teil + QStringLiteral(".txt");
     return {teil, QStringLiteral("HTML_text") + name,
-            (grossT ? QStringLiteral("HTML_Text") : QStringLiteral("HTML_text")) + name, inSignatur};
+            (grossT ? QStringLiteral("HTML_Text") : QStringLiteral("HTML_text")) + name};
 }
 
 // Windows paths use "\"; paths of this system on other platforms use "/".
@@ -35,18 +35,18 @@ qsizetype ersterTrenner(const QString& text, qsizetype ab) {
 } // namespace
 
 const std::array<VorlageDatei, 12>& vorlageDateien() {
-    static const std::array<VorlageDatei, 12> dateien{datei(QStringLiteral("0a"), true, false),
-                                                      datei(QStringLiteral("0b"), true, false),
-                                                      datei(QStringLiteral("0c"), true, false),
-                                                      datei(QStringLiteral("0d"), true, false),
-                                                      datei(QStringLiteral("1"), true, true),
-                                                      datei(QStringLiteral("3b"), true, true),
-                                                      datei(QStringLiteral("3c"), true, true),
-                                                      datei(QStringLiteral("5"), true, true),
-                                                      datei(QStringLiteral("6"), true, true),
-                                                      datei(QStringLiteral("6b"), true, true),
-                                                      datei(QStringLiteral("shopAktuell"), false, false),
-                                                      datei(QStringLiteral("verst"), false, false)};
+    static const std::array<VorlageDatei, 12> dateien{datei(QStringLiteral("0a"), true),
+                                                      datei(QStringLiteral("0b"), true),
+                                                      datei(QStringLiteral("0c"), true),
+                                                      datei(QStringLiteral("0d"), true),
+                                                      datei(QStringLiteral("1"), true),
+                                                      datei(QStringLiteral("3b"), true),
+                                                      datei(QStringLiteral("3c"), true),
+                                                      datei(QStringLiteral("5"), true),
+                                                      datei(QStringLiteral("6"), true),
+                                                      datei(QStringLiteral("6b"), true),
+                                                      datei(QStringLiteral("shopAktuell"), false),
+                                                      datei(QStringLiteral("verst"), false)};
     return dateien;
 }
 
@@ -101,6 +101,19 @@ bool vorlageTeileSchreiben(const QString& pfad, const QString& variante, const Q
 
 QStringList vorlageSignatur(const QStringList& teile, const QStringList& htmlTeile) {
     return teile + htmlTeile;
+}
+
+QList<std::size_t> geaenderteHtmlTeile(const QStringList& vorher, const QStringList& jetzt,
+                                       qsizetype textTeile) {
+    QList<std::size_t> geaendert;
+    for (std::size_t i = 0; i < vorlageDateien().size(); ++i) {
+        const qsizetype stelle = textTeile + static_cast<qsizetype>(i);
+        // A signature without the part (none taken yet) counts every part as changed.
+        if (stelle >= vorher.size() || stelle >= jetzt.size() || vorher.at(stelle) != jetzt.at(stelle)) {
+            geaendert.append(i);
+        }
+    }
+    return geaendert;
 }
 
 QString PfadKuerzen(const QString& pfad) {

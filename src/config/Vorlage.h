@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -13,12 +14,11 @@ inline const QString kVorlageIni = QStringLiteral("HTML_Code\\Vorlage.Ini");
 inline const QString kVorlageStandard = QStringLiteral("Buch");
 
 // One HTML part file. `datei` is the name the load uses, `editorDatei` the name the editor gets
-// (same file, other letter case for some); `inSignatur` says whether the change check counts it.
+// (same file, other letter case for some).
 struct VorlageDatei {
     QString teil;
     QString datei;
     QString editorDatei;
-    bool inSignatur;
 };
 // The twelve part files in load order.
 const std::array<VorlageDatei, 12>& vorlageDateien();
@@ -37,9 +37,14 @@ std::array<QString, 8> vorlageTeileLesen(const QString& pfad, const QString& var
 // a character the file cannot hold goes in as a character reference.
 bool vorlageTeileSchreiben(const QString& pfad, const QString& variante, const QStringList& teile);
 
-// The text parts followed by the HTML parts of the change check. The texts themselves are
-// compared, so an edit that keeps the length (a colour "#003366" to "#003399") still counts.
+// The text parts followed by the HTML parts, in the order of vorlageDateien(), for the change
+// check. The texts themselves are compared, so an edit that keeps the length (a colour "#003366"
+// to "#003399") still counts.
 QStringList vorlageSignatur(const QStringList& teile, const QStringList& htmlTeile);
+// The HTML parts that differ between two such signatures of `textTeile` text parts, as indexes
+// into vorlageDateien().
+QList<std::size_t> geaenderteHtmlTeile(const QStringList& vorher, const QStringList& jetzt,
+                                       qsizetype textTeile);
 
 // Short display form of a path: the drive head, "....." and the tail from the first separator
 // within its last 28 characters.

@@ -120,6 +120,7 @@ bool Anwendung::starten() {
         return false;
     }
     frmHaupt().Form_Load();
+    artikelstandMerken();
     ausgelegtZeigen(frmHaupt());
     return true;
 }
@@ -198,6 +199,58 @@ void Anwendung::ProgrammBeenden() {
         w->hide();
     }
     QCoreApplication::quit();
+}
+
+bool Anwendung::beendenBestaetigt() {
+    if (!artikelUngespeichert()) {
+        return true;
+    }
+    switch (m_plattform.meldungsfenster(
+        QStringLiteral("Der Artikel ist noch nicht gespeichert. Vor dem Beenden speichern?"),
+        Plattform::Symbol::Ausrufezeichen, Plattform::Knoepfe::JaNeinAbbrechen, kTitel)) {
+    case Plattform::Antwort::Ja:
+        // The seller saves in the save window the finish opens, or mends what its checks report.
+        frmHaupt().fertig().cdmFertigstellen_Click();
+        return false;
+    case Plattform::Antwort::Nein:
+        return true;
+    case Plattform::Antwort::Ok:
+    case Plattform::Antwort::Abbrechen:
+        break;
+    }
+    return false;
+}
+
+Artikelstand Anwendung::artikelstand() {
+    Artikelstand stand;
+    if (m_gemerkt) {
+        stand = *m_gemerkt;
+    }
+    HauptFelderLesen(*this, stand.felder);
+    if (m_frmBuch) {
+        BuchFelderLesen(*m_frmBuch, stand.felder);
+    }
+    if (m_frmKleidung) {
+        stand.kleidung = m_frmKleidung->artikelwerte();
+    }
+    const FrmHaupt& haupt = frmHaupt();
+    stand.artikelArt = haupt.artikelArt();
+    stand.inhaltAuto = haupt.inhaltAuto();
+    stand.link = haupt.link();
+    return stand;
+}
+
+void Anwendung::artikelstandMerken() {
+    m_gemerkt = artikelstand();
+}
+
+bool Anwendung::artikelUngespeichert() {
+    return m_gemerkt && artikelstand() != *m_gemerkt;
+}
+
+void Anwendung::detailsNeu() {
+    m_buchNachholen.tun(m_frmBuch.get(), [](FrmBuch& buch) { buch.neuerArtikel(); });
+    m_kleidungNachholen.tun(m_frmKleidung.get(), [](FrmKleidung& kleidung) { kleidung.neuerArtikel(); });
 }
 
 FrmHaupt& Anwendung::frmHaupt() {
@@ -284,17 +337,27 @@ void Anwendung::bilderVerbinden(const BilderBedienung& bilder, const FrmHaupt& h
                      [this] { frmKleidung().show(); });
 }
 
+// Before a detail window is made, nobody can change its values: the article remembered holds
+// them as the window, now made, shows them.
 void Anwendung::verbinden(FrmBuch& buch) {
     QObject::connect(&buch, &FrmBuch::tabelleGespeichert, &buch,
                      [this](const QString& tabelle) { frmHaupt().inhaltAutoSetzen(tabelle); });
     m_buchNachholen.nachholen(buch);
+    // The language list put in just now shows its prompt; the article in hand starts in German.
+    buch.spracheVorgeben();
+    if (m_gemerkt) {
+        BuchFelderLesen(buch, m_gemerkt->felder);
+    }
 }
 
 void Anwendung::verbinden(FrmKleidung& kleidung) {
-    QObject::connect(&kleidung, &FrmKleidung::tabelleGespeichert, &kleidung, [this](const QString& tabelle) {
-        frmHaupt().inhaltAutoSetzen(frmHaupt().inhaltAuto() + tabelle);
-    });
+    // A new table replaces the one saved before, as the book window's does.
+    QObject::connect(&kleidung, &FrmKleidung::tabelleGespeichert, &kleidung,
+                     [this](const QString& tabelle) { frmHaupt().inhaltAutoSetzen(tabelle); });
     m_kleidungNachholen.nachholen(kleidung);
+    if (m_gemerkt) {
+        m_gemerkt->kleidung = kleidung.artikelwerte();
+    }
 }
 
 void Anwendung::verbinden(FrmVorlIni& vorlage) {
@@ -341,6 +404,10 @@ void Anwendung::einstellungenLaden() {
 void Anwendung::einstellungenGelesen(const Einstellungen& e) {
     m_zustand.verkaeuferName = e.ebayName;
     m_zustand.standardTexteGewuenscht = e.satndardTexte;
+    // The name the articles are filed under, and shown, is the one read; nothing of the article.
+    Hauptfensterwerte name;
+    name.ebayName = e.ebayName;
+    frmHaupt().einstellungenZeigen(name);
     // A save counts for the values read with it, not for edits made after a later read.
     m_zustand.einstellGespeichert = false;
 }
@@ -351,6 +418,14 @@ void Anwendung::einstellungenUebernehmen(const Einstellungen& e) {
     frmHaupt().einstellungenZeigen(hauptfensterwerte(e, m_zustand.einstellVomMenue));
     frmHaupt().bildbreitenSetzen(e.bildLaengeEinstellWert);
     farbverlaufSetzen(e.pfadGrafik);
+}
+
+void Anwendung::einstellungenGespeichert(const Einstellungen& vorher, const Einstellungen& neu) {
+    m_zustand.verkaeuferName = neu.ebayName;
+    m_zustand.standardTexteGewuenscht = neu.satndardTexte;
+    frmHaupt().einstellungenZeigen(hauptfensterwerteGeaendert(vorher, neu, m_zustand.einstellVomMenue));
+    frmHaupt().standardbreiteAendern(vorher.bildLaengeEinstellWert, neu.bildLaengeEinstellWert);
+    farbverlaufSetzen(neu.pfadGrafik);
 }
 
 void Anwendung::detaillistenLesen() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "article/Artikelstand.h"
 #include "config/Einstellungen.h"
 #include "core/Datenordner.h"
 #include "core/Zustand.h"
@@ -44,6 +45,18 @@ public:
     bool starten();
     // Unloads every window and ends the program; nothing is asked and nothing saved.
     void ProgrammBeenden();
+    // Asks about an unsaved article before the program ends: "Ja" finishes it for the save
+    // window and keeps the program open, as does "Abbrechen". True when the program may end.
+    bool beendenBestaetigt();
+
+    // The article as it stands now; a detail window not made yet holds what was remembered.
+    Artikelstand artikelstand();
+    // Remembers the article as it stands, after a save, a read and a new article.
+    void artikelstandMerken();
+    // Whether the article differs from the one last saved, read or started anew.
+    bool artikelUngespeichert();
+    // A new article: the book and clothing windows go back to their own values.
+    void detailsNeu();
 
     Zustand& zustand() { return m_zustand; }
     Plattform& plattform() { return m_plattform; }
@@ -75,11 +88,15 @@ public:
     Einstellungen einstellungen();
     // The load step's settings: read from the file and taken over, without making the window.
     void einstellungenLaden();
-    // What reading the settings notes in the state: the seller, the standard texts, not saved.
+    // What reading the settings notes: the seller in the state and the main window, the standard
+    // texts, not saved.
     void einstellungenGelesen(const Einstellungen& e);
     // What taking settings over does outside the settings window: the state, the main window's
     // fields and picture widths, the template editor's separator.
     void einstellungenUebernehmen(const Einstellungen& e);
+    // What saving settings in their window takes over: the state, and in the main window only
+    // what the save changed.
+    void einstellungenGespeichert(const Einstellungen& vorher, const Einstellungen& neu);
     // Loads the browser engine on first use; null, after telling the seller why, when it cannot.
     FrmLiveVorschau* frmLiveVorschau();
     // Loads the photo library on first use; null, after telling the seller why, when it cannot.
@@ -110,6 +127,8 @@ private:
     // Before the main window, whose photo job may still use it while it goes.
     std::unique_ptr<QPluginLoader> m_fotoPlugin;
     const FotoWerkzeug* m_fotoWerkzeug = nullptr;
+    // The article as last saved, read or started anew; none before the start.
+    std::optional<Artikelstand> m_gemerkt;
     // Windows whose parent is the main window are declared after it, so they go first.
     std::unique_ptr<FrmHaupt> m_frmHaupt;
     std::unique_ptr<FrmVorlSpeichern> m_frmVorlSpeichern;

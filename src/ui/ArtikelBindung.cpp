@@ -18,59 +18,13 @@ QWidget* feld(Anwendung& app, Artikelfeld f, int nummer = 0) {
     return istBuchfeld(f) ? app.frmBuch().artikelfeld(f, nummer) : app.frmHaupt().artikelfeld(f, nummer);
 }
 
-QString text(Anwendung& app, Artikelfeld f, int nummer = 0) {
-    return feldText(feld(app, f, nummer));
+// The fields of one window, the main or the book window.
+template <class Fenster> QString text(const Fenster& fenster, Artikelfeld f, int nummer = 0) {
+    return feldText(fenster.artikelfeld(f, nummer));
 }
 
-int haken(Anwendung& app, Artikelfeld f, int nummer = 0) {
-    return qobject_cast<const QCheckBox*>(feld(app, f, nummer))->isChecked() ? 1 : 0;
-}
-
-void hauptFelderLesen(Anwendung& app, ArtikelFelder& f) {
-    using enum Artikelfeld;
-    f.ArtBez = text(app, Bezeichnung);
-    f.Titel = text(app, Titel);
-    f.UntTite = text(app, Untertitel);
-    for (std::size_t i = 0; i < f.Siebietenauf.size(); ++i) {
-        f.Siebietenauf.at(i) = text(app, Gebotsteil, static_cast<int>(i) + 1);
-    }
-    f.SieBietenAuf = text(app, Gebotszeile);
-    f.Kaufaufforderung1 = text(app, Kaufaufforderung1);
-    f.Kaufaufforderung2 = text(app, Kaufaufforderung2);
-    for (std::size_t i = 0; i < f.Bild.size(); ++i) {
-        const int n = static_cast<int>(i) + 1;
-        BildFelder& b = f.Bild.at(i);
-        b.Haken = haken(app, BildHaken, n);
-        b.Pfad = text(app, BildDatei, n);
-        b.Bildpfad = app.zustand().bildPfade.at(i);
-        b.Breite = text(app, BildBreite, n);
-        b.Hohe = text(app, BildHoehe, n);
-    }
-    f.VersInfJa1 = haken(app, VersandInfo);
-    f.Versandkosten = text(app, Versandkosten);
-    f.Versandart = text(app, Versandart);
-    f.ArtBeschreibung = app.frmHaupt().beschreibung();
-}
-
-void buchFelderLesen(Anwendung& app, ArtikelFelder& f) {
-    using enum Artikelfeld;
-    f.Verlag1 = text(app, BuchVerlag);
-    f.Verlag2 = text(app, BuchVerlagWahl);
-    f.Autor1 = text(app, BuchAutor);
-    f.Autor2 = text(app, BuchAutorWahl);
-    f.Sprache1 = text(app, BuchSprache);
-    f.Sprache2 = text(app, BuchSpracheWahl);
-    f.Art1 = text(app, BuchArt);
-    f.Art2 = text(app, BuchArtWahl);
-    f.Genre1 = text(app, BuchGenre);
-    f.Genre2 = text(app, BuchGenreWahl);
-    f.AnzSeit1 = text(app, BuchSeiten);
-    f.Gewicht1 = text(app, BuchGewicht);
-    f.Zustand1 = text(app, BuchZustandWahl1);
-    f.Zustand2 = text(app, BuchZustandWahl2);
-    for (std::size_t k = 0; k < f.BuchAktiv.size(); ++k) {
-        f.BuchAktiv.at(k) = haken(app, BuchAktiv, static_cast<int>(k) + 1);
-    }
+template <class Fenster> int haken(const Fenster& fenster, Artikelfeld f, int nummer = 0) {
+    return qobject_cast<const QCheckBox*>(fenster.artikelfeld(f, nummer))->isChecked() ? 1 : 0;
 }
 
 void zuweisen(Anwendung& app, const Zuweisung& z) {
@@ -94,10 +48,58 @@ void zuweisen(Anwendung& app, const Zuweisung& z) {
 
 } // namespace
 
+void HauptFelderLesen(Anwendung& app, ArtikelFelder& f) {
+    using enum Artikelfeld;
+    const FrmHaupt& haupt = app.frmHaupt();
+    f.ArtBez = text(haupt, Bezeichnung);
+    f.Titel = text(haupt, Titel);
+    f.UntTite = text(haupt, Untertitel);
+    for (std::size_t i = 0; i < f.Siebietenauf.size(); ++i) {
+        f.Siebietenauf.at(i) = text(haupt, Gebotsteil, static_cast<int>(i) + 1);
+    }
+    f.SieBietenAuf = text(haupt, Gebotszeile);
+    f.Kaufaufforderung1 = text(haupt, Kaufaufforderung1);
+    f.Kaufaufforderung2 = text(haupt, Kaufaufforderung2);
+    for (std::size_t i = 0; i < f.Bild.size(); ++i) {
+        const int n = static_cast<int>(i) + 1;
+        BildFelder& b = f.Bild.at(i);
+        b.Haken = haken(haupt, BildHaken, n);
+        b.Pfad = text(haupt, BildDatei, n);
+        b.Bildpfad = app.zustand().bildPfade.at(i);
+        b.Breite = text(haupt, BildBreite, n);
+        b.Hohe = text(haupt, BildHoehe, n);
+    }
+    f.VersInfJa1 = haken(haupt, VersandInfo);
+    f.Versandkosten = text(haupt, Versandkosten);
+    f.Versandart = text(haupt, Versandart);
+    f.ArtBeschreibung = haupt.beschreibung();
+}
+
+void BuchFelderLesen(const FrmBuch& buch, ArtikelFelder& f) {
+    using enum Artikelfeld;
+    f.Verlag1 = text(buch, BuchVerlag);
+    f.Verlag2 = text(buch, BuchVerlagWahl);
+    f.Autor1 = text(buch, BuchAutor);
+    f.Autor2 = text(buch, BuchAutorWahl);
+    f.Sprache1 = text(buch, BuchSprache);
+    f.Sprache2 = text(buch, BuchSpracheWahl);
+    f.Art1 = text(buch, BuchArt);
+    f.Art2 = text(buch, BuchArtWahl);
+    f.Genre1 = text(buch, BuchGenre);
+    f.Genre2 = text(buch, BuchGenreWahl);
+    f.AnzSeit1 = text(buch, BuchSeiten);
+    f.Gewicht1 = text(buch, BuchGewicht);
+    f.Zustand1 = text(buch, BuchZustandWahl1);
+    f.Zustand2 = text(buch, BuchZustandWahl2);
+    for (std::size_t k = 0; k < f.BuchAktiv.size(); ++k) {
+        f.BuchAktiv.at(k) = haken(buch, BuchAktiv, static_cast<int>(k) + 1);
+    }
+}
+
 ArtikelFelder ArtikelFelderLesen(Anwendung& app) {
     ArtikelFelder felder;
-    hauptFelderLesen(app, felder);
-    buchFelderLesen(app, felder);
+    HauptFelderLesen(app, felder);
+    BuchFelderLesen(app.frmBuch(), felder);
     return felder;
 }
 
@@ -137,6 +139,8 @@ void ArtikelEinsetzen(Anwendung& app, const ArtikelDateiInhalt& datei) {
     z.ErsetztAnzahl = datei.letzteErsetzungen;
     app.frmHaupt().beschreibungSetzen(datei.beschreibung);
     FelderAusZeilenSetzen(app, Schluesselsuche::Genau);
+    // The article read is the one on file: nothing of it is unsaved yet.
+    app.artikelstandMerken();
 }
 
 void ArtikelDateiOeffnen(Anwendung& app, const QString& pfad) {

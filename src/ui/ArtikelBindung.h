@@ -7,6 +7,7 @@
 #include <optional>
 
 class Anwendung;
+class FrmBuch;
 class Plattform;
 
 // The article lives in the controls of the main and the book window; these functions move it
@@ -14,6 +15,9 @@ class Plattform;
 
 // The saved fields as the controls hold them.
 ArtikelFelder ArtikelFelderLesen(Anwendung& app);
+// The main window's part of them, and the book window's.
+void HauptFelderLesen(Anwendung& app, ArtikelFelder& f);
+void BuchFelderLesen(const FrmBuch& buch, ArtikelFelder& f);
 
 // The article text built from the controls; the number of commas replaced is kept for the
 // comma menu.

@@ -356,8 +356,8 @@ void BilderBedienung::cmdBuchBeschr_Click() {
     emit buchFensterGewuenscht(m_ui.txtArtikelBez->text());
 }
 
+// The table saved before stays until the window saves a new one in its place.
 void BilderBedienung::cmdKleidungBeschreibung_Click() {
-    m_ui.rtfInhaltAuto->setText(QString());
     emit kleidungFensterGewuenscht();
 }
 
@@ -367,6 +367,8 @@ void BilderBedienung::BilderNeuEinrichten() {
     const int breite = standard ? static_cast<int>(R(*standard)) : 0;
     zustand.vorschauBreite.fill(breite);
     zustand.vorschauHoehe.fill(1);
+    // The next article's file must not name the photos of this one.
+    zustand.bildPfade.fill(QString());
     for (int n = 1; n <= 5; ++n) {
         zeile(n).bild->leeren();
     }

@@ -6,6 +6,7 @@
 #include "title/Gebotszeile.h"
 #include "title/Kategorien.h"
 #include "title/Titel.h"
+#include "ui/Auswahl.h"
 #include "ui/KlickLabel.h"
 #include "ui/ListeLaden.h"
 #include "ui/Meldung.h"
@@ -34,6 +35,16 @@ TitelBedienung::TitelBedienung(Plattform& plattform, Zustand& zustand, Ui::frmHa
 }
 
 void TitelBedienung::verbinden() {
+    // A press of these buttons must leave the focus, and with it the selection, in its field;
+    // Tab still reaches them.
+    for (QPushButton* knopf : {m_ui.cmdTitel, m_ui.cmdVerlaginsBuchbeschr, m_ui.cmdAutorinsBuchbeschr,
+                               m_ui.cmdUntertitelFett, m_ui.cmdWasBitenFett, m_ui.cmdBeschreibungFett}) {
+        knopf->setFocusPolicy(Qt::TabFocus);
+    }
+    for (QLineEdit* feld : {m_ui.txtArtikelBez, m_ui.txtUntertittel, m_ui.txtAufWasBiten}) {
+        AuswahlHalten(*feld);
+    }
+    LaengeBegrenzen(*m_ui.txtArtikelBez, kBezeichnungMax, [this] { zuLangMelden(); });
     connect(m_ui.txtArtikelBez, &QLineEdit::textChanged, this, &TitelBedienung::txtArtikelBez_Change);
     connect(m_ui.cmdArtBezBilden, &QPushButton::clicked, this, &TitelBedienung::cmdArtBezBilden_Click);
     connect(m_ui.Label25, &KlickLabel::geklickt, this, &TitelBedienung::Label25_Click);
@@ -86,8 +97,7 @@ void TitelBedienung::cmdArtBezBilden_Click() {
         m_ui.chkBil3JaNEin->setChecked(false);
     }
     if (!e.meldung.isEmpty()) {
-        m_plattform.meldungsfenster(e.meldung, Plattform::Symbol::Keins, Plattform::Knoepfe::Ok,
-                                    kProgrammTitel);
+        melden(e.meldung);
     }
 }
 
@@ -95,9 +105,14 @@ void TitelBedienung::Label25_Click() {
     QLineEdit* bezeichnung = m_ui.txtArtikelBez;
     const auto neu =
         bildnameAnhaengen(m_ui.txtEbayBildPfad->text(), m_ui.txtEbayBildPfad2->text(), bezeichnung->text());
-    if (neu) {
-        bezeichnung->setText(*neu);
+    if (!neu) {
+        return;
     }
+    if (neu->size() > kBezeichnungMax) {
+        zuLangMelden();
+        return;
+    }
+    bezeichnung->setText(*neu);
 }
 
 void TitelBedienung::cmdZusZufugen_Click() {
@@ -108,6 +123,11 @@ void TitelBedienung::cmdZusZufugen_Click() {
     const ZufuegenErgebnis e =
         zusaetzeZufuegen(bezeichnung->text(), autor->currentText(), zus1->currentText(), zus2->currentText(),
                          istHausverkaeufer());
+    // The choices stay, so that the seller can pick shorter ones.
+    if (e.bezeichnung.size() > kBezeichnungMax) {
+        zuLangMelden();
+        return;
+    }
     if (e.buchAutor) {
         emit buchAutorGesetzt(*e.buchAutor);
     }
@@ -118,15 +138,31 @@ void TitelBedienung::cmdZusZufugen_Click() {
 }
 
 void TitelBedienung::cmdTitel_Click() {
-    m_ui.txtTitel->setText(m_ui.txtArtikelBez->selectedText());
+    if (const auto auswahl = bezeichnungAuswahl()) {
+        m_ui.txtTitel->setText(*auswahl);
+    }
 }
 
 void TitelBedienung::cmdVerlaginsBuchbeschr_Click() {
-    m_ui.txtUntertittel->setText(m_ui.txtArtikelBez->selectedText());
+    if (const auto auswahl = bezeichnungAuswahl()) {
+        m_ui.txtUntertittel->setText(*auswahl);
+    }
 }
 
 void TitelBedienung::cmdAutorinsBuchbeschr_Click() {
-    emit buchAutorGesetzt(m_ui.txtArtikelBez->selectedText());
+    if (const auto auswahl = bezeichnungAuswahl()) {
+        emit buchAutorGesetzt(*auswahl);
+    }
+}
+
+// Nothing selected would empty the target and so erase what the seller had put there.
+std::optional<QString> TitelBedienung::bezeichnungAuswahl() const {
+    const QString auswahl = m_ui.txtArtikelBez->selectedText();
+    if (auswahl.isEmpty()) {
+        Meldung(m_plattform, 99, kKeineAuswahl);
+        return std::nullopt;
+    }
+    return auswahl;
 }
 
 void TitelBedienung::cmdUntertitelFett_Click() {
@@ -252,6 +288,14 @@ void TitelBedienung::fettMarkierenIn(QLineEdit* feld) {
         return;
     }
     feld->setText(*neu);
+}
+
+void TitelBedienung::melden(const QString& text) const {
+    m_plattform.meldungsfenster(text, Plattform::Symbol::Keins, Plattform::Knoepfe::Ok, kProgrammTitel);
+}
+
+void TitelBedienung::zuLangMelden() const {
+    melden(kBezeichnungUeberMax);
 }
 
 bool TitelBedienung::istHausverkaeufer() const {

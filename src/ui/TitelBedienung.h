@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class Plattform;
 class RichTextFeld;
 struct Zustand;
@@ -64,6 +66,11 @@ private:
     void kategorieWechseln(const QString& artikelArt);
     void vorlageAnwenden(const QString& artikelArt, bool beschreibungLeeren);
     void fettMarkierenIn(QLineEdit* feld);
+    // The selected part of the designation; none, after telling the seller, when nothing is selected.
+    std::optional<QString> bezeichnungAuswahl() const;
+    void melden(const QString& text) const;
+    // An insertion would pass the limit of the designation; it has been refused.
+    void zuLangMelden() const;
     bool istHausverkaeufer() const;
 
     QPushButton* knopf(Kategorieknopf k) const;

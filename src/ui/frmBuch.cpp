@@ -102,7 +102,20 @@ void FrmBuch::verbinden() {
 }
 
 void FrmBuch::Form_Load() {
+    ui->cboMaterialWehlen->addItems({QStringLiteral("Material wählen"), QString()});
+    ui->cboMaterialWehlen->setCurrentText(QStringLiteral("Material wählen"));
+    ui->cboGeschlechtWehlen->addItems({QStringLiteral("Geschlecht wählen"), QString(), QString()});
+    ui->cboGeschlechtWehlen->setCurrentText(QStringLiteral("Geschlecht wählen"));
+    ui->cboZustandWehlen1->addItem(QString());
+    ui->cboZustandWehlen2->addItems(
+        {ZustandPlatzhalter(), QStringLiteral("Ein Mängelexemplar <b>ohne Mengel</b>"), QString()});
+    neuerArtikel();
     ui->txtArtikelBez->setText(m_app.frmHaupt().bezeichnung());
+    breiteSetzen(kSchmal);
+}
+
+void FrmBuch::neuerArtikel() {
+    ui->txtArtikelBez->clear();
     const std::array<QString, kBuchZeilen> beschriftungen = BuchBeschriftungen();
     const std::array<QString, kBuchZeilen> werte = BuchStartwerte();
     for (int i = 0; i < kBuchZeilen; ++i) {
@@ -114,23 +127,22 @@ void FrmBuch::Form_Load() {
     ui->cboFarbewehlen->setCurrentText(QStringLiteral("Taschenbuch"));
     ui->cboAbmasseWehlen->setCurrentText(QStringLiteral("Abmasse wählen"));
     ui->cboArtWehlen->setCurrentText(QStringLiteral("Genre wählen"));
-
-    ui->cboMaterialWehlen->addItems({QStringLiteral("Material wählen"), QString()});
-    ui->cboMaterialWehlen->setCurrentText(QStringLiteral("Material wählen"));
-    ui->cboGeschlechtWehlen->addItems({QStringLiteral("Geschlecht wählen"), QString(), QString()});
-    ui->cboGeschlechtWehlen->setCurrentText(QStringLiteral("Geschlecht wählen"));
-
-    ui->cboZustandWehlen1->addItem(QString());
     ui->cboZustandWehlen1->setCurrentText(ZustandPlatzhalter());
-    ui->cboZustandWehlen2->addItems(
-        {ZustandPlatzhalter(), QStringLiteral("Ein Mängelexemplar <b>ohne Mengel</b>"), QString()});
     ui->cboZustandWehlen2->setCurrentText(ZustandPlatzhalter());
-    breiteSetzen(kSchmal);
+    for (QCheckBox* aktiv : m_aktiv) {
+        aktiv->setChecked(false);
+    }
+    ui->cmdSpeichKleidBeschr->setEnabled(false);
+    spracheVorgeben();
 }
 
+void FrmBuch::spracheVorgeben() {
+    ui->cboSprache->setCurrentText(QStringLiteral("Deutsch"));
+}
+
+// Showing keeps the language: the seller's choice, or the one read with the article.
 void FrmBuch::Form_Activate() {
     breiteSetzen(kSchmal);
-    ui->cboSprache->setCurrentText(QStringLiteral("Deutsch"));
 }
 
 // Bound to showing: Qt also activates the window on the return from a message box or another

@@ -38,6 +38,10 @@ public:
 
     void Form_Load();
     void Form_Activate();
+    // A new article: the values, choices and row boxes as the window starts with them.
+    void neuerArtikel();
+    // A new article, and a window made for the article being edited, start in German.
+    void spracheVorgeben();
 
     void cmdAbmasseEinlesen_Click();
     void cmdArtEinlesen_Click();

@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <utility>
+
 namespace {
 
 const QString kExeFilter = QStringLiteral("Exe-Dateien(*.exe)|*.exe|Ale Dateien|*.*");
@@ -58,6 +60,10 @@ QString FrmEinstell::einstellPfad() const {
 }
 
 Einstellungen FrmEinstell::werte() const {
+    return ohneAufforderungen(feldwerte(), m_gelesen);
+}
+
+Einstellungen FrmEinstell::feldwerte() const {
     Einstellungen e;
     e.ebayName = ui->txtTeil1->currentText();
     e.startenMit = ui->cboStartenMit->currentText();
@@ -114,7 +120,7 @@ void FrmEinstell::EinstellungenLesen() {
     werteSetzen(e);
     // What the window shows, which a combo box may have changed from the file's value: only
     // the user's edits after this count.
-    m_gelesen = werte();
+    m_gelesen = feldwerte();
     m_app.einstellungenGelesen(e);
 }
 
@@ -128,18 +134,23 @@ bool FrmEinstell::EinstellungenSpeichern() {
                 "gespeichert. Beim Hochladen fragt das Programm danach."),
             Plattform::Symbol::Ausrufezeichen, Plattform::Knoepfe::Ok, QStringLiteral("Einstellungen"));
     }
-    const Einstellungen e = werte();
+    const Einstellungen neu = werte();
     // A setting the file cannot hold would come back as another one: nothing is written then.
-    if (!FelderSpeicherbar(m_app.plattform(), einstellFelder(e))) {
+    if (!FelderSpeicherbar(m_app.plattform(), einstellFelder(neu))) {
         m_app.zustand().einstellGespeichert = false;
         return false;
     }
-    const bool ok = einstellungenSchreiben(einstellPfad(), e);
+    const bool ok = einstellungenSchreiben(einstellPfad(), neu);
     m_app.zustand().einstellGespeichert = ok;
     if (!ok) {
         Meldung(m_app.plattform(), 99, QStringLiteral("Fehler beim Speichern der Einstellungen"));
+        return false;
     }
-    return ok;
+    // What is saved is in effect at once, and edits after it count as unsaved again.
+    const Einstellungen vorher = std::exchange(m_gelesen, neu);
+    werteSetzen(neu);
+    m_app.einstellungenGespeichert(vorher, neu);
+    return true;
 }
 
 void FrmEinstell::EinstellungenUebernehmen() {
@@ -150,10 +161,9 @@ void FrmEinstell::EinstellungenAdieren() {
     m_jetzt = werte();
 }
 
+// Showing reads the file; only a save changes the main window.
 void FrmEinstell::ausMenueOeffnen() {
     m_app.zustand().einstellVomMenue = true;
-    EinstellungenLesen();
-    EinstellungenUebernehmen();
     modalUeber(*this, m_app.frmHaupt());
 }
 
@@ -162,36 +172,36 @@ void FrmEinstell::ausMenueOeffnen() {
 void FrmEinstell::Form_Load() {
     ui->lblgespeichert->clear();
     werteSetzen(m_app.einstellungen());
-    m_gelesen = werte();
+    m_gelesen = feldwerte();
 }
 
 void FrmEinstell::Form_Activate() {
     ui->lblgespeichert->clear();
     cmdNamenAktuell_Click();
     EinstellungenLesen();
-    EinstellungenUebernehmen();
 }
 
-void FrmEinstell::Form_QueryUnload() {
+bool FrmEinstell::Form_QueryUnload() {
     EinstellungenAdieren();
-    if (m_jetzt == m_gelesen || m_app.zustand().einstellGespeichert) {
-        return;
+    if (m_jetzt == m_gelesen) {
+        return true;
     }
     const Plattform::Antwort antwort = m_app.plattform().meldungsfenster(
         QStringLiteral("Möchten Sie die Einstellungen speichern?"), Plattform::Symbol::Ausrufezeichen,
         Plattform::Knoepfe::JaNein, QStringLiteral("ACHTUNG"));
     if (antwort == Plattform::Antwort::Ja) {
-        EinstellungenSpeichern();
+        // A save that failed has been reported; the window stays open with the seller's values.
+        return EinstellungenSpeichern();
     }
+    // Declined values must not go on building listings from the closed window.
+    werteSetzen(m_gelesen);
+    return true;
 }
 
 void FrmEinstell::cmdEinstelSpeichern_Click() {
-    const bool ok = EinstellungenSpeichern();
-    EinstellungenUebernehmen();
     // A failed write has been reported; saying "saved" now would hide it.
-    if (ok) {
+    if (EinstellungenSpeichern()) {
         ui->lblgespeichert->setText(QStringLiteral("Änderungen wurden gespeichert"));
-        m_app.zustand().einstellGespeichert = true;
     }
 }
 
@@ -246,6 +256,9 @@ void FrmEinstell::showEvent(QShowEvent* event) {
 }
 
 void FrmEinstell::closeEvent(QCloseEvent* event) {
-    Form_QueryUnload();
-    event->accept();
+    if (Form_QueryUnload()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }

@@ -28,13 +28,15 @@ public:
     // The main window's menu entry "Einstellungen".
     void ausMenueOeffnen();
 
-    // The settings as the window shows them, and the other way round.
+    // The settings as the window shows them, a prompt standing for the value before it; and the
+    // other way round.
     Einstellungen werte() const;
     void werteSetzen(const Einstellungen& e);
 
     void Form_Load();
     void Form_Activate();
-    void Form_QueryUnload();
+    // False when the window is to stay open: the seller wanted the edits saved, and that failed.
+    bool Form_QueryUnload();
     void cmdEinstelSpeichern_Click();
     void cmdStandarts_Click();
     void cmdNamenAktuell_Click();
@@ -50,6 +52,8 @@ protected:
 
 private:
     QString einstellPfad() const;
+    // The fields as they are, prompts included.
+    Einstellungen feldwerte() const;
     void datenordnerZeigen();
     void pfadWaehlen(const QString& titel, class QLineEdit* feld, const QString& filter);
 

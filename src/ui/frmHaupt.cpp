@@ -80,7 +80,11 @@ void FrmHaupt::verbinden() {
     connect(u.chkVersadInfoJa, &QCheckBox::toggled, this, &FrmHaupt::chkVersadInfoJa_Click);
     connect(u.cmdNeu, &QPushButton::clicked, this, &FrmHaupt::cmdNeu_Click);
     connect(u.mnuDateiNeu, &QAction::triggered, this, &FrmHaupt::cmdNeu_Click);
-    connect(u.mnuBeenden, &QAction::triggered, this, [this] { m_app.ProgrammBeenden(); });
+    connect(u.mnuBeenden, &QAction::triggered, this, [this] {
+        if (m_app.beendenBestaetigt()) {
+            m_app.ProgrammBeenden();
+        }
+    });
     connect(u.cdmZusatzTexteAktual, &QPushButton::clicked, this, &FrmHaupt::cdmZusatzTexteAktual_Click);
     connect(u.cmdAuforderung1Aktalisieren, &QPushButton::clicked, this,
             &FrmHaupt::cmdAuforderung1Aktalisieren_Click);
@@ -150,6 +154,7 @@ void FrmHaupt::festeListenFuellen() {
 }
 
 void FrmHaupt::cmdNeu_Click() {
+    m_app.detailsNeu();
     FormNeuEirichten();
     const Einstellungen einstellungen = m_app.einstellungen();
     bildbreitenSetzen(einstellungen.bildLaengeEinstellWert);
@@ -160,6 +165,7 @@ void FrmHaupt::cmdNeu_Click() {
     z.RegisterEintrag.clear();
     z.ArtikelDatei.clear();
     m_app.frmVorlSpeichern().cmdHtml_Speren_Click();
+    m_app.artikelstandMerken();
 }
 
 void FrmHaupt::FormNeuEirichten() {
@@ -175,7 +181,9 @@ void FrmHaupt::FormNeuEirichten() {
     }
     u.rtfInhaltAuto->setText(QString());
     u.rtfLink->setText(QString());
-    for (QComboBox* box : {u.txtBildLaenge_b, u.txtBildLaenge2_b, u.txtBildHohe_b, u.txtBildHohe2_b}) {
+    // Every row's height goes back to what the start gives it; the widths follow the settings.
+    for (QComboBox* box : {u.txtBildLaenge_b, u.txtBildLaenge2_b, u.txtBildHohe, u.txtBildHohe_b,
+                           u.txtBildHohe2, u.txtBildHohe2_b, u.txtBildHohe2_c}) {
         box->setCurrentText(QStringLiteral("1"));
     }
     for (QCheckBox* schalter : {u.chkBil2JaNEin, u.chkBil4JaNEin, u.chkBil5JaNEin}) {
@@ -363,7 +371,9 @@ const BildFeld& FrmHaupt::bildTraeger() const {
 void FrmHaupt::einstellungenZeigen(const Hauptfensterwerte& werte) {
     Ui::frmHaupt& u = *m_ui;
     u.lblEbayName->setText(werte.ebayName);
-    u.chkVersadInfoJa->setChecked(werte.versandInfoJa);
+    if (werte.versandInfoJa) {
+        u.chkVersadInfoJa->setChecked(*werte.versandInfoJa);
+    }
     if (werte.versandkosten) {
         u.cboVersandkosten->setCurrentText(*werte.versandkosten);
     }
@@ -375,6 +385,15 @@ void FrmHaupt::einstellungenZeigen(const Hauptfensterwerte& werte) {
 void FrmHaupt::bildbreitenSetzen(const QString& breite) {
     for (const Bildzeile& z : Bildzeilen(*m_ui)) {
         z.breite->setCurrentText(breite);
+    }
+}
+
+void FrmHaupt::standardbreiteAendern(const QString& alt, const QString& neu) {
+    for (const Bildzeile& z : Bildzeilen(*m_ui)) {
+        // A row with a picture has its width from the picture, another width from the seller.
+        if (!z.bild->hatBild() && z.datei->text().isEmpty() && z.breite->currentText() == alt) {
+            z.breite->setCurrentText(neu);
+        }
     }
 }
 
@@ -390,8 +409,12 @@ QAction* FrmHaupt::artikelEinlesenMenue() const {
     return m_ui->mnuArtEinlesen;
 }
 
-// Closing the main window ends the program at once, without a question.
+// An unsaved article is asked about before the program ends; the seller may keep it open.
 void FrmHaupt::closeEvent(QCloseEvent* event) {
+    if (!m_app.beendenBestaetigt()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     m_app.ProgrammBeenden();
 }

@@ -65,6 +65,8 @@ public:
     // What the settings put into the main window.
     void einstellungenZeigen(const Hauptfensterwerte& werte);
     void bildbreitenSetzen(const QString& breite);
+    // A new standard width for the rows that still hold the old one and no picture.
+    void standardbreiteAendern(const QString& alt, const QString& neu);
     // The author list of the title area, read from the file the book window reads.
     void buchAutorenLaden(const QString& pfad);
     void zuletztGespeichertSetzen(const QString& text);

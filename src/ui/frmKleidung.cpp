@@ -92,20 +92,24 @@ void FrmKleidung::materialZeilenSperren() {
 
 void FrmKleidung::Form_Load() {
     ui->txtArtikelBez->setText(m_app.frmHaupt().bezeichnung());
+    for (int zeile = 0; zeile < kKleidungZeilen; ++zeile) {
+        if (zeile != kMaterialZeile) {
+            liste(zeile)->addItems(KleidungEintraege(zeile));
+        }
+    }
+    startwerteSetzen();
+    breiteSetzen(kSchmal);
+}
+
+void FrmKleidung::startwerteSetzen() {
     const std::array<QString, kKleidungZeilen> beschriftungen = KleidungBeschriftungen();
     const std::array<QString, kKleidungZeilen> startwerte = KleidungStartwerte();
     for (int i = 0; i < kKleidungZeilen; ++i) {
         text1(i)->setText(beschriftungen.at(i));
         text2(i)->setText(startwerte.at(i));
     }
-    listenFuellen();
-    breiteSetzen(kSchmal);
-}
-
-void FrmKleidung::listenFuellen() {
     for (int zeile = 0; zeile < kKleidungZeilen; ++zeile) {
         if (zeile != kMaterialZeile) {
-            liste(zeile)->addItems(KleidungEintraege(zeile));
             liste(zeile)->setCurrentIndex(0);
         }
     }
@@ -113,6 +117,22 @@ void FrmKleidung::listenFuellen() {
         material(k)->setCurrentText(kKeinMaterial);
         prozent(k)->setCurrentText(kKeineProzente);
     }
+}
+
+void FrmKleidung::neuerArtikel() {
+    startwerteSetzen();
+    for (int k = 2; k <= kMaterialien; ++k) {
+        text2(materialFeld(k))->clear();
+    }
+    materialZeilenSperren();
+    ui->cmdSpeichKleidBeschr->setEnabled(false);
+}
+
+QStringList FrmKleidung::artikelwerte() const {
+    const KleidungWerte w = werte();
+    QStringList liste(w.werte.begin(), w.werte.end());
+    liste.append(QStringList(w.weitereMaterialien.begin(), w.weitereMaterialien.end()));
+    return liste;
 }
 
 void FrmKleidung::Form_Activate() {

@@ -30,6 +30,10 @@ public:
 
     void Form_Load();
     void Form_Activate();
+    // A new article: the values, choices and material rows as the window starts with them.
+    void neuerArtikel();
+    // The eight values and the lines of materials 2 to 5, as the window holds them now.
+    QStringList artikelwerte() const;
 
     void cmdMaterialKleidungAktuall_Click();
     // The material lists, read once per box as the update button reads them; none for a box
@@ -58,7 +62,7 @@ protected:
 
 private:
     void verbinden();
-    void listenFuellen();
+    void startwerteSetzen();
     void materialZeilenSperren();
     void breiteSetzen(int twips);
     KleidungWerte werte() const;

@@ -24,12 +24,7 @@ constexpr std::size_t kShopTeil = 10;
 
 const QString kHtmlOrdner = QStringLiteral("KORI-Vorlage-Dateien\\HTML_Code\\");
 const QString kCrLf = QStringLiteral("\r\n");
-
-// The text parts that have a field of their own; the eighth has none.
-QStringList texteImFeld(const std::array<QString, 8>& texte) {
-    constexpr qsizetype kFelder = 7;
-    return {texte.begin(), texte.begin() + kFelder};
-}
+const QString kSpeicherFehler = QStringLiteral("Fehler beim Speichern der Vorlage");
 
 } // namespace
 
@@ -57,6 +52,8 @@ FrmVorlIni::FrmVorlIni(Anwendung& anwendung, QWidget* parent)
         connect(m_teile.at(i).lesen, &QPushButton::clicked, this, [this, i] { teilLesen(i); });
         connect(m_teile.at(i).oeffnen, &QPushButton::clicked, this, [this, i] { teilOeffnen(i); });
     }
+    // Until a template is read, the empty fields are what there is to keep.
+    m_app.zustand().vorlageSignatur1 = signaturJetzt();
     connect(ui->cmdAendSpeich, &QPushButton::clicked, this, &FrmVorlIni::cmdAendSpeich_Click);
     connect(ui->mnuVorlBuch, &QAction::triggered, this, &FrmVorlIni::mnuVorlBuch_Click);
     connect(ui->mnuVorCD_lMC, &QAction::triggered, this, &FrmVorlIni::mnuVorCD_lMC_Click);
@@ -102,28 +99,29 @@ QList<QLineEdit*> FrmVorlIni::textFelder() const {
 QStringList FrmVorlIni::signaturHtml() const {
     QStringList texte;
     for (std::size_t i = 0; i < vorlageDateien().size(); ++i) {
-        if (vorlageDateien().at(i).inSignatur) {
-            texte.append(htmlFeld(i)->text());
-        }
+        texte.append(htmlFeld(i)->text());
     }
     return texte;
+}
+
+QStringList FrmVorlIni::signaturJetzt() const {
+    QStringList teile;
+    for (const QLineEdit* feld : textFelder()) {
+        teile.append(feld->text());
+    }
+    return vorlageSignatur(teile, signaturHtml());
 }
 
 FrmVorlIni::Vorlageninhalt FrmVorlIni::vorlageLesen(Plattform& plattform, Zustand& zustand,
                                                     const Datenordner& daten, const QString& art) {
     Vorlageninhalt inhalt;
     inhalt.variante = vorlageVariante(art);
-    QStringList html;
     for (std::size_t i = 0; i < vorlageDateien().size(); ++i) {
         inhalt.html.at(i) =
             teilDateiLesen(plattform, zustand, daten, kHtmlOrdner + vorlageDateien().at(i).datei);
-        if (vorlageDateien().at(i).inSignatur) {
-            html.append(inhalt.html.at(i).text.value_or(QString()));
-        }
     }
     zustand.vorlagePfad = daten.pfad(kVorlageIni);
     inhalt.texte = vorlageTeileLesen(zustand.vorlagePfad, inhalt.variante);
-    zustand.vorlageSignatur1 = vorlageSignatur(texteImFeld(inhalt.texte), html);
     zustand.artikelArt = artikelArtVonVariante(inhalt.variante);
     return inhalt;
 }
@@ -141,36 +139,49 @@ void FrmVorlIni::vorlageEinsetzen(const Vorlageninhalt& inhalt) {
     }
     // A save goes back to the section of the variant shown here.
     ui->lblArtikelArt->setText(inhalt.variante);
+    // Taken from the fields as they show the parts: a part that failed keeps what its field held,
+    // and a line end the field writes differently is no edit of the seller's.
+    m_app.zustand().vorlageSignatur1 = signaturJetzt();
 }
 
 void FrmVorlIni::VorlageEinlesen(const QString& art) {
-    Zustand& z = m_app.zustand();
-    const Vorlageninhalt inhalt = vorlageLesen(m_app.plattform(), z, m_app.daten(), art);
-    vorlageEinsetzen(inhalt);
-    // A part that failed keeps what its field held, and the change check counts that.
-    z.vorlageSignatur1 = vorlageSignatur(texteImFeld(inhalt.texte), signaturHtml());
+    vorlageEinsetzen(vorlageLesen(m_app.plattform(), m_app.zustand(), m_app.daten(), art));
 }
 
 bool FrmVorlIni::VorlageSpeichern(const QString& variante) {
     Zustand& z = m_app.zustand();
+    VorlageAdieren();
     z.vorlagePfad = m_app.daten().pfad(kVorlageIni);
     QStringList teile;
     for (const QLineEdit* feld : textFelder()) {
         teile.append(feld->text());
     }
     if (!vorlageTeileSchreiben(z.vorlagePfad, variante, teile)) {
-        Meldung(m_app.plattform(), 99, QStringLiteral("Fehler beim Speichern der Vorlage"));
+        Meldung(m_app.plattform(), 99, kSpeicherFehler);
         return false;
     }
+    // Only the part files the seller changed are written; the others stay byte for byte.
+    for (const std::size_t i : geaenderteHtmlTeile(z.vorlageSignatur1, z.vorlageSignatur2, teile.size())) {
+        const QString pfad = m_app.daten().ausProgrammordner(QStringLiteral("\\") + kHtmlOrdner +
+                                                             vorlageDateien().at(i).datei);
+        const QString fehler = textSchreiben(pfad, htmlFeld(i)->text(), Textart::Html);
+        if (!fehler.isEmpty()) {
+            Meldung(m_app.plattform(), 99, kSpeicherFehler + kCrLf + pfad + kCrLf + fehler);
+            return false;
+        }
+    }
+    z.vorlageSignatur1 = z.vorlageSignatur2;
     return true;
 }
 
 void FrmVorlIni::VorlageAdieren() {
-    QStringList teile;
-    for (const QLineEdit* feld : textFelder()) {
-        teile.append(feld->text());
-    }
-    m_app.zustand().vorlageSignatur2 = vorlageSignatur(teile, signaturHtml());
+    m_app.zustand().vorlageSignatur2 = signaturJetzt();
+}
+
+bool FrmVorlIni::ungespeichert() {
+    VorlageAdieren();
+    const Zustand& z = m_app.zustand();
+    return z.vorlageSignatur2 != z.vorlageSignatur1;
 }
 
 FrmVorlIni::Teildatei FrmVorlIni::teilDateiLesen(Plattform& plattform, Zustand& zustand,
@@ -216,6 +227,12 @@ void FrmVorlIni::ausMenueOeffnen() {
 
 void FrmVorlIni::teilLesen(std::size_t index) {
     DateiInFeldLaden(kHtmlOrdner + vorlageDateien().at(index).datei, htmlFeld(index));
+    // A part as its file holds it is nothing to save.
+    QStringList& gemerkt = m_app.zustand().vorlageSignatur1;
+    const qsizetype stelle = textFelder().size() + static_cast<qsizetype>(index);
+    if (stelle < gemerkt.size()) {
+        gemerkt[stelle] = htmlFeld(index)->text();
+    }
 }
 
 void FrmVorlIni::teilOeffnen(std::size_t index) {
@@ -232,27 +249,37 @@ void FrmVorlIni::cmdAendSpeich_Click() {
 }
 
 void FrmVorlIni::mnuVorlBuch_Click() {
-    VorlageEinlesen(QStringLiteral("Buch"));
+    variantEinlesen(QStringLiteral("Buch"));
 }
 
 void FrmVorlIni::mnuVorCD_lMC_Click() {
-    VorlageEinlesen(QStringLiteral("CD_MC"));
+    variantEinlesen(QStringLiteral("CD_MC"));
 }
 
 void FrmVorlIni::mnuVorlKeidung_Click() {
-    VorlageEinlesen(QStringLiteral("Keidung"));
+    variantEinlesen(QStringLiteral("Keidung"));
+}
+
+// Reading a variant replaces every field: unsaved edits are saved first or given up on purpose.
+void FrmVorlIni::variantEinlesen(const QString& variante) {
+    if (ungespeichert()) {
+        const Plattform::Antwort antwort = speichernFragen(Plattform::Knoepfe::JaNeinAbbrechen);
+        if (antwort == Plattform::Antwort::Abbrechen ||
+            (antwort == Plattform::Antwort::Ja && !VorlageSpeichern(ui->lblArtikelArt->text()))) {
+            return;
+        }
+    }
+    VorlageEinlesen(variante);
+}
+
+Plattform::Antwort FrmVorlIni::speichernFragen(Plattform::Knoepfe knoepfe) {
+    return m_app.plattform().meldungsfenster(
+        QStringLiteral("Möchten Sie die Änderungen in der Vorlage speichern?"),
+        Plattform::Symbol::Ausrufezeichen, knoepfe, QStringLiteral("ACHTUNG"));
 }
 
 void FrmVorlIni::Form_QueryUnload() {
-    VorlageAdieren();
-    const Zustand& z = m_app.zustand();
-    if (z.vorlageSignatur2 == z.vorlageSignatur1) {
-        return;
-    }
-    const Plattform::Antwort antwort = m_app.plattform().meldungsfenster(
-        QStringLiteral("Möchten Sie die Änderungen in der Vorlage speichern?"),
-        Plattform::Symbol::Ausrufezeichen, Plattform::Knoepfe::JaNein, QStringLiteral("ACHTUNG"));
-    if (antwort == Plattform::Antwort::Ja) {
+    if (ungespeichert() && speichernFragen(Plattform::Knoepfe::JaNein) == Plattform::Antwort::Ja) {
         VorlageSpeichern(ui->lblArtikelArt->text());
     }
 }

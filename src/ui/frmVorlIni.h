@@ -1,6 +1,7 @@
 #pragma once
 
 #include "compose/Listing.h"
+#include "ui/Plattform.h"
 
 #include <QMainWindow>
 
@@ -10,7 +11,6 @@
 
 class Anwendung;
 class Datenordner;
-class Plattform;
 class QLineEdit;
 class QPushButton;
 class RichTextFeld;
@@ -58,9 +58,12 @@ public:
                                        const QString& art);
     // Puts a variant read before the window was made into the fields.
     void vorlageEinsetzen(const Vorlageninhalt& inhalt);
-    // False when the file could not be written (the user has been told).
+    // Writes the text parts and every part file changed since the last load or save; false when
+    // a file could not be written (the user has been told).
     bool VorlageSpeichern(const QString& variante);
     void VorlageAdieren();
+    // Whether a part differs from what was last loaded or saved.
+    bool ungespeichert();
     // The main window's menu entry "Vorlagen bearbeiten".
     void ausMenueOeffnen();
     // The parts as the fields hold them now, saved or not.
@@ -87,6 +90,9 @@ private:
     RichTextFeld* htmlFeld(std::size_t index) const;
     QList<QLineEdit*> textFelder() const;
     QStringList signaturHtml() const;
+    QStringList signaturJetzt() const;
+    void variantEinlesen(const QString& variante);
+    Plattform::Antwort speichernFragen(Plattform::Knoepfe knoepfe);
 
     // Field, read button and open button of each part file, in the order of vorlageDateien().
     struct Teilfeld {

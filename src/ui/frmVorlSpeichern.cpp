@@ -168,6 +168,9 @@ bool FrmVorlSpeichern::cmdSpeichern_Click() {
     // From now on these files are this article's own, and saving it again replaces them unasked.
     z.ArtikelDatei = pfade.text;
     ui->txtArtikelBez->setText(NameNachSpeichern(ui->txtArtikelBez->text()));
+    if (gespeichert) {
+        m_app.artikelstandMerken();
+    }
     return gespeichert;
 }
 

@@ -172,7 +172,7 @@ void TestEinstellungen::hauptfensterwerte_ausMenue_ohneVersand() {
     QCOMPARE(start.versandkosten, std::optional<QString>(QStringLiteral("4,50")));
     QCOMPARE(start.versandart, std::optional<QString>(QStringLiteral("Deutsche Post-unversichert")));
     QCOMPARE(start.bildbreite, QStringLiteral("425"));
-    QVERIFY(start.versandInfoJa);
+    QCOMPARE(start.versandInfoJa, std::optional<bool>(true));
     const Hauptfensterwerte menue = hauptfensterwerte(e, true);
     QVERIFY(!menue.versandkosten);
     QVERIFY(!menue.versandart);

@@ -158,7 +158,8 @@ void TestDatenordner::sellerNamen_fuellenDieNamensliste() {
     FrmEinstell& einstell = m_app->frmEinstell();
     auto* knopf = einstell.findChild<QPushButton*>(QStringLiteral("cmdNamenAktuell"));
     QVERIFY(knopf != nullptr);
-    knopf->click();
+    einstell.show();
+    QTest::mouseClick(knopf, Qt::LeftButton);
     const auto* namen = einstell.findChild<QComboBox*>(QStringLiteral("txtTeil1"));
     QVERIFY(namen != nullptr);
     QVERIFY(namen->count() >= 2);

@@ -104,9 +104,11 @@ Artikelbild TestHauptweg::artikelbild() const {
 void TestHauptweg::einstellungen_verkaeufernameGespeichert() {
     QVERIFY(app().starten());
     QVERIFY(app().frmHaupt().isVisible());
+    menue(app().frmHaupt(), QStringLiteral("mnuEinstBearb"));
     FrmEinstell& einstell = app().frmEinstell();
     element<QComboBox>(einstell, QStringLiteral("txtTeil1"))->setCurrentText(kVerkaeufer);
     klicken(einstell, QStringLiteral("cmdEinstelSpeichern"));
+    einstell.close();
     QVERIFY(QString::fromLatin1(ordner().lesen(QStringLiteral("Einstell.Ini")))
                 .contains(QStringLiteral("EBAYNAME=") + kVerkaeufer));
     QCOMPARE(app().zustand().verkaeuferName, kVerkaeufer);
@@ -179,6 +181,7 @@ void TestHauptweg::buchfenster_tabelleInsHauptfenster() {
 }
 
 void TestHauptweg::fertigstellen_zeigtListingImSpeicherfenster() {
+    QVERIFY(app().artikelUngespeichert());
     m_vorher = artikelbild();
     klicken(app().frmHaupt(), QStringLiteral("cdmFertigstellen"));
     QVERIFY2(plattform().meldungstexte().isEmpty(),
@@ -220,6 +223,7 @@ void TestHauptweg::schliessenMitNein_dreiDateienUndRegisterzeile() {
     QVERIFY2(register_.endsWith(w1252(kRegisterzeile + QStringLiteral("\r\n"))), register_.constData());
     QCOMPARE(haupt<QLabel>(QStringLiteral("lblZuletztGespeichert"))->text(),
              QStringLiteral("Zuletzt gespeichert:\r\n") + kBezeichnung);
+    QVERIFY(!app().artikelUngespeichert());
 }
 
 void TestHauptweg::neu_leertDenArtikel() {
@@ -229,14 +233,17 @@ void TestHauptweg::neu_leertDenArtikel() {
     QVERIFY(haupt<RichTextFeld>(QStringLiteral("rtfInhaltAuto"))->text().isEmpty());
     QVERIFY(haupt<QLineEdit>(QStringLiteral("txtEbayBildPfad"))->text().isEmpty());
 
-    // "Neu" keeps the bidding line, the description, the picture height and the book values; the
-    // seller overwrites them for the next article, so reading back must bring each of them again.
+    // Nothing of the saved article is left for the next one: its picture height, its photo and its
+    // book values are gone, so reading back must bring each of them again.
+    QCOMPARE(haupt<QComboBox>(QStringLiteral("txtBildHohe"))->currentText(), QStringLiteral("1"));
+    QVERIFY(app().zustand().bildPfade.at(0).isEmpty());
+    for (int i : {0, 1, 2, 4, 5, 7, 8}) {
+        QVERIFY2(buch<QLineEdit>(QStringLiteral("Text2_%1").arg(i))->text().isEmpty(),
+                 qPrintable(QString::number(i)));
+    }
+    QVERIFY(!app().artikelUngespeichert());
     haupt<QLineEdit>(QStringLiteral("txtAufWasBiten"))->setText(QStringLiteral("ein Hut"));
     haupt<RichTextFeld>(QStringLiteral("rtfInhalt"))->setText(QStringLiteral("Ein anderer Artikel."));
-    haupt<QComboBox>(QStringLiteral("txtBildHohe"))->setCurrentText(QStringLiteral("1"));
-    for (int i = 0; i <= 8; ++i) {
-        buch<QLineEdit>(QStringLiteral("Text2_%1").arg(i))->clear();
-    }
 }
 
 void TestHauptweg::register_einlesen_bringtDieFelderZurueck() {
@@ -260,6 +267,8 @@ void TestHauptweg::register_einlesen_bringtDieFelderZurueck() {
     QCOMPARE(nachher.bildbreite, m_vorher.bildbreite);
     QCOMPARE(nachher.bildhoehe, m_vorher.bildhoehe);
     QCOMPARE(nachher.buchwerte, m_vorher.buchwerte);
+    // The article read back is the one on file; ending asks nothing.
+    QVERIFY(!app().artikelUngespeichert());
 }
 
 void TestHauptweg::cleanupTestCase() {

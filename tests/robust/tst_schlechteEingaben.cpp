@@ -163,6 +163,7 @@ void TestSchlechteEingaben::vorlagenteil() {
     const QString teil = QStringLiteral("HTML_Code/HTML_text-1.txt");
     ordner().schreiben(teil, inhalt);
     app().starten();
+    menue(app().frmHaupt(), QStringLiteral("mnuVorlBearb"));
     klicken(app().frmVorlIni(), QStringLiteral("cmdAendSpeich"));
     QVERIFY(plattform().unerwartet.isEmpty());
     QVERIFY(plattform().fenster.isEmpty());
@@ -203,6 +204,7 @@ void TestSchlechteEingaben::vorlageIni() {
     ordner().schreiben(ini, inhalt);
     app().starten();
     QCOMPARE(ordner().lesen(ini), inhalt);
+    menue(app().frmHaupt(), QStringLiteral("mnuVorlBearb"));
     element<QLineEdit>(app().frmVorlIni(), QStringLiteral("txtTeil1"))->setText(QStringLiteral("Teil eins"));
     klicken(app().frmVorlIni(), QStringLiteral("cmdAendSpeich"));
     QVERIFY(plattform().unerwartet.isEmpty());

@@ -1,12 +1,16 @@
 #include "support/FensterTest.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
+#include <QCheckBox>
 #include <QImage>
 #include <QMimeData>
 #include <QProcess>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabWidget>
 #include <QWidget>
 
@@ -21,6 +25,38 @@ QString ortText(const std::source_location& ort) {
 
 void scheitern(const QString& text, const std::source_location& ort) {
     QTest::qFail(qPrintable(text), ort.file_name(), static_cast<int>(ort.line()));
+}
+
+// A seller's mouse reaches only an enabled control that can be seen in an open window which no
+// modal window blocks; pressing it makes that window the active one, so the focus moves in it.
+bool erreichbar(QWidget& ziel, const QString& name, const std::source_location& ort) {
+    QWidget* fenster = ziel.window();
+    const QWidgetList alle = QApplication::topLevelWidgets();
+    const bool blockiert = std::any_of(alle.begin(), alle.end(), [fenster](const QWidget* w) {
+        return w != fenster && w->isVisible() &&
+               (w->windowModality() == Qt::ApplicationModal ||
+                (w->windowModality() == Qt::WindowModal && fenster->isAncestorOf(w)));
+    });
+    if (!ziel.isEnabled() || !ziel.isVisibleTo(fenster) || !fenster->isVisible() || blockiert) {
+        scheitern(name + QStringLiteral(" ist gesperrt, verborgen oder in keinem offenen, freien Fenster"),
+                  ort);
+        return false;
+    }
+    fenster->activateWindow();
+    constexpr int kWarten = 2000;
+    if (!QTest::qWaitForWindowActive(fenster, kWarten)) {
+        scheitern(fenster->objectName() + QStringLiteral(" wurde nicht das aktive Fenster"), ort);
+        return false;
+    }
+    return true;
+}
+
+QWidget* fokusfeld(const std::source_location& ort) {
+    QWidget* feld = QApplication::focusWidget();
+    if (feld == nullptr) {
+        scheitern(QStringLiteral("kein Steuerelement hat den Fokus: niemand kann tippen"), ort);
+    }
+    return feld;
 }
 
 } // namespace
@@ -83,15 +119,51 @@ void FensterTest::nichtGefunden(const QObject& fenster, const QString& name, con
 
 void FensterTest::klicken(const QObject& fenster, const QString& name, std::source_location ort) const {
     QAbstractButton* knopf = element<QAbstractButton>(fenster, name, ort);
-    if (!knopf->isEnabled() || !knopf->isVisibleTo(knopf->window())) {
-        scheitern(name + QStringLiteral(" ist gesperrt oder verborgen: niemand kann ihn drücken"), ort);
+    if (!erreichbar(*knopf, name, ort)) {
         return;
     }
-    knopf->click();
+    // A check box reacts only on its box and label, which need not reach its middle.
+    QPoint stelle = knopf->rect().center();
+    if (qobject_cast<QCheckBox*>(knopf) != nullptr) {
+        QStyleOptionButton option;
+        option.initFrom(knopf);
+        stelle = knopf->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, knopf).center();
+    }
+    QTest::mouseClick(knopf, Qt::LeftButton, Qt::NoModifier, stelle);
 }
 
 void FensterTest::klicken(const QString& name, std::source_location ort) const {
     klicken(app().frmHaupt(), name, ort);
+}
+
+void FensterTest::hineinklicken(const QObject& fenster, const QString& name, std::source_location ort) const {
+    QWidget* feld = element<QWidget>(fenster, name, ort);
+    if (erreichbar(*feld, name, ort)) {
+        // A text box with a scroll area takes the mouse in its viewport.
+        auto* flaeche = qobject_cast<QAbstractScrollArea*>(feld);
+        QTest::mouseClick(flaeche != nullptr ? flaeche->viewport() : feld, Qt::LeftButton);
+    }
+}
+
+void FensterTest::tippen(const QString& text, std::source_location ort) const {
+    QWidget* feld = fokusfeld(ort);
+    if (feld == nullptr) {
+        return;
+    }
+    for (const QChar zeichen : text) {
+        if (zeichen.unicode() < 0x80) {
+            QTest::keyClick(feld, zeichen.toLatin1());
+        } else {
+            // A key of a German keyboard that QTest knows by no name.
+            QTest::sendKeyEvent(QTest::Click, feld, Qt::Key_unknown, QString(zeichen), Qt::NoModifier);
+        }
+    }
+}
+
+void FensterTest::taste(Qt::Key taste, Qt::KeyboardModifiers umschalt, std::source_location ort) const {
+    if (QWidget* feld = fokusfeld(ort)) {
+        QTest::keyClick(feld, taste, umschalt);
+    }
 }
 
 void FensterTest::menue(const QObject& fenster, const QString& name, std::source_location ort) const {

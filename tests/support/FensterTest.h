@@ -60,11 +60,20 @@ protected:
         return element<T>(app().frmHaupt(), name, ort);
     }
 
-    // Presses a button or triggers a menu entry as a user does: only when it is enabled and
-    // visible in its window.
+    // Presses a button with the mouse as a seller does: its window becomes the active one, and the
+    // press moves the focus as the button's focus policy says. Only an enabled button that can be
+    // seen in an open window can be pressed.
     void klicken(const QObject& fenster, const QString& name,
                  std::source_location ort = std::source_location::current()) const;
     void klicken(const QString& name, std::source_location ort = std::source_location::current()) const;
+    // Clicks the mouse into a field of an open window, which takes the focus and puts the caret
+    // where the click lands.
+    void hineinklicken(const QObject& fenster, const QString& name,
+                       std::source_location ort = std::source_location::current()) const;
+    // Types into the control that has the focus, key by key.
+    void tippen(const QString& text, std::source_location ort = std::source_location::current()) const;
+    void taste(Qt::Key taste, Qt::KeyboardModifiers umschalt = Qt::NoModifier,
+               std::source_location ort = std::source_location::current()) const;
     void menue(const QObject& fenster, const QString& name,
                std::source_location ort = std::source_location::current()) const;
     // Brings the main window's tab page with that caption to the front, as a click on its tab

@@ -51,7 +51,9 @@ private:
     Zustand& z() const { return app().zustand(); }
     QListWidget* liste() const { return haupt<QListWidget>(QStringLiteral("lstDateien")); }
     // The list's buttons are on the page "Dateiliste"; showing it fills the list the first time.
+    // The program is not started here, so the main window is shown by hand.
     void klick(const char* name) const {
+        app().frmHaupt().show();
         seite(QStringLiteral("Dateiliste"));
         klicken(QLatin1String(name));
     }

@@ -315,7 +315,8 @@ void TestBilderBedienung::schalter_zeileAus_leertNameUndGraut() {
     const Reihe& r = reihe(zeile);
     zeileAn(zeile);
     el<QLineEdit>(r.datei)->setText(QStringLiteral("x.jpg"));
-    el<QCheckBox>(r.schalter)->click();
+    seite(QStringLiteral("Bilder"));
+    klicken(QLatin1String(r.schalter));
     QVERIFY(!el<QCheckBox>(r.schalter)->isChecked());
     QCOMPARE(el<QLineEdit>(r.datei)->text(), QString());
     for (const char* name : {r.datei, r.breite, r.hoehe}) {
@@ -327,7 +328,8 @@ void TestBilderBedienung::schalter_zeileAus_leertNameUndGraut() {
 }
 
 void TestBilderBedienung::schalter_zeileAn_gibtFelderFrei() {
-    el<QCheckBox>("chkBil2JaNEin")->click();
+    seite(QStringLiteral("Bilder"));
+    klicken(QStringLiteral("chkBil2JaNEin"));
     for (const char* name : {"txtEbayBildPfad_b", "txtBildLaenge_b", "txtBildHohe_b"}) {
         QVERIFY(el<QWidget>(name)->isEnabled());
         QVERIFY(el<QWidget>(name)->palette().color(QPalette::Base) != kGrau);
@@ -340,12 +342,13 @@ void TestBilderBedienung::schalter_zeileAn_gibtFelderFrei() {
 
 void TestBilderBedienung::schalter1_bleibtAngehakt_imOhneBildModusLeer() {
     QCheckBox* schalter = el<QCheckBox>("chkBil1JaNEin");
-    schalter->click();
+    seite(QStringLiteral("Bilder"));
+    klicken(QStringLiteral("chkBil1JaNEin"));
     QVERIFY(schalter->isChecked());
     app().zustand().ohneBildModus = true;
     schalter->setChecked(false);
     QVERIFY(!schalter->isChecked());
-    schalter->click();
+    klicken(QStringLiteral("chkBil1JaNEin"));
     QVERIFY(!schalter->isChecked());
 }
 

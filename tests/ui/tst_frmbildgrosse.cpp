@@ -54,7 +54,16 @@ private:
     FrmBildGrosse& fenster() const { return app().frmBildGrosse(); }
     template <class T> T* feld(const QString& name) const { return element<T>(fenster(), name); }
     QCheckBox* box(int n) const { return feld<QCheckBox>(QStringLiteral("Check%1").arg(n)); }
-    void druecken(const QString& knopf) const { klicken(fenster(), knopf); }
+    // The window as the main window's "Bild Größe umrechnen" opens it; a shown window stays as it is.
+    void oeffnen() const {
+        if (!fenster().isVisible()) {
+            fenster().UmrechnenOeffnen();
+        }
+    }
+    void druecken(const QString& knopf) const {
+        oeffnen();
+        klicken(fenster(), knopf);
+    }
     void berechnen(const QString& laengeIst, const QString& hoeheIst, const QString& laengeSoll) const;
 };
 
@@ -70,6 +79,7 @@ void TestFrmBildGrosse::init() {
 
 void TestFrmBildGrosse::berechnen(const QString& laengeIst, const QString& hoeheIst,
                                   const QString& laengeSoll) const {
+    oeffnen();
     feld<QLineEdit>(QStringLiteral("txtLaengeIst"))->setText(laengeIst);
     feld<QLineEdit>(QStringLiteral("txtHoheIst"))->setText(hoeheIst);
     feld<QComboBox>(QStringLiteral("txtBildLaengeSoll"))->setCurrentText(laengeSoll);

@@ -29,7 +29,7 @@ private slots:
     void listen_ausIhrenDateien_data();
     void listen_ausIhrenDateien();
     void autorenliste_auchImHauptfenster();
-    void zeigen_setztSpracheZurueck();
+    void sprache_nurFuerNeuenArtikelDeutsch();
     void rueckkehrVonMeldung_behaeltSpracheUndBreite();
     void breite_mehrUndSchliessen();
     void schliessen_verstecktUndBehaeltFelder();
@@ -49,7 +49,13 @@ private:
     QCheckBox* kaestchen(int i) const { return feld<QCheckBox>(QStringLiteral("Chk%1").arg(i + 1)); }
     QComboBox* box(const QString& name) const { return feld<QComboBox>(name); }
     QString inhaltAuto() const { return haupt<RichTextFeld>(QStringLiteral("rtfInhaltAuto"))->text(); }
-    void druecken(const QString& knopf) const { klicken(fenster(), knopf); }
+    // The window as the main window's button shows it; a shown window stays as it is.
+    void druecken(const QString& knopf) const {
+        if (!fenster().isVisible()) {
+            fenster().show();
+        }
+        klicken(fenster(), knopf);
+    }
     void speichern() const { druecken(QStringLiteral("cmdSpeichKleidBeschr")); }
 
     // "Übernehmen" frees the save button; the seller then types three values by hand.
@@ -147,7 +153,9 @@ void TestFrmBuch::autorenliste_auchImHauptfenster() {
     QCOMPARE(imHaupt->currentText(), QStringLiteral("Autor wählen"));
 }
 
-void TestFrmBuch::zeigen_setztSpracheZurueck() {
+// The seller's language survives every showing; only a new article starts in German again.
+void TestFrmBuch::sprache_nurFuerNeuenArtikelDeutsch() {
+    QCOMPARE(box(QStringLiteral("cboSprache"))->currentText(), QStringLiteral("Deutsch"));
     fenster().show();
     druecken(QStringLiteral("cmdSpracheEinlesen"));
     box(QStringLiteral("cboSprache"))->setCurrentText(QStringLiteral("Englisch"));
@@ -155,9 +163,15 @@ void TestFrmBuch::zeigen_setztSpracheZurueck() {
     fenster().resize(709, fenster().height());
     fenster().hide();
     fenster().show();
-    QCOMPARE(box(QStringLiteral("cboSprache"))->currentText(), QStringLiteral("Deutsch"));
+    QCOMPARE(box(QStringLiteral("cboSprache"))->currentText(), QStringLiteral("Englisch"));
+    druecken(QStringLiteral("cmdubernehmen"));
     QCOMPARE(wert(8)->text(), QStringLiteral("Englisch"));
     QCOMPARE(fenster().width(), 575);
+    fenster().close();
+    app().frmHaupt().show();
+    klicken(app().frmHaupt(), QStringLiteral("cmdNeu"));
+    QCOMPARE(box(QStringLiteral("cboSprache"))->currentText(), QStringLiteral("Deutsch"));
+    QCOMPARE(wert(8)->text(), QString());
 }
 
 void TestFrmBuch::rueckkehrVonMeldung_behaeltSpracheUndBreite() {

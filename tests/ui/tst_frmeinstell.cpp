@@ -37,7 +37,10 @@ private slots:
     void schliessen_ja_speichert();
     void nachSpeichern_schliessenFragtNicht();
     void speichernInFrueheremOeffnen_spaetereAenderungFragt();
-    void listeAktualisieren_schliessen_speichertNameWaehlen();
+    void listeAktualisieren_speichertNieDieAufforderung();
+    void aenderungNachSpeichern_jaGiltSofort_neinZeigtGespeicherte_data();
+    void aenderungNachSpeichern_jaGiltSofort_neinZeigtGespeicherte();
+    void ansehenLaesstArtikel_neueBreiteNurFuerZeilenMitAlterOhneBild();
     void aktivieren_liestDateiNeu();
     void speicherfehler_meldet99_ohneGespeichert();
     void uebernehmen_schreibtHauptfenster();
@@ -58,7 +61,23 @@ private:
     QString datei(const char* schluessel) const {
         return IniLesen(ordner().daten(kPfad), QStringLiteral("EINSTELL"), QLatin1String(schluessel));
     }
-    void klick(const char* knopf) const { klicken(fenster(), QLatin1String(knopf)); }
+    // The window as the main window's menu entry opens it; an open one stays as it is.
+    void oeffnen() const {
+        if (!fenster().isVisible()) {
+            menue(app().frmHaupt(), QStringLiteral("mnuEinstBearb"));
+        }
+    }
+    void klick(const char* knopf) const {
+        oeffnen();
+        klicken(fenster(), QLatin1String(knopf));
+    }
+    // Clicks into a field of the window and types its new text over the old one.
+    void eintippen(const char* name, const QString& text) const {
+        oeffnen();
+        hineinklicken(fenster(), QLatin1String(name));
+        taste(Qt::Key_A, Qt::ControlModifier);
+        tippen(text);
+    }
     // The settings file as the window will read it when it is first needed.
     void einstellungen(const QString& zeilen) const { ordner().schreiben(kPfad, w1252(ini(zeilen))); }
 };
@@ -229,18 +248,70 @@ void TestFrmEinstell::speichernInFrueheremOeffnen_spaetereAenderungFragt() {
     QCOMPARE(datei("EBAYNAME"), QStringLiteral("Berta"));
 }
 
-void TestFrmEinstell::listeAktualisieren_schliessen_speichertNameWaehlen() {
+// After the list is read again the box shows its prompt, which is no name to file articles under:
+// closing asks nothing, and a save keeps the name.
+void TestFrmEinstell::listeAktualisieren_speichertNieDieAufforderung() {
     einstellungen(QStringLiteral("EBAYNAME=Anna\r\n"));
     ordner().schreiben(QStringLiteral("vorlagen/Ebay_Namen.txt"), w1252(QStringLiteral("Anna\r\nBerta\r\n")));
-    fenster().show();
-    QCOMPARE(feld<QComboBox>("txtTeil1")->currentText(), QStringLiteral("Anna"));
-    QCOMPARE(feld<QComboBox>("txtTeil1")->count(), 2);
     klick("cmdNamenAktuell");
     QCOMPARE(feld<QComboBox>("txtTeil1")->currentText(), QStringLiteral("Name wählen"));
-    plattform().antworten.enqueue(Plattform::Antwort::Ja);
     fenster().close();
-    QCOMPARE(plattform().fenster.size(), 1);
-    QCOMPARE(datei("EBAYNAME"), QStringLiteral("Name wählen"));
+    klick("cmdNamenAktuell");
+    klick("cmdEinstelSpeichern");
+    QCOMPARE(feld<QComboBox>("txtTeil1")->currentText(), QStringLiteral("Anna"));
+    QVERIFY(plattform().fenster.isEmpty());
+    QCOMPARE(datei("EBAYNAME"), QStringLiteral("Anna"));
+    QCOMPARE(app().einstellungen().ebayName, QStringLiteral("Anna"));
+}
+
+void TestFrmEinstell::aenderungNachSpeichern_jaGiltSofort_neinZeigtGespeicherte_data() {
+    QTest::addColumn<Plattform::Antwort>("antwort");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Ja") << Plattform::Antwort::Ja << "Berta";
+    QTest::newRow("Nein") << Plattform::Antwort::Nein << "Anna";
+}
+
+// An edit after "Speichern" is asked about. A name saved files the articles at once; a name
+// declined goes, from the window too, so it builds no listing.
+void TestFrmEinstell::aenderungNachSpeichern_jaGiltSofort_neinZeigtGespeicherte() {
+    QFETCH(Plattform::Antwort, antwort);
+    QFETCH(QString, name);
+    einstellungen(QStringLiteral("EBAYNAME=Anna\r\n"));
+    QVERIFY(app().starten());
+    eintippen("txtPfadShopBild", QStringLiteral("neu.jpg"));
+    klick("cmdEinstelSpeichern");
+    eintippen("txtTeil1", QStringLiteral("Berta"));
+    plattform().antworten.enqueue(antwort);
+    fenster().close();
+    QCOMPARE(plattform().meldungstexte(), QStringList{u"Möchten Sie die Einstellungen speichern?"_s});
+    QCOMPARE(datei("PFAD_ZU_SHOPBILD"), QStringLiteral("neu.jpg"));
+    QCOMPARE(datei("EBAYNAME"), name);
+    QCOMPARE(app().einstellungen().ebayName, name);
+    QCOMPARE(app().zustand().verkaeuferName, name);
+    QCOMPARE(haupt<QLabel>(QStringLiteral("lblEbayName"))->text(), name);
+}
+
+// Looking at the settings leaves the article as the seller set it; a new standard width goes only
+// to rows that hold the old one and no picture.
+void TestFrmEinstell::ansehenLaesstArtikel_neueBreiteNurFuerZeilenMitAlterOhneBild() {
+    einstellungen(QStringLiteral("BILDEINSTELLGROSE=400\r\nVERSANDINFOVORNE_JA=1\r\n"));
+    QVERIFY(app().starten());
+    const auto breite = [this](const char* name) { return haupt<QComboBox>(QLatin1String(name)); };
+    haupt<QLineEdit>(QStringLiteral("txtEbayBildPfad"))->setText(QStringLiteral("Paris-V.jpg"));
+    breite("txtBildLaenge_b")->setCurrentText(QStringLiteral("250"));
+    haupt<QCheckBox>(QStringLiteral("chkVersadInfoJa"))->setChecked(false);
+    oeffnen();
+    fenster().close();
+    QCOMPARE(breite("txtBildLaenge_b")->currentText(), QStringLiteral("250"));
+    QVERIFY(!haupt<QCheckBox>(QStringLiteral("chkVersadInfoJa"))->isChecked());
+    eintippen("txtBildLaengeEinstellWert", QStringLiteral("450"));
+    klick("cmdEinstelSpeichern");
+    const QStringList nachher{
+        breite("txtBildLaenge")->currentText(), breite("txtBildLaenge_b")->currentText(),
+        breite("txtBildLaenge2")->currentText(), breite("txtBildLaenge2_c")->currentText()};
+    QCOMPARE(nachher, (QStringList{u"400"_s, u"250"_s, u"450"_s, u"450"_s}));
+    QVERIFY(!haupt<QCheckBox>(QStringLiteral("chkVersadInfoJa"))->isChecked());
+    QVERIFY(plattform().fenster.isEmpty());
 }
 
 void TestFrmEinstell::aktivieren_liestDateiNeu() {
@@ -262,7 +333,7 @@ void TestFrmEinstell::aktivieren_liestDateiNeu() {
 
 void TestFrmEinstell::speicherfehler_meldet99_ohneGespeichert() {
     einstellungen(QStringLiteral("EBAYNAME=Anna\r\n"));
-    fenster();
+    oeffnen();
     ordner().entfernen(kPfad);
     QVERIFY(QDir().mkpath(ordner().daten(kPfad)));
     feld<QComboBox>("txtTeil1")->setCurrentText(QStringLiteral("Berta"));
@@ -271,9 +342,13 @@ void TestFrmEinstell::speicherfehler_meldet99_ohneGespeichert() {
              QStringList{QStringLiteral("Fehler beim Speichern der Einstellungen")});
     QCOMPARE(feld<QLabel>("lblgespeichert")->text(), QString());
     QVERIFY(!app().zustand().einstellGespeichert);
+    // "Ja" after the failure keeps the window open with the seller's values.
+    plattform().antworten.enqueue(Plattform::Antwort::Ja);
+    QVERIFY(!fenster().close());
+    QCOMPARE(feld<QComboBox>("txtTeil1")->currentText(), QStringLiteral("Berta"));
     plattform().antworten.enqueue(Plattform::Antwort::Nein);
-    fenster().close();
-    QCOMPARE(plattform().fenster.size(), 2);
+    QVERIFY(fenster().close());
+    QCOMPARE(plattform().fenster.size(), 4);
 }
 
 void TestFrmEinstell::uebernehmen_schreibtHauptfenster() {
@@ -364,6 +439,7 @@ void TestFrmEinstell::pfadknoepfe() {
     QFETCH(QString, knopf);
     QFETCH(QString, feld);
     QFETCH(QString, filter);
+    oeffnen();
     auto* text = element<QLineEdit>(fenster(), feld);
     text->setText(QStringLiteral("/alt/pfad"));
     plattform().dateien.enqueue(QStringLiteral("/neu/programm.exe"));
@@ -375,6 +451,7 @@ void TestFrmEinstell::pfadknoepfe() {
 }
 
 void TestFrmEinstell::pfadAbbrechen_behaeltWert() {
+    oeffnen();
     feld<QLineEdit>("txtPfadGoChr")->setText(QStringLiteral("/alt/browser"));
     plattform().dateien.enqueue(QString());
     klick("cmdPfadGoChr");

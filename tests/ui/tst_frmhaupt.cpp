@@ -1,6 +1,11 @@
 #include "support/FensterTest.h"
+#include "ui/ArtikelBindung.h"
+#include "ui/BildFeld.h"
 #include "ui/RichTextFeld.h"
+#include "ui/frmBuch.h"
 #include "ui/frmHaupt.h"
+#include "ui/frmKleidung.h"
+#include "ui/frmVorlSpeichern.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -49,8 +56,11 @@ private slots:
     void kommaAnzahl_zeigtAnzahlMitTitel();
     void nachDemVerkauf_meldung1MitLeeremText();
     void songs_inVorbereitung();
-    void beenden_schliesstOhneFrage();
-    void fensterSchliessen_beendetOhneFrage();
+    void beenden_ungespeichert_fragt_data();
+    void beenden_ungespeichert_fragt();
+    void ungespeichert_jeAenderung_data();
+    void ungespeichert_jeAenderung();
+    void neu_naechsterArtikelHaeltNichtsVomVorigen();
 
 private:
     // Most tests want the started program; the others change the data folder first.
@@ -58,6 +68,8 @@ private:
     FrmHaupt& fenster() const { return app().frmHaupt(); }
     QComboBox* cbo(const QString& name) const { return haupt<QComboBox>(name); }
     void artikelFuellen() const;
+    // An article that passes the finish checks, its designation typed by the seller.
+    void fertigerArtikel() const;
 };
 
 void TestFrmHaupt::festeListe_nachStart_data() {
@@ -285,14 +297,16 @@ const QStringList kLeereTexte{QStringLiteral("txtArtikelBez"),      QStringLiter
                               QStringLiteral("txtUntertittel"),     QStringLiteral("txtEbayBildPfad"),
                               QStringLiteral("txtEbayBildPfad_b"),  QStringLiteral("txtEbayBildPfad2"),
                               QStringLiteral("txtEbayBildPfad2_b"), QStringLiteral("txtEbayBildPfad2_c")};
-const QStringList kEinsBoxen{QStringLiteral("txtBildHohe_b"), QStringLiteral("txtBildHohe2_b")};
+// "Neu" puts every picture height back to what the start gives it.
+const QStringList kEinsBoxen{QStringLiteral("txtBildHohe"), QStringLiteral("txtBildHohe_b"),
+                             QStringLiteral("txtBildHohe2"), QStringLiteral("txtBildHohe2_b"),
+                             QStringLiteral("txtBildHohe2_c")};
 const QStringList kBreitenBoxen{QStringLiteral("txtBildLaenge"), QStringLiteral("txtBildLaenge_b"),
                                 QStringLiteral("txtBildLaenge2"), QStringLiteral("txtBildLaenge2_b"),
                                 QStringLiteral("txtBildLaenge2_c")};
-const QStringList kBehalteneBoxen{QStringLiteral("txtBildLaenge"),    QStringLiteral("txtBildHohe"),
-                                  QStringLiteral("txtBildLaenge2"),   QStringLiteral("txtBildHohe2"),
-                                  QStringLiteral("txtBildLaenge2_c"), QStringLiteral("txtBildHohe2_c"),
-                                  QStringLiteral("cboVersandkosten")};
+// The widths go to the standard width, 400 here; the shipping cost stays.
+const QStringList kBehalteneBoxen{QStringLiteral("txtBildLaenge"), QStringLiteral("txtBildLaenge2"),
+                                  QStringLiteral("txtBildLaenge2_c"), QStringLiteral("cboVersandkosten")};
 
 } // namespace
 
@@ -405,22 +419,133 @@ void TestFrmHaupt::songs_inVorbereitung() {
     QCOMPARE(plattform().meldungstexte(), QStringList{QStringLiteral("Funktion in Vorbereitung")});
 }
 
-void TestFrmHaupt::beenden_schliesstOhneFrage() {
-    starten();
-    artikelFuellen();
-    menue(fenster(), QStringLiteral("mnuBeenden"));
-    QVERIFY(!fenster().isVisible());
-    QVERIFY(plattform().fenster.isEmpty());
-    QVERIFY(plattform().unerwartet.isEmpty());
+void TestFrmHaupt::fertigerArtikel() const {
+    menue(fenster(), QStringLiteral("mnuOhneBild"));
+    haupt<QCheckBox>(QStringLiteral("chkBil3JaNEin"))->setChecked(false);
+    hineinklicken(fenster(), QStringLiteral("txtArtikelBez"));
+    tippen(QStringLiteral("Der stille See Roman"));
+    haupt<QLineEdit>(QStringLiteral("txtTitel"))->setText(QStringLiteral("Der stille See"));
+    haupt<QLineEdit>(QStringLiteral("txtAufWasBiten"))->setText(QStringLiteral("ein Buch"));
+    haupt<RichTextFeld>(QStringLiteral("rtfInhalt"))->setText(QStringLiteral("Gut erhalten."));
 }
 
-void TestFrmHaupt::fensterSchliessen_beendetOhneFrage() {
+void TestFrmHaupt::beenden_ungespeichert_fragt_data() {
+    QTest::addColumn<bool>("perMenue");
+    QTest::addColumn<bool>("geaendert");
+    QTest::addColumn<Plattform::Antwort>("antwort");
+    QTest::newRow("Rahmen, nichts geändert") << false << false << Plattform::Antwort::Ok;
+    QTest::newRow("Menü, nichts geändert") << true << false << Plattform::Antwort::Ok;
+    QTest::newRow("Rahmen, Nein beendet") << false << true << Plattform::Antwort::Nein;
+    QTest::newRow("Menü, Abbrechen bleibt") << true << true << Plattform::Antwort::Abbrechen;
+    QTest::newRow("Rahmen, Ja stellt fertig") << false << true << Plattform::Antwort::Ja;
+    QTest::newRow("Menü, Ja stellt fertig") << true << true << Plattform::Antwort::Ja;
+}
+
+void TestFrmHaupt::beenden_ungespeichert_fragt() {
+    QFETCH(bool, perMenue);
+    QFETCH(bool, geaendert);
+    QFETCH(Plattform::Antwort, antwort);
     starten();
-    artikelFuellen();
-    QVERIFY(fenster().close());
-    QVERIFY(!fenster().isVisible());
-    QVERIFY(plattform().fenster.isEmpty());
-    QVERIFY(plattform().unerwartet.isEmpty());
+    if (geaendert) {
+        fertigerArtikel();
+        plattform().antworten.enqueue(antwort);
+    }
+    if (perMenue) {
+        menue(fenster(), QStringLiteral("mnuBeenden"));
+    } else {
+        fenster().close();
+    }
+    QCOMPARE(plattform().meldungstexte(),
+             geaendert ? QStringList{u"Der Artikel ist noch nicht gespeichert. Vor dem Beenden speichern?"_s}
+                       : QStringList());
+    QCOMPARE(fenster().isVisible(), geaendert && antwort != Plattform::Antwort::Nein);
+    QCOMPARE(app().frmVorlSpeichern().isVisible(), antwort == Plattform::Antwort::Ja);
+    if (geaendert) {
+        QCOMPARE(plattform().fenster.at(0).knoepfe, Plattform::Knoepfe::JaNeinAbbrechen);
+        QCOMPARE(haupt<QLineEdit>(QStringLiteral("txtArtikelBez"))->text(),
+                 QStringLiteral("Der stille See Roman"));
+    }
+}
+
+void TestFrmHaupt::ungespeichert_jeAenderung_data() {
+    QTest::addColumn<QString>("aenderung");
+    QTest::addColumn<bool>("ungespeichert");
+    QTest::newRow("nichts") << "" << false;
+    QTest::newRow("Bezeichnung getippt") << "Bezeichnung" << true;
+    QTest::newRow("getippt, dann Neu") << "Neu" << false;
+    QTest::newRow("Buchfenster nur angesehen") << "BuchAnsehen" << false;
+    QTest::newRow("Seitenzahl im Buchfenster") << "Buchwert" << true;
+    QTest::newRow("Hersteller übernommen") << "Kleidungswert" << true;
+}
+
+// Whatever the seller changes in the article, in the main or a detail window, counts; looking does not.
+void TestFrmHaupt::ungespeichert_jeAenderung() {
+    QFETCH(QString, aenderung);
+    QFETCH(bool, ungespeichert);
+    starten();
+    menue(fenster(), QStringLiteral("mnuVorlBuch"));
+    klicken(QStringLiteral("cmdNeu"));
+    if (aenderung == QLatin1String("Bezeichnung") || aenderung == QLatin1String("Neu")) {
+        hineinklicken(fenster(), QStringLiteral("txtArtikelBez"));
+        tippen(QStringLiteral("Der stille See"));
+    }
+    if (aenderung == QLatin1String("Neu")) {
+        klicken(QStringLiteral("cmdNeu"));
+    } else if (aenderung.startsWith(QLatin1String("Buch"))) {
+        seite(QStringLiteral("Beschreibung"));
+        klicken(QStringLiteral("cmdBuchBeschr"));
+        if (aenderung == QLatin1String("Buchwert")) {
+            hineinklicken(app().frmBuch(), QStringLiteral("Text2_5"));
+            tippen(QStringLiteral("312"));
+        }
+        app().frmBuch().close();
+    } else if (aenderung.startsWith(QLatin1String("Kleidung"))) {
+        menue(fenster(), QStringLiteral("mnuVorlKleid"));
+        klicken(QStringLiteral("cmdNeu"));
+        seite(QStringLiteral("Beschreibung"));
+        klicken(QStringLiteral("cmdKleidungBeschreibung"));
+        element<QComboBox>(app().frmKleidung(), QStringLiteral("cboFirmawehlen"))
+            ->setCurrentText(QStringLiteral("ESPRIT"));
+        klicken(app().frmKleidung(), QStringLiteral("cmdubernehmen"));
+        plattform().vergessen();
+    }
+    QCOMPARE(app().artikelUngespeichert(), ungespeichert);
+}
+
+// "Neu" gives up everything of the article: its next file is the one a fresh start would write.
+void TestFrmHaupt::neu_naechsterArtikelHaeltNichtsVomVorigen() {
+    starten();
+    menue(fenster(), QStringLiteral("mnuVorlBuch"));
+    klicken(QStringLiteral("cmdNeu"));
+    const QString frisch = ArtikelTextBilden(app());
+    const QStringList kleidungFrisch = app().frmKleidung().artikelwerte();
+
+    seite(QStringLiteral("Bilder"));
+    haupt<QCheckBox>(QStringLiteral("chkArtBezAutom"))->setChecked(false);
+    for (const char* knopf : {"cmdSuchenBildOben1", "cmdSuchenBildUnten1"}) {
+        plattform().dateien.enqueue(
+            foto(ordner(), QString::fromLatin1(knopf) + QStringLiteral(".jpg"), 800, 600));
+        klicken(QString::fromLatin1(knopf));
+    }
+    cbo(QStringLiteral("txtBildHohe2_c"))->setCurrentText(QStringLiteral("300"));
+    seite(QStringLiteral("Beschreibung"));
+    klicken(QStringLiteral("cmdBuchBeschr"));
+    FrmBuch& buch = app().frmBuch();
+    element<QComboBox>(buch, QStringLiteral("cboSprache"))->setCurrentText(QStringLiteral("Englisch"));
+    element<QComboBox>(buch, QStringLiteral("cboFirmawehlen"))->setCurrentText(QStringLiteral("Diogenes"));
+    klicken(buch, QStringLiteral("cmdubernehmen"));
+    element<QCheckBox>(buch, QStringLiteral("Chk1"))->setChecked(true);
+    buch.close();
+    element<QLineEdit>(app().frmKleidung(), QStringLiteral("Text2_0"))->setText(QStringLiteral("ESPRIT"));
+    app().zustand().RegisterEintrag = QStringLiteral("Frueher~1__85?Leseratte.ebay");
+    QVERIFY(ArtikelTextBilden(app()) != frisch);
+
+    klicken(QStringLiteral("cmdNeu"));
+    QCOMPARE(ArtikelTextBilden(app()), frisch);
+    QCOMPARE(app().frmKleidung().artikelwerte(), kleidungFrisch);
+    QVERIFY(!haupt<BildFeld>(QStringLiteral("picFoto1"))->hatBild());
+    QVERIFY(app().zustand().RegisterEintrag.isEmpty());
+    QVERIFY(!app().artikelUngespeichert());
 }
 
 QTEST_MAIN(TestFrmHaupt)

@@ -1,6 +1,8 @@
 #include "config/Ini.h"
+#include "config/Vorlage.h"
 #include "core/TextDatei.h"
 #include "support/FensterTest.h"
+#include "ui/Feldtext.h"
 #include "ui/RichTextFeld.h"
 #include "ui/frmEinstell.h"
 #include "ui/frmHaupt.h"
@@ -13,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -37,6 +41,11 @@ private slots:
     void schliessen_fragtBeiTextaenderung();
     void schliessen_ja_speichertUnterArtikelart();
     void speichernKnopf_speichertOhneSchliessen();
+    void getippterTeil_gespeichert_stehtSoInDerDatei_data();
+    void getippterTeil_gespeichert_stehtSoInDerDatei();
+    void vorlageEinlesen_mitAenderung_fragtZuerst_data();
+    void vorlageEinlesen_mitAenderung_fragtZuerst();
+    void teildateiNichtSchreibbar_meldetUndBleibtUngespeichert();
     void speicherfehler_meldet99();
     void langerTeil_kommtGanz_data();
     void langerTeil_kommtGanz();
@@ -57,9 +66,28 @@ private:
     QString datei(const char* abschnitt, const char* schluessel) const {
         return IniLesen(ordner().daten(kIni), QLatin1String(abschnitt), QLatin1String(schluessel));
     }
-    void klick(const QString& knopf) const { klicken(fenster(), knopf); }
+    // The editor as the main window's menu entry opens it; an open one stays as it is.
+    void oeffnen() const {
+        if (!fenster().isVisible()) {
+            FensterTest::menue(app().frmHaupt(), QStringLiteral("mnuVorlBearb"));
+        }
+    }
+    void klick(const QString& knopf) const {
+        oeffnen();
+        klicken(fenster(), knopf);
+    }
     void vorlage(const QString& ini) const { ordner().schreiben(kIni, w1252(ini)); }
+    // The twelve part files as they are on disk, in load order.
+    QList<QByteArray> teildateien() const;
 };
+
+QList<QByteArray> TestFrmVorlIni::teildateien() const {
+    QList<QByteArray> inhalte;
+    for (const VorlageDatei& d : vorlageDateien()) {
+        inhalte.append(ordner().lesen(QStringLiteral("HTML_Code/") + d.datei));
+    }
+    return inhalte;
+}
 
 void TestFrmVorlIni::init() {
     FensterTest::init();
@@ -149,7 +177,7 @@ void TestFrmVorlIni::einlesen_fuelltFelderOhneMeldung() {
     QCOMPARE(teil(2)->text(), QStringLiteral("Sie bieten auf"));
     QCOMPARE(app().zustand().artikelArt, QStringLiteral("Buch"));
     QCOMPARE(app().zustand().vorlagePfad, ordner().daten(kIni));
-    QCOMPARE(app().zustand().vorlageSignatur1.size(), 7 + 6);
+    QCOMPARE(app().zustand().vorlageSignatur1.size(), 7 + 12);
     QVERIFY(app().zustand().vorlageSignatur1.contains(QStringLiteral("<p>Grüße</p>\r\n")));
     QCOMPARE(fenster().windowTitle(), QStringLiteral("...../HTML_text-verst.txt"));
 }
@@ -224,8 +252,12 @@ void TestFrmVorlIni::schliessen_fragtBeiTextaenderung_data() {
                                       << "Sie bieten auf!" << true;
     QTest::newRow("html im vergleich") << "htmlTeil5"
                                        << "neu" << true;
-    QTest::newRow("html nicht im vergleich") << "htmlTeil0a"
-                                             << "ganz anders und viel laenger" << false;
+    QTest::newRow("versandteil 0a") << "htmlTeil0a"
+                                    << "ganz anders und viel laenger" << true;
+    QTest::newRow("shopteil") << "html_shop"
+                              << "<p>Shop</p>" << true;
+    QTest::newRow("zusatzhinweis") << "htmlTeil7"
+                                   << "Urlaub" << true;
 }
 
 void TestFrmVorlIni::schliessen_fragtBeiTextaenderung() {
@@ -240,6 +272,7 @@ void TestFrmVorlIni::schliessen_fragtBeiTextaenderung() {
         el<RichTextFeld>(feld)->setText(neu);
     }
     const QByteArray vorher = ordner().lesen(kIni);
+    const QList<QByteArray> teileVorher = teildateien();
     if (frage) {
         plattform().antworten.enqueue(Plattform::Antwort::Nein);
     }
@@ -253,9 +286,8 @@ void TestFrmVorlIni::schliessen_fragtBeiTextaenderung() {
     }
     QVERIFY(!fenster().isVisible());
     QCOMPARE(ordner().lesen(kIni), vorher);
-    if (auto* text = qobject_cast<QLineEdit*>(el<QWidget>(feld))) {
-        QCOMPARE(text->text(), neu);
-    }
+    QCOMPARE(teildateien(), teileVorher);
+    QCOMPARE(feldText(el<QWidget>(feld)), neu);
 }
 
 void TestFrmVorlIni::schliessen_ja_speichertUnterArtikelart() {
@@ -266,11 +298,10 @@ void TestFrmVorlIni::schliessen_ja_speichertUnterArtikelart() {
     fenster().close();
     QCOMPARE(datei("VORLAGEKeidung", "TEIL7"), QStringLiteral("sieben"));
     QCOMPARE(datei("VORLAGEKeidung", "TEIL2"), QStringLiteral("Sie bieten auf"));
-    // The length at load is not renewed by a save, so the next close asks again.
+    // What was saved is kept: closing again has nothing to ask.
     fenster().show();
-    plattform().antworten.enqueue(Plattform::Antwort::Nein);
     fenster().close();
-    QCOMPARE(plattform().fenster.size(), 2);
+    QCOMPARE(plattform().fenster.size(), 1);
 }
 
 void TestFrmVorlIni::speichernKnopf_speichertOhneSchliessen() {
@@ -281,6 +312,96 @@ void TestFrmVorlIni::speichernKnopf_speichertOhneSchliessen() {
     QVERIFY(fenster().isVisible());
     QCOMPARE(datei("VORLAGEBuch", "TEIL1"), QStringLiteral("eins"));
     QVERIFY(plattform().fenster.isEmpty());
+}
+
+void TestFrmVorlIni::getippterTeil_gespeichert_stehtSoInDerDatei_data() {
+    QTest::addColumn<QString>("feld");
+    // The part's place among the part files.
+    QTest::addColumn<int>("teil");
+    QTest::addColumn<bool>("schliessen");
+    QTest::newRow("0b mit dem Knopf") << "htmlTeil0b" << 1 << false;
+    QTest::newRow("Shop beim Schließen") << "html_shop" << 10 << true;
+    QTest::newRow("Zusatz-Hinweis mit dem Knopf") << "htmlTeil7" << 11 << false;
+}
+
+// What the seller types into a part goes into its file as the next start reads it; no other part
+// file is touched, and what was saved counts as unchanged.
+void TestFrmVorlIni::getippterTeil_gespeichert_stehtSoInDerDatei() {
+    QFETCH(QString, feld);
+    QFETCH(int, teil);
+    QFETCH(bool, schliessen);
+    const QString pfad =
+        QStringLiteral("HTML_Code/") + vorlageDateien().at(static_cast<std::size_t>(teil)).datei;
+    ordner().schreiben(pfad, QByteArrayLiteral("<p>alt</p>"));
+    fenster().VorlageEinlesen(QStringLiteral("Buch"));
+    QList<QByteArray> erwartet = teildateien();
+    erwartet[teil] = QByteArrayLiteral("<p>alt</p>\r\nGr\xfc\xdf"
+                                       "e f\xfcr 5 \x80");
+    oeffnen();
+    hineinklicken(fenster(), feld);
+    taste(Qt::Key_End, Qt::ControlModifier);
+    taste(Qt::Key_Return);
+    tippen(QStringLiteral("Grüße für 5 €"));
+    plattform().antworten.enqueue(Plattform::Antwort::Ja);
+    if (schliessen) {
+        fenster().close();
+    } else {
+        klick(QStringLiteral("cmdAendSpeich"));
+        plattform().antworten.clear();
+    }
+    QCOMPARE(teildateien(), erwartet);
+    fenster().show();
+    fenster().close();
+    QCOMPARE(plattform().fenster.size(), schliessen ? 1 : 0);
+}
+
+void TestFrmVorlIni::vorlageEinlesen_mitAenderung_fragtZuerst_data() {
+    QTest::addColumn<Plattform::Antwort>("antwort");
+    QTest::addColumn<QString>("feldDanach");
+    QTest::addColumn<QString>("dateiDanach");
+    QTest::newRow("Ja speichert, dann wird gelesen") << Plattform::Antwort::Ja << "neu"
+                                                     << "neu";
+    QTest::newRow("Nein liest die Datei") << Plattform::Antwort::Nein << "alt"
+                                          << "alt";
+    QTest::newRow("Abbrechen lässt alles") << Plattform::Antwort::Abbrechen << "neu"
+                                           << "alt";
+}
+
+void TestFrmVorlIni::vorlageEinlesen_mitAenderung_fragtZuerst() {
+    QFETCH(Plattform::Antwort, antwort);
+    QFETCH(QString, feldDanach);
+    QFETCH(QString, dateiDanach);
+    ordner().schreiben(QStringLiteral("HTML_Code/HTML_text-0b.txt"), QByteArrayLiteral("alt"));
+    fenster().VorlageEinlesen(QStringLiteral("Buch"));
+    oeffnen();
+    hineinklicken(fenster(), QStringLiteral("htmlTeil0b"));
+    taste(Qt::Key_A, Qt::ControlModifier);
+    tippen(QStringLiteral("neu"));
+    plattform().antworten.enqueue(antwort);
+    FensterTest::menue(fenster(), QStringLiteral("mnuVorCD_lMC"));
+    QCOMPARE(plattform().meldungstexte(),
+             QStringList{QStringLiteral("Möchten Sie die Änderungen in der Vorlage speichern?")});
+    QCOMPARE(plattform().fenster.at(0).knoepfe, Plattform::Knoepfe::JaNeinAbbrechen);
+    QCOMPARE(el<RichTextFeld>(QStringLiteral("htmlTeil0b"))->text(), feldDanach);
+    QCOMPARE(ordner().lesen(QStringLiteral("HTML_Code/HTML_text-0b.txt")), dateiDanach.toLatin1());
+    QCOMPARE(el<QLabel>(QStringLiteral("lblArtikelArt"))->text(),
+             antwort == Plattform::Antwort::Abbrechen ? QStringLiteral("Buch") : QStringLiteral("CD_MC"));
+}
+
+void TestFrmVorlIni::teildateiNichtSchreibbar_meldetUndBleibtUngespeichert() {
+    fenster().VorlageEinlesen(QStringLiteral("Buch"));
+    ordner().entfernen(QStringLiteral("HTML_Code/HTML_text-6.txt"));
+    QVERIFY(QDir().mkpath(ordner().daten(QStringLiteral("HTML_Code/HTML_text-6.txt"))));
+    oeffnen();
+    el<RichTextFeld>(QStringLiteral("htmlTeil6"))->setText(QStringLiteral("geändert"));
+    klick(QStringLiteral("cmdAendSpeich"));
+    QCOMPARE(plattform().fenster.size(), 1);
+    QVERIFY(
+        plattform().fenster.at(0).text.startsWith(QStringLiteral("Fehler beim Speichern der Vorlage\r\n")));
+    QVERIFY(plattform().fenster.at(0).text.contains(QStringLiteral("HTML_text-6.txt")));
+    plattform().antworten.enqueue(Plattform::Antwort::Nein);
+    fenster().close();
+    QCOMPARE(plattform().fenster.size(), 2);
 }
 
 void TestFrmVorlIni::speicherfehler_meldet99() {
@@ -363,6 +484,7 @@ void TestFrmVorlIni::lesenKnopf_liestDateiNeu() {
     ordner().schreiben(QStringLiteral("HTML_Code/HTML_text-verst.txt"), w1252(QStringLiteral("Urlaub\r\n")));
     klick(QStringLiteral("Command1"));
     QCOMPARE(el<RichTextFeld>(QStringLiteral("htmlTeil7"))->text(), QStringLiteral("Urlaub\r\n"));
+    QVERIFY(!fenster().ungespeichert());
 }
 
 void TestFrmVorlIni::oeffnenKnopf_oeffnetImEditor() {

@@ -98,6 +98,16 @@ private:
         druecken(QStringLiteral("cmdSchliesen"));
     }
     void klick(const char* knopf) const { klicken(QLatin1String(knopf)); }
+    // The save window blocks the other windows while shown: the seller leaves it by its frame,
+    // works in the main window and finishes again.
+    void imHaupt(const char* knopf) const {
+        const bool gezeigt = fenster().isVisible();
+        fenster().close();
+        klick(knopf);
+        if (gezeigt) {
+            fenster().anzeigen();
+        }
+    }
     void zeigen(const QString& verkaeufer = QStringLiteral("Kori")) const;
     void registerZeigen() const;
     void einlesen(int zeile) const;
@@ -130,11 +140,12 @@ void TestFrmVorlSpeichern::registerZeigen() const {
                                "\r\n##-------\r\n*ArtBeschreibung=\r\nText\r\n");
     }
     seite(QStringLiteral("Dateiliste"));
-    klick("cmdnochnichtAnzeig");
+    imHaupt("cmdnochnichtAnzeig");
 }
 
 // Reads the list's entry into the main window and shows the save window for it.
 void TestFrmVorlSpeichern::einlesen(int zeile) const {
+    fenster().close();
     zeileWaehlen(*haupt<QListWidget>(QStringLiteral("lstDateien")), zeile);
     klick("cmdDateiEinlesen");
     fenster().hide();
@@ -360,7 +371,7 @@ void TestFrmVorlSpeichern::schliessen_jaMitRegister_entferntEintrag() {
     registerZeigen();
     einlesen(1);
     // The search moves the chosen entry; the article read stays the one to strike.
-    klick("cmdSuchen");
+    imHaupt("cmdSuchen");
 
     schliessen(Plattform::Antwort::Ja);
 
@@ -384,11 +395,11 @@ void TestFrmVorlSpeichern::schliessen_ja_striktNurGelesenenArtikel() {
     registerZeigen();
     if (weg == QLatin1String("Neu geklickt")) {
         einlesen(0);
-        klick("cmdNeu");
+        imHaupt("cmdNeu");
     } else if (weg == QLatin1String("Hauptliste")) {
-        klick("cmdHauptliste");
+        imHaupt("cmdHauptliste");
         einlesen(0);
-        klick("cmdnochnichtAnzeig");
+        imHaupt("cmdnochnichtAnzeig");
     } else if (weg == QLatin1String("zweimal")) {
         ordner().schreiben(kRegister, kRegisterDrei + "B~2__00?Kori.ebay\r\n");
         einlesen(1);
@@ -739,11 +750,13 @@ void TestFrmVorlSpeichern::ersetzen_eigenerArtikel() {
     zeigen();
     ordner().schreiben(datei, alt);
     seite(QStringLiteral("Dateiliste"));
-    klick("cmdHauptliste");
+    imHaupt("cmdHauptliste");
     einlesen(0);
     if (weg == QLatin1String("neu")) {
+        fenster().close();
         klick("cmdNeu");
         haupt<QLineEdit>(QStringLiteral("txtArtikelBez"))->setText(QStringLiteral("Mankell Brandmauer"));
+        fenster().anzeigen();
         plattform().antworten.enqueue(Plattform::Antwort::Nein);
     }
     plattform().vergessen();

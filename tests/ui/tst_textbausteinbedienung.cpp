@@ -21,6 +21,7 @@ const QString kNamen = QStringLiteral("vorlagen/BT-Namen.Str");
 class TstTextbausteinBedienung : public FensterTest {
     Q_OBJECT
 private slots:
+    void init();
     void nameMitZwoelfZeichen_zeigtNeun();
     void fuenfNamen_lassenRestFrei();
     void leererName_zeigtFrei();
@@ -49,6 +50,12 @@ private:
     void namen(const QString& text) const { ordner().schreiben(kNamen, w1252(text)); }
     void textVor(int n) const;
 };
+
+// The program is not started here; the seller sees the main window all the same.
+void TstTextbausteinBedienung::init() {
+    FensterTest::init();
+    app().frmHaupt().show();
+}
 
 // The buttons past the first row sit in frames a seller opens with "mehr".
 void TstTextbausteinBedienung::textVor(int n) const {

@@ -1,4 +1,6 @@
 #include "support/FensterTest.h"
+#include "title/Titel.h"
+#include "ui/Feldtext.h"
 #include "ui/RichTextFeld.h"
 #include "ui/TitelBedienung.h"
 #include "ui/frmBuch.h"
@@ -7,12 +9,15 @@
 #include "ui/frmKleidung.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -26,7 +31,9 @@ public:
 private slots:
     void init();
     void bezeichnung81Zeichen_gesetzt_wirdAuf80Gekappt();
-    void bezeichnung80Zeichen_einGetippt_bleibt80();
+    void bezeichnung_eingabeUeber80_wirdAbgelehnt_data();
+    void bezeichnung_eingabeUeber80_wirdAbgelehnt();
+    void zufuegenUeber80_meldetUndLaesstStehen();
     void bildsucheZeile1_ParisV_automatisch_bezeichnungParis();
     void bildsucheZeile1_ohneAutomatisch_bezeichnungBleibt();
     void kategorie_setztListenUndKnoepfe_data();
@@ -35,8 +42,9 @@ private slots:
     void kategorie_beschreibungNurNachFrageGeleert_data();
     void kategorie_beschreibungNurNachFrageGeleert();
     void kategorie_leereBeschreibung_ohneFrage();
-    void fett_markiertDieGewaehlteStelle_data();
-    void fett_markiertDieGewaehlteStelle();
+    void auswahlknopf_mitDerMaus_nimmtMarkierung_data();
+    void auswahlknopf_mitDerMaus_nimmtMarkierung();
+    void titel_mitTabUndLeertaste_nimmtMarkierung();
     void bildnameVorne_ueber80Zeichen_meldetUndLaesstStehen();
     void kleidung_fehlendeVorlage_waehlenLassen_data();
     void kleidung_fehlendeVorlage_waehlenLassen();
@@ -44,7 +52,7 @@ private slots:
     void gebotszeile_gebundeneAusgabe_buchartImBuchfenster();
     void autorZufuegen_setztAutorImBuchfenster();
     void buchBeschreibung_uebernimmtBezeichnungUndZeigtFenster();
-    void kleidungBeschreibung_leertAutomatischeBeschreibungUndZeigtFenster();
+    void kleidungBeschreibung_behaeltTabelleUndZeigtFenster();
 
 private:
     template <class T> T* el(const char* name) const { return haupt<T>(QLatin1String(name)); }
@@ -52,6 +60,8 @@ private:
         return element<T>(app().frmBuch(), QLatin1String(name));
     }
     QString bez() const { return el<QLineEdit>("txtArtikelBez")->text(); }
+    // Clicks into the main window's field and selects with the keyboard, counting from 0.
+    void markieren(const QString& feld, int start, int laenge) const;
 
     QString m_fotoordner;
 };
@@ -71,14 +81,70 @@ void TestTitelBedienung::bezeichnung81Zeichen_gesetzt_wirdAuf80Gekappt() {
     QCOMPARE(el<QLabel>("lblAnzahlNoch")->text(), QStringLiteral("(+0 )"));
 }
 
-void TestTitelBedienung::bezeichnung80Zeichen_einGetippt_bleibt80() {
-    QLineEdit* feld = el<QLineEdit>("txtArtikelBez");
-    feld->setText(QString(79, QLatin1Char('b')));
-    QCOMPARE(el<QLabel>("lblAnzahlNoch")->text(), QStringLiteral("(+1 )"));
-    QTest::keyClicks(feld, QStringLiteral("xy"));
-    QCOMPARE(feld->text().size(), 80);
-    QCOMPARE(el<QLabel>("lblAnzahl")->text(), QStringLiteral("(-80 )"));
-    QCOMPARE(el<QLabel>("lblAnzahlNoch")->text(), QStringLiteral("(+0 )"));
+void TestTitelBedienung::markieren(const QString& feld, int start, int laenge) const {
+    if (el<QTabWidget>("SSTab1")->isAncestorOf(haupt<QWidget>(feld))) {
+        seiteMit(feld);
+    }
+    hineinklicken(app().frmHaupt(), feld);
+    // To the start of the text: a line edit knows no document start.
+    taste(Qt::Key_Home,
+          qobject_cast<QLineEdit*>(QApplication::focusWidget()) ? Qt::NoModifier : Qt::ControlModifier);
+    for (int i = 0; i < start + laenge; ++i) {
+        taste(Qt::Key_Right, i < start ? Qt::NoModifier : Qt::ShiftModifier);
+    }
+}
+
+void TestTitelBedienung::bezeichnung_eingabeUeber80_wirdAbgelehnt_data() {
+    QTest::addColumn<QString>("vorher");
+    // Where the caret goes before the input, and how many characters from there are selected.
+    QTest::addColumn<int>("stelle");
+    QTest::addColumn<int>("markiert");
+    QTest::addColumn<QString>("getippt");
+    QTest::addColumn<QString>("eingefuegt");
+    QTest::addColumn<QString>("nachher");
+    QTest::addColumn<bool>("gemeldet");
+    const QString voll = QStringLiteral("Anna Beispiel ") + QString(66, QLatin1Char('x'));
+    const QString fast = QString(79, QLatin1Char('b'));
+    QTest::newRow("NEU vor voller Bezeichnung") << voll << 0 << 0 << "NEU "
+                                                << "" << voll << true;
+    QTest::newRow("bis 80 getippt, dann abgelehnt") << fast << 79 << 0 << "xy"
+                                                    << "" << fast + u'x' << true;
+    QTest::newRow("eingefügt über 80") << QString(75, QLatin1Char('c')) << 75 << 0 << ""
+                                       << "0123456789" << QString(75, QLatin1Char('c')) << true;
+    QTest::newRow("Markierung ersetzt") << voll << 0 << 4 << "NEU "
+                                        << "" << QStringLiteral("NEU ") + voll.mid(4) << false;
+}
+
+// The seller's text is never cut: an input beyond the limit is refused whole.
+void TestTitelBedienung::bezeichnung_eingabeUeber80_wirdAbgelehnt() {
+    QFETCH(QString, vorher);
+    QFETCH(int, stelle);
+    QFETCH(int, markiert);
+    QFETCH(QString, getippt);
+    QFETCH(QString, eingefuegt);
+    QFETCH(QString, nachher);
+    QFETCH(bool, gemeldet);
+    el<QLineEdit>("txtArtikelBez")->setText(vorher);
+    markieren(QStringLiteral("txtArtikelBez"), stelle, markiert);
+    tippen(getippt);
+    if (!eingefuegt.isEmpty()) {
+        QGuiApplication::clipboard()->setText(eingefuegt);
+        taste(Qt::Key_V, Qt::ControlModifier);
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(bez(), nachher);
+    QCOMPARE(el<QLabel>("lblAnzahl")->text(), QStringLiteral("(-%1 )").arg(nachher.size()));
+    QCOMPARE(plattform().meldungstexte(), gemeldet ? QStringList{kBezeichnungUeberMax} : QStringList());
+}
+
+// The choices stay, so the seller can pick shorter ones.
+void TestTitelBedienung::zufuegenUeber80_meldetUndLaesstStehen() {
+    el<QLineEdit>("txtArtikelBez")->setText(QString(70, QLatin1Char('w')));
+    el<QComboBox>("cboZus2")->setCurrentText(QStringLiteral("24 Liebesroman Frauenroman"));
+    klicken(QStringLiteral("cmdZusZufugen"));
+    QCOMPARE(bez(), QString(70, QLatin1Char('w')));
+    QCOMPARE(el<QComboBox>("cboZus2")->currentText(), QStringLiteral("24 Liebesroman Frauenroman"));
+    QCOMPARE(plattform().meldungstexte(), QStringList{kBezeichnungUeberMax});
 }
 
 void TestTitelBedienung::bildsucheZeile1_ParisV_automatisch_bezeichnungParis() {
@@ -205,34 +271,83 @@ void TestTitelBedienung::kategorie_leereBeschreibung_ohneFrage() {
     QCOMPARE(el<QLabel>("lblArtikelArt")->text(), QStringLiteral("CD / MC / DVD"));
 }
 
-void TestTitelBedienung::fett_markiertDieGewaehlteStelle_data() {
+void TestTitelBedienung::auswahlknopf_mitDerMaus_nimmtMarkierung_data() {
     QTest::addColumn<QString>("knopf");
-    QTest::newRow("Untertitel") << "cmdUntertitelFett";
-    QTest::newRow("Sie bieten auf") << "cmdWasBitenFett";
-    QTest::newRow("Beschreibung") << "cmdBeschreibungFett";
+    QTest::addColumn<QString>("feld");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("laenge");
+    // The control that receives the result, in the main window or ("Buch:") in the book window;
+    // one other than the field holds "alt" before.
+    QTest::addColumn<QString>("ziel");
+    QTest::addColumn<QString>("erwartet");
+    const QString bez = QStringLiteral("Anna Beispiel Der stille See");
+    const QString see = QStringLiteral("Der stille See");
+    QTest::newRow("Titel") << "cmdTitel"
+                           << "txtArtikelBez" << bez << 14 << 14 << "txtTitel" << see;
+    QTest::newRow("Untertitel") << "cmdVerlaginsBuchbeschr"
+                                << "txtArtikelBez" << bez << 14 << 14 << "txtUntertittel" << see;
+    QTest::newRow("Autor") << "cmdAutorinsBuchbeschr"
+                           << "txtArtikelBez" << bez << 0 << 13 << "Buch:cboBuchAutor"
+                           << "Anna Beispiel";
+    // The second of two equal words is selected; the first is marked.
+    const QString zweimal = QStringLiteral("Buch und Buch");
+    const QString fett = QStringLiteral("Buch und <b>Buch</b>");
+    QTest::newRow("Fett Untertitel") << "cmdUntertitelFett"
+                                     << "txtUntertittel" << zweimal << 9 << 4 << "txtUntertittel" << fett;
+    QTest::newRow("Fett Sie bieten auf") << "cmdWasBitenFett"
+                                         << "txtAufWasBiten" << zweimal << 9 << 4 << "txtAufWasBiten" << fett;
+    QTest::newRow("Fett Beschreibung") << "cmdBeschreibungFett"
+                                       << "rtfInhalt"
+                                       << "Buch\r\nund Buch" << 9 << 4 << "rtfInhalt"
+                                       << "Buch\r\nund <b>Buch</b>";
+    // Nothing selected: the seller is told, and nothing is emptied.
+    QTest::newRow("Titel ohne Markierung") << "cmdTitel"
+                                           << "txtArtikelBez" << bez << 3 << 0 << "txtTitel"
+                                           << "alt";
+    QTest::newRow("Fett ohne Markierung")
+        << "cmdUntertitelFett"
+        << "txtUntertittel" << zweimal << 3 << 0 << "txtUntertittel" << zweimal;
 }
 
-void TestTitelBedienung::fett_markiertDieGewaehlteStelle() {
+// The press of the mouse on the button must not cost the seller the selection made just before.
+void TestTitelBedienung::auswahlknopf_mitDerMaus_nimmtMarkierung() {
     QFETCH(QString, knopf);
-    QString ergebnis;
-    // The selection is the second of two equal words.
-    if (knopf == QLatin1String("cmdBeschreibungFett")) {
-        auto* feld = el<RichTextFeld>("rtfInhalt");
-        feld->setText(QStringLiteral("Buch\r\nund Buch"));
-        feld->setSelStart(10);
-        feld->setSelLength(4);
-        klicken(knopf);
-        ergebnis = feld->text().replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    } else {
-        auto* feld =
-            el<QLineEdit>(knopf == QLatin1String("cmdUntertitelFett") ? "txtUntertittel" : "txtAufWasBiten");
-        feld->setText(QStringLiteral("Buch und Buch"));
-        feld->setSelection(9, 4);
-        klicken(knopf);
-        ergebnis = feld->text();
+    QFETCH(QString, feld);
+    QFETCH(QString, text);
+    QFETCH(int, start);
+    QFETCH(int, laenge);
+    QFETCH(QString, ziel);
+    QFETCH(QString, erwartet);
+    menue(app().frmHaupt(), QStringLiteral("mnuVorlBuch"));
+    seite(QStringLiteral("Beschreibung"));
+    QWidget* ergebnis = ziel.startsWith(QLatin1String("Buch:"))
+                            ? element<QWidget>(app().frmBuch(), ziel.mid(5))
+                            : haupt<QWidget>(ziel);
+    feldTextSetzen(ergebnis, QStringLiteral("alt"));
+    feldTextSetzen(haupt<QWidget>(feld), text);
+    markieren(feld, start, laenge);
+    klicken(knopf);
+    QCOMPARE(feldText(ergebnis), erwartet);
+    QCOMPARE(plattform().meldungstexte(),
+             laenge > 0 ? QStringList()
+                        : QStringList{QStringLiteral("Bitte vorher ein oder mehrere Wörter markieren")});
+}
+
+// The keyboard takes the focus to the button, and the selection still counts.
+void TestTitelBedienung::titel_mitTabUndLeertaste_nimmtMarkierung() {
+    el<QLineEdit>("txtArtikelBez")->setText(QStringLiteral("Anna Beispiel Der stille See"));
+    markieren(QStringLiteral("txtArtikelBez"), 14, 14);
+    const QWidget* knopf = el<QPushButton>("cmdTitel");
+    constexpr int kHoechstens = 40;
+    for (int i = 0; i < kHoechstens && QApplication::focusWidget() != knopf; ++i) {
+        QVERIFY2(qobject_cast<QPlainTextEdit*>(QApplication::focusWidget()) == nullptr,
+                 "Tab erreicht ein mehrzeiliges Feld vor dem Knopf");
+        taste(Qt::Key_Tab);
     }
-    QCOMPARE(ergebnis, QStringLiteral("Buch und <b>Buch</b>"));
-    QVERIFY(plattform().fenster.isEmpty());
+    QCOMPARE(QApplication::focusWidget(), knopf);
+    taste(Qt::Key_Space);
+    QCOMPARE(el<QLineEdit>("txtTitel")->text(), QStringLiteral("Der stille See"));
 }
 
 void TestTitelBedienung::bildnameVorne_ueber80Zeichen_meldetUndLaesstStehen() {
@@ -310,13 +425,16 @@ void TestTitelBedienung::buchBeschreibung_uebernimmtBezeichnungUndZeigtFenster()
     QCOMPARE(app().frmBuch().windowModality(), Qt::NonModal);
 }
 
-void TestTitelBedienung::kleidungBeschreibung_leertAutomatischeBeschreibungUndZeigtFenster() {
+// Opening the window to look costs the saved table nothing; only a new table replaces it.
+void TestTitelBedienung::kleidungBeschreibung_behaeltTabelleUndZeigtFenster() {
     menue(app().frmHaupt(), QStringLiteral("mnuVorlKleid"));
     el<RichTextFeld>("rtfInhaltAuto")->setText(QStringLiteral("<table>alt</table>"));
     klicken(QStringLiteral("cmdKleidungBeschreibung"));
-    QCOMPARE(el<RichTextFeld>("rtfInhaltAuto")->text(), QString());
+    QCOMPARE(el<RichTextFeld>("rtfInhaltAuto")->text(), QStringLiteral("<table>alt</table>"));
     QVERIFY(app().frmKleidung().isVisible());
     QCOMPARE(app().frmKleidung().windowModality(), Qt::NonModal);
+    app().frmKleidung().close();
+    QCOMPARE(el<RichTextFeld>("rtfInhaltAuto")->text(), QStringLiteral("<table>alt</table>"));
 }
 
 QTEST_MAIN(TestTitelBedienung)
