@@ -3,6 +3,7 @@
 #include "core/TextDatei.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -143,4 +144,28 @@ QString FotoBerichtText(const FotoBericht& bericht, const QString& zielordner) {
           bericht.zuGross);
     liste(QStringLiteral("Diese Kopien konnten nicht gespeichert werden:"), bericht.nichtGeschrieben);
     return teile.join(QStringLiteral("\r\n\r\n"));
+}
+
+HochladenAuswahl KopienZumHochladen(const QList<HochladenZeile>& zeilen, const QString& ordner) {
+    HochladenAuswahl auswahl;
+    const QDir kopien(ordner);
+    for (const HochladenZeile& z : zeilen) {
+        // A name with a folder in it could reach a file outside the copies.
+        const bool da = KopienameTauglich(z.name) && QFileInfo(kopien.filePath(z.name)).isFile();
+        if (da) {
+            const QString datei = kopien.filePath(z.name);
+            if (!auswahl.dateien.contains(datei)) {
+                auswahl.dateien.append(datei);
+            }
+        } else if (z.hatFoto) {
+            auswahl.fehlend.append(QStringLiteral("Bild %1: „%2“").arg(z.zeile).arg(z.name));
+        }
+    }
+    return auswahl;
+}
+
+QString FehlendeKopienText(const QStringList& fehlend) {
+    return QStringLiteral("Für diese Bilder gibt es noch keine Kopie zum Hochladen:\r\n") +
+           fehlend.join(QStringLiteral("\r\n")) +
+           QStringLiteral("\r\n\r\nBitte zuerst „Fotos vorbereiten“ drücken. Es wurde nichts hochgeladen.");
 }

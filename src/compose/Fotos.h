@@ -85,3 +85,25 @@ struct FotoAngabe {
     int laengsteSeite = 0;
     bool kopieZuGross = false;
 };
+
+// A ticked picture row as the upload sees it.
+struct HochladenZeile {
+    int zeile = 0;
+    QString name;
+    // Whether the row shows a photo of the seller's, whose copy "Fotos vorbereiten" makes.
+    bool hatFoto = false;
+};
+
+struct HochladenAuswahl {
+    // The copies to send, each once, in the order of the rows.
+    QStringList dateien;
+    // The rows with a photo whose copy is not there, as "Bild 2: „name“".
+    QStringList fehlend;
+};
+
+// The upload copies in `ordner` of the ticked rows. A row with neither a photo of its own nor a
+// copy names a picture the seller put on the web some other way, and stays out.
+HochladenAuswahl KopienZumHochladen(const QList<HochladenZeile>& zeilen, const QString& ordner);
+
+// Why nothing was sent when copies are missing, and what to do.
+QString FehlendeKopienText(const QStringList& fehlend);

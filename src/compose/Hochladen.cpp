@@ -384,6 +384,20 @@ HochladenErgebnis dateienHochladen(const HochladenAuftrag& auftrag, const std::a
     return e;
 }
 
+QString fortschrittText(qint64 gesendet, qint64 gesamt) {
+    // Decimal units, as the marketplace counts its limit; rounded down, so that only a
+    // complete upload shows the total.
+    constexpr qint64 kMega = 1'000'000;
+    if (gesamt < kMega) {
+        return QStringLiteral("%1 von %2 kB").arg(gesendet / 1000).arg(gesamt / 1000);
+    }
+    const auto mb = [](qint64 bytes) {
+        const qint64 zehntel = bytes / (kMega / 10);
+        return QStringLiteral("%1,%2").arg(zehntel / 10).arg(zehntel % 10);
+    };
+    return mb(gesendet) + QStringLiteral(" von ") + mb(gesamt) + QStringLiteral(" MB");
+}
+
 QString erfolgsMeldung(const HochladenErgebnis& ergebnis) {
     QString text = QString::number(ergebnis.hochgeladen.size()) +
                    (ergebnis.hochgeladen.size() == 1 ? QStringLiteral(" Foto") : QStringLiteral(" Fotos")) +

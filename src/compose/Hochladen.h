@@ -68,6 +68,10 @@ QStringList eigeneSchluessel(const QString& heimordner);
 // The name a file has on the server while it is being sent.
 QString temporaererName(const QString& dateiname);
 
+// The bytes sent so far and in all, as the progress bar reads them: "0,4 von 2,5 MB", or in kB
+// for less than a megabyte in all.
+QString fortschrittText(qint64 gesendet, qint64 gesamt);
+
 // What an upload that went through did: how many were sent and how many were there already.
 QString erfolgsMeldung(const HochladenErgebnis& ergebnis);
 

@@ -71,6 +71,14 @@ ZielAuswertung hochladenZielLesen(const QString& text) {
     return a;
 }
 
+QString hochladenSperrgrund(const QString& text) {
+    if (text.trimmed().isEmpty()) {
+        return QStringLiteral("In den Einstellungen „Hochladen nach“ ausfüllen") + kBeispiel;
+    }
+    const QString fehler = hochladenZielLesen(text).fehler;
+    return fehler.isEmpty() ? QString() : QStringLiteral("Einstellungen, „Hochladen nach“: ") + fehler;
+}
+
 QByteArray zielAdresse(const HochladenZiel& ziel, const QString& dateiname) {
     QUrl url;
     url.setScheme(QStringLiteral("sftp"));

@@ -19,6 +19,8 @@ struct ZielAuswertung {
     QString fehler;
 };
 ZielAuswertung hochladenZielLesen(const QString& text);
+// Why no upload can start with this target, as a tooltip says it; empty when one can.
+QString hochladenSperrgrund(const QString& text);
 
 // The address of a file in the target folder, without the user, for the transfer library.
 QByteArray zielAdresse(const HochladenZiel& ziel, const QString& dateiname);

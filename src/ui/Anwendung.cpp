@@ -1,11 +1,12 @@
 #include "ui/Anwendung.h"
 
-#include "core/Sperre.h"
 #include "compose/FotoWerkzeug.h"
+#include "core/Sperre.h"
 #include "ui/ArtikelBindung.h"
 #include "ui/BibliothekBedienung.h"
 #include "ui/BilderBedienung.h"
 #include "ui/FertigBedienung.h"
+#include "ui/HochladenBedienung.h"
 #include "ui/ListeLaden.h"
 #include "ui/LiveVorschau.h"
 #include "ui/Plattform.h"
@@ -408,6 +409,7 @@ void Anwendung::einstellungenGelesen(const Einstellungen& e) {
     Hauptfensterwerte name;
     name.ebayName = e.ebayName;
     frmHaupt().einstellungenZeigen(name);
+    frmHaupt().hochladen().zielZeigen(e.hochladenZiel);
     // A save counts for the values read with it, not for edits made after a later read.
     m_zustand.einstellGespeichert = false;
 }
@@ -417,6 +419,7 @@ void Anwendung::einstellungenUebernehmen(const Einstellungen& e) {
     m_zustand.standardTexteGewuenscht = e.satndardTexte;
     frmHaupt().einstellungenZeigen(hauptfensterwerte(e, m_zustand.einstellVomMenue));
     frmHaupt().bildbreitenSetzen(e.bildLaengeEinstellWert);
+    frmHaupt().hochladen().zielZeigen(e.hochladenZiel);
     farbverlaufSetzen(e.pfadGrafik);
 }
 
@@ -425,6 +428,7 @@ void Anwendung::einstellungenGespeichert(const Einstellungen& vorher, const Eins
     m_zustand.standardTexteGewuenscht = neu.satndardTexte;
     frmHaupt().einstellungenZeigen(hauptfensterwerteGeaendert(vorher, neu, m_zustand.einstellVomMenue));
     frmHaupt().standardbreiteAendern(vorher.bildLaengeEinstellWert, neu.bildLaengeEinstellWert);
+    frmHaupt().hochladen().zielZeigen(neu.hochladenZiel);
     farbverlaufSetzen(neu.pfadGrafik);
 }
 

@@ -89,10 +89,10 @@ public:
     // The load step's settings: read from the file and taken over, without making the window.
     void einstellungenLaden();
     // What reading the settings notes: the seller in the state and the main window, the standard
-    // texts, not saved.
+    // texts, the upload target, not saved.
     void einstellungenGelesen(const Einstellungen& e);
     // What taking settings over does outside the settings window: the state, the main window's
-    // fields and picture widths, the template editor's separator.
+    // fields, picture widths and upload entries, the template editor's separator.
     void einstellungenUebernehmen(const Einstellungen& e);
     // What saving settings in their window takes over: the state, and in the main window only
     // what the save changed.

@@ -89,8 +89,14 @@ std::optional<QList<FotoKopie>> FotoBedienung::kopienSammeln() {
     return kopien;
 }
 
+void FotoBedienung::sperren(bool gesperrt) {
+    m_gesperrt = gesperrt;
+    m_ui.cmdFotosVorbereiten->setEnabled(!gesperrt);
+    m_ui.mnuFotosVorbereiten->setEnabled(!gesperrt);
+}
+
 void FotoBedienung::cmdFotosVorbereiten_Click() {
-    if (m_auftrag->laeuft()) {
+    if (m_auftrag->laeuft() || m_gesperrt) {
         return;
     }
     const QString kanteText = m_quellen.einstellungen().fotoKante;

@@ -46,10 +46,12 @@ public:
     QList<FotoAngabe> fotoAngaben();
     // The runner the photo buttons share, with its progress bar `prgFotos`.
     Hintergrundauftrag& auftrag() { return *m_auftrag; }
-
-private:
+    // While the copies are being uploaded, none may be rewritten.
+    void sperren(bool gesperrt);
     // Whether the row is ticked and shows a photo it has a local file for.
     bool hatFoto(int zeile) const;
+
+private:
     // The copies to make, with names proposed where missing; nothing when a name does not fit,
     // after telling the seller.
     std::optional<QList<FotoKopie>> kopienSammeln();
@@ -62,6 +64,7 @@ private:
     Ui::frmHaupt& m_ui;
     std::array<Bildzeile, 5> m_zeilen;
     std::unique_ptr<Hintergrundauftrag> m_auftrag;
+    bool m_gesperrt = false;
     // Whether a photo's copy stays above the limit, by path, file time and longest side: finding
     // out takes encoding it.
     QHash<QString, bool> m_zuGross;

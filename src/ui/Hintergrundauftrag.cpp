@@ -18,6 +18,8 @@ bool Hintergrundauftrag::starten(int schritte, Arbeit arbeit, std::function<void
     if (m_faden) {
         return false;
     }
+    // The upload shares the bar and shows bytes in it.
+    m_balken.setFormat(QStringLiteral("%v von %m"));
     m_balken.setRange(0, schritte);
     m_balken.setValue(0);
     m_balken.show();
@@ -35,5 +37,6 @@ bool Hintergrundauftrag::starten(int schritte, Arbeit arbeit, std::function<void
         emit beendet();
     });
     m_faden->start();
+    emit gestartet();
     return true;
 }

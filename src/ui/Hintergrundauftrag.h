@@ -27,6 +27,7 @@ public:
     bool starten(int schritte, Arbeit arbeit, std::function<void()> fertig);
 
 signals:
+    void gestartet();
     // After `fertig` has run.
     void beendet();
 

@@ -15,6 +15,7 @@
 #include "ui/FertigBedienung.h"
 #include "ui/FotoBedienung.h"
 #include "ui/Hintergrund.h"
+#include "ui/HochladenBedienung.h"
 #include "ui/ListeLaden.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
@@ -61,6 +62,8 @@ FrmHaupt::FrmHaupt(Anwendung& anwendung, QWidget* parent)
                                               FotoBedienung::Quellen{[this] { return m_app.einstellungen(); },
                                                                      [this] { return m_app.fotoWerkzeug(); }},
                                               u, this);
+    m_hochladen = std::make_unique<HochladenBedienung>(
+        m_app.plattform(), m_app.daten(), [this] { return m_app.einstellungen(); }, *m_fotos, u, this);
     FertigBedienung::Quellen quellen{[this] { return m_app.einstellungen(); },
                                      [this] { return m_app.frmVorlIni().teile(); },
                                      [this] { return ArtikelFelderLesen(m_app); }};

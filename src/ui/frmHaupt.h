@@ -15,6 +15,7 @@ class BilderBedienung;
 class FertigBedienung;
 class FotoBedienung;
 class FensterMenue;
+class HochladenBedienung;
 class TestdatenMenue;
 class TextbausteinBedienung;
 class TitelBedienung;
@@ -37,6 +38,7 @@ public:
     TitelBedienung& titel() { return *m_titel; }
     BilderBedienung& bilder() { return *m_bilder; }
     FotoBedienung& fotos() { return *m_fotos; }
+    HochladenBedienung& hochladen() { return *m_hochladen; }
     FertigBedienung& fertig() { return *m_fertig; }
     const FertigBedienung& fertig() const { return *m_fertig; }
     TextbausteinBedienung& textbausteine() { return *m_textbausteine; }
@@ -109,6 +111,7 @@ private:
     std::unique_ptr<ZusatzBedienung> m_zusatz;
     std::unique_ptr<BilderBedienung> m_bilder;
     std::unique_ptr<FotoBedienung> m_fotos;
+    std::unique_ptr<HochladenBedienung> m_hochladen;
     std::unique_ptr<FertigBedienung> m_fertig;
     std::unique_ptr<TextbausteinBedienung> m_textbausteine;
     std::unique_ptr<BibliothekBedienung> m_bibliothek;

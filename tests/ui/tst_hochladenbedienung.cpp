@@ -1,0 +1,207 @@
+#include "compose/BekannteServer.h"
+#include "compose/Hochladen.h"
+#include "support/FensterTest.h"
+#include "support/SshServer.h"
+#include "ui/FotoBedienung.h"
+#include "ui/FotoHochladen.h"
+#include "ui/Hintergrundauftrag.h"
+#include "ui/HochladenBedienung.h"
+#include "ui/frmEinstell.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// "Fotos hochladen" on the pictures page of a started program, against a real OpenSSH server.
+class TestHochladenBedienung : public FensterTest {
+    Q_OBJECT
+public:
+    TestHochladenBedienung() : FensterTest({.mitDaten = true, .starten = true}) {}
+
+private slots:
+    void initTestCase();
+    void init();
+    void zweiFotos_nachDemFingerabdruck_kommenAn();
+    void abbrechen_mitDemKnopf_nichtsUnterEchtemNamen();
+    void fehlendeKopie_nenntDieZeileUndSendetNichts();
+    void ohneBrauchbaresZiel_gesperrtMitGrund_data();
+    void ohneBrauchbaresZiel_gesperrtMitGrund();
+
+private:
+    template <class T> T* el(const char* name) const { return haupt<T>(QLatin1String(name)); }
+    FotoHochladen& hochladen() const { return app().frmHaupt().hochladen().hochladen(); }
+    // Types the target into the settings and saves them, as the seller does.
+    void zielSpeichern(const QString& ziel) const;
+    // Waits for the end of the upload; its result.
+    bool ende(QSignalSpy& fertig) const;
+    QString kopie(const QString& name) const {
+        return ordner().daten(QStringLiteral("Fotos-Hochladen/") + name);
+    }
+    QStringList dort() const { return QDir(m_ordner).entryList(QDir::Files | QDir::Hidden | QDir::System); }
+
+    QTemporaryDir m_heim;
+    std::unique_ptr<SshServer> m_server;
+    QString m_ordner;
+};
+
+void TestHochladenBedienung::initTestCase() {
+    if (!SshServer::vorhanden()) {
+        QSKIP("OpenSSH's server (openssh-server) is not installed");
+    }
+    QCoreApplication::addLibraryPath(QStringLiteral(KORI_PLUGIN_ORDNER));
+    qunsetenv("SSH_AUTH_SOCK");
+    // The program takes its keys from the home folder when its main window is made.
+    qputenv("HOME", QFile::encodeName(m_heim.path()));
+    m_server = std::make_unique<SshServer>();
+    const QString fehler = m_server->starten();
+    QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
+    QVERIFY(QDir(m_heim.path()).mkdir(QStringLiteral(".ssh")));
+    QVERIFY(QFile::copy(m_server->clientSchluessel(), m_heim.filePath(QStringLiteral(".ssh/id_ed25519"))));
+}
+
+void TestHochladenBedienung::init() {
+    FensterTest::init();
+    m_ordner = m_server->ordner(QString::fromLatin1(QTest::currentTestFunction()) +
+                                QString::fromLatin1(QTest::currentDataTag()).remove(QLatin1Char(' ')));
+    seite(QStringLiteral("Bilder"));
+    QWidget& fenster = app().frmHaupt();
+    fenster.show();
+    fenster.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&fenster));
+    plattform().vergessen();
+}
+
+void TestHochladenBedienung::zielSpeichern(const QString& ziel) const {
+    menue(app().frmHaupt(), QStringLiteral("mnuEinstBearb"));
+    hineinklicken(app().frmEinstell(), QStringLiteral("txtHochladenZiel"));
+    taste(Qt::Key_A, Qt::ControlModifier);
+    if (ziel.isEmpty()) {
+        taste(Qt::Key_Delete);
+    } else {
+        tippen(ziel);
+    }
+    klicken(app().frmEinstell(), QStringLiteral("cmdEinstelSpeichern"));
+    app().frmEinstell().close();
+}
+
+bool TestHochladenBedienung::ende(QSignalSpy& fertig) const {
+    [&]() { QTRY_COMPARE_WITH_TIMEOUT(fertig.count(), 1, 60000); }();
+    return fertig.count() == 1 && !hochladen().laeuft() && fertig.at(0).at(0).toBool();
+}
+
+void TestHochladenBedienung::zweiFotos_nachDemFingerabdruck_kommenAn() {
+    zielSpeichern(m_server->ziel(m_ordner));
+    QVERIFY(
+        dateienAblegen(el<QWidget>("picFoto1"), {foto(ordner(), QStringLiteral("see.jpg"), 1600, 1200),
+                                                 foto(ordner(), QStringLiteral("ufer.jpg"), 1200, 1600)}));
+    QSignalSpy vorbereitet(&app().frmHaupt().fotos().auftrag(), &Hintergrundauftrag::beendet);
+    klicken(QStringLiteral("cmdFotosVorbereiten"));
+    QVERIFY(!el<QPushButton>("cmdFotosHochladen")->isEnabled());
+    QVERIFY(!el<QAction>("mnuFotosHochladen")->isEnabled());
+    QVERIFY(vorbereitet.wait(60000));
+    plattform().vergessen();
+
+    QSignalSpy fertig(&hochladen(), &FotoHochladen::fertig);
+    plattform().antworten.enqueue(Plattform::Antwort::Ja);
+    klicken(QStringLiteral("cmdFotosHochladen"));
+    QVERIFY(hochladen().laeuft());
+    QVERIFY(el<QPushButton>("cmdFotosAbbrechen")->isVisible());
+    QVERIFY(!el<QPushButton>("cmdFotosVorbereiten")->isEnabled());
+    QVERIFY(!el<QAction>("mnuFotosVorbereiten")->isEnabled());
+    klicken(QStringLiteral("cmdFotosHochladen"));
+    // The window stays usable while the photos go out.
+    hineinklicken(app().frmHaupt(), QStringLiteral("txtEbayBildPfad2"));
+    tippen(QStringLiteral("rueckseite.jpg"));
+    QCOMPARE(el<QLineEdit>("txtEbayBildPfad2")->text(), QStringLiteral("rueckseite.jpg"));
+    QVERIFY(ende(fertig));
+
+    QCOMPARE(dort(), (QStringList{QStringLiteral("see.jpg"), QStringLiteral("ufer.jpg")}));
+    const QStringList texte = plattform().meldungstexte();
+    QCOMPARE(texte.size(), 2);
+    QVERIFY(texte[0].contains(fingerabdruck(m_server->hostSchluessel())));
+    QCOMPARE(texte[1], QStringLiteral("2 Fotos hochgeladen."));
+    const qint64 bytes = QFileInfo(kopie(QStringLiteral("see.jpg"))).size() +
+                         QFileInfo(kopie(QStringLiteral("ufer.jpg"))).size();
+    QCOMPARE(el<QProgressBar>("prgFotos")->text(), fortschrittText(bytes, bytes));
+    QVERIFY(!el<QPushButton>("cmdFotosAbbrechen")->isVisible());
+    QVERIFY(el<QPushButton>("cmdFotosVorbereiten")->isEnabled());
+}
+
+void TestHochladenBedienung::abbrechen_mitDemKnopf_nichtsUnterEchtemNamen() {
+    const QString ziel = m_server->ziel(m_ordner);
+    QVERIFY(serverSchluesselMerken(ordner().daten(kBekannteServerDatei),
+                                   serverName(hochladenZielLesen(ziel).ziel), m_server->hostSchluessel())
+                .isEmpty());
+    zielSpeichern(ziel);
+    // A copy made earlier: the row needs no photo of its own for it.
+    ordner().schreiben(QStringLiteral("Fotos-Hochladen/gross.jpg"), QByteArray(60'000'000, 'j'));
+    el<QLineEdit>("txtEbayBildPfad")->setText(QStringLiteral("gross.jpg"));
+    bool gedrueckt = false;
+    connect(&hochladen(), &FotoHochladen::fortschritt, this, [&](qint64 gesendet, qint64 gesamt) {
+        if (!gedrueckt && gesendet > 0 && gesendet < gesamt) {
+            gedrueckt = true;
+            klicken(QStringLiteral("cmdFotosAbbrechen"));
+        }
+    });
+    QSignalSpy fertig(&hochladen(), &FotoHochladen::fertig);
+    klicken(QStringLiteral("cmdFotosHochladen"));
+    QVERIFY(!ende(fertig));
+    QVERIFY(gedrueckt);
+    QVERIFY(plattform().fenster.isEmpty() && dort().isEmpty());
+    QCOMPARE(el<QProgressBar>("prgFotos")->text(), QStringLiteral("Abgebrochen"));
+    QVERIFY(!el<QPushButton>("cmdFotosAbbrechen")->isVisible());
+    QVERIFY(el<QPushButton>("cmdFotosVorbereiten")->isEnabled());
+}
+
+void TestHochladenBedienung::fehlendeKopie_nenntDieZeileUndSendetNichts() {
+    zielSpeichern(m_server->ziel(m_ordner));
+    QVERIFY(dateienAblegen(el<QWidget>("picFoto1"), {foto(ordner(), QStringLiteral("a.jpg"), 800, 600),
+                                                     foto(ordner(), QStringLiteral("b.jpg"), 800, 600)}));
+    ordner().schreiben(QStringLiteral("Fotos-Hochladen/a.jpg"), QByteArray(1000, 'j'));
+    menue(app().frmHaupt(), QStringLiteral("mnuFotosHochladen"));
+    QVERIFY(!hochladen().laeuft());
+    QCOMPARE(plattform().meldungstexte(),
+             QStringList{QStringLiteral("Für diese Bilder gibt es noch keine Kopie zum Hochladen:\r\n"
+                                        "Bild 2: „b.jpg“\r\n\r\nBitte zuerst „Fotos vorbereiten“ drücken. "
+                                        "Es wurde nichts hochgeladen.")});
+    QVERIFY(dort().isEmpty());
+}
+
+void TestHochladenBedienung::ohneBrauchbaresZiel_gesperrtMitGrund_data() {
+    QTest::addColumn<QString>("ziel");
+    QTest::addColumn<QString>("grund");
+    QTest::newRow("leer")
+        << ""
+        << "In den Einstellungen „Hochladen nach“ ausfüllen (sftp://benutzer@server/ordner)";
+    QTest::newRow("ohne Benutzer") << "sftp://web.example/bilder"
+                                   << "Einstellungen, „Hochladen nach“: Im Ziel fehlt der Benutzername";
+}
+
+void TestHochladenBedienung::ohneBrauchbaresZiel_gesperrtMitGrund() {
+    QFETCH(QString, ziel);
+    QFETCH(QString, grund);
+    auto* knopf = el<QPushButton>("cmdFotosHochladen");
+    auto* eintrag = el<QAction>("mnuFotosHochladen");
+    const auto gesperrt = [&] {
+        return !knopf->isEnabled() && !eintrag->isEnabled() && knopf->toolTip().startsWith(grund) &&
+               eintrag->toolTip() == knopf->toolTip();
+    };
+    // The delivered settings have no target.
+    QVERIFY(!knopf->isEnabled() && !eintrag->isEnabled());
+    zielSpeichern(m_server->ziel(m_ordner));
+    QVERIFY(knopf->isEnabled() && eintrag->isEnabled());
+    QVERIFY(knopf->toolTip().endsWith(m_server->ziel(m_ordner)));
+    zielSpeichern(ziel);
+    QVERIFY2(gesperrt(), qPrintable(knopf->toolTip()));
+    QVERIFY(plattform().fenster.isEmpty());
+}
+
+QTEST_MAIN(TestHochladenBedienung)
+#include "tst_hochladenbedienung.moc"
