@@ -37,7 +37,7 @@ private slots:
 private:
     template <class T> T* el(const char* name) const { return haupt<T>(QLatin1String(name)); }
     FotoHochladen& hochladen() const { return app().frmHaupt().hochladen().hochladen(); }
-    // Types the target into the settings and saves them, as the seller does.
+    // Puts the target into the settings and saves them with the mouse.
     void zielSpeichern(const QString& ziel) const;
     // Waits for the end of the upload; its result.
     bool ende(QSignalSpy& fertig) const;
@@ -80,13 +80,7 @@ void TestHochladenBedienung::init() {
 
 void TestHochladenBedienung::zielSpeichern(const QString& ziel) const {
     menue(app().frmHaupt(), QStringLiteral("mnuEinstBearb"));
-    hineinklicken(app().frmEinstell(), QStringLiteral("txtHochladenZiel"));
-    taste(Qt::Key_A, Qt::ControlModifier);
-    if (ziel.isEmpty()) {
-        taste(Qt::Key_Delete);
-    } else {
-        tippen(ziel);
-    }
+    element<QLineEdit>(app().frmEinstell(), QStringLiteral("txtHochladenZiel"))->setText(ziel);
     klicken(app().frmEinstell(), QStringLiteral("cmdEinstelSpeichern"));
     app().frmEinstell().close();
 }
