@@ -2,6 +2,8 @@
 // KORI_BILDSCHIRMFOTOS names the folder to write them into; otherwise it skips.
 
 #include "support/FensterTest.h"
+#include "ui/FotoBedienung.h"
+#include "ui/Hintergrundauftrag.h"
 #include "ui/RichTextFeld.h"
 #include "ui/frmBuch.h"
 #include "ui/frmEinstell.h"
@@ -16,15 +18,18 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 
 class TestBildschirmfotos : public FensterTest {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void fotosDesHauptwegs();
     void bilderNachDemZiehen();
+    void hochladenEinrichten();
 
 private:
     template <class T> T* el(QWidget* fenster, const char* name) const {
@@ -38,6 +43,10 @@ private:
 
     QString m_ziel;
 };
+
+void TestBildschirmfotos::initTestCase() {
+    QCoreApplication::addLibraryPath(QStringLiteral(KORI_PLUGIN_ORDNER));
+}
 
 void TestBildschirmfotos::init() {
     m_ziel = qEnvironmentVariable("KORI_BILDSCHIRMFOTOS");
@@ -118,8 +127,10 @@ void TestBildschirmfotos::fotosDesHauptwegs() {
     app().starten();
     FrmHaupt& haupt = app().frmHaupt();
     haupt.resize(1366, 768);
+    waehlen("mnuEinstBearb");
     el<QComboBox>(&app().frmEinstell(), "txtTeil1")->setCurrentText(QStringLiteral("Leseratte"));
     druecken(&app().frmEinstell(), "cmdEinstelSpeichern");
+    app().frmEinstell().close();
 
     buchZusammenstellen();
     auto* reiter = el<QTabWidget>(&haupt, "SSTab1");
@@ -180,6 +191,39 @@ void TestBildschirmfotos::bilderNachDemZiehen() {
     QVERIFY(dateienAblegen(el<QWidget>(&haupt, "picFoto1"), fotos));
     QVERIFY(plattform().meldungstexte().isEmpty());
     aufnehmen(&haupt, QStringLiteral("haupt-fotos.png"));
+}
+
+// The upload group of the settings filled in, and the pictures page with two photos prepared.
+void TestBildschirmfotos::hochladenEinrichten() {
+    app().starten();
+    FrmHaupt& haupt = app().frmHaupt();
+    haupt.resize(1366, 768);
+    waehlen("mnuEinstBearb");
+    QWidget* einstell = &app().frmEinstell();
+    el<QLineEdit>(einstell, "txtPfadZusatzBilder")
+        ->setText(QStringLiteral("https://www.leseratte-buecher.de/bilder/"));
+    el<QLineEdit>(einstell, "txtHochladenZiel")
+        ->setText(QStringLiteral("sftp://leseratte@www.leseratte-buecher.de/htdocs/bilder"));
+    el<QCheckBox>(einstell, "chkPasswortMerken")->setChecked(true);
+    el<QCheckBox>(einstell, "chkHochladenPruefen")->setChecked(true);
+    el<QLineEdit>(einstell, "txtBildLaengeEinstellWert")->setText(QStringLiteral("400"));
+    druecken(einstell, "cmdEinstelSpeichern");
+    aufnehmen(el<QWidget>(einstell, "fraHochladen"), QStringLiteral("einstellungen-hochladen.png"));
+    einstell->close();
+
+    seite(QStringLiteral("Bilder"));
+    el<QCheckBox>(&haupt, "chkArtBezAutom")->setChecked(false);
+    el<QLineEdit>(&haupt, "txtArtikelBez")->setText(QStringLiteral("Anna Beispiel Der stille See Roman"));
+    QVERIFY(
+        dateienAblegen(el<QWidget>(&haupt, "picFoto1"),
+                       {foto(ordner(), QStringLiteral("IMG_2041.JPG"), 1600, 1200, QColor(90, 140, 60)),
+                        foto(ordner(), QStringLiteral("IMG_2042.JPG"), 1200, 1600, QColor(160, 110, 70))}));
+    el<QCheckBox>(&haupt, "chkBil3JaNEin")->setChecked(false);
+    QSignalSpy vorbereitet(&haupt.fotos().auftrag(), &Hintergrundauftrag::beendet);
+    druecken(&haupt, "cmdFotosVorbereiten");
+    QVERIFY(vorbereitet.wait(60000));
+    QCOMPARE(plattform().meldungstexte().size(), 1);
+    aufnehmen(&haupt, QStringLiteral("haupt-hochladen.png"));
 }
 
 QTEST_MAIN(TestBildschirmfotos)
