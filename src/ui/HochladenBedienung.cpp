@@ -128,10 +128,13 @@ void HochladenBedienung::fortschrittZeigen(qint64 gesendet, qint64 gesamt) {
     balken.setFormat(fortschrittText(gesendet, gesamt));
 }
 
-void HochladenBedienung::beendet() {
+// After a failure the message says what arrived; a bar still saying "Verbinden …" would not.
+void HochladenBedienung::beendet(bool erfolg) {
     laufZeigen(false);
     if (m_abgebrochen) {
         m_ui.prgFotos->setFormat(QStringLiteral("Abgebrochen"));
+    } else if (!erfolg) {
+        m_ui.prgFotos->hide();
     }
 }
 

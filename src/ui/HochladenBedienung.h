@@ -42,7 +42,7 @@ private:
     void knoepfeSetzen();
     void laufZeigen(bool laeuft);
     void fortschrittZeigen(qint64 gesendet, qint64 gesamt);
-    void beendet();
+    void beendet(bool erfolg);
     void hinweis(const QString& text);
 
     Plattform& m_plattform;

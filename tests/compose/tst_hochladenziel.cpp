@@ -1,5 +1,4 @@
 #include "compose/BekannteServer.h"
-#include "compose/Hochladen.h"
 #include "compose/HochladenZiel.h"
 #include "core/TextDatei.h"
 
@@ -18,8 +17,6 @@ private slots:
     void bekannteServer_ersetztNurDenEigenen();
     void bekannteServer_unlesbar_bleibtStehen();
     void fingerabdruck_wieSshKeygen();
-    void fortschritt_data();
-    void fortschritt();
 };
 
 void TestHochladenZiel::zielLesen_data() {
@@ -156,23 +153,6 @@ void TestHochladenZiel::fingerabdruck_wieSshKeygen() {
     keygen.start(QStringLiteral("ssh-keygen"), {QStringLiteral("-l"), QStringLiteral("-f"), schluessel});
     QVERIFY(keygen.waitForFinished());
     QCOMPARE(fingerabdruck(roh), QString::fromLatin1(keygen.readAllStandardOutput().split(' ').value(1)));
-}
-
-void TestHochladenZiel::fortschritt_data() {
-    QTest::addColumn<qint64>("gesendet");
-    QTest::addColumn<qint64>("gesamt");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("fast fertig zeigt nicht das Ganze")
-        << qint64(300'999) << qint64(301'000) << "300 von 301 kB";
-    QTest::newRow("MB mit Komma") << qint64(12'345'678) << qint64(30'000'000) << "12,3 von 30,0 MB";
-    QTest::newRow("fast fertig in MB") << qint64(29'999'999) << qint64(30'000'000) << "29,9 von 30,0 MB";
-}
-
-void TestHochladenZiel::fortschritt() {
-    QFETCH(qint64, gesendet);
-    QFETCH(qint64, gesamt);
-    QFETCH(QString, text);
-    QCOMPARE(fortschrittText(gesendet, gesamt), text);
 }
 
 QTEST_GUILESS_MAIN(TestHochladenZiel)
