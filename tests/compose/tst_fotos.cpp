@@ -1,13 +1,7 @@
 #include "compose/FotoPruefung.h"
 #include "compose/Fotos.h"
 
-#include <QDir>
-#include <QFile>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
-
-using namespace Qt::StringLiterals;
 
 class TestFotos : public QObject {
     Q_OBJECT
@@ -23,8 +17,6 @@ private slots:
     void pruefen_zeigtAufDenNamenImListing();
     void bericht_data();
     void bericht();
-    void zumHochladen_data();
-    void zumHochladen();
 };
 
 void TestFotos::webname_data() {
@@ -158,43 +150,6 @@ void TestFotos::bericht() {
     QFETCH(QString, text);
     QCOMPARE(FotoBerichtText({geschrieben, unlesbar, zuGross, {}}, QStringLiteral("/daten/Fotos-Hochladen")),
              text);
-}
-
-void TestFotos::zumHochladen_data() {
-    // The ticked rows in order, numbered from 1; a leading "*" marks a row with a photo.
-    QTest::addColumn<QStringList>("zeilen");
-    QTest::addColumn<QStringList>("gesendet");
-    QTest::addColumn<QStringList>("fehlend");
-    QTest::newRow("Kopie fehlt: keine wird gesendet, die Zeile genannt")
-        << QStringList{u"*a.jpg"_s, u"*neu.jpg"_s} << QStringList{u"a.jpg"_s}
-        << QStringList{u"Bild 2: „neu.jpg“"_s};
-    QTest::newRow("ohne eigenes Foto und Kopie: schon im Internet")
-        << QStringList{u"*a.jpg"_s, u"alt.jpg"_s} << QStringList{u"a.jpg"_s} << QStringList();
-    QTest::newRow("Name aus dem Ordner hinaus")
-        << QStringList{u"../draussen.jpg"_s, u"*../draussen.jpg"_s} << QStringList()
-        << QStringList{u"Bild 2: „../draussen.jpg“"_s};
-}
-
-void TestFotos::zumHochladen() {
-    QFETCH(QStringList, zeilen);
-    QFETCH(QStringList, gesendet);
-    QFETCH(QStringList, fehlend);
-    QTemporaryDir wurzel;
-    const QDir basis(wurzel.path());
-    QVERIFY(basis.mkdir(QStringLiteral("kopien")));
-    for (const QString& name : {QStringLiteral("kopien/a.jpg"), QStringLiteral("draussen.jpg")}) {
-        QFile datei(basis.filePath(name));
-        QVERIFY(datei.open(QIODevice::WriteOnly));
-    }
-    QList<HochladenZeile> eingabe;
-    for (const QString& z : zeilen) {
-        const bool foto = z.startsWith(u'*');
-        eingabe.append({static_cast<int>(eingabe.size()) + 1, foto ? z.mid(1) : z, foto});
-    }
-    const HochladenAuswahl auswahl = KopienZumHochladen(eingabe, basis.filePath(QStringLiteral("kopien")));
-    QCOMPARE(auswahl.dateien, gesendet.replaceInStrings(QRegularExpression(QStringLiteral("^")),
-                                                        basis.filePath(QStringLiteral("kopien/"))));
-    QCOMPARE(auswahl.fehlend, fehlend);
 }
 
 QTEST_MAIN(TestFotos)

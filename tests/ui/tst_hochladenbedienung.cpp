@@ -155,11 +155,14 @@ void TestHochladenBedienung::fehlendeKopie_nenntDieZeileUndSendetNichts() {
     QVERIFY(dateienAblegen(el<QWidget>("picFoto1"), {foto(ordner(), QStringLiteral("a.jpg"), 800, 600),
                                                      foto(ordner(), QStringLiteral("b.jpg"), 800, 600)}));
     ordner().schreiben(QStringLiteral("Fotos-Hochladen/a.jpg"), QByteArray(1000, 'j'));
+    // A name that leads out of the copies' folder finds no copy, even where a file is.
+    ordner().schreiben(QStringLiteral("b.jpg"), QByteArray(1000, 'j'));
+    el<QLineEdit>("txtEbayBildPfad_b")->setText(QStringLiteral("../b.jpg"));
     menue(app().frmHaupt(), QStringLiteral("mnuFotosHochladen"));
     QVERIFY(!hochladen().laeuft());
     QCOMPARE(plattform().meldungstexte(),
              QStringList{QStringLiteral("Für diese Bilder gibt es noch keine Kopie zum Hochladen:\r\n"
-                                        "Bild 2: „b.jpg“\r\n\r\nBitte zuerst „Fotos vorbereiten“ drücken. "
+                                        "Bild 2: „../b.jpg“\r\n\r\nBitte zuerst „Fotos vorbereiten“ drücken. "
                                         "Es wurde nichts hochgeladen.")});
     QVERIFY(dort().isEmpty());
 }
