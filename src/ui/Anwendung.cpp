@@ -1,7 +1,7 @@
 #include "ui/Anwendung.h"
 
-#include "core/Sperre.h"
 #include "compose/FotoWerkzeug.h"
+#include "core/Sperre.h"
 #include "ui/ArtikelBindung.h"
 #include "ui/BibliothekBedienung.h"
 #include "ui/BilderBedienung.h"
@@ -246,6 +246,20 @@ void Anwendung::artikelstandMerken() {
 
 bool Anwendung::artikelUngespeichert() {
     return m_gemerkt && artikelstand() != *m_gemerkt;
+}
+
+bool Anwendung::artikelAufgebenBestaetigt(Ersatz ersatz) {
+    if (!artikelUngespeichert()) {
+        return true;
+    }
+    const QString frage =
+        ersatz == Ersatz::NeuerArtikel
+            ? QStringLiteral("Der Artikel ist noch nicht gespeichert. Trotzdem einen neuen "
+                             "Artikel beginnen?")
+            : QStringLiteral("Der Artikel ist noch nicht gespeichert. Trotzdem einen anderen "
+                             "Artikel einlesen?");
+    return m_plattform.meldungsfenster(frage, Plattform::Symbol::Ausrufezeichen, Plattform::Knoepfe::JaNein,
+                                       kTitel) == Plattform::Antwort::Ja;
 }
 
 void Anwendung::detailsNeu() {

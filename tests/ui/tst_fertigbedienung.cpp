@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -84,7 +85,8 @@ private slots:
     void vorschau_ohneBrowserpfad_oeffnetDatei();
     void vorschau_vorhandenerLieblingsbrowser_wirdGestartet();
     void vorschau_fehlenderLieblingsbrowser_startetInternetExplorer();
-    void vorschau_browserStartetNicht_meldung999();
+    void vorschau_browserStartetNicht_standardbrowserOderHinweis_data();
+    void vorschau_browserStartetNicht_standardbrowserOderHinweis();
     void vorschau_fehlendeDatei_wirdAngelegt();
     void vorschau_dateiNichtSchreibbar_meldungOhneBrowser();
 
@@ -463,7 +465,7 @@ void TestFertigBedienung::vorschau_ohneBrowserpfad_oeffnetDatei() {
     vorschau();
 
     QCOMPARE(plattform().aufrufe.size(), 1);
-    QCOMPARE(plattform().aufrufe.at(0).art, QStringLiteral("oeffnen"));
+    QCOMPARE(plattform().aufrufe.at(0).art, QStringLiteral("imBrowserOeffnen"));
     QCOMPARE(QFileInfo(plattform().aufrufe.at(0).argumente.at(0)),
              QFileInfo(ordner().daten(QStringLiteral("Vorschau.html"))));
 }
@@ -494,18 +496,49 @@ void TestFertigBedienung::vorschau_fehlenderLieblingsbrowser_startetInternetExpl
     QCOMPARE(plattform().aufrufe.at(0).argumente.at(0), QStringLiteral("iexplore.exe"));
 }
 
-void TestFertigBedienung::vorschau_browserStartetNicht_meldung999() {
+void TestFertigBedienung::vorschau_browserStartetNicht_standardbrowserOderHinweis_data() {
+    QTest::addColumn<QString>("browser");
+    QTest::addColumn<bool>("standardOeffnet");
+    QTest::addColumn<QStringList>("aufrufe");
+    const QString starten = QStringLiteral("programmStarten");
+    const QString standard = QStringLiteral("imBrowserOeffnen");
+    QTest::newRow("eingetragener fehlt, Standardbrowser zeigt")
+        << QStringLiteral("iexplore.exe") << true << QStringList{starten, standard};
+    QTest::newRow("eingetragener fehlt, Standardbrowser auch")
+        << QStringLiteral("iexplore.exe") << false << QStringList{starten, standard};
+    QTest::newRow("keiner eingetragen, Standardbrowser fehlt") << QString() << false << QStringList{standard};
+}
+
+void TestFertigBedienung::vorschau_browserStartetNicht_standardbrowserOderHinweis() {
+    QFETCH(QString, browser);
+    QFETCH(bool, standardOeffnet);
+    QFETCH(QStringList, aufrufe);
     einstell(QStringLiteral("txtPfadGoChr"), QString());
-    einstell(QStringLiteral("txtPfadIE"), QStringLiteral("iexplore.exe"));
+    einstell(QStringLiteral("txtPfadIE"), browser);
     plattform().startErgebnisse.enqueue(false);
+    plattform().browserErgebnisse.enqueue(standardOeffnet);
     imHaupt(QStringLiteral("txtArtikelBezVor"), QStringLiteral("Zauberberg"));
 
     vorschau();
 
-    QCOMPARE(plattform().fenster.size(), 1);
-    QVERIFY(plattform().fenster.at(0).text.startsWith(QStringLiteral("Test ist zu Zeit nicht möglich\r\n")));
-    QCOMPARE(plattform().fenster.at(0).titel, QStringLiteral("K.O.R.I"));
+    QStringList arten;
+    for (const SkriptPlattform::Aufruf& aufruf : plattform().aufrufe) {
+        if (aufruf.art != QLatin1String("meldungsfenster")) {
+            arten.append(aufruf.art);
+        }
+    }
+    QCOMPARE(arten, aufrufe);
     QCOMPARE(rtfVorschau()->text(), kopf(QStringLiteral("Zauberberg")) + QStringLiteral("Vorschau"));
+    QCOMPARE(plattform().fenster.size(), standardOeffnet ? 0 : 1);
+    if (!standardOeffnet) {
+        // The seller learns which field of the settings to fill, by the label shown there.
+        const QString text = plattform().fenster.at(0).text;
+        const QString feld = element<QLabel>(app().frmEinstell(), QStringLiteral("lblPfadGoChr"))->text();
+        QVERIFY2(text.contains(QStringLiteral("„") + feld + QStringLiteral("“")), qPrintable(text));
+        // Nor does it show a bare error number on a line of its own.
+        QVERIFY2(!QRegularExpression(QStringLiteral("(^|\n)\\d+\r?(\n|$)")).match(text).hasMatch(),
+                 qPrintable(text));
+    }
 }
 
 void TestFertigBedienung::vorschau_fehlendeDatei_wirdAngelegt() {

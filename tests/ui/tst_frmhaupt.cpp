@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
@@ -61,6 +62,8 @@ private slots:
     void ungespeichert_jeAenderung_data();
     void ungespeichert_jeAenderung();
     void neu_naechsterArtikelHaeltNichtsVomVorigen();
+    void ersetzen_ungespeichert_fragtErst_data();
+    void ersetzen_ungespeichert_fragtErst();
 
 private:
     // Most tests want the started program; the others change the data folder first.
@@ -546,6 +549,74 @@ void TestFrmHaupt::neu_naechsterArtikelHaeltNichtsVomVorigen() {
     QVERIFY(!haupt<BildFeld>(QStringLiteral("picFoto1"))->hatBild());
     QVERIFY(app().zustand().RegisterEintrag.isEmpty());
     QVERIFY(!app().artikelUngespeichert());
+}
+
+void TestFrmHaupt::ersetzen_ungespeichert_fragtErst_data() {
+    QTest::addColumn<QString>("weg");
+    QTest::addColumn<Plattform::Antwort>("antwort");
+    QTest::addColumn<QString>("danach");
+    const QString eigene = u"Der stille See"_s;
+    const QString gelesen = u"Gelesen"_s;
+    using enum Plattform::Antwort;
+    QTest::newRow("Neu, Nein") << u"cmdNeu"_s << Nein << eigene;
+    QTest::newRow("Neu, Ja") << u"cmdNeu"_s << Ja << QString();
+    QTest::newRow("Menü Neu, Nein") << u"mnuDateiNeu"_s << Nein << eigene;
+    QTest::newRow("Bibliothek, Nein") << u"cmdHauptliste"_s << Nein << eigene;
+    QTest::newRow("Bibliothek, Ja") << u"cmdHauptliste"_s << Ja << gelesen;
+    QTest::newRow("Register, Nein") << u"cmdnochnichtAnzeig"_s << Nein << eigene;
+    QTest::newRow("komplett, Nein") << u"mnuArtEinlesenkompl"_s << Nein << eigene;
+    QTest::newRow("komplett, Ja") << u"mnuArtEinlesenkompl"_s << Ja << gelesen;
+}
+
+// Every road that puts another article in place of a typed one asks first; "Nein" changes nothing.
+void TestFrmHaupt::ersetzen_ungespeichert_fragtErst() {
+    QFETCH(QString, weg);
+    QFETCH(Plattform::Antwort, antwort);
+    QFETCH(QString, danach);
+    const QString datei = u"Gelesen~1,85#Hans.ebay"_s;
+    ordner().schreiben(
+        u"Artikeln-Txt/"_s + datei,
+        w1252(u"##-------\r\n*ArtBez=Gelesen\r\n##-------\r\n*ArtBeschreibung=\r\nText\r\n"_s));
+    ordner().schreiben(u"vorlagen/NochNichtEingestellt.txt"_s, w1252(u"Gelesen~1__85?Hans.ebay\r\n"_s));
+    starten();
+    hineinklicken(fenster(), u"txtArtikelBez"_s);
+    tippen(u"Der stille See"_s);
+    haupt<RichTextFeld>(u"rtfInhaltAuto"_s)->setText(u"<table>alt</table>"_s);
+    app().zustand().RegisterEintrag = u"Frueher.ebay"_s;
+    plattform().vergessen();
+    plattform().antworten.enqueue(antwort);
+    if (weg.startsWith(u"mnu")) {
+        if (antwort == Plattform::Antwort::Ja) {
+            plattform().dateien.enqueue(ordner().daten(u"Artikeln-Txt/"_s + datei));
+        }
+        menue(fenster(), weg);
+    } else if (weg == u"cmdNeu") {
+        klicken(weg);
+    } else {
+        seite(u"Dateiliste"_s);
+        klicken(weg);
+        auto* liste = haupt<QListWidget>(u"lstDateien"_s);
+        zeileWaehlen(*liste, liste->row(liste->findItems(datei, Qt::MatchExactly).value(0)));
+        klicken(u"cmdDateiEinlesen"_s);
+    }
+
+    const bool neu = weg.endsWith(u"Neu");
+    QCOMPARE(
+        plattform().meldungstexte(),
+        QStringList{neu ? u"Der Artikel ist noch nicht gespeichert. Trotzdem einen neuen Artikel beginnen?"_s
+                        : u"Der Artikel ist noch nicht gespeichert. Trotzdem einen anderen Artikel "
+                          u"einlesen?"_s});
+    QCOMPARE(plattform().fenster.at(0).knoepfe, Plattform::Knoepfe::JaNein);
+    QCOMPARE(haupt<QLineEdit>(u"txtArtikelBez"_s)->text(), danach);
+    if (antwort == Plattform::Antwort::Nein) {
+        QVERIFY(app().artikelUngespeichert());
+        QCOMPARE(app().zustand().RegisterEintrag, u"Frueher.ebay"_s);
+        QCOMPARE(plattform().anzahl(u"dateiWaehlen"_s), 0);
+    } else {
+        // Neither road keeps the table of the article given up; the one read has none of its own.
+        QCOMPARE(haupt<RichTextFeld>(u"rtfInhaltAuto"_s)->text(), QString());
+        QVERIFY(!app().artikelUngespeichert());
+    }
 }
 
 QTEST_MAIN(TestFrmHaupt)

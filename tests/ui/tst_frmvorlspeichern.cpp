@@ -644,7 +644,7 @@ void TestFrmVorlSpeichern::vorschau_browser() {
     QCOMPARE(dateien(QStringLiteral("Artikeln")).size(), 1);
     const SkriptPlattform::Aufruf& start = plattform().aufrufe.last();
     if (browser.isEmpty()) {
-        QCOMPARE(start.art, QStringLiteral("oeffnen"));
+        QCOMPARE(start.art, QStringLiteral("imBrowserOeffnen"));
         QCOMPARE(start.argumente, QStringList{vorschau});
     } else {
         QCOMPARE(start.art, QStringLiteral("programmStarten"));
@@ -657,9 +657,16 @@ void TestFrmVorlSpeichern::vorschau_startfehler_meldet() {
     zeigen();
     element<QLineEdit>(app().frmEinstell(), QStringLiteral("txtPfadIE"))->setText(QStringLiteral("/fehlt"));
     plattform().startErgebnisse.enqueue(false);
+    plattform().browserErgebnisse.enqueue(false);
     druecken(QStringLiteral("cmdVorschau"));
     QCOMPARE(plattform().fenster.size(), 1);
-    QVERIFY(plattform().fenster.first().text.startsWith(QStringLiteral("Test ist zu Zeit nicht möglich")));
+    const QString text = plattform().fenster.first().text;
+    const QString feld = element<QLabel>(app().frmEinstell(), QStringLiteral("lblPfadIE"))->text();
+    QVERIFY2(text.contains(QStringLiteral("„") + feld + QStringLiteral("“")), qPrintable(text));
+    // A preview that showed nothing has not saved the article behind the seller's back.
+    QVERIFY(text.endsWith(QStringLiteral("Der Artikel wurde nicht gespeichert.")));
+    QVERIFY(dateien(QStringLiteral("Artikeln")).isEmpty());
+    QVERIFY(dateien(QStringLiteral("Artikeln-Txt")).isEmpty());
 }
 
 void TestFrmVorlSpeichern::testSpeichern_zeigtArtikeltext() {
