@@ -98,11 +98,20 @@ private:
         druecken(QStringLiteral("cmdSchliesen"));
     }
     void klick(const char* knopf) const { klicken(QLatin1String(knopf)); }
+    // The finished article is not saved yet: the seller agrees to give it up.
+    void jaWennUngespeichert() const {
+        if (app().artikelUngespeichert()) {
+            plattform().antworten.enqueue(Plattform::Antwort::Ja);
+        }
+    }
     // The save window blocks the other windows while shown: the seller leaves it by its frame,
     // works in the main window and finishes again.
     void imHaupt(const char* knopf) const {
         const bool gezeigt = fenster().isVisible();
         fenster().close();
+        if (qstrcmp(knopf, "cmdNeu") == 0) {
+            jaWennUngespeichert();
+        }
         klick(knopf);
         if (gezeigt) {
             fenster().anzeigen();
@@ -147,6 +156,7 @@ void TestFrmVorlSpeichern::registerZeigen() const {
 void TestFrmVorlSpeichern::einlesen(int zeile) const {
     fenster().close();
     zeileWaehlen(*haupt<QListWidget>(QStringLiteral("lstDateien")), zeile);
+    jaWennUngespeichert();
     klick("cmdDateiEinlesen");
     fenster().hide();
     fenster().anzeigen();
@@ -761,6 +771,7 @@ void TestFrmVorlSpeichern::ersetzen_eigenerArtikel() {
     einlesen(0);
     if (weg == QLatin1String("neu")) {
         fenster().close();
+        jaWennUngespeichert();
         klick("cmdNeu");
         haupt<QLineEdit>(QStringLiteral("txtArtikelBez"))->setText(QStringLiteral("Mankell Brandmauer"));
         fenster().anzeigen();
