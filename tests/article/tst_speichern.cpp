@@ -14,8 +14,6 @@ private slots:
     void registername_fragezeichenUndUnterstriche();
     void registerzeile_zurueckgelesenIstDateiname();
     void pfade_inDenDreiOrdnern();
-    void zusatz_nebenDemTextordner_data();
-    void zusatz_nebenDemTextordner();
     void registerOhneZeile_data();
     void registerOhneZeile();
     void registerMitZeile_data();
@@ -80,26 +78,6 @@ void TestSpeichern::pfade_inDenDreiOrdnern() {
     QCOMPARE(pfade.html, ordner.daten(QStringLiteral("Artikeln/Buch~4,90#Hans.ebay")));
     QCOMPARE(pfade.text, ordner.daten(QStringLiteral("Artikeln-Txt/Buch~4,90#Hans.ebay")));
     QCOMPARE(pfade.zusatz, ordner.daten(QStringLiteral("Artikeln-Zusatz-html/Buch~4,90#Hans-Zus.ebay")));
-}
-
-void TestSpeichern::zusatz_nebenDemTextordner_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("zusatz");
-    QTest::newRow("Hauptordner") << QStringLiteral("Artikeln-Txt/Nr. 5~4,90#Hans.ebay")
-                                 << QStringLiteral("Artikeln-Zusatz-html/Nr. 5~4,90#Hans-Zus.ebay");
-    QTest::newRow("Kopie, Endung groß") << QStringLiteral("Alt/Artikeln-Txt/Buch~1,00#Hans.EBAY")
-                                        << QStringLiteral("Alt/Artikeln-Zusatz-html/Buch~1,00#Hans-Zus.ebay");
-}
-
-// The file a save wrote is found from the text it wrote with it, wherever the seller reads it.
-void TestSpeichern::zusatz_nebenDemTextordner() {
-    QFETCH(QString, text);
-    QFETCH(QString, zusatz);
-    TestOrdner ordner;
-    ordner.schreiben(zusatz, "<table>\r\n");
-    QCOMPARE(ZusatzPfadZuText(ordner.daten(text)), ordner.daten(zusatz));
-    QCOMPARE(ZusatzAusDatei(QStringLiteral("<table>\r\n</table>\r\n\r\n")),
-             QStringLiteral("<table>\r\n</table>\r\n"));
 }
 
 void TestSpeichern::registerOhneZeile_data() {
