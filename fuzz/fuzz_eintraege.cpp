@@ -31,6 +31,7 @@ public:
     void zwischenablageSetzen(const QString&) override {}
     bool programmStarten(const QString&, const QStringList&) override { return false; }
     bool oeffnen(const QString&) override { return false; }
+    bool imBrowserOeffnen(const QString&) override { return false; }
 };
 
 struct Umgebung {

@@ -158,6 +158,8 @@ struct ArtikelDateiInhalt {
     QString beschreibung;
     // Replacements of "__" by "," in the description.
     int letzteErsetzungen = 0;
+    // The book or clothing table saved beside the article text; empty without one.
+    QString tabelle;
 };
 ArtikelDateiInhalt ArtikelDateiAuswerten(const QString& inhalt);
 

@@ -37,6 +37,25 @@ SpeicherPfade SpeicherPfadeBilden(const Datenordner& daten, const QString& datei
             daten.pfad(QStringLiteral("Artikeln-Zusatz-html\\") + dateiname + QStringLiteral("-Zus.ebay"))};
 }
 
+QString ZusatzPfadZuText(const QString& textPfad) {
+    const QFileInfo text(textPfad);
+    QString name = text.fileName();
+    if (name.endsWith(QStringLiteral(".ebay"), Qt::CaseInsensitive)) {
+        name.chop(5);
+    }
+    return pfadAufloesen(QDir::cleanPath(text.dir().filePath(QStringLiteral("../Artikeln-Zusatz-html/") +
+                                                             name + QStringLiteral("-Zus.ebay"))));
+}
+
+QString ZusatzAusDatei(const QString& inhalt) {
+    for (const QString& ende : {QStringLiteral("\r\n"), QStringLiteral("\n")}) {
+        if (inhalt.endsWith(ende)) {
+            return inhalt.chopped(ende.size());
+        }
+    }
+    return inhalt;
+}
+
 namespace {
 
 // One line of the register: where it starts, how long its text is, and where the next one starts.

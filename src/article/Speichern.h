@@ -29,6 +29,13 @@ struct SpeicherPfade {
 };
 SpeicherPfade SpeicherPfadeBilden(const Datenordner& daten, const QString& dateiname);
 
+// The additional HTML a save wrote with the article text `textPfad`: in "Artikeln-Zusatz-html"
+// beside the text's folder, so that a copied data folder keeps its articles whole, named as the
+// text with "-Zus" before ".ebay".
+QString ZusatzPfadZuText(const QString& textPfad);
+// The table the additional HTML holds, without the line end the save closed the file with.
+QString ZusatzAusDatei(const QString& inhalt);
+
 // The register is a text file the seller also edits: its lines may end in CR LF, LF or a lone CR,
 // and the last one may have no line end at all.
 

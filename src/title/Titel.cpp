@@ -84,6 +84,15 @@ BildnameErgebnis hausverkaeuferName(const QString& bezeichnung, BildnameErgebnis
     return ergebnis;
 }
 
+// The picture name and the designation as separate words: one blank between them, unless the
+// designation brings its own or one of them is empty.
+QString voranstellen(const QString& name, const QString& bezeichnung) {
+    if (name.isEmpty() || bezeichnung.isEmpty() || bezeichnung.startsWith(QLatin1Char(' '))) {
+        return name + bezeichnung;
+    }
+    return name + QLatin1Char(' ') + bezeichnung;
+}
+
 QString phrase(const QString& eintrag) {
     const qsizetype blank = eintrag.indexOf(QLatin1Char(' '));
     return eintrag.mid(blank < 0 ? 0 : blank);
@@ -127,13 +136,14 @@ BildnameErgebnis bezeichnungAusBildname(const BildnameEingabe& eingabe) {
     if (fund->bildname.contains(QStringLiteral("Merian"))) {
         return ergebnis;
     }
+    const QString neu = voranstellen(name, eingabe.bezeichnung);
     if (eingabe.bezeichnung.size() > kEinfuegenMax) {
         ergebnis.meldung = kBezeichnungZuLang;
-    } else if (name.size() + eingabe.bezeichnung.size() > kBezeichnungMax) {
+    } else if (neu.size() > kBezeichnungMax) {
         // The cap would cut the seller's own words from the end.
         ergebnis.meldung = kBezeichnungUeberMax;
     } else {
-        ergebnis.bezeichnung = name + eingabe.bezeichnung;
+        ergebnis.bezeichnung = neu;
     }
     return ergebnis;
 }

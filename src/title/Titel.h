@@ -48,7 +48,7 @@ inline const QString kBezeichnungZuLang = QStringLiteral(
 inline const QString kBezeichnungUeberMax = QStringLiteral(
     "Einfügen ist nicht möglich weil \r\ndie Artikelbezeichnung dann länger als 80 Zeichen wäre!");
 
-// The picture name, decorated for house sellers, put before the designation.
+// The picture name, decorated for house sellers, put before the designation with a blank between.
 BildnameErgebnis bezeichnungAusBildname(const BildnameEingabe& eingabe);
 
 // The picture name appended to the designation as it is; nothing when no known ending is found.

@@ -249,6 +249,20 @@ bool Anwendung::artikelUngespeichert() {
     return m_gemerkt && artikelstand() != *m_gemerkt;
 }
 
+bool Anwendung::artikelAufgebenBestaetigt(Ersatz ersatz) {
+    if (!artikelUngespeichert()) {
+        return true;
+    }
+    const QString frage =
+        ersatz == Ersatz::NeuerArtikel
+            ? QStringLiteral("Der Artikel ist noch nicht gespeichert. Trotzdem einen neuen "
+                             "Artikel beginnen?")
+            : QStringLiteral("Der Artikel ist noch nicht gespeichert. Trotzdem einen anderen "
+                             "Artikel einlesen?");
+    return m_plattform.meldungsfenster(frage, Plattform::Symbol::Ausrufezeichen, Plattform::Knoepfe::JaNein,
+                                       kTitel) == Plattform::Antwort::Ja;
+}
+
 void Anwendung::detailsNeu() {
     m_buchNachholen.tun(m_frmBuch.get(), [](FrmBuch& buch) { buch.neuerArtikel(); });
     m_kleidungNachholen.tun(m_frmKleidung.get(), [](FrmKleidung& kleidung) { kleidung.neuerArtikel(); });

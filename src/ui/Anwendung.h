@@ -55,6 +55,11 @@ public:
     void artikelstandMerken();
     // Whether the article differs from the one last saved, read or started anew.
     bool artikelUngespeichert();
+    // What is to take the place of the article shown.
+    enum class Ersatz { NeuerArtikel, AndererArtikel };
+    // Asks whether an article with unsaved content may be given up for what `ersatz` names.
+    // True when nothing is unsaved or the seller answers "Ja".
+    bool artikelAufgebenBestaetigt(Ersatz ersatz);
     // A new article: the book and clothing windows go back to their own values.
     void detailsNeu();
 

@@ -1,16 +1,20 @@
 #include "ui/ArtikelBindung.h"
 
 #include "article/ArtikelText.h"
+#include "article/Speichern.h"
 #include "core/TextDatei.h"
 #include "ui/Anwendung.h"
 #include "ui/BildFeld.h"
 #include "ui/Feldtext.h"
 #include "ui/ListeLaden.h"
+#include "ui/Meldung.h"
 #include "ui/Plattform.h"
 #include "ui/frmBuch.h"
 #include "ui/frmHaupt.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -130,7 +134,20 @@ std::optional<ArtikelDateiInhalt> ArtikelDateiLesen(Plattform& plattform, const 
         DateiNichtGefunden(plattform, pfad);
         return std::nullopt;
     }
-    return ArtikelDateiAuswerten(*inhalt);
+    ArtikelDateiInhalt datei = ArtikelDateiAuswerten(*inhalt);
+    const QString zusatz = ZusatzPfadZuText(pfad);
+    if (QFileInfo::exists(zusatz)) {
+        if (const std::optional<QString> tabelle = textLesen(zusatz)) {
+            datei.tabelle = ZusatzAusDatei(*tabelle);
+        } else {
+            Meldung(
+                plattform, 99,
+                QStringLiteral("Die Buch- oder Kleidungstabelle des Artikels kann nicht gelesen werden; der "
+                               "Artikel wird ohne sie eingelesen:\r\n") +
+                    QDir::toNativeSeparators(zusatz));
+        }
+    }
+    return datei;
 }
 
 void ArtikelEinsetzen(Anwendung& app, const ArtikelDateiInhalt& datei) {
@@ -138,6 +155,7 @@ void ArtikelEinsetzen(Anwendung& app, const ArtikelDateiInhalt& datei) {
     z.artikelZeilen = datei.zeilen;
     z.ErsetztAnzahl = datei.letzteErsetzungen;
     app.frmHaupt().beschreibungSetzen(datei.beschreibung);
+    app.frmHaupt().inhaltAutoSetzen(datei.tabelle);
     FelderAusZeilenSetzen(app, Schluesselsuche::Genau);
     // The article read is the one on file: nothing of it is unsaved yet.
     app.artikelstandMerken();
@@ -153,6 +171,9 @@ void ArtikelDateiOeffnen(Anwendung& app, const QString& pfad) {
     // A file that cannot be read leaves the article being edited as it is.
     if (const std::optional<ArtikelDateiInhalt> datei = ArtikelDateiLesen(app.plattform(), name)) {
         ArtikelEinsetzen(app, *datei);
-        app.zustand().ArtikelDatei = name;
+        Zustand& z = app.zustand();
+        z.ArtikelDatei = name;
+        // An article read by its file name is no entry of the register, whatever was read before.
+        z.RegisterEintrag.clear();
     }
 }

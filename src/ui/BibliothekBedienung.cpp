@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include <utility>
+
 namespace {
 
 const QString kFilter = QStringLiteral("K.O.R.I-Dateien(*.ebay)|*.ebay|Ale Dateien|*.*");
@@ -41,8 +43,9 @@ QStringList texte(const QListWidget* liste) {
 } // namespace
 
 BibliothekBedienung::BibliothekBedienung(Plattform& plattform, Zustand& zustand, const Datenordner& daten,
-                                         Ui::frmHaupt& ui, QObject* parent)
-    : QObject(parent), m_plattform(plattform), m_zustand(zustand), m_daten(daten), m_ui(ui) {
+                                         Einlesefrage einlesenBestaetigt, Ui::frmHaupt& ui, QObject* parent)
+    : QObject(parent), m_plattform(plattform), m_zustand(zustand), m_daten(daten),
+      m_einlesenBestaetigt(std::move(einlesenBestaetigt)), m_ui(ui) {
     verbinden();
 }
 
@@ -161,7 +164,7 @@ void BibliothekBedienung::cmdDateiEinlesen_Click() {
         EintragPfad(z.ListenArt, z.ListenOrdner, z.AndererOrdner, m_ui.lstDateien->item(index)->text());
     // The article being edited is given up only for one that could really be read.
     const std::optional<ArtikelDateiInhalt> datei = ArtikelDateiLesen(m_plattform, pfad);
-    if (!datei) {
+    if (!datei || !m_einlesenBestaetigt()) {
         return;
     }
     emit neuerArtikelGewuenscht();
@@ -172,11 +175,13 @@ void BibliothekBedienung::cmdDateiEinlesen_Click() {
 }
 
 void BibliothekBedienung::cmdDateiAlsTextOpen_Click() {
-    const QListWidgetItem* eintrag = m_ui.lstDateien->currentItem();
-    if (eintrag == nullptr) {
+    // The entry the search or a click marked, as "Artikel einlesen" takes it.
+    const int index = ersterGewaehlter();
+    if (index < 0) {
         keineDateiGewaehlt();
         return;
     }
+    const QListWidgetItem* eintrag = m_ui.lstDateien->item(index);
     const Zustand& z = m_zustand;
     // The entry is opened where the list found it, so another folder's file is not looked for
     // among the main articles.
@@ -189,8 +194,9 @@ void BibliothekBedienung::cmdDateiAlsTextOpen_Click() {
 }
 
 void BibliothekBedienung::mnuArtEinlesenkompl_Click() {
-    m_zustand.RegisterEintrag.clear();
-    emit artikelWaehlenGewuenscht();
+    if (m_einlesenBestaetigt()) {
+        emit artikelWaehlenGewuenscht();
+    }
 }
 
 void BibliothekBedienung::mnuArtikAnschau_Click() {

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class Datenordner;
 class Plattform;
 struct Zustand;
@@ -21,9 +23,12 @@ public:
     // The page of the tab control that shows the library.
     static constexpr int kDateilisteSeite = 3;
 
+    // Whether the article shown may be given up for one read; asks the seller when it is unsaved.
+    using Einlesefrage = std::function<bool()>;
+
     // Connects the controls of the main window, which must exist already.
-    BibliothekBedienung(Plattform& plattform, Zustand& zustand, const Datenordner& daten, Ui::frmHaupt& ui,
-                        QObject* parent);
+    BibliothekBedienung(Plattform& plattform, Zustand& zustand, const Datenordner& daten,
+                        Einlesefrage einlesenBestaetigt, Ui::frmHaupt& ui, QObject* parent);
 
     // Fills the list with the articles of the main folder.
     void ArtikelListeFuellen();
@@ -60,5 +65,6 @@ private:
     Plattform& m_plattform;
     Zustand& m_zustand;
     const Datenordner& m_daten;
+    Einlesefrage m_einlesenBestaetigt;
     Ui::frmHaupt& m_ui;
 };

@@ -68,7 +68,29 @@ void DateiImEditorOeffnen(Plattform& plattform, const QString& programmordner, c
 }
 
 bool BrowserStarten(Plattform& plattform, const QString& browser, const QString& datei) {
-    return browser.isEmpty() ? plattform.oeffnen(datei) : plattform.programmStarten(browser, {datei});
+    // A browser path of a former computer must not stand between the seller and the preview.
+    if (!browser.isEmpty() && plattform.programmStarten(browser, {datei})) {
+        return true;
+    }
+    return plattform.imBrowserOeffnen(datei);
+}
+
+void KeinBrowserMelden(Plattform& plattform, const QString& browser, const QString& einstellung,
+                       const QString& datei, const QString& folge) {
+    const QString grund = browser.isEmpty()
+                              ? QStringLiteral("In den Einstellungen ist kein Browser eingetragen")
+                              : QStringLiteral("Der Browser „") + QDir::toNativeSeparators(browser) +
+                                    QStringLiteral("“ aus den Einstellungen fehlt oder startet nicht");
+    QString text = QStringLiteral("Die Vorschau lässt sich in keinem Browser öffnen. ") + grund +
+                   QStringLiteral(", und auch der Standardbrowser des Systems öffnet sie nicht.\r\n\r\n"
+                                  "Bitte tragen Sie unter „Extras / Einstellungen“ bei „") +
+                   einstellung +
+                   QStringLiteral("“ den Pfad zu Ihrem Browser ein.\r\n\r\nDie Vorschau-Datei:\r\n") +
+                   QDir::toNativeSeparators(datei);
+    if (!folge.isEmpty()) {
+        text += QStringLiteral("\r\n\r\n") + folge;
+    }
+    Meldung(plattform, 99, text);
 }
 
 void OrdnerOeffnen(Plattform& plattform, const QString& ordner) {

@@ -24,16 +24,6 @@
 #include <array>
 #include <utility>
 
-namespace {
-
-const QString kTestNichtMoeglich = QStringLiteral("Test ist zu Zeit nicht möglich");
-
-Laufzeitfehler startFehler(const QString& programm) {
-    return {53, QStringLiteral("Das Programm kann nicht gestartet werden: ") + programm};
-}
-
-} // namespace
-
 FertigBedienung::FertigBedienung(Plattform& plattform, Zustand& zustand, const Datenordner& daten,
                                  Quellen quellen, const Ui::frmHaupt& ui, QObject* parent)
     : QObject(parent), m_plattform(plattform), m_zustand(zustand), m_daten(daten),
@@ -86,30 +76,17 @@ void FertigBedienung::cmdArtVorschauNur_Click() {
                     QStringLiteral("\r\n") + fehler);
         return;
     }
-    if (QFileInfo(m_quellen.einstellungen().pfadGoChr).isFile()) {
-        VorschauChrome(pfad);
-    } else {
-        VorschauIE(pfad);
+    const Einstellungen einstellungen = m_quellen.einstellungen();
+    const QString browser =
+        QFileInfo(einstellungen.pfadGoChr).isFile() ? einstellungen.pfadGoChr : einstellungen.pfadIE;
+    // The favourite browser is the one the seller is asked to fill: it is tried first.
+    if (!BrowserStarten(m_plattform, browser, pfad)) {
+        KeinBrowserMelden(m_plattform, browser, kFeldLieblingsbrowser, pfad);
     }
-}
-
-void FertigBedienung::VorschauIE(const QString& pfad) {
-    browserStarten(m_quellen.einstellungen().pfadIE, pfad);
-}
-
-void FertigBedienung::VorschauChrome(const QString& pfad) {
-    browserStarten(m_quellen.einstellungen().pfadGoChr, pfad);
 }
 
 QString FertigBedienung::vorschauPfad() const {
     return m_daten.pfad(QStringLiteral("Vorschau.html"));
-}
-
-void FertigBedienung::browserStarten(const QString& browser, const QString& pfad) {
-    Plattform& p = m_plattform;
-    if (!BrowserStarten(p, browser, pfad)) {
-        Meldung(p, 999, kTestNichtMoeglich, {}, startFehler(browser.isEmpty() ? pfad : browser));
-    }
 }
 
 bool FertigBedienung::felderSpeicherbar() {

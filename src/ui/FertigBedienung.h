@@ -42,11 +42,6 @@ public:
     void cdmFertigstellen_Click();
     void cmdArtVorschauNur_Click();
 
-    // Start the configured browser on a file, or the desktop's own program for it when no
-    // browser is configured.
-    void VorschauIE(const QString& pfad);
-    void VorschauChrome(const QString& pfad);
-
     // The preview file "Vorschau.html" of the data folder.
     QString vorschauPfad() const;
 
@@ -68,7 +63,6 @@ private:
     void einstellungenLesen(ListingEingabe& e) const;
     // What the seller calls the automatic description: the table of the book or clothing window.
     QString inhaltAutoHerkunft(const QString& inhaltAuto) const;
-    void browserStarten(const QString& browser, const QString& pfad);
 
     Plattform& m_plattform;
     Zustand& m_zustand;

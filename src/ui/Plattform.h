@@ -35,4 +35,6 @@ public:
     virtual bool programmStarten(const QString& programm, const QStringList& argumente) = 0;
     // Opens a file or folder with the desktop's own program for it; false when that failed.
     virtual bool oeffnen(const QString& pfad) = 0;
+    // Opens a local file in the desktop's default web browser; false when that failed.
+    virtual bool imBrowserOeffnen(const QString& pfad) = 0;
 };

@@ -148,3 +148,8 @@ bool QtPlattform::programmStarten(const QString& programm, const QStringList& ar
 bool QtPlattform::oeffnen(const QString& pfad) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
 }
+
+// A file address goes to the desktop's handler of web pages, which is its default browser.
+bool QtPlattform::imBrowserOeffnen(const QString& pfad) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
+}

@@ -16,6 +16,7 @@ public:
     void zwischenablageSetzen(const QString& text) override;
     bool programmStarten(const QString& programm, const QStringList& argumente) override;
     bool oeffnen(const QString& pfad) override;
+    bool imBrowserOeffnen(const QString& pfad) override;
 };
 
 // "Bilder(*.jpg)|*.jpg|Alle|*.*" becomes "Bilder(*.jpg) (*.jpg);;Alle (*.*)".

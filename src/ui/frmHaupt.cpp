@@ -71,8 +71,9 @@ FrmHaupt::FrmHaupt(Anwendung& anwendung, QWidget* parent)
                                                  std::move(quellen), u, this);
     m_textbausteine =
         std::make_unique<TextbausteinBedienung>(m_app.plattform(), m_app.zustand(), m_app.daten(), u, this);
-    m_bibliothek =
-        std::make_unique<BibliothekBedienung>(m_app.plattform(), m_app.zustand(), m_app.daten(), u, this);
+    m_bibliothek = std::make_unique<BibliothekBedienung>(
+        m_app.plattform(), m_app.zustand(), m_app.daten(),
+        [this] { return m_app.artikelAufgebenBestaetigt(Anwendung::Ersatz::AndererArtikel); }, u, this);
     connect(m_bibliothek.get(), &BibliothekBedienung::neuerArtikelGewuenscht, this, &FrmHaupt::cmdNeu_Click);
 }
 
@@ -81,8 +82,8 @@ FrmHaupt::~FrmHaupt() = default;
 void FrmHaupt::verbinden() {
     Ui::frmHaupt& u = *m_ui;
     connect(u.chkVersadInfoJa, &QCheckBox::toggled, this, &FrmHaupt::chkVersadInfoJa_Click);
-    connect(u.cmdNeu, &QPushButton::clicked, this, &FrmHaupt::cmdNeu_Click);
-    connect(u.mnuDateiNeu, &QAction::triggered, this, &FrmHaupt::cmdNeu_Click);
+    connect(u.cmdNeu, &QPushButton::clicked, this, &FrmHaupt::neuGewuenscht);
+    connect(u.mnuDateiNeu, &QAction::triggered, this, &FrmHaupt::neuGewuenscht);
     connect(u.mnuBeenden, &QAction::triggered, this, [this] {
         if (m_app.beendenBestaetigt()) {
             m_app.ProgrammBeenden();
@@ -153,6 +154,12 @@ void FrmHaupt::festeListenFuellen() {
     }
     for (QComboBox* box : {u.txtBildHohe2, u.txtBildHohe2_b, u.txtBildHohe2_c}) {
         ListeSetzen(box, kBildgroessenBasis, eins);
+    }
+}
+
+void FrmHaupt::neuGewuenscht() {
+    if (m_app.artikelAufgebenBestaetigt(Anwendung::Ersatz::NeuerArtikel)) {
+        cmdNeu_Click();
     }
 }
 

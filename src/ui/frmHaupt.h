@@ -77,6 +77,9 @@ public:
     // The start-up sequence.
     void Form_Load();
 
+    // "Neu" as the seller gives it: an article with unsaved content is given up only when the
+    // seller agrees.
+    void neuGewuenscht();
     void cmdNeu_Click();
     void FormNeuEirichten();
 

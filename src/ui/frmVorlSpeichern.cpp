@@ -427,14 +427,14 @@ void FrmVorlSpeichern::cmdHTMLBearb_Click() {
 }
 
 void FrmVorlSpeichern::cmdVorschau_Click() {
-    vorschau(m_app.einstellungen().pfadIE);
+    vorschau(m_app.einstellungen().pfadIE, kFeldInternetExplorer);
 }
 
 void FrmVorlSpeichern::cmdVorschauGoogle_Click() {
-    vorschau(m_app.einstellungen().pfadGoChr);
+    vorschau(m_app.einstellungen().pfadGoChr, kFeldLieblingsbrowser);
 }
 
-void FrmVorlSpeichern::vorschau(const QString& browser) {
+void FrmVorlSpeichern::vorschau(const QString& browser, const QString& einstellung) {
     const QString datei = m_app.daten().pfad(QStringLiteral("Vorschau.html"));
     const QString fehler = VorschauSchreiben(datei, ui->rtfText->text());
     if (!fehler.isEmpty()) {
@@ -444,11 +444,14 @@ void FrmVorlSpeichern::vorschau(const QString& browser) {
                     QStringLiteral("\r\n") + fehler);
         return;
     }
+    // A preview saves the article; one that shows nothing must not have saved it unnoticed.
+    if (!BrowserStarten(m_app.plattform(), browser, datei)) {
+        KeinBrowserMelden(m_app.plattform(), browser, einstellung, datei,
+                          m_ansicht ? QString() : QStringLiteral("Der Artikel wurde nicht gespeichert."));
+        return;
+    }
     if (!m_ansicht) {
         cmdSpeichern_Click();
-    }
-    if (!BrowserStarten(m_app.plattform(), browser, datei)) {
-        Meldung(m_app.plattform(), 999, QStringLiteral("Test ist zu Zeit nicht möglich"));
     }
 }
 

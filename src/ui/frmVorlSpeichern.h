@@ -70,7 +70,8 @@ private:
     void verbinden();
     void Form_Activate();
     void zuletztGespeichertZeigen();
-    void vorschau(const QString& browser);
+    // `einstellung` is the label of the browser's field in the settings.
+    void vorschau(const QString& browser, const QString& einstellung);
     QString registerPfad() const;
     bool listingZurueckschreiben();
     // Refuses, with a message naming the field, a save whose plain values the files cannot hold or

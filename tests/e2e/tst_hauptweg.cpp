@@ -1,5 +1,5 @@
 // The main road of one article, driven through the windows as a seller does it: compose a book,
-// finish, save for later, start anew, and read the article back from the register.
+// finish, save for later, start anew, read the article back from the register and finish it again.
 
 #include "support/FensterTest.h"
 #include "ui/RichTextFeld.h"
@@ -36,6 +36,8 @@ const QString kRegisterzeile =
 const QString kFrage =
     QStringLiteral("Ja   = Artikel wurde bei Ebay eingestellt\r\n\r\nNein = Artikel soll für später "
                    "gespeichert werden.\r\n\r\nAbbrechen = Nicht speichern");
+const QString kEinlesenFrage =
+    QStringLiteral("Der Artikel ist noch nicht gespeichert. Trotzdem einen anderen Artikel einlesen?");
 
 // What the composed article showed before it was saved, to compare after reading it back.
 struct Artikelbild {
@@ -47,6 +49,7 @@ struct Artikelbild {
     QString bildbreite;
     QString bildhoehe;
     QStringList buchwerte;
+    QString tabelle;
 };
 
 } // namespace
@@ -64,6 +67,7 @@ private slots:
     void schliessenMitNein_dreiDateienUndRegisterzeile();
     void neu_leertDenArtikel();
     void register_einlesen_bringtDieFelderZurueck();
+    void fertigstellen_wieGespeichert_gleichesListing();
     void cleanupTestCase();
 
 private:
@@ -98,7 +102,8 @@ Artikelbild TestHauptweg::artikelbild() const {
             haupt<QLineEdit>(QStringLiteral("txtEbayBildPfad"))->text(),
             haupt<QComboBox>(QStringLiteral("txtBildLaenge"))->currentText(),
             haupt<QComboBox>(QStringLiteral("txtBildHohe"))->currentText(),
-            buchwerte()};
+            buchwerte(),
+            haupt<RichTextFeld>(QStringLiteral("rtfInhaltAuto"))->text()};
 }
 
 void TestHauptweg::einstellungen_verkaeufernameGespeichert() {
@@ -254,6 +259,8 @@ void TestHauptweg::register_einlesen_bringtDieFelderZurueck() {
     QCOMPARE(treffer.size(), 1);
     liste->clearSelection();
     treffer.first()->setSelected(true);
+    // The other article begun after "Neu" is given up only when the seller agrees.
+    plattform().antworten.enqueue(Plattform::Antwort::Ja);
     klicken(app().frmHaupt(), QStringLiteral("cmdDateiEinlesen"));
 
     const Artikelbild nachher = artikelbild();
@@ -267,12 +274,21 @@ void TestHauptweg::register_einlesen_bringtDieFelderZurueck() {
     QCOMPARE(nachher.bildbreite, m_vorher.bildbreite);
     QCOMPARE(nachher.bildhoehe, m_vorher.bildhoehe);
     QCOMPARE(nachher.buchwerte, m_vorher.buchwerte);
+    QCOMPARE(nachher.tabelle, m_vorher.tabelle);
     // The article read back is the one on file; ending asks nothing.
     QVERIFY(!app().artikelUngespeichert());
 }
 
+// The article read back is the article saved: finished again, it gives the saved listing byte for byte.
+void TestHauptweg::fertigstellen_wieGespeichert_gleichesListing() {
+    klicken(app().frmHaupt(), QStringLiteral("cdmFertigstellen"));
+    QVERIFY(app().frmVorlSpeichern().isVisible());
+    QCOMPARE(w1252(app().zustand().listingText + QStringLiteral("\r\n")),
+             ordner().lesen(QStringLiteral("Artikeln/") + kDateiname));
+}
+
 void TestHauptweg::cleanupTestCase() {
-    QCOMPARE(plattform().meldungstexte(), QStringList{kFrage});
+    QCOMPARE(plattform().meldungstexte(), (QStringList{kFrage, kEinlesenFrage}));
     FensterTest::cleanupTestCase();
 }
 

@@ -75,6 +75,11 @@ bool SkriptPlattform::oeffnen(const QString& pfad) {
     return oeffnenErgebnisse.isEmpty() || oeffnenErgebnisse.dequeue();
 }
 
+bool SkriptPlattform::imBrowserOeffnen(const QString& pfad) {
+    aufrufe.append({QStringLiteral("imBrowserOeffnen"), {pfad}});
+    return browserErgebnisse.isEmpty() || browserErgebnisse.dequeue();
+}
+
 QStringList SkriptPlattform::meldungstexte() const {
     QStringList texte;
     for (const Fenster& f : fenster) {

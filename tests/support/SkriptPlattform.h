@@ -32,6 +32,7 @@ public:
     void zwischenablageSetzen(const QString& text) override;
     bool programmStarten(const QString& programm, const QStringList& argumente) override;
     bool oeffnen(const QString& pfad) override;
+    bool imBrowserOeffnen(const QString& pfad) override;
 
     // Every call in order, with all its arguments; a file dialog's title comes last.
     QList<Aufruf> aufrufe;
@@ -48,6 +49,7 @@ public:
     QMap<QString, QString> schluesselbund;
     QQueue<bool> startErgebnisse;
     QQueue<bool> oeffnenErgebnisse;
+    QQueue<bool> browserErgebnisse;
 
     // The texts of all message boxes shown, in order.
     QStringList meldungstexte() const;

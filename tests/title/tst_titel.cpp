@@ -116,9 +116,12 @@ void TestTitel::bildname_wirdVorangestellt_data() {
     const QString leer;
     QTest::newRow("Paris-V.jpg") << QStringLiteral("Paris-V.jpg") << leer << leer << false
                                  << QStringLiteral("Paris");
-    QTest::newRow("vor Bezeichnung ohne Trenner")
-        << QStringLiteral("Paris.JPG") << leer << QStringLiteral("Buch") << false
-        << QStringLiteral("ParisBuch");
+    QTest::newRow("vor Bezeichnung mit einem Leerzeichen")
+        << QStringLiteral("Paris.JPG") << leer << QStringLiteral("Reisefuehrer 2019") << false
+        << QStringLiteral("Paris Reisefuehrer 2019");
+    QTest::newRow("Bezeichnung bringt ihr Leerzeichen mit")
+        << QStringLiteral("Paris.JPG") << leer << QStringLiteral(" Buch") << false
+        << QStringLiteral("Paris Buch");
     QTest::newRow("gif gemischt") << QStringLiteral("Rom.Gif") << leer << leer << false
                                   << QStringLiteral("Rom");
     QTest::newRow("-V vor .jpg") << QStringLiteral("Rom-v.jpg") << leer << leer << false
@@ -131,13 +134,14 @@ void TestTitel::bildname_wirdVorangestellt_data() {
         << QStringLiteral("foto.png") << QStringLiteral("Köln-h.jpg") << leer << false << kKeine;
     QTest::newRow("keine Bilder") << leer << leer << QStringLiteral("abc") << false << kKeine;
     QTest::newRow("genau 50 Zeichen")
-        << QStringLiteral("A.jpg") << leer << zeichen(50) << false << QStringLiteral("A") + zeichen(50);
-    QTest::newRow("genau 80 Zeichen mit Namen")
-        << zeichen(30) + QStringLiteral(".jpg") << leer << zeichen(50) << false << zeichen(80);
+        << QStringLiteral("A.jpg") << leer << zeichen(50) << false << QStringLiteral("A ") + zeichen(50);
+    QTest::newRow("genau 80 Zeichen mit Namen und Leerzeichen")
+        << zeichen(29) + QStringLiteral(".jpg") << leer << zeichen(50) << false
+        << zeichen(29) + QStringLiteral(" ") + zeichen(50);
     QTest::newRow("Merian ohne Hausverkauf")
         << QStringLiteral("Merian-Rom-V.jpg") << leer << leer << false << kKeine;
     QTest::newRow("Lyrik Hausverkauf") << QStringLiteral("Lyrik-V.JPG") << leer << QStringLiteral("abc")
-                                       << true << QStringLiteral("* Lyrik *abc");
+                                       << true << QStringLiteral("* Lyrik * abc");
     QTest::newRow("Hausverkauf ohne Ersetzung") << QStringLiteral("Alte-Karten,Pläne.jpg") << leer << leer
                                                 << true << QStringLiteral("* Alte-Karten,Pläne *");
 }
@@ -159,10 +163,10 @@ void TestTitel::bildname_zuLang_meldetUndLaesstStehen_data() {
     QTest::addColumn<QString>("meldung");
     QTest::newRow("Bezeichnung über 50")
         << QStringLiteral("A.jpg") << zeichen(51) << false << kBezeichnungZuLang;
-    QTest::newRow("mit Namen über 80")
-        << zeichen(31) + QStringLiteral(".jpg") << zeichen(50) << false << kBezeichnungUeberMax;
+    QTest::newRow("mit Namen und Leerzeichen über 80")
+        << zeichen(30) + QStringLiteral(".jpg") << zeichen(50) << false << kBezeichnungUeberMax;
     QTest::newRow("Hausverkauf mit Sternen über 80")
-        << zeichen(27) + QStringLiteral(".jpg") << zeichen(50) << true << kBezeichnungUeberMax;
+        << zeichen(26) + QStringLiteral(".jpg") << zeichen(50) << true << kBezeichnungUeberMax;
 }
 
 void TestTitel::bildname_zuLang_meldetUndLaesstStehen() {

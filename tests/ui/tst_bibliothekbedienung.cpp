@@ -41,6 +41,7 @@ private slots:
     void einlesenOhneAuswahl_meldet();
     void einlesenUnlesbar_laesstArtikel();
     void alsText_oeffnetImOrdnerDerListe();
+    void alsText_nimmtDenSuchtreffer();
     void ordnerOeffnen_oeffnetListenordner();
     void einlesenKomplett_bietetDialogAn();
     void vorschau_geladen_einDialog();
@@ -242,6 +243,22 @@ void TstBibliothekBedienung::alsText_oeffnetImOrdnerDerListe() {
     plattform().vergessen();
     klick("cmdDateiAlsTextOpen");
     QCOMPARE(plattform().aufrufe.first().argumente.last(), ordner().daten(kTexte + QStringLiteral("A.ebay")));
+}
+
+// The search marks its match without moving the list's current line, which a click left elsewhere.
+void TstBibliothekBedienung::alsText_nimmtDenSuchtreffer() {
+    ordner().schreiben(kTexte + QStringLiteral("A.ebay"), artikel(QStringLiteral("A")));
+    ordner().schreiben(kTexte + QStringLiteral("B.ebay"), artikel(QStringLiteral("B")));
+    klick("cmdHauptliste");
+    waehlen(0);
+    hineinklicken(app().frmHaupt(), QStringLiteral("txtSuchen"));
+    tippen(QStringLiteral("b."));
+    klick("cmdSuchen");
+    plattform().vergessen();
+    klick("cmdDateiAlsTextOpen");
+    QVERIFY(plattform().fenster.isEmpty());
+    QCOMPARE(plattform().aufrufe.size(), 1);
+    QCOMPARE(plattform().aufrufe.first().argumente.last(), ordner().daten(kTexte + QStringLiteral("B.ebay")));
 }
 
 void TstBibliothekBedienung::ordnerOeffnen_oeffnetListenordner() {

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
@@ -61,6 +62,8 @@ private slots:
     void ungespeichert_jeAenderung_data();
     void ungespeichert_jeAenderung();
     void neu_naechsterArtikelHaeltNichtsVomVorigen();
+    void ersetzen_ungespeichert_fragtErst_data();
+    void ersetzen_ungespeichert_fragtErst();
 
 private:
     // Most tests want the started program; the others change the data folder first.
@@ -68,6 +71,11 @@ private:
     FrmHaupt& fenster() const { return app().frmHaupt(); }
     QComboBox* cbo(const QString& name) const { return haupt<QComboBox>(name); }
     void artikelFuellen() const;
+    // "Neu" on an article with unsaved content, which the seller agrees to give up.
+    void neuMitJa(const QString& weg = QStringLiteral("cmdNeu")) const {
+        plattform().antworten.enqueue(Plattform::Antwort::Ja);
+        weg == u"cmdNeu" ? klicken(weg) : menue(fenster(), weg);
+    }
     // An article that passes the finish checks, its designation typed by the seller.
     void fertigerArtikel() const;
 };
@@ -334,7 +342,7 @@ void TestFrmHaupt::artikelFuellen() const {
 void TestFrmHaupt::neu_leertGenaudieArtikelfelder() {
     starten();
     artikelFuellen();
-    klicken(QStringLiteral("cmdNeu"));
+    neuMitJa();
 
     for (const QString& name : kLeereTexte) {
         QVERIFY2(haupt<QLineEdit>(name)->text().isEmpty(), qPrintable(name));
@@ -347,14 +355,14 @@ void TestFrmHaupt::neu_leertGenaudieArtikelfelder() {
         QCOMPARE(cbo(name)->currentText(), QStringLiteral("1"));
     }
     cbo(QStringLiteral("txtBildLaenge_b"))->setCurrentText(QStringLiteral("250"));
-    klicken(QStringLiteral("cmdNeu"));
+    neuMitJa();
     for (const QString& name : kBreitenBoxen) {
         QCOMPARE(cbo(name)->currentText(), QStringLiteral("400"));
     }
     QVERIFY(!haupt<QCheckBox>(QStringLiteral("chkBil2JaNEin"))->isChecked());
     QVERIFY(!haupt<QCheckBox>(QStringLiteral("chkBil4JaNEin"))->isChecked());
     QVERIFY(!haupt<QCheckBox>(QStringLiteral("chkBil5JaNEin"))->isChecked());
-    QVERIFY(plattform().fenster.isEmpty());
+    QCOMPARE(plattform().fenster.size(), 2);
 }
 
 void TestFrmHaupt::neu_behaeltListenUndAndereFelder() {
@@ -368,7 +376,7 @@ void TestFrmHaupt::neu_behaeltListenUndAndereFelder() {
     for (const QString& name : namen) {
         listen.append(eintraege(*cbo(name)));
     }
-    klicken(QStringLiteral("cmdNeu"));
+    neuMitJa();
 
     for (int i = 0; i < namen.size(); ++i) {
         QCOMPARE(eintraege(*cbo(namen.at(i))), listen.at(i));
@@ -387,7 +395,7 @@ void TestFrmHaupt::neu_behaeltListenUndAndereFelder() {
 void TestFrmHaupt::neu_ueberMenue_wieKnopf() {
     starten();
     artikelFuellen();
-    menue(fenster(), QStringLiteral("mnuDateiNeu"));
+    neuMitJa(QStringLiteral("mnuDateiNeu"));
     QCOMPARE(haupt<QLineEdit>(QStringLiteral("txtArtikelBez"))->text(), QString());
     QCOMPARE(cbo(QStringLiteral("txtBildHohe2_b"))->currentText(), QStringLiteral("1"));
 }
@@ -490,7 +498,7 @@ void TestFrmHaupt::ungespeichert_jeAenderung() {
         tippen(QStringLiteral("Der stille See"));
     }
     if (aenderung == QLatin1String("Neu")) {
-        klicken(QStringLiteral("cmdNeu"));
+        neuMitJa();
     } else if (aenderung.startsWith(QLatin1String("Buch"))) {
         seite(QStringLiteral("Beschreibung"));
         klicken(QStringLiteral("cmdBuchBeschr"));
@@ -501,7 +509,7 @@ void TestFrmHaupt::ungespeichert_jeAenderung() {
         app().frmBuch().close();
     } else if (aenderung.startsWith(QLatin1String("Kleidung"))) {
         menue(fenster(), QStringLiteral("mnuVorlKleid"));
-        klicken(QStringLiteral("cmdNeu"));
+        neuMitJa();
         seite(QStringLiteral("Beschreibung"));
         klicken(QStringLiteral("cmdKleidungBeschreibung"));
         element<QComboBox>(app().frmKleidung(), QStringLiteral("cboFirmawehlen"))
@@ -540,12 +548,69 @@ void TestFrmHaupt::neu_naechsterArtikelHaeltNichtsVomVorigen() {
     app().zustand().RegisterEintrag = QStringLiteral("Frueher~1__85?Leseratte.ebay");
     QVERIFY(ArtikelTextBilden(app()) != frisch);
 
-    klicken(QStringLiteral("cmdNeu"));
+    neuMitJa();
     QCOMPARE(ArtikelTextBilden(app()), frisch);
     QCOMPARE(app().frmKleidung().artikelwerte(), kleidungFrisch);
     QVERIFY(!haupt<BildFeld>(QStringLiteral("picFoto1"))->hatBild());
     QVERIFY(app().zustand().RegisterEintrag.isEmpty());
     QVERIFY(!app().artikelUngespeichert());
+}
+
+void TestFrmHaupt::ersetzen_ungespeichert_fragtErst_data() {
+    QTest::addColumn<QString>("weg");
+    QTest::addColumn<Plattform::Antwort>("antwort");
+    using enum Plattform::Antwort;
+    QTest::newRow("Neu, Nein") << u"cmdNeu"_s << Nein;
+    QTest::newRow("Menü Neu, Ja") << u"mnuDateiNeu"_s << Ja;
+    QTest::newRow("Bibliothek, Nein") << u"cmdHauptliste"_s << Nein;
+    QTest::newRow("Register, Nein") << u"cmdnochnichtAnzeig"_s << Nein;
+    QTest::newRow("komplett, Nein") << u"mnuArtEinlesenkompl"_s << Nein;
+    QTest::newRow("komplett, Ja") << u"mnuArtEinlesenkompl"_s << Ja;
+}
+
+// Every road that puts another article in place of a typed one asks first; "Nein" changes nothing.
+void TestFrmHaupt::ersetzen_ungespeichert_fragtErst() {
+    QFETCH(QString, weg);
+    QFETCH(Plattform::Antwort, antwort);
+    const QString datei = u"Gelesen~1,85#Hans.ebay"_s;
+    ordner().schreiben(u"Artikeln-Txt/"_s + datei,
+                       w1252(u"*ArtBez=Gelesen\r\n*ArtBeschreibung=\r\nText\r\n"_s));
+    ordner().schreiben(u"vorlagen/NochNichtEingestellt.txt"_s, w1252(u"Gelesen~1__85?Hans.ebay\r\n"_s));
+    starten();
+    hineinklicken(fenster(), u"txtArtikelBez"_s);
+    tippen(u"Der stille See"_s);
+    haupt<RichTextFeld>(u"rtfInhaltAuto"_s)->setText(u"<table>alt</table>"_s);
+    app().zustand().RegisterEintrag = u"Frueher.ebay"_s;
+    plattform().vergessen();
+    plattform().antworten.enqueue(antwort);
+    plattform().dateien.enqueue(ordner().daten(u"Artikeln-Txt/"_s + datei));
+    if (weg.startsWith(u"mnu")) {
+        menue(fenster(), weg);
+    } else if (weg == u"cmdNeu") {
+        klicken(weg);
+    } else {
+        seite(u"Dateiliste"_s);
+        klicken(weg);
+        auto* liste = haupt<QListWidget>(u"lstDateien"_s);
+        zeileWaehlen(*liste, liste->row(liste->findItems(datei, Qt::MatchExactly).value(0)));
+        klicken(u"cmdDateiEinlesen"_s);
+    }
+
+    const bool neu = weg.endsWith(u"Neu");
+    QCOMPARE(plattform().meldungstexte(),
+             QStringList{neu ? u"Der Artikel ist noch nicht gespeichert. Trotzdem "
+                               u"einen neuen Artikel beginnen?"_s
+                             : u"Der Artikel ist noch nicht gespeichert. Trotzdem "
+                               u"einen anderen Artikel einlesen?"_s});
+    QCOMPARE(plattform().fenster.at(0).knoepfe, Plattform::Knoepfe::JaNein);
+    const bool ja = antwort == Plattform::Antwort::Ja;
+    QCOMPARE(haupt<QLineEdit>(u"txtArtikelBez"_s)->text(),
+             ja ? (neu ? QString() : u"Gelesen"_s) : u"Der stille See"_s);
+    // Neither road keeps the table of the article given up; the one read has none of its own.
+    QCOMPARE(haupt<RichTextFeld>(u"rtfInhaltAuto"_s)->text(), ja ? QString() : u"<table>alt</table>"_s);
+    QCOMPARE(app().zustand().RegisterEintrag, ja ? QString() : u"Frueher.ebay"_s);
+    QCOMPARE(app().artikelUngespeichert(), !ja);
+    plattform().dateien.clear();
 }
 
 QTEST_MAIN(TestFrmHaupt)

@@ -98,11 +98,20 @@ private:
         druecken(QStringLiteral("cmdSchliesen"));
     }
     void klick(const char* knopf) const { klicken(QLatin1String(knopf)); }
+    // The finished article is not saved yet: the seller agrees to give it up.
+    void jaWennUngespeichert() const {
+        if (app().artikelUngespeichert()) {
+            plattform().antworten.enqueue(Plattform::Antwort::Ja);
+        }
+    }
     // The save window blocks the other windows while shown: the seller leaves it by its frame,
     // works in the main window and finishes again.
     void imHaupt(const char* knopf) const {
         const bool gezeigt = fenster().isVisible();
         fenster().close();
+        if (qstrcmp(knopf, "cmdNeu") == 0) {
+            jaWennUngespeichert();
+        }
         klick(knopf);
         if (gezeigt) {
             fenster().anzeigen();
@@ -147,6 +156,7 @@ void TestFrmVorlSpeichern::registerZeigen() const {
 void TestFrmVorlSpeichern::einlesen(int zeile) const {
     fenster().close();
     zeileWaehlen(*haupt<QListWidget>(QStringLiteral("lstDateien")), zeile);
+    jaWennUngespeichert();
     klick("cmdDateiEinlesen");
     fenster().hide();
     fenster().anzeigen();
@@ -644,7 +654,7 @@ void TestFrmVorlSpeichern::vorschau_browser() {
     QCOMPARE(dateien(QStringLiteral("Artikeln")).size(), 1);
     const SkriptPlattform::Aufruf& start = plattform().aufrufe.last();
     if (browser.isEmpty()) {
-        QCOMPARE(start.art, QStringLiteral("oeffnen"));
+        QCOMPARE(start.art, QStringLiteral("imBrowserOeffnen"));
         QCOMPARE(start.argumente, QStringList{vorschau});
     } else {
         QCOMPARE(start.art, QStringLiteral("programmStarten"));
@@ -657,9 +667,16 @@ void TestFrmVorlSpeichern::vorschau_startfehler_meldet() {
     zeigen();
     element<QLineEdit>(app().frmEinstell(), QStringLiteral("txtPfadIE"))->setText(QStringLiteral("/fehlt"));
     plattform().startErgebnisse.enqueue(false);
+    plattform().browserErgebnisse.enqueue(false);
     druecken(QStringLiteral("cmdVorschau"));
     QCOMPARE(plattform().fenster.size(), 1);
-    QVERIFY(plattform().fenster.first().text.startsWith(QStringLiteral("Test ist zu Zeit nicht möglich")));
+    const QString text = plattform().fenster.first().text;
+    const QString feld = element<QLabel>(app().frmEinstell(), QStringLiteral("lblPfadIE"))->text();
+    QVERIFY2(text.contains(QStringLiteral("„") + feld + QStringLiteral("“")), qPrintable(text));
+    // A preview that showed nothing has not saved the article behind the seller's back.
+    QVERIFY(text.endsWith(QStringLiteral("Der Artikel wurde nicht gespeichert.")));
+    QVERIFY(dateien(QStringLiteral("Artikeln")).isEmpty());
+    QVERIFY(dateien(QStringLiteral("Artikeln-Txt")).isEmpty());
 }
 
 void TestFrmVorlSpeichern::testSpeichern_zeigtArtikeltext() {
@@ -754,6 +771,7 @@ void TestFrmVorlSpeichern::ersetzen_eigenerArtikel() {
     einlesen(0);
     if (weg == QLatin1String("neu")) {
         fenster().close();
+        jaWennUngespeichert();
         klick("cmdNeu");
         haupt<QLineEdit>(QStringLiteral("txtArtikelBez"))->setText(QStringLiteral("Mankell Brandmauer"));
         fenster().anzeigen();

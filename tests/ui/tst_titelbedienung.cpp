@@ -46,6 +46,7 @@ private slots:
     void auswahlknopf_mitDerMaus_nimmtMarkierung();
     void titel_mitTabUndLeertaste_nimmtMarkierung();
     void bildnameVorne_ueber80Zeichen_meldetUndLaesstStehen();
+    void bildnameVorne_einLeerzeichenVorDenEigenenWorten();
     void kleidung_fehlendeVorlage_waehlenLassen_data();
     void kleidung_fehlendeVorlage_waehlenLassen();
     void gebotszeile_buchVorgaben_zeileUndBuchart();
@@ -361,6 +362,16 @@ void TestTitelBedienung::bildnameVorne_ueber80Zeichen_meldetUndLaesstStehen() {
              QStringList{QStringLiteral("Einfügen ist nicht möglich weil \r\n"
                                         "die Artikelbezeichnung dann länger als 80 "
                                         "Zeichen wäre!")});
+}
+
+void TestTitelBedienung::bildnameVorne_einLeerzeichenVorDenEigenenWorten() {
+    hineinklicken(app().frmHaupt(), QStringLiteral("txtArtikelBez"));
+    tippen(QStringLiteral("Reisefuehrer 2019"));
+    el<QLineEdit>("txtEbayBildPfad")->setText(QStringLiteral("Paris-V.jpg"));
+    seite(QStringLiteral("Bilder"));
+    klicken(QStringLiteral("cmdArtBezBilden"));
+    QCOMPARE(bez(), QStringLiteral("Paris Reisefuehrer 2019"));
+    QVERIFY(plattform().meldungstexte().isEmpty());
 }
 
 void TestTitelBedienung::kleidung_fehlendeVorlage_waehlenLassen_data() {
