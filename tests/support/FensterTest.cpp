@@ -43,7 +43,8 @@ bool erreichbar(QWidget& ziel, const QString& name, const std::source_location& 
         return false;
     }
     fenster->activateWindow();
-    constexpr int kWarten = 2000;
+    // A loaded machine running the sanitizer build may take seconds to activate a window.
+    constexpr int kWarten = 10000;
     if (!QTest::qWaitForWindowActive(fenster, kWarten)) {
         scheitern(fenster->objectName() + QStringLiteral(" wurde nicht das aktive Fenster"), ort);
         return false;
