@@ -1,5 +1,6 @@
 // The listing assembly over field and template texts of any content.
 #include "FuzzHilfe.h"
+#include "compose/Kurzfassung.h"
 #include "compose/Listing.h"
 
 namespace {
@@ -52,6 +53,14 @@ void einstellungen(FuzzedDataProvider& eingabe, ListingEingabe& e) {
     e.versionRevision = eingabe.ConsumeIntegral<int>();
 }
 
+// The summary from the fuzzed fields: within the app's limit, and counted as the listing holds it.
+QStringList kurzfassung(FuzzedDataProvider& eingabe, const ListingEingabe& e) {
+    static const QStringList arten{QStringLiteral("Buch"), QStringLiteral("Kleidung"), QString()};
+    const QString art = arten.at(eingabe.ConsumeIntegralInRange<qsizetype>(0, arten.size() - 1));
+    return KurzfassungBilden(
+        {e.titel, e.untertitel, e.aufWasBieten, e.inhaltAuto, art, e.versandkosten, e.versandArt, e.inhalt});
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
@@ -60,6 +69,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     // The template parts come last: they are the outside files, and the longest texts.
     hauptfenster(eingabe, e);
     einstellungen(eingabe, e);
+    const QStringList zeilen = kurzfassung(eingabe, e);
+    KORI_PRUEFEN(KurzfassungZeichen(zeilen) <= kKurzfassungGrenze);
+    e.kurzfassung = KurzfassungBlock(zeilen);
     vorlage(eingabe, e);
     const ListingErgebnis ergebnis = Texte_Verbinden(e);
     if (ergebnis.fehler != ShopFehler::Keiner) {
@@ -72,5 +84,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     KORI_PRUEFEN(ergebnis.text.contains(e.titel));
     KORI_PRUEFEN(ergebnis.text.contains(e.inhalt));
     KORI_PRUEFEN(ergebnis.text.endsWith(QStringLiteral("\r\n")));
+    if (!zeilen.isEmpty()) {
+        const QList<KurzfassungStelle> stellen = KurzfassungenFinden(ergebnis.text);
+        KORI_PRUEFEN(!stellen.isEmpty() && stellen.first().laenge == KurzfassungZeichen(zeilen) &&
+                     stellen.first().fremderTagLaenge == 0);
+    }
     return 0;
 }

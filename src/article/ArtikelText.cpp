@@ -6,6 +6,9 @@ namespace {
 
 const QString kTrennzeile = QStringLiteral("##-------\r\n");
 const QString kBeschreibungszeile = QStringLiteral("*ArtBeschreibung=");
+// Not in the key table: a table key found anywhere in a line would take the summary's words.
+const QString kKurzfassungSchluessel = QStringLiteral("Kurzfassung");
+const QString kKurzfassungszeile = QStringLiteral("*Kurzfassung=");
 
 QString zeile(const QString& schluessel, const QString& wert) {
     return QLatin1Char('*') + schluessel + QLatin1Char('=') + wert + QStringLiteral("\r\n");
@@ -219,8 +222,11 @@ QString ArtikelTextBilden(const ArtikelFelder& felder, const QString& verkaeufer
     if (artikelArt == QLatin1String("Buch")) {
         text += buchBlock(felder);
     }
-    text += bildBlock(felder) + versandBlock(felder) + zeile(QStringLiteral("ArtBeschreibung"), QString()) +
-            felder.ArtBeschreibung;
+    text += bildBlock(felder) + versandBlock(felder);
+    if (!felder.Kurzfassung.isEmpty()) {
+        text += zeile(kKurzfassungSchluessel, felder.Kurzfassung);
+    }
+    text += zeile(QStringLiteral("ArtBeschreibung"), QString()) + felder.ArtBeschreibung;
     return ErsetzeAlle(text, QStringLiteral(","), QStringLiteral("__"), ersetzt);
 }
 
@@ -252,6 +258,10 @@ ArtikelDateiInhalt ArtikelDateiAuswerten(const QString& inhalt) {
         const QString& z = zeilen.at(i);
         if (z.startsWith(kBeschreibungszeile)) {
             markeGefunden = true;
+        } else if (z.startsWith(kKurzfassungszeile)) {
+            QString kurz = z.mid(kKurzfassungszeile.size());
+            int ersetzt = 0;
+            datei.kurzfassung = ErsetzeAlle(kurz, QStringLiteral("__"), QStringLiteral(","), ersetzt);
         } else if (!z.startsWith(QLatin1Char('*'))) {
             freieZeilen.append(z);
         } else if (naechste < datei.zeilen.size()) {
@@ -317,6 +327,7 @@ QList<BenanntesFeld> GespeicherteFelder(const ArtikelFelder& f, const QString& a
     bildFelderNennen(f, felder);
     felder.append({{QStringLiteral("Versandkosten"), f.Versandkosten},
                    {QStringLiteral("Versandart"), f.Versandart},
+                   {QStringLiteral("Kurzfassung"), f.Kurzfassung},
                    {QStringLiteral("Beschreibung"), f.ArtBeschreibung}});
     return felder;
 }

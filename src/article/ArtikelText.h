@@ -54,6 +54,9 @@ struct ArtikelFelder {
     QString Versandkosten;
     QString Versandart;
 
+    // The summary for the phone app as the seller edited it, its lines joined by "<br>"; empty
+    // while it follows the article.
+    QString Kurzfassung;
     // The description field's text with its CR LF line ends.
     QString ArtBeschreibung;
 
@@ -156,6 +159,8 @@ FelderZuweisungen FelderAusZeilenSetzen(const std::array<QString, 81>& zeilen, S
 struct ArtikelDateiInhalt {
     std::array<QString, 81> zeilen;
     QString beschreibung;
+    // The edited summary; none in a file that holds the built one.
+    std::optional<QString> kurzfassung;
     // Replacements of "__" by "," in the description.
     int letzteErsetzungen = 0;
     // The book or clothing table saved beside the article text; empty without one.

@@ -1,5 +1,6 @@
 #include "compose/Listing.h"
 
+#include "compose/Kurzfassung.h"
 #include "compose/Trimmen.h"
 
 namespace {
@@ -232,6 +233,8 @@ QString Farbverlauf(const QString& grafikPfad) {
 
 ListingErgebnis Texte_Verbinden(const ListingEingabe& e) {
     Aufbau l;
+    // First in the description: the template's first part ends inside its greeting sentence.
+    l.an(e.kurzfassung, kHerkunftKurzfassung);
     kopfUndVersand(l, e);
     l.fest(QStringLiteral(" "));
     l.an(e.aufWasBieten, QStringLiteral("Sie bieten auf"));

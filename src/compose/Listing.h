@@ -38,6 +38,8 @@ struct Vorlageteile {
 // Everything the listing is made of, as the windows hold it at the moment of the assembly.
 struct ListingEingabe : Vorlageteile {
     // Main window
+    // The summary block for the phone app; empty when the seller wants none.
+    QString kurzfassung;
     bool versandInfoJa = false;
     QString versandkosten;
     QString versandArt;

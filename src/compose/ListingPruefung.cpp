@@ -4,6 +4,7 @@
 #include "compose/Css.h"
 #include "compose/FotoPruefung.h"
 #include "compose/Gliederung.h"
+#include "compose/Kurzfassung.h"
 #include "compose/Textregeln.h"
 
 #include <QHash>
@@ -46,6 +47,10 @@ const QString kOhneHost = QStringLiteral("Bild ohne Internet-Adresse (kein Host)
 const QString kOhneHostZeile = QStringLiteral(
     "%1 ohne Internet-Adresse (kein Host): in den Einstellungen „Internet-Pfad für Zusatzbilder“ ausfüllen");
 const QString kPlatzhalter = QStringLiteral("Bild vom Platzhalter-Host example.com");
+const QString kKurzfassungLang =
+    QStringLiteral("Kurzfassung länger als 800 Zeichen: der Rest fehlt in der App");
+const QString kKurzfassungTag =
+    QStringLiteral("In der Kurzfassung erlaubt die App nur <ul>, <ol>, <li> und <br>");
 const QString kBezLang = QStringLiteral("Artikelbezeichnung länger als 80 Zeichen");
 const QString kBezSymbol =
     QStringLiteral("Artikelbezeichnung enthält Symbole, die im Titel nicht erscheinen");
@@ -810,8 +815,32 @@ QList<Befund> BezeichnungPruefen(const QString& bezeichnung) {
     return befunde;
 }
 
+namespace {
+
+// What the phone app drops or refuses of a summary, wherever in the listing it stands.
+QList<Befund> KurzfassungenPruefen(const ListingPruefEingabe& e) {
+    QList<Befund> befunde;
+    const QStringView geprueft = QStringView(e.listing).left(kListingHoechstlaenge);
+    const auto befund = [&](const QString& regel, qsizetype start, qsizetype laenge) {
+        befunde.append({BefundArt::Hinweis, regel, gekuerzt(geprueft.mid(start, laenge)),
+                        HerkunftAn(e.herkunft, start), start, laenge, false});
+    };
+    for (const KurzfassungStelle& s : KurzfassungenFinden(geprueft)) {
+        if (s.laenge > kKurzfassungGrenze) {
+            befund(kKurzfassungLang, s.start + kKurzfassungGrenze, s.laenge - kKurzfassungGrenze);
+        }
+        if (s.fremderTagLaenge > 0) {
+            befund(kKurzfassungTag, s.fremderTagStart, s.fremderTagLaenge);
+        }
+    }
+    return befunde;
+}
+
+} // namespace
+
 QList<Befund> ListingPruefen(const ListingPruefEingabe& eingabe) {
     QList<Befund> befunde = Pruefer(eingabe).pruefen();
+    befunde.append(KurzfassungenPruefen(eingabe));
     befunde.append(BezeichnungPruefen(eingabe.bezeichnung));
     befunde.append(FotosPruefen(eingabe.fotos, eingabe.listing));
     befunde = zusammengefasst(befunde);

@@ -1,5 +1,7 @@
 #include "compose/LiveSeite.h"
 
+#include "compose/Kurzfassung.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -82,20 +84,37 @@ QString LiveSeite(const QString& listing, bool bilderLaden) {
     return kKopf + (bilderLaden ? listing : BilderAlsPlatzhalter(listing)) + kFuss;
 }
 
+QString KurzfassungKasten(const QString& listing) {
+    const QList<KurzfassungStelle> stellen = KurzfassungenFinden(listing);
+    if (stellen.isEmpty()) {
+        return {};
+    }
+    const KurzfassungStelle& s = stellen.constFirst();
+    return QStringLiteral("<div style=\"border:2px solid #0654ba;border-radius:8px;padding:6px 10px;"
+                          "margin:0 0 12px 0;font-family:sans-serif;font-size:14px;\">"
+                          "<div style=\"font-weight:bold;color:#0654ba;\">So zeigt die App die "
+                          "Kurzfassung</div>") +
+           KurzfassungSichtbar(QStringView(listing).mid(s.start, s.laenge)) + QStringLiteral("</div>\n");
+}
+
 LiveStand LiveStandBilden(const ListingErgebnis& ergebnis, bool bilderLaden, const QList<Befund>& befunde) {
     if (ergebnis.fehler != ShopFehler::Keiner) {
         return {{},
+                {},
                 QStringLiteral("Die Beschreibung kann nicht gebaut werden: ") +
                     ergebnis.fehlerZeilen.join(QLatin1Char(' '))};
     }
     QString seite = LiveSeite(ergebnis.text, bilderLaden);
-    const qsizetype bytes = seite.toUtf8().size();
+    QString handy = LiveSeite(KurzfassungKasten(ergebnis.text) + ergebnis.text, bilderLaden);
+    const qsizetype bytes = handy.toUtf8().size();
     if (bytes > kLiveSeiteGrenze) {
         return {{},
+                {},
                 QStringLiteral("Die Beschreibung ist mit ") + kilobyte(bytes) +
                     QStringLiteral(" zu groß für die Vorschau (höchstens ") + kilobyte(kLiveSeiteGrenze) +
                     QStringLiteral("); sie zeigt den letzten Stand.")};
     }
-    return {std::move(seite), QStringLiteral("Beschreibung mit ") + kilobyte(ergebnis.text.toUtf8().size()) +
-                                  QStringLiteral(" · Prüfung: ") + PruefungZusammenfassung(befunde)};
+    return {std::move(seite), std::move(handy),
+            QStringLiteral("Beschreibung mit ") + kilobyte(ergebnis.text.toUtf8().size()) +
+                QStringLiteral(" · Prüfung: ") + PruefungZusammenfassung(befunde)};
 }

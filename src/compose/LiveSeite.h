@@ -12,6 +12,8 @@
 struct LiveStand {
     // The whole page; empty when the views keep the page they show.
     QString seite;
+    // The phone view's page: the same, below what the app shows of the summary.
+    QString handySeite;
     QString status;
 };
 
@@ -29,6 +31,10 @@ QString BilderAlsPlatzhalter(const QString& html);
 
 // The page of the listing as both views show it: centred, pictures or their grey boxes.
 QString LiveSeite(const QString& listing, bool bilderLaden);
+
+// The box above the phone view's page with what the app shows of the listing's summary; empty
+// without one.
+QString KurzfassungKasten(const QString& listing);
 
 // The page and status line for one assembly result and the findings of the listing check over it.
 // A broken shop part or a page too large for the engine keeps the page shown and says why.

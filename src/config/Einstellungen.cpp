@@ -29,6 +29,7 @@ enum Schluessel {
     PASSWORT_MERKEN_JA,
     HOCHLADEN_PRUEFEN_JA,
     FOTO_KANTE,
+    KURZFASSUNG_JA,
     ANZAHL
 };
 
@@ -85,7 +86,8 @@ const QStringList& einstellSchluessel() {
                                         QStringLiteral("HOCHLADEN_ZIEL"),
                                         QStringLiteral("PASSWORT_MERKEN_JA"),
                                         QStringLiteral("HOCHLADEN_PRUEFEN_JA"),
-                                        QStringLiteral("FOTO_KANTE")};
+                                        QStringLiteral("FOTO_KANTE"),
+                                        QStringLiteral("KURZFASSUNG_JA")};
     Q_ASSERT(schluessel.size() == ANZAHL);
     return schluessel;
 }
@@ -124,6 +126,7 @@ QStringList einstellWerte(const Einstellungen& e) {
     w[PASSWORT_MERKEN_JA] = pruefwert(e.passwortMerken);
     w[HOCHLADEN_PRUEFEN_JA] = pruefwert(e.hochladenPruefen);
     w[FOTO_KANTE] = e.fotoKante;
+    w[KURZFASSUNG_JA] = pruefwert(e.kurzfassungJa);
     return w;
 }
 
@@ -152,6 +155,9 @@ Einstellungen einstellungenAusWerten(const QStringList& werte) {
     e.passwortMerken = pruefwertGesetzt(werte.value(PASSWORT_MERKEN_JA));
     e.hochladenPruefen = pruefwertGesetzt(werte.value(HOCHLADEN_PRUEFEN_JA));
     e.fotoKante = oderVorgabe(werte.value(FOTO_KANTE), vorgabe.fotoKante);
+    // Settings from before the summary existed get it.
+    const QString kurzfassung = werte.value(KURZFASSUNG_JA);
+    e.kurzfassungJa = kurzfassung.trimmed().isEmpty() || pruefwertGesetzt(kurzfassung);
     return e;
 }
 
@@ -223,6 +229,9 @@ Hauptfensterwerte hauptfensterwerteGeaendert(const Einstellungen& vorher, const 
     if (neu.verandInfoVorne != vorher.verandInfoVorne) {
         h.versandInfoJa = neu.verandInfoVorne;
     }
+    if (neu.kurzfassungJa != vorher.kurzfassungJa) {
+        h.kurzfassungJa = neu.kurzfassungJa;
+    }
     if (!vomMenue && neu.versandStandard != vorher.versandStandard) {
         h.versandkosten = neu.versandStandard;
     }
@@ -237,6 +246,7 @@ Hauptfensterwerte hauptfensterwerte(const Einstellungen& e, bool vomMenue) {
     Hauptfensterwerte h;
     h.ebayName = e.ebayName;
     h.versandInfoJa = e.verandInfoVorne;
+    h.kurzfassungJa = e.kurzfassungJa;
     if (!vomMenue) {
         h.versandkosten = e.versandStandard;
         h.versandart = e.postHermes;

@@ -36,6 +36,8 @@ struct Einstellungen {
     bool hochladenPruefen = false;
     // Longest side of the photos' upload copies in pixels, as typed.
     QString fotoKante = QStringLiteral("1600");
+    // Whether a new listing carries the summary for the phone app.
+    bool kurzfassungJa = true;
 
     // Every value counts as a change worth asking about before the window closes.
     bool operator==(const Einstellungen&) const = default;
@@ -83,6 +85,7 @@ Einstellungen ohneAufforderungen(Einstellungen e, const Einstellungen& bisher);
 struct Hauptfensterwerte {
     QString ebayName;
     std::optional<bool> versandInfoJa;
+    std::optional<bool> kurzfassungJa;
     std::optional<QString> versandkosten;
     std::optional<QString> versandart;
     QString bildbreite;

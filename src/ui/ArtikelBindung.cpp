@@ -6,6 +6,7 @@
 #include "ui/Anwendung.h"
 #include "ui/BildFeld.h"
 #include "ui/Feldtext.h"
+#include "ui/KurzfassungBedienung.h"
 #include "ui/ListeLaden.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
@@ -77,6 +78,7 @@ void HauptFelderLesen(Anwendung& app, ArtikelFelder& f) {
     f.Versandkosten = text(haupt, Versandkosten);
     f.Versandart = text(haupt, Versandart);
     f.ArtBeschreibung = haupt.beschreibung();
+    f.Kurzfassung = haupt.kurzfassung().gespeichert();
 }
 
 void BuchFelderLesen(const FrmBuch& buch, ArtikelFelder& f) {
@@ -157,6 +159,7 @@ void ArtikelEinsetzen(Anwendung& app, const ArtikelDateiInhalt& datei) {
     app.frmHaupt().beschreibungSetzen(datei.beschreibung);
     app.frmHaupt().inhaltAutoSetzen(datei.tabelle);
     FelderAusZeilenSetzen(app, Schluesselsuche::Genau);
+    app.frmHaupt().kurzfassung().einsetzen(datei.kurzfassung);
     // The article read is the one on file: nothing of it is unsaved yet.
     app.artikelstandMerken();
 }

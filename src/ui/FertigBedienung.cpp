@@ -127,6 +127,7 @@ PruefEingabe FertigBedienung::pruefEingabe() const {
 }
 
 void FertigBedienung::hauptfensterLesen(ListingEingabe& e) const {
+    e.kurzfassung = m_quellen.kurzfassung();
     e.versandInfoJa = m_ui.chkVersadInfoJa->isChecked();
     e.versandkosten = m_ui.cboVersandkosten->currentText();
     e.versandArt = m_ui.cboPostHermes2->currentText();

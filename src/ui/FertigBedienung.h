@@ -31,6 +31,8 @@ public:
         std::function<Vorlageteile()> vorlage;
         // The saved fields of the main and the book window.
         std::function<ArtikelFelder()> artikel;
+        // The summary block for the phone app, empty when the seller wants none.
+        std::function<QString()> kurzfassung;
     };
 
     FertigBedienung(Plattform& plattform, Zustand& zustand, const Datenordner& daten, Quellen quellen,

@@ -87,6 +87,7 @@ Einstellungen FrmEinstell::feldwerte() const {
     e.passwortMerken = ui->chkPasswortMerken->isChecked();
     e.hochladenPruefen = ui->chkHochladenPruefen->isChecked();
     e.fotoKante = ui->txtFotoKante->text();
+    e.kurzfassungJa = ui->chkKurzfassungJa->isChecked();
     return e;
 }
 
@@ -113,6 +114,7 @@ void FrmEinstell::werteSetzen(const Einstellungen& e) {
     ui->chkPasswortMerken->setChecked(e.passwortMerken);
     ui->chkHochladenPruefen->setChecked(e.hochladenPruefen);
     ui->txtFotoKante->setText(e.fotoKante);
+    ui->chkKurzfassungJa->setChecked(e.kurzfassungJa);
 }
 
 void FrmEinstell::EinstellungenLesen() {

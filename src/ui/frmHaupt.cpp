@@ -16,6 +16,7 @@
 #include "ui/FotoBedienung.h"
 #include "ui/Hintergrund.h"
 #include "ui/HochladenBedienung.h"
+#include "ui/KurzfassungBedienung.h"
 #include "ui/ListeLaden.h"
 #include "ui/Meldung.h"
 #include "ui/Plattform.h"
@@ -64,9 +65,10 @@ FrmHaupt::FrmHaupt(Anwendung& anwendung, QWidget* parent)
                                               u, this);
     m_hochladen = std::make_unique<HochladenBedienung>(
         m_app.plattform(), m_app.daten(), [this] { return m_app.einstellungen(); }, *m_fotos, u, this);
-    FertigBedienung::Quellen quellen{[this] { return m_app.einstellungen(); },
-                                     [this] { return m_app.frmVorlIni().teile(); },
-                                     [this] { return ArtikelFelderLesen(m_app); }};
+    m_kurzfassung = std::make_unique<KurzfassungBedienung>(u, this);
+    FertigBedienung::Quellen quellen{
+        [this] { return m_app.einstellungen(); }, [this] { return m_app.frmVorlIni().teile(); },
+        [this] { return ArtikelFelderLesen(m_app); }, [this] { return m_kurzfassung->block(); }};
     m_fertig = std::make_unique<FertigBedienung>(m_app.plattform(), m_app.zustand(), m_app.daten(),
                                                  std::move(quellen), u, this);
     m_textbausteine =
@@ -166,6 +168,7 @@ void FrmHaupt::neuGewuenscht() {
 void FrmHaupt::cmdNeu_Click() {
     m_app.detailsNeu();
     FormNeuEirichten();
+    m_kurzfassung->cmdKurzfassungBilden_Click();
     const Einstellungen einstellungen = m_app.einstellungen();
     bildbreitenSetzen(einstellungen.bildLaengeEinstellWert);
     Zustand& z = m_app.zustand();
@@ -383,6 +386,9 @@ void FrmHaupt::einstellungenZeigen(const Hauptfensterwerte& werte) {
     u.lblEbayName->setText(werte.ebayName);
     if (werte.versandInfoJa) {
         u.chkVersadInfoJa->setChecked(*werte.versandInfoJa);
+    }
+    if (werte.kurzfassungJa) {
+        u.chkKurzfassung->setChecked(*werte.kurzfassungJa);
     }
     if (werte.versandkosten) {
         u.cboVersandkosten->setCurrentText(*werte.versandkosten);

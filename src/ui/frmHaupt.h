@@ -16,6 +16,7 @@ class FertigBedienung;
 class FotoBedienung;
 class FensterMenue;
 class HochladenBedienung;
+class KurzfassungBedienung;
 class TestdatenMenue;
 class TextbausteinBedienung;
 class TitelBedienung;
@@ -45,6 +46,8 @@ public:
     BibliothekBedienung& bibliothek() { return *m_bibliothek; }
     TestdatenMenue& testdaten() { return *m_testdaten; }
     ZusatzBedienung& zusatz() { return *m_zusatz; }
+    KurzfassungBedienung& kurzfassung() { return *m_kurzfassung; }
+    const KurzfassungBedienung& kurzfassung() const { return *m_kurzfassung; }
 
     // The control an article line sets or the article text reads; number as in the field's comment.
     QWidget* artikelfeld(Artikelfeld feld, int nummer) const;
@@ -115,6 +118,7 @@ private:
     std::unique_ptr<BilderBedienung> m_bilder;
     std::unique_ptr<FotoBedienung> m_fotos;
     std::unique_ptr<HochladenBedienung> m_hochladen;
+    std::unique_ptr<KurzfassungBedienung> m_kurzfassung;
     std::unique_ptr<FertigBedienung> m_fertig;
     std::unique_ptr<TextbausteinBedienung> m_textbausteine;
     std::unique_ptr<BibliothekBedienung> m_bibliothek;

@@ -129,7 +129,7 @@ void FrmLiveVorschau::aktualisieren() {
     }
     m_ausstehend = 2;
     const bool bilder = ui->chkBilderLaden->isChecked();
-    m_handy->seiteZeigen(stand.seite, bilder);
+    m_handy->seiteZeigen(stand.handySeite, bilder);
     m_desktop->seiteZeigen(stand.seite, bilder);
 }
 

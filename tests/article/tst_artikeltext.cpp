@@ -50,6 +50,7 @@ private slots:
     void haken_nurGanzeZahl();
     void bildpfad_nenntBildzeile();
     void reihenfolge_eintragWeiseDannSchluesselWeise();
+    void kurzfassung_nurBearbeitetGespeichert();
 };
 
 void TestArtikelText::buch_bytegenau() {
@@ -324,6 +325,28 @@ void TestArtikelText::reihenfolge_eintragWeiseDannSchluesselWeise() {
     QCOMPARE(reihenfolge, (QStringList{QStringLiteral("Titel"), QStringLiteral("Verlag1"),
                                        QStringLiteral("Zustand1"), QStringLiteral("ArtBez")}));
     QVERIFY(!FelderAusZeilenSetzen(zeilen({}), Schluesselsuche::Enthalten).letzteErsetzungen.has_value());
+}
+
+// The edited summary stands before the description's marker and comes back whole; its words set
+// no field, though a key of the table stands in them. A file without it reads as before.
+void TestArtikelText::kurzfassung_nurBearbeitetGespeichert() {
+    ArtikelFelder f;
+    f.Titel = QStringLiteral("Faust");
+    f.ArtBeschreibung = QStringLiteral("Text");
+    int ersetzt = 0;
+    const QString ohne = ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("Buch"), ersetzt);
+    QVERIFY(!ohne.contains(QStringLiteral("Kurzfassung")));
+    QCOMPARE(zurueckgelesen(ohne).kurzfassung, std::nullopt);
+
+    f.Kurzfassung = QStringLiteral("Titel: Faust, Teil 1<br>Versand: 1,85 €");
+    const QString mit = ArtikelTextBilden(f, QStringLiteral("Hans"), QStringLiteral("Buch"), ersetzt);
+    QVERIFY(mit.contains(QStringLiteral("*Kurzfassung=Titel: Faust__ Teil 1<br>Versand: 1__85 €\r\n"
+                                        "*ArtBeschreibung=\r\nText")));
+    const ArtikelDateiInhalt gelesen = zurueckgelesen(mit);
+    QCOMPARE(gelesen.kurzfassung, f.Kurzfassung);
+    QCOMPARE(gelesen.beschreibung, QStringLiteral("Text"));
+    const FelderZuweisungen z = FelderAusZeilenSetzen(gelesen.zeilen, Schluesselsuche::Enthalten);
+    QCOMPARE(werte(z, Artikelfeld::Titel), QStringList{QStringLiteral("Faust")});
 }
 
 QTEST_GUILESS_MAIN(TestArtikelText)

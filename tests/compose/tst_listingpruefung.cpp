@@ -1,4 +1,5 @@
 #include "compose/Css.h"
+#include "compose/Kurzfassung.h"
 #include "compose/ListingPruefung.h"
 
 #include <QTest>
@@ -60,6 +61,7 @@ private slots:
     void befund_zeigtAufDenAnstoessigenText_data();
     void befund_zeigtAufDenAnstoessigenText();
     void herkunft_ausDemStueckDerStelle();
+    void kurzfassung_mitIhrerHerkunft();
     void offenesElement_mitDemTeilDerEsOeffnet();
     void bildOhneHost_nenntZeileUndEinstellung();
     void grenzen_data();
@@ -251,6 +253,22 @@ void TestListingPruefung::regel_verstossUndGegenprobe_data() {
          QStringLiteral("<p>Die drei ??? und der Super-Papagei. Wirklich?? Bitte wählen Sie die Versandart. "
                         "Größe auswählen</p>"),
          {});
+    // The summary for the phone app: at most 800 characters, tags counted, and four tags only
+    const auto kurz = [](const QString& inhalt) -> QString {
+        return QStringLiteral("<div vocab=\"https://schema.org/\" typeof=\"Product\"><span "
+                              "property=\"description\">") +
+               inhalt + QStringLiteral("</span></div>");
+    };
+    const QString kKurzLang = QStringLiteral("Kurzfassung länger als 800 Zeichen: der Rest fehlt in der App");
+    const QString kKurzTag =
+        QStringLiteral("In der Kurzfassung erlaubt die App nur <ul>, <ol>, <li> und <br>");
+    fall("Kurzfassung 801 Zeichen",
+         kurz(QStringLiteral("<ul><li>") + QString(783, u'x') + QStringLiteral("</li></ul>")), {kKurzLang});
+    fall("Kurzfassung 800 Zeichen",
+         kurz(QStringLiteral("<ul><li>") + QString(782, u'x') + QStringLiteral("</li></ul>")), {});
+    fall("Kurzfassung mit b", kurz(QStringLiteral("<ul><li><b>neu</b></li></ul>")), {kKurzTag});
+    fall("Kurzfassung erlaubt", kurz(QStringLiteral("<ol><li>a<br>b&nbsp;c</li></ol>")), {});
+    fall("b in anderer span", QStringLiteral("<span property=\"name\"><b>neu</b></span>"), {});
 }
 
 void TestListingPruefung::regel_verstossUndGegenprobe() {
@@ -306,6 +324,28 @@ void TestListingPruefung::herkunft_ausDemStueckDerStelle() {
     QCOMPARE(befunde[0].herkunft, QStringLiteral("Bild 1"));
     QCOMPARE(befunde[0].text, QStringLiteral("src=\"http://a.de/b.jpg\""));
     QCOMPARE(befunde[1].herkunft, QStringLiteral("HTML_Code/HTML_text-1.txt"));
+}
+
+// The summary's findings name the piece they stand in: the program's block or a template part.
+void TestListingPruefung::kurzfassung_mitIhrerHerkunft() {
+    ListingEingabe e;
+    e.kurzfassung = KurzfassungBlock({QString(900, u'x')});
+    e.htmlTeil3b = QStringLiteral("<span property=\"description\"><p>alt</p></span>");
+    e.htmlShop = QStringLiteral("nichtloeschenPfadZumShopBild");
+    const ListingErgebnis r = Texte_Verbinden(e);
+    QVERIFY(r.text.startsWith(e.kurzfassung));
+    ListingPruefEingabe p;
+    p.listing = r.text;
+    p.herkunft = r.herkunft;
+    QStringList gefunden;
+    for (const Befund& b : ListingPruefen(p)) {
+        if (b.regel.startsWith(QStringLiteral("Kurzfassung")) ||
+            b.regel.startsWith(QStringLiteral("In der Kurz"))) {
+            gefunden.append(b.herkunft + QStringLiteral(": ") + b.text.left(3));
+        }
+    }
+    QCOMPARE(gefunden, (QStringList{QStringLiteral("Kurzfassung: xxx"),
+                                    QStringLiteral("HTML_Code/HTML_text-3b.txt: <p>")}));
 }
 
 void TestListingPruefung::offenesElement_mitDemTeilDerEsOeffnet() {

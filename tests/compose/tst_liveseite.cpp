@@ -1,3 +1,4 @@
+#include "compose/Kurzfassung.h"
 #include "compose/LiveSeite.h"
 
 #include <QTest>
@@ -15,6 +16,7 @@ private slots:
     void stand_zuGross_behaeltSeite();
     void stand_gut_seiteUndGroesse();
     void stand_nenntBefunde();
+    void handy_zeigtWasDieAppZeigt();
 };
 
 void TestLiveSeite::bildVorhanden_wieDerAbschluss_data() {
@@ -142,6 +144,23 @@ void TestLiveSeite::stand_nenntBefunde() {
                                 {BefundArt::Hinweis, QStringLiteral("c"), {}, {}, 0, 1, false}};
     QVERIFY(LiveStandBilden(r, false, befunde)
                 .status.endsWith(QStringLiteral(" · Prüfung: 2 Fehler, 1 Hinweis")));
+}
+
+// Above the phone view's page stands what the app keeps of the summary; the desktop view has none.
+void TestLiveSeite::handy_zeigtWasDieAppZeigt() {
+    ListingErgebnis r;
+    r.text = KurzfassungBlock({QStringLiteral("Der stille See"), QString(800, u'x')}) +
+             QStringLiteral("<p>Rest</p>");
+    const LiveStand stand = LiveStandBilden(r, false, {});
+    QVERIFY(!stand.seite.contains(QStringLiteral("So zeigt die App")));
+    const QString kasten = KurzfassungKasten(r.text);
+    QVERIFY(stand.handySeite.contains(kasten + r.text));
+    QVERIFY(kasten.contains(
+        QStringLiteral("So zeigt die App die Kurzfassung</div><ul><li>Der stille See</li><li>xxx")));
+    // 800 characters: the list, the first line and the second's tag take 31, then 769 of its text.
+    QVERIFY(kasten.endsWith(QString(769, u'x') + QStringLiteral("</div>\n")));
+    QVERIFY(!kasten.contains(QString(770, u'x')));
+    QCOMPARE(KurzfassungKasten(QStringLiteral("<p>ohne</p>")), QString());
 }
 
 QTEST_GUILESS_MAIN(TestLiveSeite)

@@ -23,19 +23,21 @@ private slots:
     void hauptfensterwerte_ausMenue_ohneVersand();
     void zielOhnePasswort_data();
     void zielOhnePasswort();
+    void kurzfassung_ohneSchluesselEin_data();
+    void kurzfassung_ohneSchluesselEin();
     void hochladen_ohnePasswortInDerDatei();
 };
 
 void TestEinstellungen::schluessel_inTabellenfolge() {
     const QStringList& s = einstellSchluessel();
-    QCOMPARE(s.size(), 22);
+    QCOMPARE(s.size(), 23);
     QCOMPARE(s.first(), QStringLiteral("EBAYNAME"));
     QCOMPARE(s.at(8), QStringLiteral("BILDEINSTELLGROSE"));
     QCOMPARE(s.at(9), QStringLiteral("SHOP_JA"));
     QCOMPARE(s.at(16), QStringLiteral("VERSANDART"));
     QCOMPARE(s.at(17), QStringLiteral("PFAD_GRAFIK"));
     QCOMPARE(s.at(18), QStringLiteral("HOCHLADEN_ZIEL"));
-    QCOMPARE(s.last(), QStringLiteral("FOTO_KANTE"));
+    QCOMPARE(s.last(), QStringLiteral("KURZFASSUNG_JA"));
 }
 
 void TestEinstellungen::pruefwert_data() {
@@ -106,9 +108,10 @@ void TestEinstellungen::schreiben_behaeltAndereAbschnitte() {
     QVERIFY(text.startsWith(
         QStringLiteral("; meine Notiz\r\n[EIGEN]\r\nA=1\r\n[EINSTELL]\r\nEBAYNAME=Hausverkauf-2\r\n"
                        "STARTENMIT=\r\n")));
-    QVERIFY(text.endsWith(
-        QStringLiteral("VERSANDART=Deutsche Post-unversichert\r\nPFAD_GRAFIK=\r\n"
-                       "HOCHLADEN_ZIEL=\r\nPASSWORT_MERKEN_JA=0\r\nHOCHLADEN_PRUEFEN_JA=0\r\nFOTO_KANTE=1600\r\n")));
+    QVERIFY(text.endsWith(QStringLiteral(
+        "VERSANDART=Deutsche Post-unversichert\r\nPFAD_GRAFIK=\r\n"
+        "HOCHLADEN_ZIEL=\r\nPASSWORT_MERKEN_JA=0\r\nHOCHLADEN_PRUEFEN_JA=0\r\nFOTO_KANTE=1600\r\n"
+        "KURZFASSUNG_JA=1\r\n")));
     QCOMPARE(einstellungenLesen(pfad).ebayName, QStringLiteral("Hausverkauf-2"));
 }
 
@@ -129,7 +132,26 @@ void TestEinstellungen::schreiben_jederWertEineZeile() {
     QCOMPARE(gelesen.ebayName, QString());
     QCOMPARE(gelesen.pfadZuMeinenArtikel, e.pfadZuMeinenArtikel);
     QCOMPARE(gelesen.postHermes, e.postHermes);
-    QCOMPARE(textLesen(pfad).value_or(QString()).count(QStringLiteral("\r\n")), 23);
+    QCOMPARE(textLesen(pfad).value_or(QString()).count(QStringLiteral("\r\n")), 24);
+}
+
+void TestEinstellungen::kurzfassung_ohneSchluesselEin_data() {
+    QTest::addColumn<QString>("zeile");
+    QTest::addColumn<bool>("ja");
+    QTest::newRow("ältere Datei") << QString() << true;
+    QTest::newRow("leer") << QStringLiteral("KURZFASSUNG_JA=\r\n") << true;
+    QTest::newRow("aus") << QStringLiteral("KURZFASSUNG_JA=0\r\n") << false;
+    QTest::newRow("ein") << QStringLiteral("KURZFASSUNG_JA=1\r\n") << true;
+}
+
+void TestEinstellungen::kurzfassung_ohneSchluesselEin() {
+    QFETCH(QString, zeile);
+    QFETCH(bool, ja);
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("Einstell.Ini"));
+    QVERIFY(textSchreiben(pfad, QStringLiteral("[EINSTELL]\r\nEBAYNAME=Anna\r\n") + zeile, Textart::Klartext)
+                .isEmpty());
+    QCOMPARE(einstellungenLesen(pfad).kurzfassungJa, ja);
 }
 
 void TestEinstellungen::gleichheit_zaehltJedenWert() {

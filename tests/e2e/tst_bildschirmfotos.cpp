@@ -132,6 +132,8 @@ void TestBildschirmfotos::fotosDesHauptwegs() {
         reiter->setCurrentIndex(i);
         aufnehmen(&haupt, seiten[i]);
     }
+    seite(QStringLiteral("Kurzfassung"));
+    aufnehmen(&haupt, QStringLiteral("haupt-kurzfassung.png"));
 
     druecken(&haupt, "cdmFertigstellen");
     QVERIFY2(plattform().meldungstexte().isEmpty(),

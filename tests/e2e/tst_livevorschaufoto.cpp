@@ -4,6 +4,7 @@
 #include "support/FensterTest.h"
 #include "ui/Anwendung.h"
 #include "ui/frmHaupt.h"
+#include "ui/LiveVorschau.h"
 #include "ui/frmLiveVorschau.h"
 
 #include <QAction>
@@ -44,6 +45,11 @@ void TestLiveVorschauFoto::handyUndDesktopNebeneinander() {
     QTest::qWait(1000);
     const QString pfad = QDir(ziel).filePath(QStringLiteral("live-vorschau.png"));
     QVERIFY2(fenster->grab().save(pfad, "PNG"), qPrintable(pfad));
+    // The phone view alone, for the summary's box above the listing.
+    QWidget* handy = fenster->webHandy().widget();
+    const QString handyPfad = QDir(ziel).filePath(QStringLiteral("live-handy-kurzfassung.png"));
+    const QRect flaeche(handy->mapTo(fenster, QPoint(0, 0)), QSize(handy->width(), handy->height() / 2));
+    QVERIFY2(fenster->grab(flaeche).save(handyPfad, "PNG"), qPrintable(handyPfad));
 }
 
 int main(int argc, char* argv[]) {

@@ -358,12 +358,17 @@ void TestFertigBedienung::gueltigerArtikel_zeigtSpeicherfensterMitVersand() {
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("1,85"));
     QCOMPARE(spy.at(0).at(1).toString(), QStringLiteral("Büchersendung"));
-    QVERIFY(z().listingText.startsWith(QStringLiteral("<html>Kopfteil")));
-    QVERIFY(z().listingText.contains(QStringLiteral(" ein Buch \r\n")));
+    // The summary for the phone app comes first, the template's first part after it.
+    const QString& l = z().listingText;
+    QVERIFY(l.startsWith(QStringLiteral("<div vocab=\"https://schema.org/\" typeof=\"Product\"")));
+    QVERIFY(l.contains(QStringLiteral("<li>Versand: 1,85 € (Büchersendung)</li><li>Gut "
+                                      "erhalten.</li></ul></span></div>\r\n<html>Kopfteil")));
+    QVERIFY(l.contains(QStringLiteral(" ein Buch \r\n")));
     QVERIFY(!z().shopLinkFehler);
 }
 
 void TestFertigBedienung::listing_liestVorlageUndEinstellungen() {
+    haken(QStringLiteral("chkKurzfassung"), false);
     haken(QStringLiteral("chkVersadInfoJa"), true);
     imHaupt(QStringLiteral("cboVersandkosten"), QStringLiteral("2,20"));
     imHaupt(QStringLiteral("cboPostHermes2"), QStringLiteral("Hermes"));

@@ -151,7 +151,7 @@ void TestFrmEinstell::zeilenumbruch_bleibtEineZeile() {
     klick("cmdEinstelSpeichern");
     QCOMPARE(datei("PFAD_IE"), QStringLiteral("C:\\IE.exe EBAYNAME=fremd [EINSTELL]"));
     QCOMPARE(datei("EBAYNAME"), QStringLiteral("Anna"));
-    QCOMPARE(ordner().lesen(kPfad).count("\r\n"), 23);
+    QCOMPARE(ordner().lesen(kPfad).count("\r\n"), 24);
 }
 
 void TestFrmEinstell::schliessen_fragtBeiJederAenderung_data() {

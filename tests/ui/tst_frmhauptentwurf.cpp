@@ -143,11 +143,12 @@ void TestFrmHauptEntwurf::steuerelement_existiertMitArt() {
 
 void TestFrmHauptEntwurf::seitenUndMenues_tragenIhreBeschriftung() {
     auto* tab = haupt<QTabWidget>(QStringLiteral("SSTab1"));
-    QCOMPARE(tab->count(), 4);
+    QCOMPARE(tab->count(), 5);
     QCOMPARE(tab->tabText(0), QStringLiteral("Beschreibung"));
     QCOMPARE(tab->tabText(1), QStringLiteral("Bilder"));
     QCOMPARE(tab->tabText(2), QStringLiteral("Versandkosten"));
     QCOMPARE(tab->tabText(3), QStringLiteral("Dateiliste"));
+    QCOMPARE(tab->tabText(4), QStringLiteral("Kurzfassung"));
     QCOMPARE(fenster().windowTitle(), QStringLiteral("K.O.R.I    PlainPage-PlainSale"));
 
     QStringList extras;
