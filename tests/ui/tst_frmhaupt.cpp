@@ -592,7 +592,9 @@ void TestFrmHaupt::ersetzen_ungespeichert_fragtErst() {
         seite(u"Dateiliste"_s);
         klicken(weg);
         auto* liste = haupt<QListWidget>(u"lstDateien"_s);
-        zeileWaehlen(*liste, liste->row(liste->findItems(datei, Qt::MatchExactly).value(0)));
+        const QList<QListWidgetItem*> gefunden = liste->findItems(datei, Qt::MatchExactly);
+        QVERIFY2(gefunden.size() == 1, qPrintable(eintraege(*liste).join(u" | "_s)));
+        zeileWaehlen(*liste, liste->row(gefunden.first()));
         klicken(u"cmdDateiEinlesen"_s);
     }
 
