@@ -1,4 +1,5 @@
 #include "article/ArtikelText.h"
+#include "compose/Kurzfassung.h"
 #include "compose/Listing.h"
 #include "config/Ini.h"
 #include "core/TextDatei.h"
@@ -282,6 +283,16 @@ ListingEingabe TestDatenordner::beispielListing(bool allesAn) const {
     e.aufforderung1 = QStringLiteral("Jetzt mitbieten und ein Schnäppchen machen!");
     e.aufforderung2Ja = allesAn;
     e.aufforderung2 = QStringLiteral("Bei mehreren Artikeln zahlen Sie das Porto nur einmal.");
+    if (allesAn) {
+        e.kurzfassung = KurzfassungBlock(KurzfassungBilden({e.titel,
+                                                            {},
+                                                            e.aufWasBieten,
+                                                            e.inhaltAuto,
+                                                            QStringLiteral("Buch"),
+                                                            e.versandkosten,
+                                                            e.versandArt,
+                                                            e.inhalt}));
+    }
 
     e.teil2 = vorlageTeil(2);
     e.teil3 = vorlageTeil(3);

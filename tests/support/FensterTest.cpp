@@ -4,8 +4,8 @@
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
-#include <QDropEvent>
 #include <QCheckBox>
+#include <QDropEvent>
 #include <QImage>
 #include <QMimeData>
 #include <QProcess>
@@ -42,10 +42,7 @@ bool erreichbar(QWidget& ziel, const QString& name, const std::source_location& 
                   ort);
         return false;
     }
-    fenster->activateWindow();
-    // A loaded machine running the sanitizer build may take seconds to activate a window.
-    constexpr int kWarten = 10000;
-    if (!QTest::qWaitForWindowActive(fenster, kWarten)) {
+    if (!aktivieren(*fenster)) {
         scheitern(fenster->objectName() + QStringLiteral(" wurde nicht das aktive Fenster"), ort);
         return false;
     }
@@ -249,6 +246,14 @@ void zeileWaehlen(QListWidget& liste, int zeile) {
     liste.clearSelection();
     liste.item(zeile)->setSelected(true);
     liste.setCurrentRow(zeile, QItemSelectionModel::NoUpdate);
+}
+
+bool aktivieren(QWidget& fenster) {
+    fenster.show();
+    fenster.activateWindow();
+    // A loaded machine running the sanitizer build may take seconds to activate a window.
+    constexpr int kWarten = 10000;
+    return QTest::qWaitForWindowActive(&fenster, kWarten);
 }
 
 bool fensterGemacht(const QString& name) {

@@ -108,6 +108,10 @@ QStringList eintraege(const QListWidget& liste);
 // Marks one row of a list as the only choice, as a click on it does.
 void zeileWaehlen(QListWidget& liste, int zeile);
 
+// Shows the window and makes it the active one, as a seller's click on it does; false when it did
+// not become active in time.
+bool aktivieren(QWidget& fenster);
+
 // Whether a window of that name has been made (windows are made on first use).
 bool fensterGemacht(const QString& name);
 

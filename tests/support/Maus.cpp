@@ -1,5 +1,7 @@
 #include "support/Maus.h"
 
+#include "support/FensterTest.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
@@ -10,8 +12,8 @@ namespace {
 
 bool erreichbar(QWidget& element) {
     QWidget* fenster = element.window();
-    fenster->activateWindow();
-    return element.isEnabled() && element.isVisibleTo(fenster) && QTest::qWaitForWindowActive(fenster);
+    return element.isEnabled() && element.isVisibleTo(fenster) && fenster->isVisible() &&
+           aktivieren(*fenster);
 }
 
 } // namespace

@@ -157,3 +157,18 @@ QString SshServer::ordner(const QString& name, bool gesperrt) const {
     oeffnen(weg, gesperrt ? 0555 : 0755);
     return weg + QLatin1Char('/');
 }
+
+QString sshMitHeimStarten(std::unique_ptr<SshServer>& server, const QTemporaryDir& heim) {
+    qunsetenv("SSH_AUTH_SOCK");
+    qputenv("HOME", QFile::encodeName(heim.path()));
+    server = std::make_unique<SshServer>();
+    const QString fehler = server->starten();
+    if (!fehler.isEmpty()) {
+        return fehler;
+    }
+    if (!QDir(heim.path()).mkpath(QStringLiteral(".ssh")) ||
+        !QFile::copy(server->clientSchluessel(), heim.filePath(QStringLiteral(".ssh/id_ed25519")))) {
+        return QStringLiteral("Der Schlüssel kommt nicht in den Heimordner ") + heim.path();
+    }
+    return {};
+}

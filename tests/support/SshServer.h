@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <memory>
+
 // An OpenSSH server of the test's own on a free port of 127.0.0.1 that serves SFTP only, with a
 // host key and a client key made for it. Run as root (as CI runs) it lets in the user "nobody",
 // whom folder permissions bind as they bind a seller at a web host; run as anyone else, that user.
@@ -47,3 +49,7 @@ private:
     QString m_benutzer;
     int m_port = 0;
 };
+
+// Starts a server of the test's own and makes the home folder the test's, holding the key the server
+// accepts where the program looks for it; SSH's agent is kept out. An error text, empty on success.
+QString sshMitHeimStarten(std::unique_ptr<SshServer>& server, const QTemporaryDir& heim);

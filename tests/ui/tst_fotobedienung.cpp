@@ -99,10 +99,7 @@ void TestFotoBedienung::init() {
     FensterTest::init();
     einstellen("txtBildLaengeEinstellWert", QStringLiteral("400"));
     seite(QStringLiteral("Bilder"));
-    QWidget& fenster = app().frmHaupt();
-    fenster.show();
-    fenster.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&fenster));
+    QVERIFY(aktivieren(app().frmHaupt()));
     plattform().vergessen();
 }
 

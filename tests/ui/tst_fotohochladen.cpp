@@ -50,14 +50,9 @@ void TestFotoHochladen::initTestCase() {
     if (!SshServer::vorhanden()) {
         QSKIP("OpenSSH's server (openssh-server) is not installed");
     }
-    qunsetenv("SSH_AUTH_SOCK");
     // The test's own home, so that every file the program could write there is looked at.
-    qputenv("HOME", QFile::encodeName(m_heim.path()));
-    m_server = std::make_unique<SshServer>();
-    const QString fehler = m_server->starten();
+    const QString fehler = sshMitHeimStarten(m_server, m_heim);
     QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
-    QVERIFY(QDir(m_heim.path()).mkdir(QStringLiteral(".ssh")));
-    QVERIFY(QFile::copy(m_server->clientSchluessel(), m_heim.filePath(QStringLiteral(".ssh/id_ed25519"))));
 }
 
 void TestFotoHochladen::init() {

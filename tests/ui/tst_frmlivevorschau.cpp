@@ -339,8 +339,7 @@ void TestFrmLiveVorschau::neuerStand_scrollPositionBleibt() {
     QVERIFY(!stand.first.contains(0) && !stand.second.contains(0));
     if (bildStockt) {
         auto* bilder = element<QCheckBox>(fenster, QStringLiteral("chkBilderLaden"));
-        fenster.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        QVERIFY(aktivieren(fenster));
         QTest::mouseClick(bilder, Qt::LeftButton, {}, QPoint(bilder->height() / 2, bilder->height() / 2));
         QVERIFY(bilder->isChecked());
         warten(fenster, gezeigt);
@@ -350,8 +349,7 @@ void TestFrmLiveVorschau::neuerStand_scrollPositionBleibt() {
         QTRY_VERIFY_WITH_TIMEOUT(bildserver.anfragen > 0, kWarten);
     }
     FrmHaupt& haupt = app().frmHaupt();
-    haupt.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&haupt));
+    QVERIFY(aktivieren(haupt));
     if (element<QTabWidget>(haupt, QStringLiteral("SSTab1"))->isAncestorOf(element<QWidget>(haupt, feld))) {
         seiteMit(feld);
     }

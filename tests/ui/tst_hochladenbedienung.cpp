@@ -55,14 +55,9 @@ void TestHochladenBedienung::initTestCase() {
         QSKIP("OpenSSH's server (openssh-server) is not installed");
     }
     QCoreApplication::addLibraryPath(QStringLiteral(KORI_PLUGIN_ORDNER));
-    qunsetenv("SSH_AUTH_SOCK");
     // The program takes its keys from the home folder when its main window is made.
-    qputenv("HOME", QFile::encodeName(m_heim.path()));
-    m_server = std::make_unique<SshServer>();
-    const QString fehler = m_server->starten();
+    const QString fehler = sshMitHeimStarten(m_server, m_heim);
     QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
-    QVERIFY(QDir(m_heim.path()).mkdir(QStringLiteral(".ssh")));
-    QVERIFY(QFile::copy(m_server->clientSchluessel(), m_heim.filePath(QStringLiteral(".ssh/id_ed25519"))));
 }
 
 void TestHochladenBedienung::init() {
@@ -70,10 +65,7 @@ void TestHochladenBedienung::init() {
     m_ordner = m_server->ordner(QString::fromLatin1(QTest::currentTestFunction()) +
                                 QString::fromLatin1(QTest::currentDataTag()).remove(QLatin1Char(' ')));
     seite(QStringLiteral("Bilder"));
-    QWidget& fenster = app().frmHaupt();
-    fenster.show();
-    fenster.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&fenster));
+    QVERIFY(aktivieren(app().frmHaupt()));
     plattform().vergessen();
 }
 

@@ -159,8 +159,7 @@ void TestListingPruefungFenster::bearbeiten_prueftNeuMitHerkunftBearbeitet() {
 
 void TestListingPruefungFenster::kopierenGleichNachDemTippen_prueftDenGetipptenText() {
     fertigZeigen(kTeil1, kBild);
-    fenster().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&fenster()));
+    QVERIFY(aktivieren(fenster()));
     RichTextFeld* rtf = listing();
     QTest::mouseClick(rtf->viewport(), Qt::LeftButton);
     QTest::keyClick(rtf, Qt::Key_A, Qt::ControlModifier);
