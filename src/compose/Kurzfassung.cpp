@@ -304,8 +304,10 @@ QString KurzfassungBlock(const QStringList& zeilen) {
     }
     // The block stands before the template, whose style reaches only its own part.
     return QStringLiteral("<div vocab=\"https://schema.org/\" typeof=\"Product\" "
-                          "style=\"max-width:700px;margin:0 auto 12px auto;font-family:Verdana,Arial,"
-                          "Helvetica,sans-serif;font-size:15px;line-height:1.5;\">"
+                          "style=\"box-sizing:border-box;max-width:700px;margin:0 auto 12px auto;padding:2px "
+                          "12px;border:1px solid #c8d4e0;"
+                          "background:#f4f7fa;color:#222222;font-family:Verdana,Arial,Helvetica,sans-serif;"
+                          "font-size:15px;line-height:1.5;\">"
                           "<span property=\"description\">") +
            KurzfassungInhalt(zeilen) + QStringLiteral("</span></div>\r\n");
 }
