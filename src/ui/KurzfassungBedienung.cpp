@@ -3,6 +3,8 @@
 #include "compose/Kurzfassung.h"
 #include "ui_frmHaupt.h"
 
+#include <QEvent>
+
 namespace {
 
 const QString kRot = QStringLiteral("color: #c00000;");
@@ -25,11 +27,22 @@ KurzfassungBedienung::KurzfassungBedienung(Ui::frmHaupt& ui, QObject* parent) : 
     });
     connect(m_ui.cmdKurzfassungBilden, &QPushButton::clicked, this,
             &KurzfassungBedienung::cmdKurzfassungBilden_Click);
-    artikelGeaendert();
+    // Shown by a change of page or with its window.
+    m_ui.tabKurzfassung->installEventFilter(this);
+}
+
+bool KurzfassungBedienung::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() == QEvent::Show) {
+        zeigenWennSichtbar();
+    }
+    return QObject::eventFilter(objekt, ereignis);
 }
 
 QString KurzfassungBedienung::block() const {
-    return m_ui.chkKurzfassung->isChecked() ? KurzfassungBlock(zeilen()) : QString();
+    if (!m_ui.chkKurzfassung->isChecked()) {
+        return {};
+    }
+    return KurzfassungBlock(m_veraltet && !m_bearbeitet ? KurzfassungBilden(angaben()) : zeilen());
 }
 
 QString KurzfassungBedienung::gespeichert() const {
@@ -40,6 +53,7 @@ void KurzfassungBedienung::einsetzen(const std::optional<QString>& gespeichert) 
     if (gespeichert) {
         zeilenSetzen(KurzfassungAusZeile(*gespeichert));
         m_bearbeitet = true;
+        m_veraltet = false;
     } else {
         cmdKurzfassungBilden_Click();
     }
@@ -60,10 +74,23 @@ QStringList KurzfassungBedienung::zeilen() const {
     return ergebnis;
 }
 
+// Building the lines parses the article's HTML: it waits until somebody looks at them.
 void KurzfassungBedienung::artikelGeaendert() {
     if (m_bearbeitet) {
         return;
     }
+    m_veraltet = true;
+    zeigenWennSichtbar();
+}
+
+void KurzfassungBedienung::zeigenWennSichtbar() {
+    if (m_veraltet && !m_bearbeitet && m_ui.tabKurzfassung->isVisible()) {
+        zeilenSetzen(KurzfassungBilden(angaben()));
+        m_veraltet = false;
+    }
+}
+
+KurzfassungAngaben KurzfassungBedienung::angaben() const {
     KurzfassungAngaben a;
     a.titel = m_ui.txtTitel->text();
     a.bezeichnung = m_ui.txtArtikelBez->text();
@@ -73,7 +100,7 @@ void KurzfassungBedienung::artikelGeaendert() {
     a.versandkosten = m_ui.cboVersandkosten->currentText();
     a.versandArt = m_ui.cboPostHermes2->currentText();
     a.beschreibung = m_ui.rtfInhalt->text();
-    zeilenSetzen(KurzfassungBilden(a));
+    return a;
 }
 
 void KurzfassungBedienung::zeilenSetzen(const QStringList& zeilen) {

@@ -6,6 +6,8 @@
 
 #include <optional>
 
+struct KurzfassungAngaben;
+
 namespace Ui {
 class frmHaupt;
 }
@@ -26,14 +28,22 @@ public:
     void einsetzen(const std::optional<QString>& gespeichert);
     void cmdKurzfassungBilden_Click();
 
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
 private:
     QStringList zeilen() const;
+    KurzfassungAngaben angaben() const;
+    // Shows the built lines when the page is seen; an unseen page is built when it is shown.
+    void zeigenWennSichtbar();
     void artikelGeaendert();
     void zeilenSetzen(const QStringList& zeilen);
     void zaehlen();
 
     Ui::frmHaupt& m_ui;
     bool m_bearbeitet = false;
+    // The article changed since the page last showed its lines.
+    bool m_veraltet = true;
     // The window itself writes the lines: that is no edit of the seller's.
     bool m_setzen = false;
 };
