@@ -107,7 +107,6 @@ void KurzfassungBedienung::zeilenSetzen(const QStringList& zeilen) {
     m_setzen = true;
     m_ui.rtfKurzfassung->setText(zeilen.join(QStringLiteral("\r\n")));
     m_setzen = false;
-    zaehlen();
 }
 
 void KurzfassungBedienung::zaehlen() {

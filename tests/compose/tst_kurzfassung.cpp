@@ -68,7 +68,6 @@ private slots:
     void finden();
     void sichtbar_data();
     void sichtbar();
-    void zeile_hinUndZurueck();
 };
 
 void TestKurzfassung::bilden_data() {
@@ -217,12 +216,6 @@ void TestKurzfassung::sichtbar() {
     QFETCH(QString, inhalt);
     QFETCH(QString, gezeigt);
     QCOMPARE(KurzfassungSichtbar(inhalt), gezeigt);
-}
-
-void TestKurzfassung::zeile_hinUndZurueck() {
-    const QStringList zeilen{QStringLiteral("Der stille See"), QStringLiteral("Versand: 1,85 €")};
-    QCOMPARE(KurzfassungAusZeile(KurzfassungAlsZeile(zeilen)), zeilen);
-    QCOMPARE(KurzfassungAlsZeile(zeilen), QStringLiteral("Der stille See<br>Versand: 1,85 €"));
 }
 
 QTEST_GUILESS_MAIN(TestKurzfassung)
